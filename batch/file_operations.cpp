@@ -1,0 +1,1 @@
+// File operations of the batch executor (in progress).

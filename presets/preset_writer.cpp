@@ -1,0 +1,1 @@
+// Preset writer (in progress).

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Morvane needs to build, test and run.
+# Idempotent: does nothing (and says nothing) when every package is present.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config git
+  # Qt 6 (Core, Gui, Widgets, Network, Svg, Test)
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  # libraries of the name rules
+  libpcre2-dev libjpeg-dev libpng-dev zlib1g-dev libtiff-dev
+  # tests: TLS certificates for the update server tests, fonts for the offscreen platform
+  openssl ca-certificates fonts-dejavu-core
+  # running the window without a screen, and looking at it
+  xvfb xauth imagemagick
+  # fuzzing and sanitizers
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Morvane and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh build
+# Tests never need a display: widgets run on the offscreen platform.
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j2

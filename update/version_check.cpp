@@ -1,0 +1,1 @@
+// Version check (in progress).
