@@ -1,4 +1,6 @@
+#include "console_run.h"
 #include "main_window.h"
+#include "startup_check.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -17,6 +19,8 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
+    if (IsConsoleRun(argc, argv))
+        return RunConsole(argc, argv);
     if (!displayAvailable()) {
         std::fputs("morvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Start the window under a virtual display:  xvfb-run -a morvane\n"
@@ -25,6 +29,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    if (RunStartupVersionCheck() == StartupVerdict::Exit)
+        return 0;
     TFormMain window;
     window.show();
     return app.exec();

@@ -1,1 +1,0 @@
-// Command-line batch mode (in progress).

@@ -1,0 +1,7 @@
+#pragma once
+
+// Runs that need no window: "/quiet" batches and the usage text. They are
+// decided before any Qt application object exists, so no display is needed.
+bool IsConsoleRun(int argc, char *argv[]);
+// Runs it on a QCoreApplication and returns the exit status (0 done, 1 failed, 2 usage fault).
+int RunConsole(int argc, char *argv[]);

@@ -1,1 +1,0 @@
-// Version check (in progress).
