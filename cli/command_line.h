@@ -1,0 +1,32 @@
+#pragma once
+
+#include "name_context.h"
+#include "option_panel.h"
+#include "rename_item_list.h"
+#include "reporter.h"
+
+#include <QStringList>
+
+struct BatchEnvironment;
+
+// What the command-line check works on: the window's option values, its item
+// list and name list, the way it talks to the user, and the batch's world.
+struct CommandLineContext {
+    OptionPanel &options;
+    RenameItemList &items;
+    const QStringList &importedNameList;
+    Reporter &reporter;
+    const NameContext &nameContext;
+    const BatchEnvironment &batchEnvironment;
+};
+
+// The normal start's command-line check, called at the end of the main
+// window's creation with the program's arguments (without the program path).
+// Without "/cli" only path arguments (added like a drop) and "/preset=FILE"
+// are used. With "/cli" it applies the options, builds the preview and runs
+// the batch (or the undo) unless "/dryrun"; messages go through the reporter.
+// Returns true when a /cli run took place and the program should end now.
+// A usage fault is reported and returns false (the window starts normally).
+// Errors of the preview, the batch or a preset propagate as MorvaneError: the
+// caller shows them and carries on with the interactive window.
+bool ProcessCommandLine(const QStringList &arguments, CommandLineContext &context);
