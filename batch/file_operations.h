@@ -1,0 +1,62 @@
+#pragma once
+
+#include "system_calls.h"
+
+#include <QByteArray>
+#include <QString>
+
+// "Invalid characters in path": control characters, the double quote, "<", ">" and "|".
+bool HasInvalidPathCharacters(const QString &path);
+
+// Folder, one "/" unless the folder already ends in one, then the name. An
+// empty folder or an absolute name yields the name alone. Throws MorvaneError
+// "Invalid characters in path" when either part holds an invalid character.
+QString PathJoin(const QString &folder, const QString &name);
+
+// The path made absolute against the working folder (no "." or ".." folding).
+QString AbsolutePath(const QString &path);
+
+// The file operations of the batch and of undo. All failures throw
+// MorvaneError: "The specified file was not found" (no source file), "The
+// specified path was not found" (the target's folder is missing), "The
+// specified file already exists" (a file stands where none may), otherwise the
+// system's own description of the error.
+class FileOperations {
+public:
+    explicit FileOperations(SystemCalls &sys = RealSystemCalls()) : m_sys(sys) {}
+    SystemCalls &sys() const { return m_sys; }
+
+    bool FileExists(const QString &path);     // a file (not a folder); links followed
+    bool FolderExists(const QString &path);
+    // Creates every missing folder along the path; failures are left to later operations.
+    void ForceDirectories(const QString &path);
+
+    enum class Replace { No, Yes };
+    // One rename on the same file system; across file systems a copy into a
+    // temporary file, checked and synced, put in place, then the source removed.
+    // Replace::No refuses a target that exists, atomically where the kernel can.
+    void MoveFile(const QString &from, const QString &to, Replace replace);
+    // A copy of the bytes, permissions and times through a temporary file in the
+    // target's folder; Replace::Yes swaps it in over an existing target atomically.
+    void CopyFile(const QString &from, const QString &to, Replace replace);
+    void DeleteFile(const QString &path);
+
+    // The same on encoded (UTF-8) paths, for the hot loop of a batch.
+    void MoveFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
+    void CopyFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
+
+    // Raw errno-style calls with the fallback for kernels or file systems
+    // without RENAME_NOREPLACE; return 0 or -1 with errno set.
+    int RenameNoReplace(const char *from, const char *to);
+
+private:
+    [[noreturn]] void failMove(const QByteArray &from, const QByteArray &to, int error);
+    void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
+
+    SystemCalls &m_sys;
+    bool m_noReplaceUnsupported = false;
+    unsigned m_tempCounter = 0;
+};
+
+// Text of an errno value as the user sees it.
+QString SystemErrorText(int error);
