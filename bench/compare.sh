@@ -1,0 +1,234 @@
+#!/usr/bin/env bash
+# Times one renaming job with Morvane, other renamers and a bare rename(2) loop,
+# side by side on tmpfs, and prints one table of medians and ratios.
+#
+#   bash bench/compare.sh            the table (N=10000 and 100000, 5 runs after a warm-up)
+#   bash bench/compare.sh profile    system calls per file (strace -c -f) and a callgrind
+#                                    profile of Morvane's run at the largest N
+#
+# Overrides: N="1000 5000"  RUNS=3  TOOLS="floor morvane mmv"  MORVANE=/path/to/morvane
+#            SLOW=10 (a tool whose warm-up takes longer than this many seconds is timed
+#            once more, not RUNS times)  TIMEOUT=600 (seconds per run)
+#            OUT=build-compare (where the table, stderr of failures and profiles go)
+#
+# The job: every IMG_<digits>.JPG in one folder becomes photo-<digits>.JPG.
+# The folder is made anew before every run, outside the timing; the rounds go
+# through the tools in turn so that a busy machine weighs on all of them alike.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+mode=${1:-table}
+case $mode in table|profile) ;; *) echo "usage: $0 [table|profile]" >&2; exit 2 ;; esac
+
+sizes=${N:-10000 100000}
+runs=${RUNS:-5}
+tools=${TOOLS:-floor morvane morvane-dryrun perl-rename perl-rename-n mmv renamer}
+slow=${SLOW:-10}
+per_run_timeout=${TIMEOUT:-600}
+morvane=${MORVANE:-$repo/build/app/morvane}
+out=${OUT:-$repo/build-compare}
+renamer_dir=$repo/bench/node_modules
+
+say() { printf '%s\n' "$*" >&2; }
+
+# ---------------------------------------------------------------- set-up
+
+apt_install() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    say "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+needs=(rename mmv time gcc)
+[ "$mode" = profile ] && needs+=(strace valgrind)
+apt_install "${needs[@]}"
+
+if [[ " $tools " == *" renamer "* && ! -x $renamer_dir/.bin/renamer ]]; then
+    if command -v npm >/dev/null; then
+        say "Installing the npm package renamer into $renamer_dir"
+        # No package.json or lock file in bench/: the install stays in the ignored folder.
+        npm install --prefix "$repo/bench" --no-save --no-package-lock --no-audit --no-fund \
+            --loglevel=error renamer@5 >/dev/null
+    else
+        say "npm is missing: the renamer row is left out"
+        tools=${tools//renamer/}
+    fi
+fi
+
+if [[ " $tools " == *" morvane"* && ! -x $morvane ]]; then
+    say "Building Morvane into build/"
+    bash "$repo/scripts/install-deps.sh"
+    bash "$repo/scripts/build.sh" build >&2
+fi
+
+work=$(mktemp -d /dev/shm/morvane-compare.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+gcc -O2 -Wall -Wextra -o "$work/floor_rename" "$repo/bench/floor_rename.c"
+files=$work/files
+appdata=$work/appdata
+journal=$appdata/Quenzel/Morvane/last_rename.csv
+
+# Sets CMD to the command line of one tool over $files.
+tool_cmd() {
+    local find_files='find "$1" -maxdepth 1 -type f -name "IMG_*" -print0'
+    case $1 in
+        floor)          CMD=("$work/floor_rename" rename "$files") ;;
+        morvane)        CMD=("$morvane" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex "$files") ;;
+        morvane-dryrun) CMD=("$morvane" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex /dryrun "$files") ;;
+        perl-rename)    CMD=(sh -c "$find_files | xargs -0 rename -d 's/IMG_(\\d+)/photo-\$1/'" sh "$files") ;;
+        perl-rename-n)  CMD=(sh -c "$find_files | xargs -0 rename -n -d 's/IMG_(\\d+)/photo-\$1/'" sh "$files") ;;
+        mmv)            CMD=(mmv "$files/IMG_*.JPG" "$files/photo-#1.JPG") ;;
+        renamer)        CMD=("$renamer_dir/.bin/renamer" -s --find '/IMG_(\d+)/' --replace 'photo-$1' "$files/*") ;;
+        *) say "unknown tool $1"; exit 2 ;;
+    esac
+}
+
+is_dry_run() { [[ $1 == *-dryrun || $1 == *-n ]]; }
+
+listing() { find "$files" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | md5sum | cut -c1-32; }
+
+fresh_folder() {
+    rm -rf "$files" "$appdata"
+    mkdir -p "$appdata"
+    "$work/floor_rename" create "$files" "$1"
+}
+
+# Expected listings per N: before (what a dry run must leave) and after the job.
+declare -A before after
+expected_listings() {
+    local n=$1 width=4 m
+    for ((m = n; m > 9999; m /= 10)); do width=$((width + 1)); done
+    before[$n]=$(awk -v n="$n" -v w="$width" 'BEGIN { for (i = 1; i <= n; i++) printf "IMG_%0*d.JPG\n", w, i }' \
+        | LC_ALL=C sort | md5sum | cut -c1-32)
+    after[$n]=$(awk -v n="$n" -v w="$width" 'BEGIN { for (i = 1; i <= n; i++) printf "photo-%0*d.JPG\n", w, i }' \
+        | LC_ALL=C sort | md5sum | cut -c1-32)
+}
+
+# ---------------------------------------------------------------- one run
+
+# run_once TOOL N -> prints "seconds peak_kb" or "FAILED reason"
+run_once() {
+    local tool=$1 n=$2 err=$out/$1-$2.stderr status t0 t1
+    fresh_folder "$n"
+    tool_cmd "$tool"
+    t0=$EPOCHREALTIME
+    set +e
+    APPDATA=$appdata /usr/bin/time -f %M -o "$work/mem" timeout "$per_run_timeout" \
+        "${CMD[@]}" >/dev/null 2>"$err"
+    status=$?
+    set -e
+    t1=$EPOCHREALTIME
+    if [ $status -ne 0 ]; then
+        echo "FAILED exit $status (see $err)"; return
+    fi
+    local want=${after[$n]}
+    is_dry_run "$tool" && want=${before[$n]}
+    if [ "$(listing)" != "$want" ]; then
+        echo "FAILED wrong names left"; return
+    fi
+    if [ "$tool" = morvane ] && [ ! -s "$journal" ]; then
+        echo "FAILED no undo log"; return
+    fi
+    if [ "$tool" = morvane-dryrun ] && [ -e "$journal" ]; then
+        echo "FAILED dry run wrote an undo log"; return
+    fi
+    rm -f "$err"
+    awk -v a="$t0" -v b="$t1" -v m="$(tail -n1 "$work/mem")" 'BEGIN { printf "%.4f %d\n", b - a, m }'
+}
+
+# ---------------------------------------------------------------- profile
+
+if [ "$mode" = profile ]; then
+    n=$(echo "$sizes" | tr ' ' '\n' | sort -n | tail -n1)
+    say "Profiling at N=$n into $out"
+    for tool in floor morvane; do
+        fresh_folder "$n"
+        tool_cmd "$tool"
+        APPDATA=$appdata strace -f -c -S calls -o "$out/strace-$tool-$n.txt" "${CMD[@]}" >/dev/null
+        say "strace $tool: $out/strace-$tool-$n.txt"
+        awk -v n="$n" -v tool="$tool" '
+            $1 ~ /^[0-9.]+$/ && NF >= 5 { name = $NF; calls = $4; printf "%-16s %-18s %10d %8.2f per file\n", tool, name, calls, calls / n }
+        ' "$out/strace-$tool-$n.txt" | head -n 25
+    done
+    fresh_folder "$n"
+    tool_cmd morvane
+    APPDATA=$appdata valgrind --tool=callgrind --callgrind-out-file="$out/callgrind-morvane-$n.out" \
+        "${CMD[@]}" >/dev/null 2>"$out/callgrind-morvane-$n.log"
+    callgrind_annotate --inclusive=yes "$out/callgrind-morvane-$n.out" 2>/dev/null | head -n 60 \
+        >"$out/callgrind-morvane-$n.inclusive.txt"
+    callgrind_annotate "$out/callgrind-morvane-$n.out" 2>/dev/null | head -n 60 \
+        >"$out/callgrind-morvane-$n.self.txt"
+    say "callgrind: $out/callgrind-morvane-$n.{inclusive,self}.txt"
+    cat "$out/callgrind-morvane-$n.inclusive.txt"
+    exit 0
+fi
+
+# ---------------------------------------------------------------- table
+
+table=$out/compare-table.txt
+{
+    echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg), tmpfs, $runs runs after a warm-up"
+    printf '%-15s %7s %9s %9s %8s %10s %8s\n' tool N "median s" "spread s" "x floor" "x morvane" "peak MB"
+} >"$table"
+
+for n in $sizes; do
+    expected_listings "$n"
+    declare -A times=() peaks=() failed=() planned=()
+    for tool in $tools; do planned[$tool]=$runs; done
+    for ((round = 0; round <= runs; round++)); do
+        line="N=$n round $round/$runs:"
+        for tool in $tools; do
+            [ -n "${failed[$tool]:-}" ] && continue
+            (( round > planned[$tool] )) && continue
+            result=$(run_once "$tool" "$n")
+            if [[ $result == FAILED* ]]; then
+                failed[$tool]=${result#FAILED }
+                line+=" $tool FAILED"
+                continue
+            fi
+            read -r secs kb <<<"$result"
+            line+=" $tool $secs"
+            if (( round == 0 )); then
+                # Tools far slower than the rest get one timed run, to keep the script short.
+                if awk -v s="$secs" -v l="$slow" 'BEGIN { exit !(s > l) }'; then planned[$tool]=1; fi
+                continue
+            fi
+            times[$tool]+="$secs "
+            (( kb > ${peaks[$tool]:-0} )) && peaks[$tool]=$kb
+        done
+        say "$line"
+    done
+
+    median_of() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+    spread_of() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print hi - lo }'; }
+    floor_median=$([ -n "${times[floor]:-}" ] && median_of "${times[floor]}" || echo "")
+    morvane_median=$([ -n "${times[morvane]:-}" ] && median_of "${times[morvane]}" || echo "")
+    for tool in $tools; do
+        if [ -n "${failed[$tool]:-}" ]; then
+            printf '%-15s %7d FAILED: %s\n' "$tool" "$n" "${failed[$tool]}" >>"$table"
+            continue
+        fi
+        med=$(median_of "${times[$tool]}")
+        spread=$(spread_of "${times[$tool]}")
+        note=""
+        (( planned[$tool] < runs )) && note=" (1 run: warm-up over ${slow} s)"
+        awk -v t="$tool" -v n="$n" -v m="$med" -v s="$spread" -v f="$floor_median" -v mv="$morvane_median" \
+            -v kb="${peaks[$tool]}" -v note="$note" 'BEGIN {
+                rf = (f > 0) ? sprintf("%.2f", m / f) : "-"
+                rm = (mv > 0) ? sprintf("%.2f", m / mv) : "-"
+                printf "%-15s %7d %9.3f %9.3f %8s %10s %8.1f%s\n", t, n, m, s, rf, rm, kb / 1024, note
+            }' >>"$table"
+    done
+    unset times peaks failed planned
+done
+
+cat "$table"
