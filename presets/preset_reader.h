@@ -18,7 +18,8 @@ QString ReadPresetValue(const QString &fileText, const QString &key, const QStri
 // Applies the 25 keys of a file text to options in their fixed order. Texts
 // replace texts; check boxes are checked by "true" in any ASCII case (a missing
 // changeExt checks its box, other missing check boxes are unchecked); indexes
-// take any integer without a range check, non-numbers keep the index.
+// take any integer, one outside the list showing no selection (-1); a
+// value that is not a number keeps the index.
 void ApplyPresetText(const QString &fileText, OptionPanel &options);
 
 // Reads and applies a preset file. Throws MorvaneError when the file cannot be

@@ -1,0 +1,184 @@
+#include "preset_reader.h"
+
+#include "morvane_error.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+bool IsSpaceOrControl(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+// RFC 3629 UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(const QByteArray &bytes, qsizetype from)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = from;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (n - i <= extra)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k <= extra; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// "true" with the ASCII letters in any case; no other letters fold to it.
+bool IsTrue(const QString &value)
+{
+    static const char word[] = "true";
+    if (value.size() != 4)
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        char16_t c = value[i].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c += u'a' - u'A';
+        if (c != char16_t(word[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString DecodePresetBytes(const QByteArray &bytes, const QString &fileName)
+{
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // UTF-16 without a byte-order mark is valid UTF-8 when it holds only ASCII,
+    // but a preset never begins with a NUL byte; refuse it instead of reading no key.
+    const bool looksUtf16 = bytes.size() - start >= 2 && (bytes[start] == '\0' || bytes[start + 1] == '\0');
+    if (looksUtf16 || !IsValidUtf8(bytes, start))
+        throw MorvaneError(QStringLiteral("The file \"%1\" is not UTF-8 text").arg(fileName));
+    // The mark is already skipped; a second one is kept as text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(bytes).sliced(start));
+}
+
+QString ReadPresetValue(const QString &fileText, const QString &key, const QString &defaultValue)
+{
+    const QString needle = QLatin1Char('"') + key + QLatin1String("\":");
+    const qsizetype found = fileText.indexOf(needle);
+    if (found < 0)
+        return defaultValue;
+    qsizetype begin = found + needle.size();
+    qsizetype end = fileText.size();
+    while (begin < end && IsSpaceOrControl(fileText[begin]))
+        ++begin;
+    while (end > begin && IsSpaceOrControl(fileText[end - 1]))
+        --end;
+
+    if (begin < end && fileText[begin] == QLatin1Char('"')) {
+        QString value;
+        for (qsizetype i = begin + 1; i < end; ++i) {
+            const QChar c = fileText[i];
+            if (c == QLatin1Char('"'))
+                return value;
+            if (c == QLatin1Char('\\') && i + 1 < end) {
+                const QChar next = fileText[++i];
+                if (next != QLatin1Char('\\') && next != QLatin1Char('"'))
+                    value += c;
+                value += next;
+            } else {
+                value += c;
+            }
+        }
+        return defaultValue;  // no ending quote
+    }
+
+    qsizetype stop = begin;
+    while (stop < end) {
+        const QChar c = fileText[stop];
+        if (c == QLatin1Char(',') || c == QLatin1Char('}') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            break;
+        ++stop;
+    }
+    while (stop > begin && IsSpaceOrControl(fileText[stop - 1]))
+        --stop;
+    return fileText.mid(begin, stop - begin);
+}
+
+void ApplyPresetText(const QString &fileText, OptionPanel &o)
+{
+    auto text = [&](const char *key, QString &field) {
+        field = ReadPresetValue(fileText, QLatin1String(key), field);
+    };
+    auto check = [&](const char *key, bool &field, const char *defaultValue) {
+        field = IsTrue(ReadPresetValue(fileText, QLatin1String(key), QLatin1String(defaultValue)));
+    };
+    // A list shows no selection for an index outside its entries, and reports -1.
+    auto index = [&](const char *key, int &field, int count) {
+        const int value = IntOrDefault(ReadPresetValue(fileText, QLatin1String(key), QString::number(field)), field);
+        field = value >= 0 && value < count ? value : -1;
+    };
+    text("find", o.find);
+    text("replace", o.replace);
+    check("regex", o.regex, "false");
+    text("pattern", o.pattern);
+    text("counterStart", o.counterStart);
+    text("digits", o.digits);
+    index("case", o.case_, 4);
+    check("changeExt", o.changeExt, "true");
+    text("newExt", o.newExt);
+    index("conflict", o.conflict, 3);
+    text("insertText", o.insertText);
+    text("insertPos", o.insertPos);
+    text("removeFirst", o.removeFirst);
+    text("removeLast", o.removeLast);
+    text("removeFromPos", o.removeFromPos);
+    text("removeTillPos", o.removeTillPos);
+    text("charactersToRemove", o.charactersToRemove);
+    check("collapseDoubleSpaces", o.collapseDoubleSpaces, "false");
+    text("cropBefore", o.cropBefore);
+    text("cropAfter", o.cropAfter);
+    text("padNumbers", o.padNumbers);
+    check("includeSubfolders", o.includeSubfolders, "false");
+    index("batchMode", o.batchMode, 3);
+    text("destination", o.destination);
+    check("touchModifiedNow", o.touchModifiedNow, "false");
+}
+
+void LoadPreset(const QString &fileName, OptionPanel &options)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw MorvaneError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
+    // Apply to a copy first: a failure leaves every value as it was.
+    OptionPanel loaded = options;
+    ApplyPresetText(DecodePresetBytes(bytes, fileName), loaded);
+    options = loaded;
+}

@@ -1,0 +1,149 @@
+#include "morvane_error.h"
+#include "preset_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+OptionPanel WorkedExample()
+{
+    OptionPanel o;
+    o.find = QStringLiteral("IMG_");
+    o.pattern = QStringLiteral("{counter}_{name}");
+    o.case_ = 1;
+    o.changeExt = true;
+    o.newExt = QStringLiteral("jpg");
+    o.insertPos = QStringLiteral("0");
+    o.charactersToRemove = QStringLiteral("#");
+    o.collapseDoubleSpaces = true;
+    o.batchMode = 1;
+    o.destination = QStringLiteral("D:\\Photos\\Sorted");
+    return o;
+}
+
+// The key line of a preset, without its CR LF.
+QByteArray LineOf(const QByteArray &bytes, const QByteArray &key)
+{
+    for (const QByteArray &line : bytes.split('\n'))
+        if (line.startsWith("\"" + key + "\":"))
+            return line.chopped(1);
+    return {};
+}
+
+}  // namespace
+
+class TestPresetWriter : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleByteForByte()
+    {
+        QCOMPARE(PresetBytes(WorkedExample()), ReadAll(MORVANE_FIXTURES "/presets/worked_example.json"));
+    }
+
+    void layout()
+    {
+        const QByteArray bytes = PresetBytes(OptionPanel());
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF{\r\n"));
+        QVERIFY(bytes.endsWith("\"touchModifiedNow\":false\r\n}\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 27);
+        QCOMPARE(bytes.count('\n'), 27);
+    }
+
+    void valueLines_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<OptionPanel>("options");
+        OptionPanel o;
+        o.destination = QStringLiteral("C:\\Out\\New");
+        o.find = QStringLiteral("say \"hi\"");
+        o.replace = QStringLiteral("a\\\"b");
+        o.case_ = -1;
+        o.pattern = QStringLiteral("\tcaf\u00e9/\u65e5\x01");
+        o.counterStart = QString();
+        o.digits = QStringLiteral("1\"2\\");
+        o.includeSubfolders = true;
+        QTest::newRow("backslashes doubled") << QByteArray("destination") << QByteArray("\"destination\":\"C:\\\\Out\\\\New\",") << o;
+        QTest::newRow("quotes escaped") << QByteArray("find") << QByteArray("\"find\":\"say \\\"hi\\\"\",") << o;
+        QTest::newRow("backslash before quote") << QByteArray("replace") << QByteArray("\"replace\":\"a\\\\\\\"b\",") << o;
+        QTest::newRow("no selection") << QByteArray("case") << QByteArray("\"case\":-1,") << o;
+        QTest::newRow("empty numeric text") << QByteArray("counterStart") << QByteArray("\"counterStart\":\"\",") << o;
+        // Digits boxes can hold pasted text; escaping keeps them from cutting the line.
+        QTest::newRow("numeric text escaped") << QByteArray("digits") << QByteArray("\"digits\":\"1\\\"2\\\\\",") << o;
+        QTest::newRow("hidden check box saved") << QByteArray("includeSubfolders") << QByteArray("\"includeSubfolders\":true,") << o;
+        QTest::newRow("control and non-ASCII kept")
+            << QByteArray("pattern") << QByteArray("\"pattern\":\"\tcaf\xC3\xA9/\xE6\x97\xA5\x01\",") << o;
+    }
+    void valueLines()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, expected);
+        QFETCH(OptionPanel, options);
+        QCOMPARE(LineOf(PresetBytes(options), key), expected);
+    }
+
+    void saveReplacesWholeFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.json"));
+        OptionPanel big;
+        big.find = QString(5000, QLatin1Char('x'));
+        SavePreset(path, big);
+        SavePreset(path, WorkedExample());
+        QCOMPARE(ReadAll(path), PresetBytes(WorkedExample()));
+    }
+
+    // A write that fails half-way (here: the file size limit) must not leave
+    // a truncated preset behind.
+    void failedSaveKeepsEarlierFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.json"));
+        SavePreset(path, WorkedExample());
+        OptionPanel big;
+        big.find = QString(100000, QLatin1Char('x'));
+
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        bool threw = false;
+        try {
+            SavePreset(path, big);
+        } catch (const MorvaneError &) {
+            threw = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(threw);
+        QCOMPARE(ReadAll(path), PresetBytes(WorkedExample()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.json")});
+    }
+
+    void saveIntoMissingFolderFails()
+    {
+        QTemporaryDir dir;
+        try {
+            SavePreset(dir.filePath(QStringLiteral("no/such/p.json")), OptionPanel());
+            QFAIL("no error");
+        } catch (const MorvaneError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("no/such/p.json")), qPrintable(e.message()));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPresetWriter)
+#include "test_preset_writer.moc"
