@@ -1,0 +1,14 @@
+#include "update_config.h"
+
+#include <QDir>
+
+QUrl UpdateEndpoint::urlFor(const char *path) const
+{
+    return baseUrl.resolved(QUrl(QString::fromLatin1(path)));
+}
+
+QString UpdateEndpoint::installerFilePath() const
+{
+    const QString folder = tempFolder.isEmpty() ? QDir::tempPath() : tempFolder;
+    return QDir(folder).filePath(QString::fromLatin1(kInstallerFileName));
+}

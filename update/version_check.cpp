@@ -1,0 +1,178 @@
+#include "version_check.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+#include <limits>
+#include <memory>
+
+namespace {
+
+QStringList SplitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    // A last line break ends the last line; it does not open an empty one.
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+// GETs one page, following redirects; nothing on any failure.
+std::optional<QByteArray> FetchPage(QNetworkAccessManager &client, const UpdateEndpoint &endpoint, const char *path)
+{
+    QNetworkRequest request = MakeUpdateRequest(endpoint, path);
+    // Never from HTTPS down to plain HTTP: the page decides what we offer to start.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(10);
+    request.setTransferTimeout(endpoint.pageReadTimeoutMs);
+
+    std::unique_ptr<QNetworkReply> reply(client.get(request));
+    if (!reply->isFinished()) {
+        QEventLoop loop;
+        QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        // No window exists yet; user input has nowhere to go but must not run handlers early.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (reply->error() != QNetworkReply::NoError)
+        return std::nullopt;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299)
+        return std::nullopt;
+    return reply->readAll();
+}
+
+}  // namespace
+
+std::optional<QStringList> DecodePageLines(const QByteArray &body)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return std::nullopt;
+    return SplitLines(text);
+}
+
+std::optional<int> ParseVersionNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text.at(i) == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+    if (i == n)
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
+    return int(value);
+}
+
+std::optional<VersionLine> ParseVersionLine(const QString &line)
+{
+    const qsizetype slash = line.indexOf(u'/');
+    if (slash < 0)
+        return std::nullopt;
+    const QString latestText = line.left(slash);
+    const auto latest = ParseVersionNumber(latestText);
+    const auto required = ParseVersionNumber(line.mid(slash + 1));
+    if (!latest || !required)
+        return std::nullopt;
+    VersionLine result;
+    result.latest = *latest;
+    result.required = *required;
+    result.versionText = latestText;
+    result.versionText.insert(latestText.size() - 1, u'.');
+    return result;
+}
+
+bool EvaluateVersionPages(TUpdateState &state, const QStringList &versionLines, const QStringList &changesLines)
+{
+    if (versionLines.isEmpty())
+        return false;
+    const auto version = ParseVersionLine(versionLines.first());
+    if (!version)
+        return false;
+
+    QString headline;
+    if (version->required > kBuiltInVersion) {
+        state.MustExit = true;
+        headline = QStringLiteral("This version of the software is out of date. You must download the current "
+                                  "version %1 to continue using the software.")
+                       .arg(version->versionText);
+    } else if (version->latest > kBuiltInVersion) {
+        headline = QStringLiteral("The new version %1 is available").arg(version->versionText);
+    } else {
+        return false;
+    }
+
+    QString message = headline + QStringLiteral("\r\n\r\nWhat's new:\r\n");
+    for (const QString &line : changesLines) {
+        if (!line.isEmpty())
+            message += line + QStringLiteral("\r\n");
+    }
+    state.UpdateMessage = message;
+    return true;
+}
+
+QNetworkRequest MakeUpdateRequest(const UpdateEndpoint &endpoint, const char *path)
+{
+    QNetworkRequest request(endpoint.urlFor(path));
+    request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUpdateUserAgent));
+    request.setSslConfiguration(endpoint.ssl);
+    // Plain HTTP/1.1, so a response's length and transfer encoding mean what they say.
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    return request;
+}
+
+bool CheckNewVersion(TUpdateState &state, const UpdateEndpoint &endpoint)
+{
+    QStringList versionLines;
+    QStringList changesLines;
+    {
+        // One client for both pages; leaving this block closes its connections.
+        QNetworkAccessManager client;
+        const auto versionBody = FetchPage(client, endpoint, kVersionPagePath);
+        if (!versionBody)
+            return false;
+        const auto decodedVersion = DecodePageLines(*versionBody);
+        if (!decodedVersion || decodedVersion->isEmpty())
+            return false;
+        versionLines = *decodedVersion;
+
+        const auto changesBody = FetchPage(client, endpoint, kChangesPagePath);
+        if (!changesBody)
+            return false;
+        const auto decodedChanges = DecodePageLines(*changesBody);
+        if (!decodedChanges)
+            return false;
+        changesLines = *decodedChanges;
+    }
+    return EvaluateVersionPages(state, versionLines, changesLines);
+}
