@@ -1,8 +1,13 @@
 #include "date_time.h"
 
+#include <cmath>
+
 namespace {
 const QDateTime kEpoch(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
 constexpr double kMsPerDay = 86400000.0;
+// 0001-01-01 and 10000-01-01 as day counts; outside them QDateTime has no use.
+constexpr double kFirstDay = -693593.0;
+constexpr double kLastDay = 2958466.0;
 }
 
 TDateTime DateTimeFromQt(const QDateTime &dt)
@@ -12,7 +17,17 @@ TDateTime DateTimeFromQt(const QDateTime &dt)
 
 QDateTime QtFromUtcDateTime(TDateTime utc)
 {
-    return kEpoch.addMSecs(qint64(utc * kMsPerDay + (utc >= 0 ? 0.5 : -0.5)));
+    if (!std::isfinite(utc) || utc < kFirstDay || utc >= kLastDay)
+        return kEpoch;
+    return kEpoch.addMSecs(qint64(std::llround(utc * kMsPerDay)));
+}
+
+TDateTime DateTimeFromUnix(qint64 seconds, qint64 nanoseconds)
+{
+    // Whole days and the rest apart, so the fraction keeps its sub-second digits.
+    const qint64 days = seconds / 86400;
+    const qint64 rest = seconds % 86400;
+    return kUnixEpochDays + double(days) + (double(rest) + double(nanoseconds) * 1e-9) / 86400.0;
 }
 
 QDateTime LocalFromUtc(TDateTime utc, const QTimeZone &zone)

@@ -7,7 +7,14 @@
 // double, the fraction the time of day. File times are kept in UTC.
 using TDateTime = double;
 
+// Days from 1899-12-30 to the Unix epoch 1970-01-01.
+inline constexpr double kUnixEpochDays = 25569.0;
+
 TDateTime DateTimeFromQt(const QDateTime &utc);   // any QDateTime; its instant in UTC
-QDateTime QtFromUtcDateTime(TDateTime utc);       // a UTC QDateTime of that instant
+// A UTC QDateTime of that instant, to the millisecond. A value that is not a
+// finite day count within the years 1..9999 gives the zero date-time.
+QDateTime QtFromUtcDateTime(TDateTime utc);
+// A file time (seconds and nanoseconds since the Unix epoch, UTC).
+TDateTime DateTimeFromUnix(qint64 seconds, qint64 nanoseconds);
 // The local wall-clock time of a UTC date-time under the given zone's rules (daylight saving included).
 QDateTime LocalFromUtc(TDateTime utc, const QTimeZone &zone);

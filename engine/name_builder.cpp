@@ -3,15 +3,128 @@
 #include "extended_keywords.h"
 #include "text_rules.h"
 
-// Placeholder bodies; the foundation work fills these in.
-QString FormatCounter(int start, int index, int digits)
+#include <QStringView>
+
+#include <iterator>
+#include <string>
+
+namespace {
+
+bool IsAsciiAlnum(char16_t c)
 {
-    return QString::asprintf("%.*d", digits, start + index);
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
-QString ConvertCase(const QString &text, int, const QLocale &) { return text; }
-QString TitleCase(const QString &text, const QLocale &) { return text; }
-QString ParentFolderName(const QString &, int) { return {}; }
+char16_t AsciiLower(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// Position of `keyword` (given in lower case) in s from `from` on, ASCII letter case ignored.
+qsizetype FindKeyword(const QString &s, QStringView keyword, qsizetype from)
+{
+    const qsizetype last = s.size() - keyword.size();
+    const QChar *p = s.constData();
+    for (qsizetype i = from; i <= last; ++i) {
+        if (p[i] != u'{')
+            continue;
+        qsizetype k = 1;
+        while (k < keyword.size() && AsciiLower(p[i + k].unicode()) == keyword[k].unicode())
+            ++k;
+        if (k == keyword.size())
+            return i;
+    }
+    return -1;
+}
+
+// Replaces every occurrence of keyword in s by value(). The scan resumes after
+// each inserted text, so a value is never searched for this keyword again;
+// value() runs only when the keyword occurs.
+template <typename ValueFn>
+void ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
+{
+    qsizetype at = FindKeyword(s, keyword, 0);
+    if (at < 0)
+        return;
+    const QString text = value();
+    QString out;
+    out.reserve(s.size() + text.size());
+    qsizetype copied = 0;
+    while (at >= 0) {
+        out.append(QStringView(s).mid(copied, at - copied));
+        out.append(text);
+        copied = at + keyword.size();
+        at = FindKeyword(s, keyword, copied);
+    }
+    out.append(QStringView(s).mid(copied));
+    s = std::move(out);
+}
+
+} // namespace
+
+QString FormatCounter(int start, int index, int digits)
+{
+    const qint64 value = qint64(start) + qint64(index);
+    const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    QString number = QString::number(magnitude);
+    // A precision below 1 still shows one digit, so a 0 is never empty.
+    if (digits > number.size())
+        number.prepend(QString(digits - number.size(), u'0'));
+    if (value < 0)
+        number.prepend(u'-');
+    return number;
+}
+
+QString ConvertCase(const QString &text, int caseIndex, const QLocale &locale)
+{
+    switch (caseIndex) {
+    case 1:
+        return locale.toLower(text);
+    case 2:
+        return locale.toUpper(text);
+    case 3:
+        return TitleCase(text, locale);
+    default:
+        return text;
+    }
+}
+
+QString TitleCase(const QString &text, const QLocale &locale)
+{
+    QString s = locale.toLower(text);
+    bool wordStart = true;
+    QChar *p = s.data();
+    for (qsizetype i = 0, n = s.size(); i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (wordStart && c >= u'a' && c <= u'z') {
+            p[i] = QChar(char16_t(c - (u'a' - u'A')));
+            wordStart = false;
+        } else {
+            wordStart = !IsAsciiAlnum(c);
+        }
+    }
+    return s;
+}
+
+QString ParentFolderName(const QString &path, int level)
+{
+    QString rest = path;
+    for (int step = 0; step < qMax(level, 1); ++step) {
+        // The folder part: up to the last "/"; the root's "/" and a "/"
+        // doubled stay with it.
+        const qsizetype slash = rest.lastIndexOf(u'/');
+        if (slash < 0)
+            rest.clear();
+        else if (slash == 0 || rest.at(slash - 1) == u'/')
+            rest.truncate(slash + 1);
+        else
+            rest.truncate(slash);
+        if (rest.endsWith(u'/'))
+            rest.chop(1);
+    }
+    return rest.mid(rest.lastIndexOf(u'/') + 1);
+}
+
 QString FormatDateStamp(TDateTime utc, const QTimeZone &zone)
 {
     return LocalFromUtc(utc, zone).toString(QStringLiteral("yyyyMMdd"));
@@ -26,12 +139,40 @@ NameBuilder::NameBuilder(const OptionPanel &options, const NameContext &context,
 QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &pattern, const QString &counterText,
                                   bool keepExtension, const QString &newExtension, int index)
 {
+    const QString nameValue = ApplyTextRules(item.OriginalName, index, m_options, m_importedNameList);
+    const QString extValue = item.Ext.startsWith(u'.') ? item.Ext.mid(1) : item.Ext;
+
     QString s = ExpandExtendedKeywords(item, pattern, m_context);
-    s.replace(QStringLiteral("{name}"), ApplyTextRules(item.OriginalName, index, m_options, m_importedNameList),
-              Qt::CaseInsensitive);
-    s.replace(QStringLiteral("{counter}"), counterText, Qt::CaseInsensitive);
+
+    // Table order matters: a later keyword sees the text an earlier one inserted.
+    ReplaceKeyword(s, u"{name}", [&] { return nameValue; });
+    ReplaceKeyword(s, u"{list}", [&] {
+        return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString();
+    });
+    ReplaceKeyword(s, u"{ext}", [&] { return extValue; });
+    ReplaceKeyword(s, u"{counter}", [&] { return counterText; });
+    ReplaceKeyword(s, u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
+    ReplaceKeyword(s, u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
+    ReplaceKeyword(s, u"{created}", [&] { return FormatDateStamp(item.CreatedUtc, m_context.timeZone); });
+    ReplaceKeyword(s, u"{modified}", [&] { return FormatDateStamp(item.ModifiedUtc, m_context.timeZone); });
+    ReplaceKeyword(s, u"{parent}", [&] { return ParentFolderName(item.OriginalPath, 1); });
+    ReplaceKeyword(s, u"{folder}", [&] { return ParentFolderName(item.OriginalPath, 1); });
+    ReplaceKeyword(s, u"{size}", [&] { return QString::number(item.Size); });
+
     s = m_findReplace.Apply(s);
     s = ConvertCase(s, m_options.case_, m_context.locale);
-    s += keepExtension ? item.Ext : newExtension;
+
+    if (keepExtension)
+        s += item.Ext;
+    else if (!newExtension.isEmpty())
+        s += newExtension.startsWith(u'.') ? newExtension : u'.' + newExtension;
+
+    // U+0000 as well: the system would end the name there and rename to a shorter one.
+    QChar *p = s.data();
+    for (qsizetype i = 0, n = s.size(); i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == 0 || (c < 128 && std::char_traits<char16_t>::find(IllegalNameChars, std::size(IllegalNameChars) - 1, c)))
+            p[i] = u'_';
+    }
     return s;
 }

@@ -10,10 +10,16 @@
 // The characters that file names cannot hold; each becomes "_" in a finished name.
 inline constexpr char16_t IllegalNameChars[] = u"<>:\"/\\|?*";
 
+// "%.*d": start + index with at least `digits` digits, the minus sign before
+// the zeros. The sum is taken in 64 bits, so it never wraps.
 QString FormatCounter(int start, int index, int digits);
+// 1 lower case, 2 upper case (the locale's linguistic casing), 3 TitleCase; else unchanged.
 QString ConvertCase(const QString &text, int caseIndex, const QLocale &locale);
+// Lower case, then the first ASCII letter of every run of ASCII letters and digits upper case.
 QString TitleCase(const QString &text, const QLocale &locale);
+// The name of the folder `level` steps above the file (1: the folder holding it).
 QString ParentFolderName(const QString &path, int level);
+// The local date of a UTC date-time in the zone, "yyyymmdd".
 QString FormatDateStamp(TDateTime utc, const QTimeZone &zone);
 
 // Builds new names for one preview run. Holds what one run reads once

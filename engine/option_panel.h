@@ -38,8 +38,10 @@ struct OptionPanel {
     bool operator==(const OptionPanel &) const = default;
 };
 
-// Integer reading of every numeric option text: optional leading spaces, sign,
-// decimal or hexadecimal ("$", "x", "0x") digits, whole text consumed, 32-bit range.
+// Integer reading of every numeric option text: optional leading U+0020
+// spaces, a sign, then decimal digits or hexadecimal ones after "$", "x", "X",
+// "0x" or "0X" (a 32-bit two's-complement pattern, so "$FFFFFFFF" is -1);
+// the whole text consumed and the signed result within 32 bits, else the default.
 int IntOrDefault(const QString &text, int defaultValue);
 
 int ClampInt(int value, int low, int high);

@@ -12,8 +12,40 @@ QString FolderPart(const QString &path)
 
 void SplitNameAndExt(const QString &path, QString *originalName, QString *ext)
 {
-    const QString name = FileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    *originalName = dot < 0 ? name : name.left(dot);
-    *ext = dot < 0 ? QString() : name.mid(dot);
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < nameStart) {
+        *originalName = path.mid(nameStart);
+        ext->clear();
+    } else {
+        *originalName = path.mid(nameStart, dot - nameStart);
+        *ext = path.mid(dot);
+    }
+}
+
+bool IsExactLocalPath(const QString &path)
+{
+    const qsizetype n = path.size();
+    const QChar *p = path.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == 0 || c == 0xFFFD)
+            return false;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 >= n || !QChar::isLowSurrogate(p[i + 1].unicode()))
+                return false;
+            ++i;
+        } else if (QChar::isLowSurrogate(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString InexactPathMessage(const QString &path)
+{
+    // Shown text only: lone surrogates and U+0000 become visible U+FFFD.
+    QString shown = QString::fromUtf8(path.toUtf8());
+    shown.replace(QChar(0), QChar(0xFFFD));
+    return QStringLiteral("\"%1\" cannot be named exactly: its name is not valid UTF-8 text").arg(shown);
 }

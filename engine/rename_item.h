@@ -21,3 +21,12 @@ QString FileNamePart(const QString &path);      // text after the last "/"
 QString FolderPart(const QString &path);        // text up to and including the last "/"
 // OriginalName and Ext of a path: the extension starts at the last "." of the file name part.
 void SplitNameAndExt(const QString &path, QString *originalName, QString *ext);
+
+// True when the path names exactly one file on disk once encoded: no U+0000
+// (the system would cut the path there), no lone surrogate and no U+FFFD
+// (both stand for bytes that were not valid UTF-8, so the encoded path could
+// name some other file).
+bool IsExactLocalPath(const QString &path);
+
+// The message for a path that fails IsExactLocalPath.
+QString InexactPathMessage(const QString &path);

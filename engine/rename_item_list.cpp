@@ -1,51 +1,113 @@
 #include "rename_item_list.h"
 
-#include <QFileInfo>
-#include <algorithm>
+#include "morvane_error.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+bool ReadFileFacts(const QString &path, TRenameItem *item)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    struct statx sx;
+    // One call answers existence, kind, size and both times; links are followed.
+    if (statx(AT_FDCWD, encoded.constData(), AT_STATX_SYNC_AS_STAT,
+              STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
+        if (!S_ISREG(sx.stx_mode))
+            return false;
+        item->Size = (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
+        item->ModifiedUtc = DateTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
+        // A birth time of exactly the Unix epoch was never set (images, some tools).
+        const bool hasBirth = (sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
+        item->CreatedUtc = hasBirth
+            ? DateTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec)
+            : item->ModifiedUtc;
+        return true;
+    }
+    if (errno != ENOSYS)
+        return false;
+    // Kernels without statx: no birth time there.
+    struct stat st;
+    if (::stat(encoded.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    item->Size = qint64(st.st_size);
+    item->ModifiedUtc = DateTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    item->CreatedUtc = item->ModifiedUtc;
+    return true;
+}
 
 bool RenameItemList::AddFileItem(const QString &path)
 {
-    if (path.isEmpty() || ItemExists(path))
+    if (path.isEmpty())
         return false;
-    QFileInfo info(path);
-    if (!info.isFile())
+    if (!IsExactLocalPath(path))
+        throw MorvaneError(InexactPathMessage(path));
+    if (ItemExists(path))
         return false;
     TRenameItem item;
+    if (!ReadFileFacts(path, &item))
+        return false;
     item.OriginalPath = path;
     SplitNameAndExt(path, &item.OriginalName, &item.Ext);
-    item.Size = info.size();
-    item.ModifiedUtc = DateTimeFromQt(info.lastModified());
-    item.CreatedUtc = item.ModifiedUtc;
     append(item);
     return true;
 }
 
-bool RenameItemList::ItemExists(const QString &path) const
+void RenameItemList::indexPath(const QString &path)
 {
-    return m_paths.contains(path);
+    ++m_paths[path];
+}
+
+void RenameItemList::unindexPath(const QString &path)
+{
+    const auto it = m_paths.find(path);
+    if (it != m_paths.end() && --it.value() <= 0)
+        m_paths.erase(it);
 }
 
 void RenameItemList::append(const TRenameItem &item)
 {
     m_items.append(item);
-    m_paths.insert(item.OriginalPath);
+    indexPath(item.OriginalPath);
 }
 
 void RenameItemList::replace(int index, const TRenameItem &item)
 {
-    m_paths.remove(m_items.at(index).OriginalPath);
+    if (m_items.at(index).OriginalPath != item.OriginalPath) {
+        unindexPath(m_items.at(index).OriginalPath);
+        indexPath(item.OriginalPath);
+    }
     m_items[index] = item;
-    m_paths.insert(item.OriginalPath);
 }
 
 void RenameItemList::removeIndexes(QList<int> indexes)
 {
-    std::sort(indexes.begin(), indexes.end(), std::greater<int>());
-    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    const int n = count();
+    QList<bool> drop(n, false);
+    bool any = false;
     for (int i : indexes) {
-        m_paths.remove(m_items.at(i).OriginalPath);
-        m_items.removeAt(i);
+        if (i >= 0 && i < n) {
+            drop[i] = true;
+            any = true;
+        }
     }
+    if (!any)
+        return;
+    // One pass keeps removal of many rows linear.
+    int kept = 0;
+    for (int i = 0; i < n; ++i) {
+        if (drop[i]) {
+            unindexPath(m_items.at(i).OriginalPath);
+        } else {
+            if (kept != i)
+                m_items[kept] = std::move(m_items[i]);
+            ++kept;
+        }
+    }
+    m_items.resize(kept);
 }
 
 void RenameItemList::clear()

@@ -2,18 +2,20 @@
 
 #include "rename_item.h"
 
+#include <QHash>
 #include <QList>
-#include <QSet>
 
 // The batch: rename items in the order they were added (FRenameItems).
 // The duplicate test uses an index of paths, so adding N files costs O(N).
 class RenameItemList {
 public:
     // Adds the file at path; returns false (silently) for an empty path, a path
-    // that is no existing file (folders do not count, links are followed) or a
-    // duplicate. Throws MorvaneError when the file cannot be named exactly.
+    // that is no existing regular file (folders do not count, links are
+    // followed) or a duplicate. Throws MorvaneError for a path that fails
+    // IsExactLocalPath, since it cannot name the file the user meant.
     bool AddFileItem(const QString &path);
-    bool ItemExists(const QString &path) const;
+    // Exact comparison: Linux file names are case-sensitive.
+    bool ItemExists(const QString &path) const { return m_paths.contains(path); }
 
     int count() const { return int(m_items.size()); }
     bool isEmpty() const { return m_items.isEmpty(); }
@@ -23,13 +25,22 @@ public:
     // Writes item back at index (keeps the path index in step).
     void replace(int index, const TRenameItem &item);
     void setNewName(int index, const QString &newName) { m_items[index].NewName = newName; }
+    // Appends as is, without looking at the disk.
     void append(const TRenameItem &item);
 
-    // Removes the items at the given indexes (any order, duplicates ignored).
+    // Removes the items at the given indexes (any order, duplicates and
+    // indexes out of range ignored); the others keep their order.
     void removeIndexes(QList<int> indexes);
     void clear();
 
 private:
+    void indexPath(const QString &path);
+    void unindexPath(const QString &path);
+
     QList<TRenameItem> m_items;
-    QSet<QString> m_paths;
+    QHash<QString, int> m_paths;   // path -> number of items holding it
 };
+
+// Reads the file facts of an item from disk, links followed: regular files
+// only. Returns false when nothing fit is there.
+bool ReadFileFacts(const QString &path, TRenameItem *item);

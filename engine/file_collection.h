@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rename_item_list.h"
+
+#include <QString>
+#include <QStringList>
+
+// Joins a folder and a name with "/", adding none when the folder already ends with one.
+QString JoinFolderPath(const QString &folder, const QString &name);
+
+// True when path is an existing folder (links followed).
+bool IsExistingFolder(const QString &path);
+
+// The files of a folder in the file system's enumeration order (not sorted),
+// hidden ones included; folders are not listed. With includeSubfolders the
+// walk is depth first: a subfolder is walked completely where it is met.
+// Links to folders are neither listed nor walked (they could loop); other
+// links are listed. A subfolder that cannot be opened contributes nothing.
+// Entries whose names are not valid UTF-8 (or hold U+FFFD) cannot be named
+// exactly: they are left out and their paths, as far as readable, are
+// appended to `skipped` (may be null). Returns an empty list when folder is
+// not an existing folder; throws MorvaneError when folder fails IsExactLocalPath.
+QStringList ListFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped);
+
+// AddFolder without the preview: every listed file through AddFileItem.
+// Returns the number of items added, or -1 when folder is not an existing
+// folder (the caller then rebuilds no preview). MorvaneError from
+// AddFileItem ends it; items added before stay.
+int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped);

@@ -1,0 +1,300 @@
+#include "name_builder.h"
+#include "preview.h"
+
+#include <QTest>
+
+#include <climits>
+
+namespace {
+
+TRenameItem itemAt(const QString &path, qint64 size = 10)
+{
+    TRenameItem item;
+    item.OriginalPath = path;
+    SplitNameAndExt(path, &item.OriginalName, &item.Ext);
+    item.Size = size;
+    return item;
+}
+
+NameContext pinnedContext(const QString &zone = QStringLiteral("Europe/Berlin"))
+{
+    NameContext c;
+    c.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    c.timeZone = QTimeZone(zone.toUtf8());
+    c.now = [] { return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), Qt::UTC); };
+    return c;
+}
+
+class RecordingReporter : public Reporter {
+public:
+    QStringList messages;
+    QList<QPair<qint64, qint64>> progressCalls;
+    void information(const QString &text) override { messages << "information: " + text; }
+    void warning(const QString &text) override { messages << "warning: " + text; }
+    void error(const QString &text) override { messages << "error: " + text; }
+    bool confirm(const QString &text) override { messages << "confirm: " + text; return true; }
+    void progress(qint64 done, qint64 total) override { progressCalls.append({done, total}); }
+};
+
+} // namespace
+
+class TestNameBuilder : public QObject {
+    Q_OBJECT
+private slots:
+    void formatCounter_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first") << 1 << 0 << 3 << "001";
+        QTest::newRow("third") << 1 << 2 << 3 << "003";
+        QTest::newRow("negative") << -5 << 0 << 3 << "-005";
+        QTest::newRow("negative to zero") << -1 << 1 << 3 << "000";
+        QTest::newRow("wider than digits") << 1234 << 0 << 3 << "1234";
+        QTest::newRow("ten digits") << 5 << 0 << 10 << "0000000005";
+        QTest::newRow("zero, no precision") << 0 << 0 << 0 << "0";
+        QTest::newRow("past INT_MAX") << INT_MAX << 1 << 3 << "2147483648";
+        QTest::newRow("INT_MIN") << INT_MIN << 0 << 3 << "-2147483648";
+        QTest::newRow("below INT_MIN") << INT_MIN << -1 << 12 << "-002147483649";
+    }
+
+    void formatCounter()
+    {
+        QFETCH(int, start);
+        QFETCH(int, index);
+        QFETCH(int, digits);
+        QFETCH(QString, expected);
+        QCOMPARE(FormatCounter(start, index, digits), expected);
+    }
+
+    void titleCase_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("words") << "hello WORLD" << "Hello World";
+        QTest::newRow("digit starts word") << "3d model" << "3d Model";
+        QTest::newRow("apostrophe") << "o'neil" << "O'Neil";
+        QTest::newRow("non-ascii letter ends word") << QStringLiteral("\u00e9mile") << QStringLiteral("\u00e9Mile");
+        QTest::newRow("separators") << "a_b-c.d  e" << "A_B-C.D  E";
+        QTest::newRow("digits inside") << "a1b2 x9" << "A1b2 X9";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void titleCase()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(TitleCase(text, QLocale(QLocale::English)), expected);
+    }
+
+    void convertCase_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("caseIndex");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tr lower") << "tr_TR" << 1 << QStringLiteral("ISTANBUL \u0130zmir")
+                                  << QStringLiteral("\u0131stanbul izmir");
+        QTest::newRow("tr upper") << "tr_TR" << 2 << "istanbul" << QStringLiteral("\u0130STANBUL");
+        QTest::newRow("tr title") << "tr_TR" << 3 << "ISTANBUL" << QStringLiteral("\u0131Stanbul");
+        QTest::newRow("en lower") << "en_US" << 1 << "ISTANBUL" << "istanbul";
+        QTest::newRow("en upper") << "en_US" << 2 << "istanbul" << "ISTANBUL";
+        QTest::newRow("en upper sharp s") << "en_US" << 2 << QStringLiteral("stra\u00dfe") << "STRASSE";
+        QTest::newRow("en title") << "en_US" << 3 << "MY photo" << "My Photo";
+        QTest::newRow("unchanged") << "en_US" << 0 << "MiXed" << "MiXed";
+        QTest::newRow("none selected") << "en_US" << -1 << "MiXed" << "MiXed";
+        QTest::newRow("out of range") << "en_US" << 4 << "MiXed" << "MiXed";
+    }
+
+    void convertCase()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, caseIndex);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(ConvertCase(text, caseIndex, QLocale(locale)), expected);
+    }
+
+    void parentFolderName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("level 1") << "/photos/2024/a.jpg" << 1 << "2024";
+        QTest::newRow("level 2") << "/photos/2024/a.jpg" << 2 << "photos";
+        QTest::newRow("level 2 past root") << "/photos/a.jpg" << 2 << "";
+        QTest::newRow("in root") << "/a.jpg" << 1 << "";
+        QTest::newRow("no folder") << "a.jpg" << 1 << "";
+        QTest::newRow("relative") << "sub/a.jpg" << 1 << "sub";
+        QTest::newRow("share") << "/srv/share/a.jpg" << 1 << "share";
+        QTest::newRow("colon is a char") << "/x/C:b/a.jpg" << 1 << "C:b";
+        QTest::newRow("backslash is a char") << "/x/a\\b/a.jpg" << 1 << "a\\b";
+        QTest::newRow("level 0 as 1") << "/p/q/a.jpg" << 0 << "q";
+    }
+
+    void parentFolderName()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, level);
+        QFETCH(QString, expected);
+        QCOMPARE(ParentFolderName(path, level), expected);
+    }
+
+    void buildNewName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("caseIndex");
+        QTest::addColumn<bool>("keepExt");
+        QTest::addColumn<QString>("newExt");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ext after name") << "/d/x{ext}y.txt" << "{name}" << 0 << true << "" << "xtxty.txt";
+        QTest::newRow("size inside name") << "/d/n{size}.txt" << "{name}" << 0 << true << "" << "n10.txt";
+        QTest::newRow("name not re-read") << "/d/{name}.txt" << "{name}" << 0 << true << "" << "{name}.txt";
+        QTest::newRow("counter inside name") << "/d/{counter}.txt" << "{name}" << 0 << true << "" << "007.txt";
+        QTest::newRow("any case, every one") << "/d/photo.JPG" << "{NAME}-{Ext}-{eXt}" << 0 << true << ""
+                                             << "photo-JPG-JPG.JPG";
+        QTest::newRow("unknown keyword") << "/d/a.txt" << "{foo}" << 0 << true << "" << "{foo}.txt";
+        QTest::newRow("empty pattern") << "/d/a.txt" << "" << 0 << true << "" << ".txt";
+        QTest::newRow("empty new ext") << "/d/a.txt" << "" << 0 << false << "" << "";
+        QTest::newRow("new ext") << "/d/a.txt" << "{name}" << 0 << false << "png" << "a.png";
+        QTest::newRow("new ext with dot") << "/d/a.txt" << "{name}" << 0 << false << ".png" << "a.png";
+        QTest::newRow("illegal in new ext") << "/d/a.txt" << "" << 0 << false << "x*y" << ".x_y";
+        QTest::newRow("upper keeps ext") << "/d/photo.jpg" << "{name}" << 2 << true << "" << "PHOTO.jpg";
+        QTest::newRow("title") << "/d/my photo.JPG" << "{name}" << 3 << true << "" << "My Photo.JPG";
+        QTest::newRow("colon") << "/d/a.txt" << "a:b" << 0 << true << "" << "a_b.txt";
+        QTest::newRow("all illegal") << "/d/a.txt" << "<>:\"/\\|?*" << 0 << true << "" << "_________.txt";
+        QTest::newRow("nul") << "/d/a.txt" << QString("x") + QChar(0) + "y" << 0 << true << "" << "x_y.txt";
+        QTest::newRow("bare dot ext") << "/d/name." << "{name}{ext}" << 0 << true << "" << "name.";
+        QTest::newRow("parent and folder") << "/p/2024/a.jpg" << "{parent}-{FOLDER}" << 0 << true << ""
+                                           << "2024-2024.jpg";
+        QTest::newRow("size") << "/d/a.txt" << "{size}" << 0 << true << "" << "10.txt";
+        QTest::newRow("date time") << "/d/a.txt" << "{date}_{time}" << 0 << true << "" << "20240506_090809.txt";
+        QTest::newRow("list") << "/d/a.txt" << "{list}|{name}" << 0 << true << "" << "L1_a.txt";
+        QTest::newRow("keyword split by brace") << "/d/a.txt" << "{{name}}" << 0 << true << "" << "{a}.txt";
+    }
+
+    void buildNewName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, pattern);
+        QFETCH(int, caseIndex);
+        QFETCH(bool, keepExt);
+        QFETCH(QString, newExt);
+        QFETCH(QString, expected);
+        OptionPanel options;
+        options.case_ = caseIndex;
+        const NameContext context = pinnedContext();
+        const QStringList list{"L0", "L1"};
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.BuildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
+    }
+
+    void listBeyondEnd()
+    {
+        const OptionPanel options;
+        const NameContext context = pinnedContext();
+        const QStringList list{"L0"};
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, 1), QStringLiteral("[].txt"));
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, -1), QStringLiteral("[].txt"));
+    }
+
+    void fileDatesInLocalTime_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("expected");
+        // 22:30 UTC on 30 June is 00:30 summer time in Berlin; 23:30 UTC on
+        // 31 January is 00:30 winter time.
+        QTest::newRow("Berlin") << "Europe/Berlin" << "20240701_20240201";
+        QTest::newRow("UTC") << "UTC" << "20240630_20240131";
+        QTest::newRow("New York") << "America/New_York" << "20240630_20240131";
+    }
+
+    void fileDatesInLocalTime()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, expected);
+        TRenameItem item = itemAt("/d/a.txt");
+        item.CreatedUtc = DateTimeFromQt(QDateTime(QDate(2024, 6, 30), QTime(22, 30), Qt::UTC));
+        item.ModifiedUtc = DateTimeFromQt(QDateTime(QDate(2024, 1, 31), QTime(23, 30), Qt::UTC));
+        const OptionPanel options;
+        const NameContext context = pinnedContext(zone);
+        const QStringList list;
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.BuildNewName(item, "{created}_{Modified}", "1", false, {}, 0), expected);
+    }
+
+    void clockReadPerKeyword()
+    {
+        // The clock crosses midnight between {date} and {time}.
+        NameContext context = pinnedContext("UTC");
+        int reads = 0;
+        context.now = [&reads] {
+            ++reads;
+            return QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59), Qt::UTC).addSecs(reads - 1);
+        };
+        const OptionPanel options;
+        const QStringList list;
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a"), "{date}_{time}", "1", true, {}, 0),
+                 QStringLiteral("20241231_000000"));
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a"), "{date}", "1", true, {}, 0), QStringLiteral("20250101"));
+        QCOMPARE(reads, 3);
+    }
+
+    void previewRun()
+    {
+        RenameItemList items;
+        for (const char *p : {"/d/a.txt", "/d/b.txt", "/d/c.txt"})
+            items.append(itemAt(p));
+        OptionPanel options;
+        options.pattern = "{counter}_{name}";
+        const NameContext context = pinnedContext();
+        RecordingReporter reporter;
+        QVERIFY(BuildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).NewName, QStringLiteral("001_a.txt"));
+        QCOMPARE(items.at(2).NewName, QStringLiteral("003_c.txt"));
+        QVERIFY(reporter.messages.isEmpty());
+
+        options.counterStart = "-5";
+        options.digits = "abc";
+        options.changeExt = true;
+        options.newExt = "  png \t";
+        QVERIFY(BuildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).NewName, QStringLiteral("-005_a.png"));
+        QCOMPARE(items.at(1).NewName, QStringLiteral("-004_b.png"));
+
+        options.counterStart = "0x10";
+        options.digits = "25";   // at most 10
+        QVERIFY(BuildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).NewName, QStringLiteral("0000000016_a.png"));
+    }
+
+    void previewOfEmptyList()
+    {
+        RenameItemList items;
+        RecordingReporter reporter;
+        QVERIFY(!BuildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
+        QCOMPARE(reporter.messages, QStringList("information: No files loaded. Add files first."));
+        QVERIFY(reporter.progressCalls.isEmpty());
+    }
+
+    void previewReportsProgress()
+    {
+        RenameItemList items;
+        const int total = 2 * kPreviewProgressStep + 5;
+        for (int i = 0; i < total; ++i)
+            items.append(itemAt(QStringLiteral("/d/f%1.txt").arg(i)));
+        RecordingReporter reporter;
+        QVERIFY(BuildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
+        const QList<QPair<qint64, qint64>> expected{
+            {kPreviewProgressStep, total}, {2 * kPreviewProgressStep, total}, {total, total}};
+        QCOMPARE(reporter.progressCalls, expected);
+        QCOMPARE(items.at(total - 1).NewName, QStringLiteral("f%1.txt").arg(total - 1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNameBuilder)
+#include "test_name_builder.moc"

@@ -1,0 +1,216 @@
+#include "morvane_error.h"
+#include "rename_item_list.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void writeFile(const QString &path, qint64 size)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    if (size > 0)
+        QVERIFY(f.resize(size));
+}
+
+QStringList paths(const RenameItemList &list)
+{
+    QStringList out;
+    for (const TRenameItem &item : list.items())
+        out << item.OriginalPath;
+    return out;
+}
+
+} // namespace
+
+class TestRenameItems : public QObject {
+    Q_OBJECT
+private slots:
+    void pathSplit_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("ext");
+        QTest::newRow("photo") << "/home/u/photo.JPG" << "photo.JPG" << "/home/u/" << "photo" << ".JPG";
+        QTest::newRow("two dots") << "/a/archive.tar.gz" << "archive.tar.gz" << "/a/" << "archive.tar" << ".gz";
+        QTest::newRow("no ext") << "/a/README" << "README" << "/a/" << "README" << "";
+        QTest::newRow("dot file") << "/a/.profile" << ".profile" << "/a/" << "" << ".profile";
+        QTest::newRow("trailing dot") << "/a/name." << "name." << "/a/" << "name" << ".";
+        QTest::newRow("dot in folder") << "/x/Docs.old/notes" << "notes" << "/x/Docs.old/" << "notes" << "";
+        QTest::newRow("colon is a char") << "/a/C:b.txt" << "C:b.txt" << "/a/" << "C:b" << ".txt";
+        QTest::newRow("backslash is a char") << "/a/x\\y.z\\w" << "x\\y.z\\w" << "/a/" << "x\\y" << ".z\\w";
+        QTest::newRow("no folder") << "plain.txt" << "plain.txt" << "" << "plain" << ".txt";
+        QTest::newRow("in root") << "/r.txt" << "r.txt" << "/" << "r" << ".txt";
+        QTest::newRow("trailing slash") << "/a/b.c/" << "" << "/a/b.c/" << "" << "";
+    }
+
+    void pathSplit()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, fileName);
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, ext);
+        QCOMPARE(FileNamePart(path), fileName);
+        QCOMPARE(FolderPart(path), folder);
+        QString n = "stale", e = "stale";
+        SplitNameAndExt(path, &n, &e);
+        QCOMPARE(n, name);
+        QCOMPARE(e, ext);
+    }
+
+    void exactPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("ascii") << "/a/b.txt" << true;
+        QTest::newRow("accents") << QStringLiteral("/a/\u00e9t\u00e9.txt") << true;
+        QTest::newRow("pair") << QStringLiteral("/a/\U0001F600.txt") << true;
+        QTest::newRow("replacement char") << QStringLiteral("/a/x\uFFFD.txt") << false;
+        QTest::newRow("lone high") << QString("/a/x") + QChar(0xD83D) << false;
+        QTest::newRow("lone low") << QString("/a/") + QChar(0xDE00) + "x" << false;
+        QTest::newRow("nul") << QString("/a/b.txt") + QChar(0) + "x" << false;
+    }
+
+    void exactPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, exact);
+        QCOMPARE(IsExactLocalPath(path), exact);
+    }
+
+    void addFileItem()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QString d = tmp.path() + '/';
+        writeFile(d + ".hidden", 0);
+        writeFile(d + "README", 1234567);
+        writeFile(d + "a.txt", 3);
+        QVERIFY(QDir(d).mkdir("sub.dir"));
+        QVERIFY(QFile::link(d + "a.txt", d + "link-to-file"));
+        QVERIFY(QFile::link(d + "sub.dir", d + "link-to-folder"));
+        QVERIFY(QFile::link(d + "gone", d + "dangling"));
+        QVERIFY(mkfifo(QFile::encodeName(d + "fifo").constData(), 0600) == 0);
+
+        RenameItemList list;
+        QVERIFY(list.AddFileItem(d + ".hidden"));
+        QVERIFY(list.AddFileItem(d + "README"));
+        QVERIFY(list.AddFileItem(d + "link-to-file"));
+        QVERIFY(!list.AddFileItem(d + "sub.dir"));
+        QVERIFY(!list.AddFileItem(d + "link-to-folder"));
+        QVERIFY(!list.AddFileItem(d + "dangling"));
+        QVERIFY(!list.AddFileItem(d + "fifo"));
+        QVERIFY(!list.AddFileItem(d + "missing.txt"));
+        QVERIFY(!list.AddFileItem(QString()));
+        QVERIFY(!list.AddFileItem(d + "README"));           // duplicate
+        QVERIFY(list.AddFileItem(d + "a.txt"));             // same file as the link, other path
+        QVERIFY(!list.AddFileItem(d + "A.TXT"));            // no such file: names are case-sensitive
+        QCOMPARE(paths(list), QStringList({d + ".hidden", d + "README", d + "link-to-file", d + "a.txt"}));
+
+        const TRenameItem hidden = list.at(0);
+        QCOMPARE(hidden.OriginalName, QString());
+        QCOMPARE(hidden.Ext, QStringLiteral(".hidden"));
+        QCOMPARE(hidden.Size, 0);
+        QVERIFY(hidden.NewName.isEmpty());
+        QCOMPARE(list.at(1).Size, 1234567);
+        QCOMPARE(list.at(1).OriginalName, QStringLiteral("README"));
+        QCOMPARE(list.at(1).Ext, QString());
+        const TRenameItem link = list.at(2);
+        QCOMPARE(link.Size, 3);                             // the target's size
+        QCOMPARE(link.OriginalName, QStringLiteral("link-to-file"));
+        QVERIFY(list.ItemExists(d + "a.txt"));
+        QVERIFY(!list.ItemExists(d + "A.txt"));
+    }
+
+    void fileTimes()
+    {
+        QTemporaryDir tmp;
+        const QString path = tmp.path() + "/t.txt";
+        writeFile(path, 1);
+        // 2024-07-01 12:00:00.25 UTC as last-write time.
+        const QDateTime when(QDate(2024, 7, 1), QTime(12, 0, 0, 250), Qt::UTC);
+        timespec times[2];
+        times[0].tv_sec = times[1].tv_sec = when.toSecsSinceEpoch();
+        times[0].tv_nsec = times[1].tv_nsec = 250000000;
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+
+        RenameItemList list;
+        QVERIFY(list.AddFileItem(path));
+        const TRenameItem item = list.at(0);
+        QCOMPARE(QtFromUtcDateTime(item.ModifiedUtc), when);
+        QVERIFY(qAbs(item.ModifiedUtc - (45474.0 + 0.5 + 0.25 / 86400)) < 1e-9);
+        // Birth time where kept (now, roughly), else the last-write time.
+        const QDateTime created = QtFromUtcDateTime(item.CreatedUtc);
+        QVERIFY2(created == when || qAbs(created.secsTo(QDateTime::currentDateTimeUtc())) < 600,
+                 qPrintable(created.toString(Qt::ISODateWithMs)));
+    }
+
+    void inexactPathIsRefused()
+    {
+        QTemporaryDir tmp;
+        const QByteArray dir = QFile::encodeName(tmp.path());
+        // One file whose name is not UTF-8, and one that really holds U+FFFD:
+        // the decoded first path would name the second file.
+        for (const QByteArray &name : {QByteArray("a\xff.txt"), QByteArray("a\xef\xbf\xbd.txt")}) {
+            const int fd = ::open((dir + '/' + name).constData(), O_CREAT | O_WRONLY, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        RenameItemList list;
+        const QString decoded = QFile::decodeName(dir + "/a\xff.txt");
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.AddFileItem(decoded));
+        writeFile(tmp.path() + "/b.txt", 1);
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.AddFileItem(tmp.path() + "/b.txt" + QChar(0) + "x"));
+        QVERIFY(list.isEmpty());
+        QVERIFY(!list.ItemExists(decoded));
+    }
+
+    void removeAndClear()
+    {
+        RenameItemList list;
+        for (int i = 1; i <= 5; ++i) {
+            TRenameItem item;
+            item.OriginalPath = QStringLiteral("/f/%1").arg(i);
+            item.NewName = QStringLiteral("n%1").arg(i);
+            list.append(item);
+        }
+        list.removeIndexes({3, 1, 3, 99, -1});   // rows 2 and 4 (1-based)
+        QCOMPARE(paths(list), QStringList({"/f/1", "/f/3", "/f/5"}));
+        QCOMPARE(list.at(1).NewName, QStringLiteral("n3"));
+        QVERIFY(!list.ItemExists("/f/2"));
+        QVERIFY(list.ItemExists("/f/3"));
+        list.removeIndexes({});
+        QCOMPARE(list.count(), 3);
+
+        // A rewritten path moves with the item in the duplicate index.
+        TRenameItem moved = list.at(0);
+        moved.OriginalPath = "/g/1";
+        list.replace(0, moved);
+        QVERIFY(!list.ItemExists("/f/1"));
+        QVERIFY(list.ItemExists("/g/1"));
+
+        // Two items may share a path after a move; removing one keeps the other findable.
+        moved = list.at(1);
+        moved.OriginalPath = "/g/1";
+        list.replace(1, moved);
+        list.removeIndexes({0});
+        QVERIFY(list.ItemExists("/g/1"));
+
+        list.clear();
+        QVERIFY(list.isEmpty());
+        QVERIFY(!list.ItemExists("/g/1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRenameItems)
+#include "test_rename_items.moc"
