@@ -225,7 +225,8 @@ for n in $sizes; do
             -v kb="${peaks[$tool]}" -v note="$note" 'BEGIN {
                 rf = (f > 0) ? sprintf("%.2f", m / f) : "-"
                 rm = (mv > 0) ? sprintf("%.2f", m / mv) : "-"
-                printf "%-15s %7d %9.3f %9.3f %8s %10s %8.1f%s\n", t, n, m, s, rf, rm, kb / 1024, note
+                sp = (note == "") ? sprintf("%.3f", s) : "-"
+                printf "%-15s %7d %9.3f %9s %8s %10s %8.1f%s\n", t, n, m, sp, rf, rm, kb / 1024, note
             }' >>"$table"
     done
     unset times peaks failed planned
