@@ -256,7 +256,8 @@ void TfrmNewVersion::replyFinished()
     if (m_reply->error() != QNetworkReply::NoError) {
         finishDownload(m_reply->errorString());
     } else if (status >= 300 && status <= 399) {
-        const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+        const QUrl target =
+            m_reply->url().resolved(m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
         finishDownload(QStringLiteral("The server answered HTTP %1 %2 and redirected to %3.")
                            .arg(status)
                            .arg(reason, target.toDisplayString()));

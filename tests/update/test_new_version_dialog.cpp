@@ -1,0 +1,354 @@
+#include "canned_server.h"
+#include "new_version_dialog.h"
+#include "startup_check.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers the dialog's error box and records what would have been opened.
+class ScriptedShell : public UpdateShell {
+public:
+    void showError(QWidget *, const QString &text) override { events << "error:" + text; }
+    void openUrl(const QUrl &url) override { events << "open:" + url.toString(); }
+    QStringList events;
+};
+
+const QString kFailed = "error:Failed to download update. Please download manually on website.\r\n\r\n";
+
+QByteArray Filler(int size, char seed)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        data[i] = char(seed + i % 97);
+    return data;
+}
+
+QList<QByteArray> Pieces(int count, int size)
+{
+    QList<QByteArray> pieces;
+    for (int i = 0; i < count; ++i)
+        pieces << Filler(size, char('A' + i));
+    return pieces;
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestNewVersionDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void showsOffer_data();
+    void showsOffer();
+    void closesWithoutDownload_data();
+    void closesWithoutDownload();
+    void downloadsWithLength();
+    void downloadsChunked();
+    void abortMidTransfer();
+    void abortWhileServerStalls();
+    void downloadFailures_data();
+    void downloadFailures();
+    void startupVerdict_data();
+    void startupVerdict();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_temp;
+};
+
+void TestNewVersionDialog::init()
+{
+    m_temp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_temp->isValid());
+}
+
+void TestNewVersionDialog::showsOffer_data()
+{
+    QTest::addColumn<bool>("mustExit");
+    QTest::addColumn<QString>("cancelCaption");
+    QTest::newRow("optional") << false << "Skip";
+    QTest::newRow("mandatory") << true << "Exit";
+}
+
+void TestNewVersionDialog::showsOffer()
+{
+    QFETCH(bool, mustExit);
+    TUpdateState state;
+    state.MustExit = mustExit;
+    state.UpdateMessage = "The new version 1.1 is available\r\n\r\nWhat's new:\r\n<b>not bold</b>\r\n";
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, UpdateEndpoint{}, shell);
+    QCOMPARE(dialog.Tag, 0);
+    dialog.show();
+
+    QCOMPARE(dialog.Tag, 1);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral(" Morvane"));
+    QCOMPARE(dialog.btUpdateNow->text(), QStringLiteral("Update Now"));
+    QTEST(dialog.btCancel->text(), "cancelCaption");
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
+    QCOMPARE(dialog.Label1->textFormat(), Qt::PlainText);
+    QVERIFY(dialog.ProgressBar1->isHidden());
+    QVERIFY(dialog.btUpdateNow->isEnabled());
+    QCOMPARE(dialog.size(), QSize(421, 184));
+}
+
+void TestNewVersionDialog::closesWithoutDownload_data()
+{
+    QTest::addColumn<bool>("mustExit");
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<int>("mark");
+    QTest::newRow("Skip") << false << false << 1;
+    QTest::newRow("optional, close box") << false << true << 1;
+    QTest::newRow("Exit") << true << false << 0;
+    QTest::newRow("mandatory, close box") << true << true << 0;
+}
+
+void TestNewVersionDialog::closesWithoutDownload()
+{
+    QFETCH(bool, mustExit);
+    QFETCH(bool, closeBox);
+    TUpdateState state;
+    state.MustExit = mustExit;
+    ScriptedShell shell;
+    UpdateEndpoint endpoint;
+    endpoint.tempFolder = m_temp->path();
+    TfrmNewVersion dialog(state, endpoint, shell);
+    dialog.show();
+
+    if (closeBox)
+        dialog.close();
+    else
+        QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+
+    QVERIFY(!dialog.isVisible());
+    QTEST(dialog.Tag, "mark");
+    QCOMPARE(state.MustExit, mustExit);
+    QVERIFY(shell.events.isEmpty());
+    QVERIFY(QDir(m_temp->path()).isEmpty());
+}
+
+void TestNewVersionDialog::downloadsWithLength()
+{
+    CannedServer server(CannedServer::TlsAvailable());
+    // Qt reports progress at most every 100 ms; slow pieces give several steps.
+    const QList<QByteArray> pieces = Pieces(10, 32 * 1024);
+    server.route(kInstallerPath, Sized(pieces, 60));
+    const QString path = m_temp->filePath("qzl_update.exe");
+    {
+        // An older, longer installer of ours is replaced, not overwritten in part.
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(400 * 1024, 'x'));
+    }
+
+    TUpdateState state;
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    dialog.show();
+    QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QVERIFY(state.MustExit);
+    QCOMPARE(dialog.btCancel->text(), QStringLiteral("Abort"));
+    QVERIFY(!dialog.btUpdateNow->isEnabled());
+    QVERIFY(dialog.ProgressBar1->isVisible());
+    QVERIFY(finished.wait(10000));
+
+    QList<int> values;
+    for (const QList<QVariant> &args : progress)
+        values << args.at(0).toInt();
+    QVERIFY2(values.size() >= 3, qPrintable(QString("too few steps: %1").arg(values.size())));
+    QVERIFY(std::is_sorted(values.begin(), values.end()));
+    QVERIFY(values.first() > 0 && values.first() < 100);
+    QCOMPARE(values.last(), 100);
+
+    QCOMPARE(ReadFile(path), pieces.join());
+    QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
+                                         QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+    QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
+    QCOMPARE(dialog.Tag, 0);
+    QVERIFY(!dialog.btUpdateNow->isEnabled());
+    QVERIFY(server.requests.first().contains("\r\nUser-Agent: Mozilla/4.0 (compatible; MyApp)\r\n"));
+}
+
+void TestNewVersionDialog::downloadsChunked()
+{
+    CannedServer server(CannedServer::TlsAvailable());
+    const QList<QByteArray> pieces = Pieces(5, 20 * 1024);
+    server.route(kInstallerPath, Chunked(pieces, 20));
+
+    TUpdateState state;
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    dialog.show();
+    QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QVERIFY(finished.wait(10000));
+
+    QCOMPARE(dialog.ProgressBar1->value(), 0);
+    QVERIFY(progress.isEmpty());
+    const QString path = m_temp->filePath("qzl_update.exe");
+    QCOMPARE(ReadFile(path), pieces.join());
+    QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
+    QCOMPARE(dialog.Tag, 0);
+}
+
+void TestNewVersionDialog::abortMidTransfer()
+{
+    CannedServer server(CannedServer::TlsAvailable());
+    const QList<QByteArray> pieces = Pieces(100, 16 * 1024);
+    server.route(kInstallerPath, Sized(pieces, 50));
+
+    TUpdateState state;
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    dialog.show();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.ProgressBar1->value() > 0, 10000);
+
+    // Neither the close box nor a second "Update Now" interrupts the transfer.
+    dialog.close();
+    QVERIFY(dialog.isVisible());
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QCOMPARE(server.requests.size(), 1);
+
+    QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+    QVERIFY(state.DownloadCancelled);
+    QVERIFY(finished.wait(5000));
+
+    QCOMPARE(shell.events, (QStringList{kFailed + "Download is cancelled. Please download manually.",
+                                        "open:https://home.test/"}));
+    const qint64 kept = QFileInfo(m_temp->filePath("qzl_update.exe")).size();
+    QVERIFY2(kept > 0 && kept < 100 * 16 * 1024, qPrintable(QString::number(kept)));
+    QCOMPARE(dialog.Tag, 0);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestNewVersionDialog::abortWhileServerStalls()
+{
+    CannedServer server(CannedServer::TlsAvailable());
+    CannedResponse stalled{"HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n", {"MZ"}};
+    server.route(kInstallerPath, stalled);
+
+    TUpdateState state;
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    dialog.show();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 5000);
+    QTest::qWait(200);
+    QVERIFY(finished.isEmpty());
+
+    QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+    QVERIFY(finished.wait(2000));
+    QCOMPARE(shell.events.value(0), kFailed + "Download is cancelled. Please download manually.");
+    QCOMPARE(dialog.Tag, 0);
+}
+
+void TestNewVersionDialog::downloadFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expectedTail");
+    QTest::newRow("404") << "404" << "server replied: Not Found";
+    QTest::newRow("redirect") << "redirect" << "The server answered HTTP 302 Found and redirected to http";
+    QTest::newRow("file cannot be created") << "no folder" << "Cannot create file \"";
+    if (CannedServer::TlsAvailable())
+        QTest::newRow("untrusted certificate") << "untrusted" << "";
+}
+
+void TestNewVersionDialog::downloadFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expectedTail);
+
+    CannedServer server(kind == "untrusted" || CannedServer::TlsAvailable());
+    server.route("/elsewhere/mvx.exe", Sized({"MZ"}, 0));
+    if (kind == "redirect")
+        server.route(kInstallerPath, Redirect("/elsewhere/mvx.exe"));
+    UpdateEndpoint endpoint = server.endpoint(m_temp->path());
+    if (kind == "no folder")
+        endpoint.tempFolder = m_temp->filePath("missing");
+    if (kind == "untrusted")
+        endpoint.ssl = QSslConfiguration::defaultConfiguration();
+
+    TUpdateState state;
+    ScriptedShell shell;
+    TfrmNewVersion dialog(state, endpoint, shell);
+    dialog.show();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QVERIFY(finished.count() == 1 || finished.wait(10000));
+
+    QCOMPARE(shell.events.size(), 2);
+    QVERIFY2(shell.events.at(0).startsWith(kFailed), qPrintable(shell.events.at(0)));
+    const QString reason = shell.events.at(0).mid(kFailed.size());
+    QVERIFY2(!reason.isEmpty() && reason.contains(expectedTail), qPrintable(reason));
+    QCOMPARE(shell.events.at(1), QStringLiteral("open:https://home.test/"));
+    QCOMPARE(dialog.Tag, 0);
+    // Whatever the server sent instead of the installer is not kept as one.
+    QCOMPARE(ReadFile(m_temp->filePath("qzl_update.exe")), QByteArray());
+    for (const QByteArray &head : server.requests)
+        QVERIFY(!head.contains("/elsewhere/"));
+}
+
+void TestNewVersionDialog::startupVerdict_data()
+{
+    QTest::addColumn<QByteArray>("versionPage");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("installerStarted");
+    QTest::newRow("no newer version") << QByteArray("10/10") << QString() << false << false;
+    QTest::newRow("optional, Skip") << QByteArray("11/10") << "btCancel" << false << false;
+    QTest::newRow("optional, Update Now") << QByteArray("11/10") << "btUpdateNow" << true << true;
+    QTest::newRow("mandatory, Exit") << QByteArray("11/11") << "btCancel" << true << false;
+}
+
+void TestNewVersionDialog::startupVerdict()
+{
+    QFETCH(QByteArray, versionPage);
+    QFETCH(QString, button);
+
+    CannedServer server(CannedServer::TlsAvailable());
+    server.route(kVersionPagePath, Page(versionPage));
+    server.route(kChangesPagePath, Page("Better"));
+    server.route(kInstallerPath, Sized({"MZ installer"}, 0));
+    ScriptedShell shell;
+
+    // Clicks the named button of the modal dialog once it is up.
+    QTimer clicker;
+    bool clicked = false;
+    connect(&clicker, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<TfrmNewVersion *>(QApplication::activeModalWidget());
+        if (!dialog || clicked)
+            return;
+        clicked = true;
+        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+    clicker.start(10);
+
+    const StartupVerdict verdict = RunStartupVersionCheck(server.endpoint(m_temp->path()), shell);
+    QCOMPARE(clicked, !button.isEmpty());
+    QTEST(verdict == StartupVerdict::Exit, "ends");
+    QTEST(shell.events.size() == 1 && shell.events.first().startsWith("open:file:"), "installerStarted");
+    QVERIFY(QApplication::quitOnLastWindowClosed());
+}
+
+QTEST_MAIN(TestNewVersionDialog)
+#include "test_new_version_dialog.moc"
