@@ -1,1 +1,315 @@
-// File operations of the batch executor (in progress).
+#include "file_operations.h"
+
+#include "morvane_error.h"
+
+#include <QDir>
+
+#include <linux/fs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const QString kFileNotFound = QStringLiteral("The specified file was not found");
+const QString kPathNotFound = QStringLiteral("The specified path was not found");
+const QString kFileExists = QStringLiteral("The specified file already exists");
+const QString kInvalidCharacters = QStringLiteral("Invalid characters in path");
+
+// Keeps errno across the clean-up calls of a failure path.
+class ErrnoSaver {
+public:
+    ErrnoSaver() : m_saved(errno) {}
+    ~ErrnoSaver() { errno = m_saved; }
+private:
+    int m_saved;
+};
+
+QByteArray ParentFolder(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArrayLiteral("/");
+    return path.left(slash);
+}
+
+QByteArray Encode(const QString &path)
+{
+    return path.toUtf8();
+}
+
+} // namespace
+
+QString SystemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool HasInvalidPathCharacters(const QString &path)
+{
+    for (const QChar ch : path) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20 || c == u'"' || c == u'<' || c == u'>' || c == u'|')
+            return true;
+    }
+    return false;
+}
+
+QString PathJoin(const QString &folder, const QString &name)
+{
+    if (HasInvalidPathCharacters(folder) || HasInvalidPathCharacters(name))
+        throw MorvaneError(kInvalidCharacters);
+    if (folder.isEmpty() || name.startsWith(u'/'))
+        return name;
+    if (folder.endsWith(u'/'))
+        return folder + name;
+    return folder + u'/' + name;
+}
+
+QString AbsolutePath(const QString &path)
+{
+    if (path.startsWith(u'/'))
+        return path;
+    QString cwd = QDir::currentPath();
+    if (path.isEmpty())
+        return cwd;
+    if (!cwd.endsWith(u'/'))
+        cwd += u'/';
+    return cwd + path;
+}
+
+bool FileOperations::FileExists(const QString &path)
+{
+    struct stat st;
+    return !path.isEmpty() && m_sys.stat(Encode(path).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool FileOperations::FolderExists(const QString &path)
+{
+    struct stat st;
+    return !path.isEmpty() && m_sys.stat(Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void FileOperations::ForceDirectories(const QString &path)
+{
+    QByteArray p = Encode(path);
+    while (p.size() > 1 && p.endsWith('/'))
+        p.chop(1);
+    if (p.isEmpty() || p == "/")
+        return;
+    if (m_sys.mkdir(p.constData(), 0777) == 0 || errno != ENOENT)
+        return;  // made, present, or failing for a reason later operations report
+    const QByteArray parent = ParentFolder(p);
+    if (parent == p)
+        return;
+    ForceDirectories(QString::fromUtf8(parent));
+    m_sys.mkdir(p.constData(), 0777);
+}
+
+int FileOperations::RenameNoReplace(const char *from, const char *to)
+{
+    if (m_sys.renameat2(from, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // The file system cannot refuse a replacement by itself: check, then rename.
+    struct stat st;
+    if (m_sys.lstat(to, &st) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return m_sys.rename(from, to);
+}
+
+void FileOperations::failMove(const QByteArray &from, const QByteArray &to, int error)
+{
+    struct stat st;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        if (m_sys.lstat(from.constData(), &st) != 0)
+            throw MorvaneError(kFileNotFound);
+        if (m_sys.stat(ParentFolder(to).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+            throw MorvaneError(kPathNotFound);
+        break;
+    case EEXIST:
+        if (m_sys.stat(to.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            throw MorvaneError(SystemErrorText(EISDIR));
+        throw MorvaneError(kFileExists);
+    default:
+        break;
+    }
+    throw MorvaneError(SystemErrorText(error));
+}
+
+void FileOperations::MoveFile(const QString &from, const QString &to, Replace replace)
+{
+    MoveFileNative(Encode(AbsolutePath(from)), Encode(AbsolutePath(to)), replace);
+}
+
+void FileOperations::CopyFile(const QString &from, const QString &to, Replace replace)
+{
+    CopyFileNative(Encode(AbsolutePath(from)), Encode(AbsolutePath(to)), replace);
+}
+
+void FileOperations::MoveFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
+{
+    const int result = replace == Replace::Yes ? m_sys.rename(from.constData(), to.constData())
+                                               : RenameNoReplace(from.constData(), to.constData());
+    if (result == 0)
+        return;
+    const int error = errno;
+    if (error != EXDEV)
+        failMove(from, to, error);
+
+    // Another file system: the copy is synced before the source goes, so a
+    // crash cannot leave the file only in an unwritten page cache.
+    copyAcross(from, to, replace, true);
+    if (m_sys.unlink(from.constData()) != 0) {
+        const int unlinkError = errno;
+        // A move that cannot finish leaves things as they were: the source
+        // stays, the fresh copy goes. A replaced target keeps the copy.
+        if (replace == Replace::No)
+            m_sys.unlink(to.constData());
+        throw MorvaneError(SystemErrorText(unlinkError));
+    }
+}
+
+void FileOperations::CopyFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
+{
+    if (replace == Replace::Yes) {
+        // A copy onto the file itself has nothing to do, and must not replace it.
+        struct stat a, b;
+        if (m_sys.stat(from.constData(), &a) == 0 && m_sys.stat(to.constData(), &b) == 0
+            && a.st_dev == b.st_dev && a.st_ino == b.st_ino)
+            return;
+    }
+    copyAcross(from, to, replace, false);
+}
+
+void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync)
+{
+    const int in = m_sys.open(from.constData(), O_RDONLY, 0);
+    if (in < 0) {
+        const int error = errno;
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kFileNotFound : SystemErrorText(error));
+    }
+    struct stat st;
+    const int statError = m_sys.fstat(in, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (statError != 0) {
+        m_sys.close(in);
+        throw MorvaneError(SystemErrorText(statError));
+    }
+
+    // A short, fixed temporary name: the target's own name may already be at the length limit.
+    const QByteArray folder = ParentFolder(to);
+    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
+        + QByteArray::number(qint64(::getpid())) + '-';
+    QByteArray temp;
+    int out = -1;
+    for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
+        temp = prefix + QByteArray::number(++m_tempCounter) + ".tmp";
+        out = m_sys.open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (out < 0 && errno != EEXIST)
+            break;
+    }
+    if (out < 0) {
+        const int error = errno;
+        m_sys.close(in);
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kPathNotFound : SystemErrorText(error));
+    }
+
+    auto fail = [&](int error, const QString &text) {
+        m_sys.close(in);
+        if (out >= 0)
+            m_sys.close(out);
+        m_sys.unlink(temp.constData());
+        throw MorvaneError(text.isEmpty() ? SystemErrorText(error) : text);
+    };
+
+    // copy_file_range first (reflinks, in-kernel copy), sendfile next, plain read/write last.
+    qint64 copied = 0;
+    int method = 0;
+    for (;;) {
+        ssize_t n = -1;
+        if (method == 0) {
+            n = m_sys.copy_file_range(in, out, size_t(1) << 30);
+            if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL
+                                         || errno == EOPNOTSUPP || errno == EBADF || errno == EPERM)) {
+                method = 1;
+                continue;
+            }
+        } else if (method == 1) {
+            n = m_sys.sendfile(out, in, size_t(1) << 30);
+            if (n < 0 && copied == 0 && (errno == EINVAL || errno == ENOSYS)) {
+                method = 2;
+                continue;
+            }
+        } else {
+            char buffer[1 << 16];
+            n = m_sys.read(in, buffer, sizeof buffer);
+            if (n > 0) {
+                for (ssize_t done = 0; done < n;) {
+                    const ssize_t w = m_sys.write(out, buffer + done, size_t(n - done));
+                    if (w < 0) {
+                        if (errno == EINTR)
+                            continue;
+                        fail(errno, QString());
+                    }
+                    done += w;
+                }
+            }
+        }
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno, QString());
+        }
+        if (n == 0)
+            break;
+        copied += n;
+    }
+    // The check: every byte the source held at the start has arrived.
+    struct stat now;
+    if (copied != qint64(st.st_size) || m_sys.fstat(in, &now) != 0 || now.st_size != st.st_size)
+        fail(EIO, QStringLiteral("The file changed while it was being copied"));
+
+    // Permissions and times follow the bytes; file systems that cannot keep them do not stop the copy.
+    m_sys.fchmod(out, st.st_mode & 07777);
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    m_sys.futimens(out, times);
+    if (sync && m_sys.fsync(out) != 0)
+        fail(errno, QString());
+    const int closed = m_sys.close(out);
+    out = -1;
+    if (closed != 0)
+        fail(errno, QString());
+
+    const int placed = replace == Replace::Yes ? m_sys.rename(temp.constData(), to.constData())
+                                               : RenameNoReplace(temp.constData(), to.constData());
+    if (placed != 0) {
+        const int error = errno;
+        struct stat target;
+        if (error == EEXIST)
+            fail(error, m_sys.stat(to.constData(), &target) == 0 && S_ISDIR(target.st_mode)
+                            ? SystemErrorText(EISDIR) : kFileExists);
+        fail(error, error == ENOENT ? kPathNotFound : QString());
+    }
+    m_sys.close(in);
+}
+
+void FileOperations::DeleteFile(const QString &path)
+{
+    const QByteArray p = Encode(AbsolutePath(path));
+    if (m_sys.unlink(p.constData()) == 0)
+        return;
+    const int error = errno;
+    struct stat st;
+    if ((error == ENOENT || error == ENOTDIR)
+        && (m_sys.stat(ParentFolder(p).constData(), &st) != 0 || !S_ISDIR(st.st_mode)))
+        throw MorvaneError(kPathNotFound);
+    throw MorvaneError(SystemErrorText(error));
+}

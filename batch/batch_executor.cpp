@@ -1,0 +1,271 @@
+#include "batch_executor.h"
+
+#include "morvane_error.h"
+#include "undo_journal.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <cerrno>
+
+namespace {
+
+const QString kNothingToRename = QStringLiteral("Nothing to rename. Add files and build a preview first.");
+const QString kProceed = QStringLiteral("Proceed to rename files as shown in the preview?");
+const QString kSelectDestination = QStringLiteral("Please select a destination folder for Copy/Move mode.");
+const QString kBuildPreview = QStringLiteral("Please build preview first (click \"Preview Result\" button).");
+const QString kCompleted = QStringLiteral("Batch completed. A CSV log has been saved in AppData.");
+constexpr int kProgressStep = 4096;
+
+struct FileId {
+    dev_t dev;
+    ino_t ino;
+    bool operator==(const FileId &) const = default;
+};
+
+size_t qHash(const FileId &id, size_t seed = 0)
+{
+    return qHashMulti(seed, quint64(id.dev), quint64(id.ino));
+}
+
+FileId IdOf(const struct stat &st)
+{
+    return FileId{st.st_dev, st.st_ino};
+}
+
+// A quote or a line break in a source path would break its line in the undo log.
+bool BreaksLogLine(const QString &path)
+{
+    for (const QChar ch : path) {
+        if (ch.unicode() < 0x20 || ch == u'"')
+            return true;
+    }
+    return false;
+}
+
+QString Absolute(const QString &path, const QString &cwd)
+{
+    if (path.startsWith(u'/'))
+        return path;
+    return cwd.endsWith(u'/') ? cwd + path : cwd + u'/' + path;
+}
+
+void Touch(SystemCalls &sys, const char *path, const QDateTime &now)
+{
+    const qint64 ms = now.toMSecsSinceEpoch();
+    qint64 seconds = ms / 1000;
+    qint64 rest = ms % 1000;
+    if (rest < 0) {
+        rest += 1000;
+        --seconds;
+    }
+    // Last-write time only: the access time is left alone, and the birth time cannot be set.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(seconds), long(rest * 1000000)}};
+    sys.utimensat(path, times, 0);  // never reported
+}
+
+} // namespace
+
+QString GetAppDataFolder()
+{
+    const QString appData = qEnvironmentVariable("APPDATA");
+    if (!appData.isEmpty())
+        return appData;
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (xdg.startsWith(u'/'))  // a relative value is invalid and ignored
+        return xdg;
+    return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QString GetProgramDataFolder(const QString &appDataFolder)
+{
+    return PathJoin(PathJoin(appDataFolder, QStringLiteral("Quenzel")), QStringLiteral("Morvane"));
+}
+
+QString GetUndoLogPath(const QString &appDataFolder)
+{
+    return PathJoin(GetProgramDataFolder(appDataFolder), QStringLiteral("last_rename.csv"));
+}
+
+QString MakeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const qsizetype slash = fileName.lastIndexOf(u'/');
+    QString base = fileName;
+    QString ext;
+    if (dot > slash) {
+        base = fileName.left(dot);
+        ext = fileName.mid(dot);
+    }
+    for (qint64 n = 1;; ++n) {
+        const QString candidate = PathJoin(folder, QStringLiteral("%1 (%2)%3").arg(base, QString::number(n), ext));
+        if (!ops.FileExists(candidate))
+            return candidate;
+    }
+}
+
+QString MakeUniqueName(const QString &folder, const QString &fileName)
+{
+    FileOperations ops;
+    return MakeUniqueName(ops, folder, fileName);
+}
+
+void TouchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now)
+{
+    Touch(sys, AbsolutePath(path).toUtf8().constData(), now);
+}
+
+void RenameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+                      const BatchEnvironment &env)
+{
+    if (items.isEmpty()) {
+        reporter.information(kNothingToRename);
+        return;
+    }
+    if (reporter.confirm(kProceed))
+        ExecuteBatch(items, options, reporter, env);
+}
+
+void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+                  const BatchEnvironment &env)
+{
+    // A preset can leave either list without a selection (-1). No conflict mode
+    // then means Auto-number, the start value, which neither skips nor destroys
+    // a file; no batch mode means rename in place, the start value, which needs
+    // no destination.
+    const int conflict = options.conflict >= 0 && options.conflict <= 2 ? options.conflict : 2;
+    const int mode = options.batchMode >= 0 && options.batchMode <= 2 ? options.batchMode : 0;
+    const QString destination = TrimControl(options.destination);
+
+    if (mode != 0 && destination.isEmpty()) {
+        reporter.warning(kSelectDestination);
+        return;
+    }
+    SystemCalls &sys = env.sys ? *env.sys : RealSystemCalls();
+    FileOperations ops(sys);
+    if (mode != 0 && !ops.FolderExists(destination))
+        ops.ForceDirectories(destination);
+
+    const QString appData = env.appDataFolder.isEmpty() ? GetAppDataFolder() : env.appDataFolder;
+    UndoJournal journal(sys, GetUndoLogPath(appData));
+    const QString cwd = QDir::currentPath();
+    auto now = [&env] { return env.now ? env.now() : QDateTime::currentDateTimeUtc(); };
+
+    // Overwrite never replaces a file of this batch (the file of another item,
+    // before or after its own turn): that item is auto-numbered instead.
+    // Collected at the first clash, so batches without one pay nothing.
+    QHash<FileId, int> batchFiles;
+    bool batchFilesKnown = false;
+    auto isOtherBatchFile = [&](const struct stat &target, int index) {
+        if (!batchFilesKnown) {
+            batchFilesKnown = true;
+            for (int j = 0; j < items.count(); ++j) {
+                struct stat st;
+                const QByteArray path = Absolute(items.at(j).OriginalPath, cwd).toUtf8();
+                if (sys.lstat(path.constData(), &st) == 0)
+                    batchFiles.insert(IdOf(st), j);
+            }
+        }
+        const auto it = batchFiles.constFind(IdOf(target));
+        return it != batchFiles.cend() && it.value() != index;
+    };
+
+    const int count = items.count();
+    for (int i = 0; i < count; ++i) {
+        if (i % kProgressStep == 0)
+            reporter.progress(i, count);
+        TRenameItem item = items.at(i);
+        if (item.NewName.isEmpty()) {
+            journal.close();
+            reporter.warning(kBuildPreview);
+            return;
+        }
+        const QString &source = item.OriginalPath;
+        if (BreaksLogLine(source))
+            throw MorvaneError(QStringLiteral("Invalid characters in path"));
+        QString target = PathJoin(mode == 0 ? FolderPart(source) : destination, item.NewName);
+        const QString sourceAbs = Absolute(source, cwd);
+        QString targetAbs = Absolute(target, cwd);
+        // Linux names are case-sensitive: only the very same path is unchanged.
+        // In copy and move mode the same path is the item's own file: nothing to do.
+        if (sourceAbs == targetAbs)
+            continue;
+        const QByteArray from = sourceAbs.toUtf8();
+        QByteArray to = targetAbs.toUtf8();
+
+        bool replace = false;
+        struct stat found;
+        bool fileAtTarget = sys.lstat(to.constData(), &found) == 0 && !S_ISDIR(found.st_mode);
+        if (fileAtTarget && S_ISLNK(found.st_mode)) {
+            struct stat linked;
+            fileAtTarget = sys.stat(to.constData(), &linked) != 0 || !S_ISDIR(linked.st_mode);
+        }
+        if (fileAtTarget) {
+            struct stat own;
+            if (sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
+                // The target is another name of the source (a hard link, a
+                // case-insensitive mount): no clash, and nothing to copy.
+                if (mode == 1)
+                    continue;
+                replace = true;
+            } else {
+                int resolution = conflict;
+                if (resolution == 1 && isOtherBatchFile(found, i))
+                    resolution = 2;
+                if (resolution == 0)
+                    continue;
+                if (resolution == 1) {
+                    replace = true;
+                } else {
+                    target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
+                    targetAbs = Absolute(target, cwd);
+                    to = targetAbs.toUtf8();
+                }
+            }
+        }
+
+        if (replace) {
+            // The replaced file is gone once this returns, so the line follows the operation.
+            if (mode == 1)
+                ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
+            else
+                ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
+            journal.record(from, to);
+        } else {
+            // The line goes first: should the process die before the operation,
+            // undo finds nothing at the new path and passes the line over.
+            journal.intend(from, to);
+            try {
+                if (mode == 1)
+                    ops.CopyFileNative(from, to, FileOperations::Replace::No);
+                else
+                    ops.MoveFileNative(from, to, FileOperations::Replace::No);
+            } catch (...) {
+                journal.cancel();
+                throw;
+            }
+            journal.confirm();
+        }
+
+        if (options.touchModifiedNow)
+            Touch(sys, to.constData(), now());
+
+        if (mode != 1) {
+            item.OriginalPath = target;
+            SplitNameAndExt(target, &item.OriginalName, &item.Ext);
+            items.replace(i, item);
+            if (batchFilesKnown) {
+                struct stat moved;  // a move across file systems makes a new file
+                if (sys.lstat(to.constData(), &moved) == 0)
+                    batchFiles.insert(IdOf(moved), i);
+            }
+            if (env.itemUpdated)
+                env.itemUpdated(i);
+        }
+    }
+    reporter.progress(count, count);
+
+    if (count > 0)
+        journal.finish();
+    reporter.information(kCompleted);
+}

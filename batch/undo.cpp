@@ -1,0 +1,134 @@
+#include "undo.h"
+
+#include "morvane_error.h"
+
+#include <QStringDecoder>
+
+#include <cerrno>
+
+namespace {
+
+const QString kNoUndoLog = QStringLiteral("No undo log found in AppData.");
+const QString kUndoCompleted = QStringLiteral("Undo completed for the last rename operation.");
+constexpr int kProgressStep = 4096;
+
+QByteArray ReadWholeFile(SystemCalls &sys, const QByteArray &path)
+{
+    const int fd = sys.open(path.constData(), O_RDONLY, 0);
+    if (fd < 0)
+        throw MorvaneError(SystemErrorText(errno));
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = sys.read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            sys.close(fd);
+            throw MorvaneError(SystemErrorText(error));
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    sys.close(fd);
+    return bytes;
+}
+
+// Puts the file at renamed back at original. The rename replaces a file that
+// stands at original in one step, so no moment exists in which neither is there,
+// and a file that is original itself (another name of it) is never deleted.
+void Revert(FileOperations &ops, const UndoLogEntry &entry)
+{
+    SystemCalls &sys = ops.sys();
+    const QByteArray renamed = AbsolutePath(entry.renamed).toUtf8();
+    const QByteArray original = AbsolutePath(entry.original).toUtf8();
+    struct stat st;
+    if (sys.stat(renamed.constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        return;  // no file there any more: already reverted, or removed by the user
+    if (sys.rename(renamed.constData(), original.constData()) == 0)
+        return;
+    if (errno == ENOENT) {
+        // The former folder may have been removed since the batch.
+        ops.ForceDirectories(FolderPart(entry.original));
+        if (sys.stat(renamed.constData(), &st) != 0)
+            return;
+    }
+    ops.MoveFileNative(renamed, original, FileOperations::Replace::Yes);
+}
+
+} // namespace
+
+std::optional<UndoLogEntry> ParseUndoLogLine(const QString &line)
+{
+    QString text = TrimControl(line);
+    if (text.isEmpty())
+        return std::nullopt;
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2);
+    const qsizetype separator = text.indexOf(QLatin1StringView("\",\""));
+    if (separator < 0)
+        return std::nullopt;
+    return UndoLogEntry{text.left(separator), text.mid(separator + 3)};
+}
+
+QStringList SplitUndoLogLines(const QByteArray &bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(view);
+    if (decoder.hasError())
+        throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+{
+    SystemCalls &sys = env.sys ? *env.sys : RealSystemCalls();
+    FileOperations ops(sys);
+    const QString appData = env.appDataFolder.isEmpty() ? GetAppDataFolder() : env.appDataFolder;
+    const QString logPath = GetUndoLogPath(appData);
+    if (!ops.FileExists(logPath)) {
+        reporter.information(kNoUndoLog);
+        return;
+    }
+    const QStringList lines = SplitUndoLogLines(ReadWholeFile(sys, logPath.toUtf8()));
+
+    // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
+    const qsizetype total = lines.size() - 1;
+    for (qsizetype k = lines.size() - 1, done = 0; k >= 1; --k, ++done) {
+        if (done % kProgressStep == 0)
+            reporter.progress(done, total);
+        const std::optional<UndoLogEntry> entry = ParseUndoLogLine(lines.at(k));
+        // A line without both paths names no file to put back.
+        if (entry && !entry->original.isEmpty() && !entry->renamed.isEmpty())
+            Revert(ops, *entry);
+    }
+    if (total > 0)
+        reporter.progress(total, total);
+
+    ops.DeleteFile(logPath);
+    if (env.clearList)
+        env.clearList();
+    else
+        items.clear();
+    reporter.information(kUndoCompleted);
+}

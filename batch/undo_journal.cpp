@@ -1,0 +1,225 @@
+#include "undo_journal.h"
+
+#include "file_operations.h"
+#include "morvane_error.h"
+#include "rename_item.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+QString LogErrorText(int error)
+{
+    return error == ENOENT || error == ENOTDIR ? QStringLiteral("The specified path was not found")
+                                               : SystemErrorText(error);
+}
+
+} // namespace
+
+QByteArray UndoJournal::Header()
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF" "Original,New\r\n");
+}
+
+QByteArray UndoJournal::Line(const QByteArray &from, const QByteArray &to)
+{
+    QByteArray line;
+    line.reserve(from.size() + to.size() + 7);
+    line += '"';
+    line += from;
+    line += "\",\"";
+    line += to;
+    line += "\"\r\n";
+    return line;
+}
+
+UndoJournal::UndoJournal(SystemCalls &sys, const QString &logPath)
+    : m_sys(sys), m_logPath(logPath), m_path(logPath.toUtf8())
+{
+}
+
+UndoJournal::~UndoJournal()
+{
+    close();
+}
+
+int UndoJournal::createTemporary(QByteArray *tempPath)
+{
+    FileOperations(m_sys).ForceDirectories(FolderPart(m_logPath));
+    *tempPath = m_path + '.' + QByteArray::number(qint64(::getpid())) + ".tmp";
+    int fd = m_sys.open(tempPath->constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0 && errno == EEXIST) {
+        // Left by a killed process whose id has come round again.
+        m_sys.unlink(tempPath->constData());
+        fd = m_sys.open(tempPath->constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    }
+    if (fd < 0)
+        throw MorvaneError(LogErrorText(errno));
+    return fd;
+}
+
+static bool WriteAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = sys.write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
+{
+    QByteArray temp;
+    const int fd = createTemporary(&temp);
+    bool ok = WriteAll(m_sys, fd, content.constData(), content.size());
+    // A log that stays open is synced when the batch ends; one written whole is synced now.
+    if (ok && !keepOpen)
+        ok = m_sys.fsync(fd) == 0;
+    if (ok)
+        ok = m_sys.rename(temp.constData(), m_path.constData()) == 0;
+    if (!ok) {
+        const int error = errno;
+        m_sys.close(fd);
+        m_sys.unlink(temp.constData());
+        throw MorvaneError(LogErrorText(error));
+    }
+    if (keepOpen) {
+        m_fd = fd;
+        m_length = content.size();
+    } else {
+        m_sys.close(fd);
+    }
+}
+
+void UndoJournal::append(const QByteArray &line)
+{
+    if (m_fd < 0) {
+        // First line of the batch: keep the previous log in memory so that it
+        // can be put back if this first operation does not happen.
+        m_hadPrevious = false;
+        m_previous.clear();
+        const int old = m_sys.open(m_path.constData(), O_RDONLY, 0);
+        if (old >= 0) {
+            m_hadPrevious = true;
+            char buffer[1 << 16];
+            for (;;) {
+                const ssize_t n = m_sys.read(old, buffer, sizeof buffer);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0) {
+                    if (n < 0)
+                        m_hadPrevious = false;  // unreadable: it cannot be put back
+                    break;
+                }
+                m_previous.append(buffer, n);
+            }
+            m_sys.close(old);
+        }
+        replaceLog(Header() + line, true);
+        m_committed = Header().size();
+        return;
+    }
+    // One write per line, so a reader sees every line whole as soon as it is there.
+    if (!WriteAll(m_sys, m_fd, line.constData(), line.size())) {
+        const int error = errno;
+        m_sys.ftruncate(m_fd, m_committed);
+        m_length = m_committed;
+        throw MorvaneError(LogErrorText(error));
+    }
+    m_length += line.size();
+}
+
+void UndoJournal::intend(const QByteArray &from, const QByteArray &to)
+{
+    append(Line(from, to));
+    m_pending = true;
+}
+
+void UndoJournal::confirm()
+{
+    m_committed = m_length;
+    m_pending = false;
+    ++m_confirmed;
+}
+
+void UndoJournal::cancel()
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    m_sys.ftruncate(m_fd, m_committed);
+    m_length = m_committed;
+    if (m_confirmed == 0) {
+        // Nothing of this batch was done: the previous log is the one to undo.
+        m_sys.close(m_fd);
+        m_fd = -1;
+        restorePrevious();
+    }
+}
+
+void UndoJournal::restorePrevious() noexcept
+{
+    try {
+        if (m_hadPrevious)
+            replaceLog(m_previous, false);
+        else
+            m_sys.unlink(m_path.constData());
+    } catch (const MorvaneError &) {
+        // The log then holds the header alone, which undoes nothing.
+    }
+    m_previous.clear();
+}
+
+void UndoJournal::record(const QByteArray &from, const QByteArray &to)
+{
+    append(Line(from, to));
+    confirm();
+}
+
+void UndoJournal::finish()
+{
+    cancel();
+    if (m_fd < 0) {
+        replaceLog(Header(), false);
+        syncFolder();
+        return;
+    }
+    const int fd = m_fd;
+    m_fd = -1;
+    const bool synced = m_sys.fsync(fd) == 0;
+    const int error = errno;
+    m_sys.close(fd);
+    if (!synced)
+        throw MorvaneError(LogErrorText(error));
+    syncFolder();
+}
+
+void UndoJournal::syncFolder() noexcept
+{
+    // The rename that put the log in place lives in the folder's own data.
+    const QByteArray folder = FolderPart(m_logPath).toUtf8();
+    const int fd = m_sys.open(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY, 0);
+    if (fd >= 0) {
+        m_sys.fsync(fd);
+        m_sys.close(fd);
+    }
+}
+
+void UndoJournal::close() noexcept
+{
+    if (m_pending)
+        cancel();
+    if (m_fd >= 0) {
+        m_sys.fsync(m_fd);
+        m_sys.close(m_fd);
+        m_fd = -1;
+    }
+}

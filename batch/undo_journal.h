@@ -1,0 +1,55 @@
+#pragma once
+
+#include "system_calls.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The undo log of the running batch, kept on disk as the batch goes so that a
+// batch that stops, or a process that is killed, can still be undone.
+//
+// A line is written before the operation it names when the target is free
+// (intend, then confirm or cancel): if the process dies in between, undo finds
+// no file at the line's new path and passes it over. An operation that replaces
+// a file is recorded after it (record), since its line would otherwise point
+// undo at the replaced file. The first line replaces the previous log through a
+// temporary file in the same folder, so a reader never sees a torn log; when
+// the first operation is taken back, the previous log is put back.
+class UndoJournal {
+public:
+    UndoJournal(SystemCalls &sys, const QString &logPath);
+    ~UndoJournal();  // close(): what a batch that ends early leaves
+    UndoJournal(const UndoJournal &) = delete;
+    UndoJournal &operator=(const UndoJournal &) = delete;
+
+    void intend(const QByteArray &from, const QByteArray &to);
+    void confirm();
+    void cancel();
+    void record(const QByteArray &from, const QByteArray &to);
+    // The batch ran to its end: a header-only log replaces the previous one
+    // when nothing was done; the file is synced.
+    void finish();
+    // The batch stopped: a pending line is taken back, what was done stays logged.
+    void close() noexcept;
+
+    static QByteArray Line(const QByteArray &from, const QByteArray &to);
+    static QByteArray Header();
+
+private:
+    void append(const QByteArray &line);
+    int createTemporary(QByteArray *tempPath);
+    void replaceLog(const QByteArray &content, bool keepOpen);
+    void restorePrevious() noexcept;
+    void syncFolder() noexcept;
+
+    SystemCalls &m_sys;
+    QString m_logPath;
+    QByteArray m_path;
+    int m_fd = -1;
+    off_t m_committed = 0;
+    off_t m_length = 0;
+    bool m_pending = false;
+    qint64 m_confirmed = 0;
+    bool m_hadPrevious = false;
+    QByteArray m_previous;
+};
