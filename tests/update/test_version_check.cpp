@@ -256,6 +256,13 @@ void TestVersionCheck::stallingServerTimesOut()
     clock.restart();
     QVERIFY(!CheckNewVersion(state, endpoint));
     QVERIFY2(clock.elapsed() < 5000, "a server that never answers held the check");
+
+    // Accepts the connection but never takes part in the TLS handshake.
+    CannedServer mute(false);
+    endpoint.baseUrl = QUrl(QStringLiteral("https://127.0.0.1:%1").arg(mute.base().port()));
+    clock.restart();
+    QVERIFY(!CheckNewVersion(state, endpoint));
+    QVERIFY2(clock.elapsed() < 5000, "a stalled handshake held the check");
 }
 
 void TestVersionCheck::refusedConnectionFails()
