@@ -1,13 +1,12 @@
 #pragma once
 
+#include "batch_executor.h"
 #include "name_context.h"
 #include "option_panel.h"
 #include "rename_item_list.h"
 #include "reporter.h"
 
 #include <QStringList>
-
-struct BatchEnvironment;
 
 // What the command-line check works on: the window's option values, its item
 // list and name list, the way it talks to the user, and the batch's world.
@@ -17,7 +16,7 @@ struct CommandLineContext {
     const QStringList &importedNameList;
     Reporter &reporter;
     const NameContext &nameContext;
-    const BatchEnvironment &batchEnvironment;
+    BatchEnvironment batchEnvironment;
 };
 
 // The normal start's command-line check, called at the end of the main
@@ -26,6 +25,7 @@ struct CommandLineContext {
 // are used. With "/cli" it applies the options, builds the preview and runs
 // the batch (or the undo) unless "/dryrun"; messages go through the reporter.
 // Returns true when a /cli run took place and the program should end now.
+// Either way the caller then shows the options and items as they are.
 // A usage fault is reported and returns false (the window starts normally).
 // Errors of the preview, the batch or a preset propagate as MorvaneError: the
 // caller shows them and carries on with the interactive window.

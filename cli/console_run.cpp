@@ -1,12 +1,174 @@
 #include "console_run.h"
 
-// First cut: no console runs yet; the command-line work fills this in.
-bool IsConsoleRun(int, char *[])
+#include "command_line_run.h"
+#include "morvane_error.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+// stdout through one large buffer: a dry run of 100,000 files is one write
+// per megabyte, not one per line.
+class ConsoleOut {
+public:
+    explicit ConsoleOut(std::FILE *stream) : m_stream(stream) {}
+    ~ConsoleOut() { flush(); }
+    void write(const QString &text)
+    {
+        m_buffer += text.toUtf8();
+        if (m_buffer.size() >= (1 << 20))
+            flush();
+    }
+    bool flush()
+    {
+        if (!m_buffer.isEmpty()
+            && std::fwrite(m_buffer.constData(), 1, size_t(m_buffer.size()), m_stream) != size_t(m_buffer.size()))
+            m_failed = true;
+        m_buffer.clear();
+        if (std::fflush(m_stream) != 0)
+            m_failed = true;
+        return !m_failed;
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    std::FILE *m_stream;
+    QByteArray m_buffer;
+    bool m_failed = false;
+};
+
+// Boxes become lines: information on stdout, warnings and errors on stderr;
+// every confirmation is answered yes. A warning or an error means the run failed.
+class QuietReporter : public Reporter {
+public:
+    QuietReporter(ConsoleOut &out, ConsoleOut &err) : m_out(out), m_err(err) {}
+    void information(const QString &text) override { m_out.write(text + QLatin1Char('\n')); }
+    void warning(const QString &text) override
+    {
+        notice(text);
+        m_failed = true;
+    }
+    void error(const QString &text) override
+    {
+        m_out.flush();
+        m_err.write(QStringLiteral("Error: ") + text + QLatin1Char('\n'));
+        m_err.flush();
+        m_failed = true;
+    }
+    bool confirm(const QString &) override { return true; }
+    // A warning that does not stop the run.
+    void notice(const QString &text)
+    {
+        m_out.flush();
+        m_err.write(QStringLiteral("Warning: ") + text + QLatin1Char('\n'));
+        m_err.flush();
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    ConsoleOut &m_out;
+    ConsoleOut &m_err;
+    bool m_failed = false;
+};
+
+// The error box's rule: a full stop after a message that ends in a letter, digit or the like.
+QString WithFullStop(const QString &message)
 {
-    return false;
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + QLatin1Char('.');
+    return message;
 }
 
-int RunConsole(int, char *[])
+QStringList ArgumentsOf(int argc, char *argv[])
 {
-    return 2;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+QString Escaped(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': escaped += QLatin1String("\\\\"); break;
+        case u'\t': escaped += QLatin1String("\\t"); break;
+        case u'\r': escaped += QLatin1String("\\r"); break;
+        case u'\n': escaped += QLatin1String("\\n"); break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+QString DryRunLine(const QString &originalPath, const QString &newName)
+{
+    return Escaped(originalPath) + QLatin1Char('\t') + Escaped(newName);
+}
+
+bool IsConsoleRun(int argc, char *argv[])
+{
+    const CommandLineArgs args = ParseCommandLineArgs(ArgumentsOf(argc, argv));
+    return args.help || HasSwitch(args.switchesAndOptions, QLatin1StringView("quiet"));
+}
+
+int RunConsole(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ConsoleOut out(stdout);
+    ConsoleOut err(stderr);
+    const CommandLineArgs args = ParseCommandLineArgs(ArgumentsOf(argc, argv));
+    if (args.help) {
+        out.write(UsageText());
+        return out.flush() ? 0 : 1;
+    }
+    auto usageFault = [&](const QStringList &faults) {
+        for (const QString &fault : faults)
+            err.write(QStringLiteral("morvane: ") + fault + QLatin1Char('\n'));
+        err.write(QStringLiteral("Try 'morvane --help' for more information.\n"));
+        err.flush();
+    };
+    if (!HasSwitch(args.switchesAndOptions, QLatin1StringView("cli"))) {
+        usageFault({QStringLiteral("/quiet runs a batch only together with /cli.")});
+        return 2;
+    }
+
+    QuietReporter reporter(out, err);
+    OptionPanel options;
+    RenameItemList items;
+    const QStringList importedNameList;
+    const NameContext nameContext;
+    CommandLineContext context{options, items, importedNameList, reporter, nameContext, BatchEnvironment{}};
+    CommandLineHooks hooks;
+    hooks.quiet = true;
+    hooks.usageFault = usageFault;
+    hooks.notice = [&](const QString &text) { reporter.notice(text); };
+    hooks.dryRunPreview = [&](const RenameItemList &list) {
+        for (const TRenameItem &item : list.items())
+            out.write(DryRunLine(item.OriginalPath, item.NewName) + QLatin1Char('\n'));
+    };
+
+    CommandLineOutcome outcome;
+    try {
+        outcome = RunCommandLine(args, context, hooks);
+    } catch (const MorvaneError &e) {
+        reporter.error(WithFullStop(e.message()));
+        return 1;
+    } catch (const std::exception &e) {
+        reporter.error(WithFullStop(QString::fromLocal8Bit(e.what())));
+        return 1;
+    }
+    if (outcome == CommandLineOutcome::UsageFault)
+        return 2;
+    if (!out.flush()) {
+        err.write(QStringLiteral("Error: cannot write to standard output.\n"));
+        return 1;
+    }
+    return reporter.failed() ? 1 : 0;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "command_line.h"
+#include "command_line_args.h"
+
+#include <functional>
+
+enum class CommandLineOutcome {
+    NotCli,      // no "/cli": nothing was done
+    UsageFault,  // reported through usageFault; nothing was changed
+    Ran,         // the run went to its end (its messages told how it went)
+};
+
+// How a /cli run talks beyond the reporter: the window and the quiet console differ.
+struct CommandLineHooks {
+    bool quiet = false;
+    std::function<void(const QStringList &faults)> usageFault;
+    std::function<void(const QString &text)> notice;  // a warning that does not stop the run
+    std::function<void(const RenameItemList &items)> dryRunPreview;
+};
+
+// The /cli run shared by the window and the quiet console: checks the
+// arguments, loads "/preset", applies the options in their fixed order, adds
+// the files and folders, then builds the preview and runs the batch (or runs
+// the undo). MorvaneError from the preset, the preview or the batch propagates.
+CommandLineOutcome RunCommandLine(const CommandLineArgs &args, CommandLineContext &context,
+                                  const CommandLineHooks &hooks);
+
+// A path argument made absolute, so the undo log holds full paths.
+QString AbsoluteArgumentPath(const QString &path);
+
+// Adds the files and folders of the arguments (folders with or without their
+// subfolders); names that cannot be named exactly are told through notice.
+void AddArgumentPaths(const QStringList &paths, CommandLineContext &context,
+                      const std::function<void(const QString &)> &notice);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for
+# a bounded time:  scripts/fuzz.sh [seconds-per-target]   (default 60).
+# Seeds come from tests/fixtures/; new inputs collect in build-fuzz/corpus/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+build=build-fuzz
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="$flags" -DMORVANE_FUZZ=ON >/dev/null
+
+# target:seed folder
+targets=(
+  "fuzz_preset_reader:tests/fixtures/presets"
+  "fuzz_command_line:tests/fixtures/cli"
+)
+names=()
+for entry in "${targets[@]}"; do names+=("${entry%%:*}"); done
+cmake --build "$build" --target "${names[@]}"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for entry in "${targets[@]}"; do
+  name=${entry%%:*}
+  seeds=${entry#*:}
+  corpus="$build/corpus/$name"
+  mkdir -p "$corpus" "$build/artifacts"
+  echo "== $name for ${seconds}s"
+  # The seed folder is read only; findings and new inputs stay in build-fuzz/.
+  log="$build/artifacts/$name.log"
+  set +e
+  "$build/tests/fuzz/$name" "$corpus" "$seeds" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$build/artifacts/$name-" -print_final_stats=1 >"$log" 2>&1
+  status=$?
+  set -e
+  tail -n 12 "$log"
+  if [ "$status" -ne 0 ]; then
+    echo "$name failed (status $status); the input is in $build/artifacts/" >&2
+    exit "$status"
+  fi
+done

@@ -1,0 +1,95 @@
+#include "command_line_args.h"
+#include "console_run.h"
+
+#include <QTest>
+
+class TestCommandLineArgs : public QObject {
+    Q_OBJECT
+private slots:
+    void classify_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<int>("faults");
+        QTest::addColumn<bool>("help");
+        using L = QStringList;
+        QTest::newRow("switches in any case") << L{"/CLI", "/DryRun"} << L{"/CLI", "/DryRun"} << L{} << 0 << false;
+        QTest::newRow("double dash spelling") << L{"--cli", "--find=a=b"} << L{"/cli", "/find=a=b"} << L{} << 0 << false;
+        QTest::newRow("absolute paths are paths") << L{"/home/u/x.jpg", "/tmp"} << L{} << L{"/home/u/x.jpg", "/tmp"} << 0 << false;
+        QTest::newRow("unknown name is a path") << L{"/patterns=x", "-cli", "--cli2"} << L{} << L{"/patterns=x", "-cli", "--cli2"} << 0 << false;
+        QTest::newRow("a path spelled around a name") << L{"/./pattern=x", "//pattern=x"} << L{} << L{"/./pattern=x", "//pattern=x"} << 0 << false;
+        QTest::newRow("after -- only paths") << L{"/cli", "--", "/dryrun", "--help"} << L{"/cli"} << L{"/dryrun", "--help"} << 0 << false;
+        QTest::newRow("switch with a value") << L{"/cli", "/dryrun=1"} << L{"/cli"} << L{} << 1 << false;
+        QTest::newRow("option without a value") << L{"/cli", "/pattern", "--find"} << L{"/cli"} << L{} << 2 << false;
+        QTest::newRow("empty value is a value") << L{"/pattern="} << L{"/pattern="} << L{} << 0 << false;
+        QTest::newRow("help spellings") << L{"/?"} << L{} << L{} << 0 << true;
+        QTest::newRow("help double dash") << L{"x", "--HELP"} << L{} << L{"x"} << 0 << true;
+        QTest::newRow("lone slash and dashes") << L{"/", "-", "---"} << L{} << L{"/", "-", "---"} << 0 << false;
+    }
+    void classify()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, paths);
+        QFETCH(int, faults);
+        QFETCH(bool, help);
+        const CommandLineArgs parsed = ParseCommandLineArgs(arguments);
+        QCOMPARE(parsed.switchesAndOptions, options);
+        QCOMPARE(parsed.paths, paths);
+        QCOMPARE(parsed.faults.size(), faults);
+        QCOMPARE(parsed.help, help);
+    }
+
+    void optionValues_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");  // "<absent>" when the default comes back
+        using L = QStringList;
+        QTest::newRow("name in upper case") << L{"/PATTERN=x"} << "pattern" << "x";
+        QTest::newRow("empty value") << L{"/pattern="} << "pattern" << "";
+        QTest::newRow("rest after first =") << L{"/find=a=b"} << "find" << "a=b";
+        QTest::newRow("surrounding quotes removed") << L{"/find=\"x y\""} << "find" << "x y";
+        QTest::newRow("every outer quote removed") << L{"/find=\"\"a\"b\"\""} << "find" << "a\"b";
+        QTest::newRow("first one counts") << L{"/find=1", "/FIND=2"} << "find" << "1";
+        QTest::newRow("prefix of a longer name") << L{"/finder=1"} << "find" << "<absent>";
+        QTest::newRow("switch form is not an option") << L{"/find"} << "find" << "<absent>";
+        QTest::newRow("non-ASCII letters are not folded") << L{"/F\u0130ND=1"} << "find" << "<absent>";
+    }
+    void optionValues()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const QByteArray latin = name.toLatin1();
+        QCOMPARE(GetOptionValue(arguments, QLatin1StringView(latin), QStringLiteral("<absent>")), expected);
+    }
+
+    void switches()
+    {
+        const QStringList a{"/CLI", "/cli=1", "/regexx", "/Dryrun"};
+        QVERIFY(HasSwitch(a, QLatin1StringView("cli")));
+        QVERIFY(HasSwitch(a, QLatin1StringView("dryrun")));
+        QVERIFY(!HasSwitch(a, QLatin1StringView("regex")));
+        QVERIFY(!HasSwitch({"/cli=1", "-cli", "cli"}, QLatin1StringView("cli")));
+    }
+
+    void usageListsEverything()
+    {
+        const QString usage = UsageText();
+        for (const char *name : {"/cli", "/quiet", "/dryrun", "/regex", "/undo", "/help", "/?", "/pattern=",
+                                 "/start=", "/digits=", "/case=", "/find=", "/replace=", "/newext=",
+                                 "/conflict=", "/preset="})
+            QVERIFY2(usage.contains(QLatin1String(name)), name);
+    }
+
+    void dryRunLineEscapes()
+    {
+        QCOMPARE(DryRunLine(QStringLiteral("/a\\b/c\td\r\ne.txt"), QStringLiteral("n\\\t.txt")),
+                 QStringLiteral("/a\\\\b/c\\td\\r\\ne.txt\tn\\\\\\t.txt"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLineArgs)
+#include "test_command_line_args.moc"

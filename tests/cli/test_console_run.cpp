@@ -1,0 +1,182 @@
+#include "preset_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+void Touch(const QString &path, const QByteArray &content = "x")
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+QStringList Names(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return names;
+}
+
+}  // namespace
+
+class TestConsoleRun : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_appData;
+    QTemporaryDir m_files;
+
+    // Runs the program without any display; the undo log goes to m_appData.
+    Result Morvane(const QStringList &arguments, const QString &workingDir = {})
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("APPDATA"), m_appData.path());
+        p.setProcessEnvironment(env);
+        if (!workingDir.isEmpty())
+            p.setWorkingDirectory(workingDir);
+        p.start(QStringLiteral(MORVANE_BINARY), arguments);
+        Result r;
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+            return r;
+        r.exitCode = p.exitCode();
+        r.out = p.readAllStandardOutput();
+        r.err = p.readAllStandardError();
+        return r;
+    }
+
+    QString UndoLog() const { return m_appData.filePath(QStringLiteral("Quenzel/Morvane/last_rename.csv")); }
+
+    QString Fresh(const QString &name, const QStringList &files)
+    {
+        const QString folder = m_files.filePath(name);
+        QDir().mkpath(folder);
+        for (const QString &f : files)
+            Touch(folder + QLatin1Char('/') + f, f.toUtf8());
+        return folder;
+    }
+
+private slots:
+    void init() { QFile::remove(UndoLog()); }
+
+    void dryRunListsAndTouchesNothing()
+    {
+        const QString dir = Fresh(QStringLiteral("dry"), {"a.txt"});
+        const Result r = Morvane({"/cli", "/quiet", "/dryrun", "/pattern={counter}_{name}", dir});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, (dir + "/a.txt\t001_a.txt\n").toUtf8());
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(Names(dir), QStringList{"a.txt"});
+        QVERIFY(!QFile::exists(UndoLog()));
+    }
+
+    void dryRunEscapesAwkwardNames()
+    {
+        const QString dir = Fresh(QStringLiteral("awk"), {"t\tb\\s\nl.txt"});
+        const Result r = Morvane({"/cli", "/quiet", "/dryrun", "/pattern={name}", dir});
+        QCOMPARE(r.exitCode, 0);
+        // The new name has "\" replaced; TAB and LF pass into it and are escaped.
+        QCOMPARE(r.out, (dir + "/t\\tb\\\\s\\nl.txt\tt\\tb_s\\nl.txt\n").toUtf8());
+    }
+
+    void renameThenUndo()
+    {
+        const QString dir = Fresh(QStringLiteral("run"), {"one.txt", "two.txt"});
+        const Result r = Morvane({"--cli", "--quiet", "/pattern=x_{name}", "/case=upper", "run"}, m_files.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("Batch completed. A CSV log has been saved in AppData.\n"));
+        QCOMPARE(Names(dir), (QStringList{"X_ONE.txt", "X_TWO.txt"}));
+        QFile log(UndoLog());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray bytes = log.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFOriginal,New\r\n"));
+        QVERIFY2(bytes.contains(("\"" + dir + "/one.txt\",\"" + dir + "/X_ONE.txt\"\r\n").toUtf8()), bytes);
+        QCOMPARE(bytes.count("\r\n"), 3);
+
+        const Result undo = Morvane({"/cli", "/quiet", "/undo"});
+        QCOMPARE(undo.exitCode, 0);
+        QCOMPARE(undo.out, QByteArray("Undo completed for the last rename operation.\n"));
+        QCOMPARE(Names(dir), (QStringList{"one.txt", "two.txt"}));
+        QVERIFY(!QFile::exists(UndoLog()));
+
+        const Result again = Morvane({"/cli", "/quiet", "/undo"});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.out, QByteArray("No undo log found in AppData.\n"));
+    }
+
+    void usageFaults_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("message");
+        using L = QStringList;
+        QTest::newRow("quiet without cli") << L{"/quiet", "x"} << QByteArray("morvane: /quiet runs a batch only together with /cli.\n");
+        QTest::newRow("no files") << L{"/cli", "/quiet", "/pattern=x"} << QByteArray("morvane: No files or folders given.\n");
+        QTest::newRow("missing path") << L{"/cli", "/quiet", "/pattern=x", "/no/such"} << QByteArray("morvane: File or folder not found: /no/such\n");
+        QTest::newRow("switch with value") << L{"/cli", "/quiet", "/dryrun=1", "."} << QByteArray("morvane: The switch /dryrun takes no value.\n");
+    }
+    void usageFaults()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, message);
+        const QString dir = Fresh(QStringLiteral("usage"), {"keep.txt"});
+        const Result r = Morvane(arguments, dir);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, QByteArray());
+        QCOMPARE(r.err, message + "Try 'morvane --help' for more information.\n");
+        QCOMPARE(Names(dir), QStringList{"keep.txt"});
+        QVERIFY(!QFile::exists(UndoLog()));
+    }
+
+    void help()
+    {
+        for (const char *spelling : {"--help", "/?", "/HELP"}) {
+            const Result r = Morvane({QString::fromLatin1(spelling)});
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(r.out.startsWith("Usage: morvane"));
+            QVERIFY(r.out.contains("/conflict="));
+        }
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("stderrStart");
+        using L = QStringList;
+        QTest::newRow("invalid regular expression") << L{"/find=(", "/regex"} << QByteArray("Error: ");
+        QTest::newRow("unreadable preset") << L{"/preset=/no/such.json"} << QByteArray("Error: ");
+        // A preset can choose Copy with no destination: the batch stops with its warning.
+        QTest::newRow("copy without destination")
+            << L{"/preset=copy.json"} << QByteArray("Warning: Please select a destination folder for Copy/Move mode.\n");
+        QTest::newRow("destination inside a file") << L{"/preset=blocked.json"} << QByteArray("Error: ");
+    }
+    void failures()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, stderrStart);
+        const QString dir = Fresh(QStringLiteral("fail"), {"keep.txt"});
+        OptionPanel copy;
+        copy.batchMode = 1;
+        SavePreset(m_files.filePath(QStringLiteral("copy.json")), copy);
+        copy.destination = dir + QStringLiteral("/keep.txt/out");
+        SavePreset(m_files.filePath(QStringLiteral("blocked.json")), copy);
+        const Result r = Morvane(QStringList{"/cli", "/quiet"} + options + QStringList{dir}, m_files.path());
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.startsWith(stderrStart), r.err);
+        QVERIFY2(r.err.endsWith(".\n"), r.err);
+        QCOMPARE(Names(dir), QStringList{"keep.txt"});
+        QVERIFY(!QFile::exists(UndoLog()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConsoleRun)
+#include "test_console_run.moc"

@@ -1,0 +1,70 @@
+// The argument parser on arbitrary argument lists (split at NUL bytes):
+// every argument is accounted for exactly once, the switches and options it
+// finds parse again to themselves, and the dry-run escaping can be undone.
+#include "command_line_args.h"
+#include "console_run.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QString Unescape(const QString &text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            plain += text[i];
+            continue;
+        }
+        Require(i + 1 < text.size());
+        const QChar next = text[++i];
+        plain += next == u't' ? QChar(u'\t') : next == u'r' ? QChar(u'\r') : next == u'n' ? QChar(u'\n') : next;
+        Require(next == u't' || next == u'r' || next == u'n' || next == u'\\');
+    }
+    return plain;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QStringList arguments;
+    for (const QByteArray &part : bytes.split('\0'))
+        arguments.append(QString::fromUtf8(part));
+
+    const CommandLineArgs parsed = ParseCommandLineArgs(arguments);
+    const qsizetype marker = arguments.indexOf(QStringLiteral("--"));
+    const qsizetype markers = marker >= 0 ? 1 : 0;
+    const qsizetype helps = std::count_if(arguments.begin(), marker >= 0 ? arguments.begin() + marker : arguments.end(),
+                                          [](const QString &a) { return ParseCommandLineArgs({a}).help; });
+    Require(parsed.switchesAndOptions.size() + parsed.paths.size() + parsed.faults.size() + helps + markers
+            == arguments.size());
+    Require(parsed.help == (helps > 0));
+
+    const CommandLineArgs again = ParseCommandLineArgs(parsed.switchesAndOptions);
+    Require(again.switchesAndOptions == parsed.switchesAndOptions);
+    Require(again.paths.isEmpty() && again.faults.isEmpty());
+
+    for (const char *name : {"pattern", "start", "digits", "case", "find", "replace", "newext", "conflict", "preset"}) {
+        const auto value = FindOptionValue(parsed.switchesAndOptions, QLatin1StringView(name));
+        if (value)
+            Require(!value->startsWith(u'"') && !value->endsWith(u'"'));
+    }
+
+    const QString path = arguments.value(0);
+    const QString name = arguments.value(1);
+    const QString line = DryRunLine(path, name);
+    const qsizetype tab = line.indexOf(u'\t');
+    Require(tab >= 0 && line.indexOf(u'\t', tab + 1) < 0 && !line.contains(u'\n') && !line.contains(u'\r'));
+    Require(Unescape(line.left(tab)) == path && Unescape(line.mid(tab + 1)) == name);
+    return 0;
+}
