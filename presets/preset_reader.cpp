@@ -174,9 +174,13 @@ void LoadPreset(const QString &fileName, OptionPanel &options)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw MorvaneError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // A preset is a few hundred bytes; a cap keeps a device or a wrong pick from eating memory.
+    constexpr qint64 MaxPresetBytes = 16 << 20;
+    const QByteArray bytes = file.read(MaxPresetBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
+    if (bytes.size() > MaxPresetBytes)
+        throw MorvaneError(QStringLiteral("The file \"%1\" is too large for a preset").arg(fileName));
     // Apply to a copy first: a failure leaves every value as it was.
     OptionPanel loaded = options;
     ApplyPresetText(DecodePresetBytes(bytes, fileName), loaded);

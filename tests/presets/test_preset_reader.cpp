@@ -187,6 +187,7 @@ private slots:
         OptionPanel o = Current();
         QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(dir.filePath(QStringLiteral("missing.json")), o));
         QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(dir.path(), o));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(QStringLiteral("/dev/zero"), o));
         QCOMPARE(o, Current());
     }
 
