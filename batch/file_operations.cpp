@@ -124,7 +124,7 @@ int FileOperations::RenameNoReplace(const char *from, const char *to)
     return m_sys.rename(from, to);
 }
 
-void FileOperations::failMove(const QByteArray &from, const QByteArray &to, int error)
+void FileOperations::ThrowMoveError(const QByteArray &from, const QByteArray &to, int error)
 {
     struct stat st;
     switch (error) {
@@ -163,7 +163,7 @@ void FileOperations::MoveFileNative(const QByteArray &from, const QByteArray &to
         return;
     const int error = errno;
     if (error != EXDEV)
-        failMove(from, to, error);
+        ThrowMoveError(from, to, error);
 
     // Another file system: the copy is synced before the source goes, so a
     // crash cannot leave the file only in an unwritten page cache.

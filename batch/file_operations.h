@@ -49,8 +49,10 @@ public:
     // without RENAME_NOREPLACE; return 0 or -1 with errno set.
     int RenameNoReplace(const char *from, const char *to);
 
+    // Throws the error of a failed rename of from to to, with the texts above.
+    [[noreturn]] void ThrowMoveError(const QByteArray &from, const QByteArray &to, int error);
+
 private:
-    [[noreturn]] void failMove(const QByteArray &from, const QByteArray &to, int error);
     void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
 
     SystemCalls &m_sys;

@@ -49,13 +49,21 @@ void Revert(FileOperations &ops, const UndoLogEntry &entry)
         return;  // no file there any more: already reverted, or removed by the user
     if (sys.rename(renamed.constData(), original.constData()) == 0)
         return;
-    if (errno == ENOENT) {
+    int error = errno;
+    if (error == ENOENT) {
         // The former folder may have been removed since the batch.
-        ops.ForceDirectories(FolderPart(entry.original));
+        ops.ForceDirectories(FolderPart(QString::fromUtf8(original)));
         if (sys.stat(renamed.constData(), &st) != 0)
             return;
+        if (sys.rename(renamed.constData(), original.constData()) == 0)
+            return;
+        error = errno;
     }
-    ops.MoveFileNative(renamed, original, FileOperations::Replace::Yes);
+    if (error == EXDEV) {
+        ops.MoveFileNative(renamed, original, FileOperations::Replace::Yes);
+        return;
+    }
+    ops.ThrowMoveError(renamed, original, error);
 }
 
 } // namespace

@@ -1,0 +1,443 @@
+#include "batch_test_support.h"
+#include "batch_executor.h"
+#include "morvane_error.h"
+#include "undo.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kCompleted = QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.");
+
+// A temporary world: files in src/, a destination dst/, the data root in app/.
+struct World {
+    QTemporaryDir tmp;
+    QString src = tmp.path() + "/src";
+    QString dst = tmp.path() + "/dst";
+    BatchEnvironment env;
+    RenameItemList items;
+    RecordingReporter reporter;
+    OptionPanel options;
+
+    World()
+    {
+        QDir().mkpath(src);
+        env.appDataFolder = tmp.path() + "/app";
+    }
+    QString logPath() const { return GetUndoLogPath(env.appDataFolder); }
+    // Adds src/<name> holding content under the new name (empty: no preview yet).
+    void add(const QString &name, const QString &newName, const QByteArray &content = QByteArray())
+    {
+        const QString path = src + u'/' + name;
+        if (!QFile::exists(path))
+            WriteFile(path, content.isNull() ? name.toUtf8() : content);
+        QVERIFY(items.AddFileItem(path));
+        items.setNewName(items.count() - 1, newName);
+    }
+    QString run()  // the error text, empty when the batch did not throw
+    {
+        try {
+            ExecuteBatch(items, options, reporter, env);
+        } catch (const MorvaneError &e) {
+            return e.message();
+        }
+        return QString();
+    }
+    void undo()
+    {
+        RecordingReporter r;
+        UndoLastBatch(items, r, env);
+        QCOMPARE(r.calls.value(0), "information: Undo completed for the last rename operation.");
+    }
+    QByteArray log() const { return ReadFile(logPath()); }
+};
+
+QByteArray Line(const QString &from, const QString &to)
+{
+    return "\"" + from.toUtf8() + "\",\"" + to.toUtf8() + "\"\r\n";
+}
+
+const QByteArray kHeader = "\xEF\xBB\xBF" "Original,New\r\n";
+
+} // namespace
+
+class TestBatchExecutor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void renameButton()
+    {
+        World w;
+        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        QCOMPARE(w.reporter.calls, QStringList{"information: Nothing to rename. Add files and build a preview first."});
+
+        w.add("a.txt", "b.txt");
+        w.reporter.calls.clear();
+        w.reporter.answer = false;
+        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        QCOMPARE(w.reporter.calls, QStringList{"confirm: Proceed to rename files as shown in the preview?"});
+        QCOMPARE(Snapshot(w.src), "a.txt=a.txt");
+        QVERIFY(!QFile::exists(w.logPath()));
+
+        w.reporter.answer = true;
+        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        QCOMPARE(w.reporter.calls.last(), kCompleted);
+        QCOMPARE(Snapshot(w.src), "b.txt=a.txt");
+    }
+
+    // Every batch mode against every conflict mode, then undo. Item x.txt
+    // meets an existing t.txt in the target folder; y.txt meets nothing.
+    void modesAndConflicts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("conflict");
+        QTest::addColumn<QString>("src");   // after the batch
+        QTest::addColumn<QString>("dst");
+        QTest::addColumn<QString>("srcUndone");
+        QTest::addColumn<QString>("dstUndone");
+        QTest::newRow("rename, skip") << 0 << 0 << "t.txt=old;u.txt=y;x.txt=x" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
+        QTest::newRow("rename, overwrite") << 0 << 1 << "t.txt=x;u.txt=y" << "" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("rename, auto-number") << 0 << 2 << "t (1).txt=x;t.txt=old;u.txt=y" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
+        QTest::newRow("copy, skip") << 1 << 0 << "x.txt=x;y.txt=y" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("copy, overwrite") << 1 << 1 << "x.txt=x;y.txt=y" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("copy, auto-number") << 1 << 2 << "x.txt=x;y.txt=y" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("move, skip") << 2 << 0 << "x.txt=x" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("move, overwrite") << 2 << 1 << "" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("move, auto-number") << 2 << 2 << "" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+    }
+    void modesAndConflicts()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, conflict);
+        World w;
+        const QString target = mode == 0 ? w.src : w.dst;
+        WriteFile(target + "/t.txt", "old");
+        w.add("x.txt", "t.txt", "x");
+        w.add("y.txt", "u.txt", "y");
+        w.options.batchMode = mode;
+        w.options.conflict = conflict;
+        w.options.destination = " \t" + w.dst + "  ";  // read trimmed
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(w.reporter.calls, QStringList{kCompleted});
+        QTEST(Snapshot(w.src), "src");
+        if (mode != 0)
+            QTEST(Snapshot(w.dst), "dst");
+        w.undo();
+        QTEST(Snapshot(w.src), "srcUndone");
+        if (mode != 0)
+            QTEST(Snapshot(w.dst), "dstUndone");
+        QVERIFY(!QFile::exists(w.logPath()));
+        QVERIFY(w.items.isEmpty());
+    }
+
+    // A move rewrites the item; a copy leaves it.
+    void itemsFollowMovesOnly()
+    {
+        for (int mode : {0, 1, 2}) {
+            World w;
+            w.add("photo.jpg", "holiday.tar.gz");
+            w.options.batchMode = mode;
+            w.options.destination = w.dst;
+            QList<int> updated;
+            w.env.itemUpdated = [&](int i) { updated << i; };
+            QCOMPARE(w.run(), QString());
+            const TRenameItem &item = w.items.at(0);
+            const QString expected = mode == 1 ? w.src + "/photo.jpg"
+                                               : (mode == 0 ? w.src : w.dst) + "/holiday.tar.gz";
+            QCOMPARE(item.OriginalPath, expected);
+            QCOMPARE(item.OriginalName, mode == 1 ? "photo" : "holiday.tar");
+            QCOMPARE(item.Ext, mode == 1 ? ".jpg" : ".gz");
+            QCOMPARE(item.NewName, "holiday.tar.gz");
+            QCOMPARE(updated, mode == 1 ? QList<int>() : QList<int>{0});
+        }
+    }
+
+    void makeUniqueName_data()
+    {
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first number") << QStringList{"report.txt"} << "report.txt" << "report (1).txt";
+        QTest::newRow("next number") << QStringList{"report.txt", "report (1).txt"} << "report.txt" << "report (2).txt";
+        QTest::newRow("last dot only") << QStringList() << "archive.tar.gz" << "archive.tar (1).gz";
+        QTest::newRow("no extension") << QStringList() << "notes" << "notes (1)";
+        QTest::newRow("dot file") << QStringList() << ".profile" << " (1).profile";
+        QTest::newRow("folders do not count") << QStringList{"a (1).txt/"} << "a.txt" << "a (1).txt";
+        QTest::newRow("percent signs stay") << QStringList() << "%1 %2.txt" << "%1 %2 (1).txt";
+    }
+    void makeUniqueName()
+    {
+        QFETCH(QStringList, taken);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        for (const QString &t : taken) {
+            if (t.endsWith(u'/'))
+                QDir().mkpath(tmp.path() + u'/' + t);
+            else
+                WriteFile(tmp.path() + u'/' + t, "");
+        }
+        QCOMPARE(MakeUniqueName(tmp.path(), name), tmp.path() + u'/' + expected);
+    }
+
+    // A clash is judged when the item is met.
+    void swapWithAutoNumber()
+    {
+        World w;
+        w.add("a.txt", "b.txt", "A");
+        w.add("b.txt", "a.txt", "B");
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(Snapshot(w.src), "a.txt=B;b (1).txt=A");
+        w.undo();
+        QCOMPARE(Snapshot(w.src), "a.txt=A;b.txt=B");
+    }
+
+    // Overwrite never destroys a file of the batch: not the source of a later
+    // item, not the result of an earlier one.
+    void overwriteKeepsFilesOfTheBatch()
+    {
+        World w;
+        w.options.conflict = 1;
+        w.add("03", "02");
+        w.add("02", "01");
+        w.add("01", "00");
+        w.add("p", "same");
+        w.add("q", "same");
+        WriteFile(w.src + "/stranger", "S");
+        w.add("r", "stranger");  // a file outside the batch is replaced as asked
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(Snapshot(w.src), "00=01;01 (1)=02;02 (1)=03;same=p;same (1)=q;stranger=r");
+        w.undo();
+        QCOMPARE(Snapshot(w.src), "01=01;02=02;03=03;p=p;q=q;r=r");
+    }
+
+    // In copy and move mode a target that is the item's own file is passed over.
+    void targetIsTheSourceItself()
+    {
+        for (int mode : {1, 2}) {
+            for (int conflict : {0, 1, 2}) {
+                World w;
+                w.add("a.txt", "a.txt");
+                w.options.batchMode = mode;
+                w.options.conflict = conflict;
+                w.options.destination = w.src;
+                QCOMPARE(w.run(), QString());
+                QCOMPARE(Snapshot(w.src), "a.txt=a.txt");
+                QCOMPARE(w.log(), kHeader);
+            }
+        }
+        // Another name of the same file (a hard link) is no clash either.
+        World w;
+        w.add("a.txt", "b.txt");
+        QVERIFY(::link(QFile::encodeName(w.src + "/a.txt"), QFile::encodeName(w.src + "/b.txt")) == 0);
+        w.options.conflict = 1;
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(ReadFile(w.src + "/b.txt"), "a.txt");
+        w.undo();
+        QCOMPARE(ReadFile(w.src + "/a.txt"), "a.txt");
+    }
+
+    // Names are case-sensitive here: only the very same name is passed over.
+    void unchangedNamesAndHeaderOnlyLog()
+    {
+        World w;
+        WriteFile(w.logPath(), "previous");
+        w.add("a.txt", "a.txt");
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(w.log(), kHeader);  // replaces the previous log
+
+        World v;
+        v.add("a.txt", "A.TXT");
+        QCOMPARE(v.run(), QString());
+        QCOMPARE(Snapshot(v.src), "A.TXT=a.txt");
+    }
+
+    void logBytes()
+    {
+        World w;
+        w.add("a.txt", "b.txt");
+        w.add("c d.txt", "é f.txt");
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(w.log(), kHeader + Line(w.src + "/a.txt", w.src + "/b.txt")
+                              + Line(w.src + "/c d.txt", w.src + "/é f.txt"));
+    }
+
+    void destination()
+    {
+        for (int mode : {1, 2}) {
+            World w;
+            w.add("a.txt", "b.txt");
+            w.options.batchMode = mode;
+            w.options.destination = " \t ";
+            QCOMPARE(w.run(), QString());
+            QCOMPARE(w.reporter.calls, QStringList{"warning: Please select a destination folder for Copy/Move mode."});
+            QVERIFY(!QFile::exists(w.logPath()));
+
+            World v;
+            v.add("a.txt", "b.txt");
+            v.options.batchMode = mode;
+            v.options.destination = v.dst + "/deep/er";
+            QCOMPARE(v.run(), QString());
+            QCOMPARE(Snapshot(v.dst + "/deep/er"), "b.txt=a.txt");
+        }
+    }
+
+    // A preset can leave both lists without a selection: rename in place, auto-number.
+    void noSelectionInTheLists()
+    {
+        World w;
+        WriteFile(w.src + "/b.txt", "old");
+        w.add("a.txt", "b.txt");
+        w.options.batchMode = -1;
+        w.options.conflict = -1;
+        w.options.destination = w.dst;
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(Snapshot(w.src), "b (1).txt=a.txt;b.txt=old");
+    }
+
+    void touchModifiedNow()
+    {
+        for (int mode : {0, 1}) {
+            World w;
+            w.add("a.txt", "b.txt");
+            const QByteArray srcPath = QFile::encodeName(w.src + "/a.txt");
+            const struct timespec old[2] = {{1000000000, 0}, {1000000500, 0}};
+            QVERIFY(::utimensat(AT_FDCWD, srcPath, old, 0) == 0);
+            const QDateTime now = QDateTime::fromMSecsSinceEpoch(1700000000123, QTimeZone::utc());
+            w.env.now = [&] { return now; };
+            w.options.touchModifiedNow = true;
+            w.options.batchMode = mode;
+            w.options.destination = w.dst;
+            QCOMPARE(w.run(), QString());
+            struct stat st;
+            QVERIFY(::stat(QFile::encodeName((mode == 0 ? w.src : w.dst) + "/b.txt"), &st) == 0);
+            QCOMPARE(st.st_mtim.tv_sec, time_t(1700000000));
+            QCOMPARE(st.st_mtim.tv_nsec, 123000000L);
+            QCOMPARE(st.st_atim.tv_sec, time_t(1000000000));
+            if (mode == 1) {  // the source keeps its time
+                QVERIFY(::stat(srcPath, &st) == 0);
+                QCOMPARE(st.st_mtim.tv_sec, time_t(1000000500));
+            }
+        }
+    }
+
+    // A batch that stops after carrying out operations leaves the log of
+    // exactly those, and undo reverts them.
+    void stopsMidBatch_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no preview") << "empty" << "warning: Please build preview first (click \"Preview Result\" button).";
+        QTest::newRow("source vanished") << "vanished" << "The specified file was not found";
+        QTest::newRow("path through a file") << "notdir" << "The specified path was not found";
+        QTest::newRow("quote in a source") << "quote" << "Invalid characters in path";
+        QTest::newRow("read-only folder") << "readonly" << SystemErrorText(EACCES);
+    }
+    void stopsMidBatch()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        if (fault == u"readonly" && ::geteuid() == 0)
+            QSKIP("permission bits do not stop root");
+        World w;
+        WriteFile(w.logPath(), "previous");
+        w.add("1", "one");
+        w.add("2", "two");
+        const QString third = fault == u"quote" ? "3\"" : "3";
+        w.add(third, fault == u"empty" ? "" : fault == u"notdir" ? "blocker/x" : "three");
+        w.add("4", "four");
+        if (fault == u"vanished")
+            QFile::remove(w.src + "/3");
+        if (fault == u"notdir")
+            WriteFile(w.src + "/blocker", "in the way");
+        if (fault == u"readonly") {
+            QDir().mkdir(w.src + "/ro");
+            QVERIFY(QFile::rename(w.src + "/3", w.src + "/ro/3"));
+            w.items.removeIndexes({2, 3});
+            w.add("ro/3", "three");
+            w.add("4", "four");
+            QVERIFY(::chmod(QFile::encodeName(w.src + "/ro"), 0555) == 0);
+        }
+        const QString error = w.run();
+        if (fault == u"readonly")
+            ::chmod(QFile::encodeName(w.src + "/ro"), 0755);
+        if (message.startsWith(u"warning: ")) {
+            QCOMPARE(error, QString());
+            QCOMPARE(w.reporter.calls, QStringList{message});
+        } else {
+            QCOMPARE(error, message);
+            QVERIFY(w.reporter.calls.isEmpty());
+        }
+        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one") + Line(w.src + "/2", w.src + "/two"));
+        QCOMPARE(w.items.at(1).OriginalPath, w.src + "/two");
+        QVERIFY(QFile::exists(w.src + "/4"));
+        w.undo();
+        QVERIFY(QFile::exists(w.src + "/2") && !QFile::exists(w.src + "/two") && !QFile::exists(w.src + "/one"));
+        QCOMPARE(ReadFile(w.src + "/2"), "2");
+    }
+
+    // A batch that stops before any operation leaves the previous log as it was,
+    // also when its first operation was already in the journal.
+    void stopsBeforeAnyOperation()
+    {
+        for (const char *fault : {"empty", "vanished", "journal"}) {
+            World w;
+            WriteFile(w.logPath(), "previous");
+            w.add("1", QByteArray(fault) == "empty" ? "" : "one");
+            w.add("2", "two");
+            FaultySystemCalls sys;
+            w.env.sys = &sys;
+            if (QByteArray(fault) == "vanished")
+                QFile::remove(w.src + "/1");
+            if (QByteArray(fault) == "journal")
+                sys.fail("write", 1, ENOSPC);
+            w.run();
+            QCOMPARE(w.log(), QByteArray("previous"));
+            QCOMPARE(QDir(FolderPart(w.logPath())).entryList(QDir::Files | QDir::Hidden), QStringList{"last_rename.csv"});
+            QVERIFY(QFile::exists(w.src + "/2"));
+        }
+        // Without a previous log there is none afterwards.
+        World w;
+        w.add("1", "one");
+        QFile::remove(w.src + "/1");
+        QCOMPARE(w.run(), "The specified file was not found");
+        QVERIFY(!QFile::exists(w.logPath()));
+    }
+
+    // A journal that cannot take the next line stops the batch before the operation.
+    void journalWriteFails()
+    {
+        World w;
+        FaultySystemCalls sys;
+        w.env.sys = &sys;
+        sys.fail("write", 2, ENOSPC);
+        w.add("1", "one");
+        w.add("2", "two");
+        QCOMPARE(w.run(), SystemErrorText(ENOSPC));
+        QCOMPARE(Snapshot(w.src), "2=2;one=1");
+        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one"));
+    }
+
+    // A clash that appears after the check (another program) is refused, not overwritten.
+    void clashAfterTheCheck()
+    {
+        World w;
+        FaultySystemCalls sys;
+        w.env.sys = &sys;
+        w.add("1", "one");
+        w.add("2", "two");
+        // Hide the target from the clash check of item 2 (lstat 1 belongs to item 1).
+        WriteFile(w.src + "/two", "other");
+        sys.fail("lstat", 2, ENOENT);
+        QCOMPARE(w.run(), "The specified file already exists");
+        QCOMPARE(Snapshot(w.src), "2=2;one=1;two=other");
+        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchExecutor)
+#include "test_batch_executor.moc"

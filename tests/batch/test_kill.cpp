@@ -1,0 +1,94 @@
+// A batch killed at a random moment can be undone: every original name comes
+// back with its own contents, and nothing else is left behind.
+
+#include "batch_test_support.h"
+#include "undo.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+constexpr int kFiles = 2000;
+constexpr int kTrials = 8;
+
+QString Name(int i)
+{
+    return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+QByteArray Content(int i)
+{
+    return "contents of file " + QByteArray::number(i);
+}
+} // namespace
+
+class TestKill : public QObject {
+    Q_OBJECT
+
+private slots:
+    void killedBatchIsUndone()
+    {
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        qint64 batchMicros = 0;
+        int interrupted = 0;
+        for (int trial = 0; trial < kTrials; ++trial) {
+            const int mode = trial % 2 == 0 ? 0 : 2;
+            QTemporaryDir tmp;
+            const QString src = tmp.path() + "/src";
+            const QString dst = tmp.path() + "/dst";
+            const QString app = tmp.path() + "/app";
+            for (int i = 0; i < kFiles; ++i)
+                WriteFile(src + u'/' + Name(i), Content(i));
+
+            QProcess driver;
+            driver.start(QStringLiteral(MORVANE_KILL_DRIVER), {src, dst, app, QString::number(mode)});
+            QVERIFY(driver.waitForStarted());
+            QVERIFY(driver.waitForReadyRead(30000));
+            QElapsedTimer timer;
+            timer.start();
+            if (trial < 2) {
+                // The first run of each mode goes to its end and times the batch.
+                QVERIFY(driver.waitForFinished(30000));
+                QCOMPARE(driver.exitCode(), 0);
+                batchMicros = qMax(batchMicros, timer.nsecsElapsed() / 1000);
+            } else {
+                QThread::usleep(random.bounded(quint32(batchMicros) + 1));
+                driver.kill();
+                QVERIFY(driver.waitForFinished(30000));
+            }
+
+            int moved = 0;
+            for (int i = 0; i < kFiles; ++i)
+                moved += QFile::exists(src + u'/' + Name(i)) ? 0 : 1;
+            if (trial >= 2 && moved > 0 && moved < kFiles)
+                ++interrupted;
+
+            RenameItemList items;
+            RecordingReporter reporter;
+            BatchEnvironment env;
+            env.appDataFolder = app;
+            UndoLastBatch(items, reporter, env);
+
+            const QDir srcDir(src);
+            const QStringList names = srcDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+            QCOMPARE(names.size(), kFiles);
+            for (int i = 0; i < kFiles; ++i) {
+                QCOMPARE(names.at(i), Name(i));
+                QCOMPARE(ReadFile(src + u'/' + Name(i)), Content(i));
+            }
+            QCOMPARE(Snapshot(dst), QString());
+            qInfo("trial %d, mode %d: %d of %d files were renamed when the batch ended", trial, mode, moved, kFiles);
+        }
+        // Random moments within the batch's own time stop it midway nearly always.
+        QVERIFY(interrupted >= 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKill)
+#include "test_kill.moc"
