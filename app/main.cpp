@@ -1,8 +1,12 @@
+#include "app_texts.h"
 #include "console_run.h"
+#include "dialogs.h"
 #include "main_window.h"
 #include "startup_check.h"
+#include "theme.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,9 +33,25 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
+    // The look comes first, so that even the new-version dialog wears it.
+    InitUiResources();
+    ApplyDesktopFont(app);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("example.quenzel.Morvane"));
+    QString themeError;
+    if (!ApplyTheme(app, DefaultThemeName(), &themeError))
+        QtDialogs().message(nullptr, Dialogs::Box::Error, QStringLiteral("Error"), themeError);
+    QCoreApplication::setApplicationName(ApplicationTitle());
+
     if (RunStartupVersionCheck() == StartupVerdict::Exit)
         return 0;
-    TFormMain window;
+
+    MainWindowSetup setup;
+    setup.arguments = QCoreApplication::arguments().mid(1);
+    TFormMain window(std::move(setup));
+    // A command-line run that finished ends the program before the loop would show anything.
+    if (window.terminationRequested())
+        return 0;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,117 @@
+#include "file_list_model.h"
+
+#include <algorithm>
+
+FileListModel::FileListModel(RenameItemList &items, QObject *parent)
+    : QAbstractTableModel(parent), m_items(items), m_rows(items.count())
+{
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int FileListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.count())
+        return QVariant();
+    if (role == Qt::TextAlignmentRole && index.column() == SizeColumn)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return QVariant();
+    const TRenameItem &item = m_items.at(index.row());
+    switch (index.column()) {
+    case OriginalNameColumn:
+        return FileNamePart(item.OriginalPath);
+    case NewNameColumn:
+        return item.NewName;
+    case FolderColumn:
+        return FolderPart(item.OriginalPath);
+    case SizeColumn:
+        // "#,##0": thousands grouping of the user's locale, no decimals.
+        return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.Size));
+    }
+    return QVariant();
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case OriginalNameColumn:
+        return QStringLiteral("Original Name");
+    case NewNameColumn:
+        return QStringLiteral("New Name (preview)");
+    case FolderColumn:
+        return QStringLiteral("Folder");
+    case SizeColumn:
+        return QStringLiteral("Size");
+    }
+    return QVariant();
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void FileListModel::sync()
+{
+    const int count = m_items.count();
+    if (count > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, count - 1);
+        m_rows = count;
+        endInsertRows();
+    } else if (count < m_rows) {
+        // Someone removed items behind the model's back; start over.
+        beginResetModel();
+        m_rows = count;
+        endResetModel();
+    }
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void FileListModel::rowChanged(int row)
+{
+    if (row >= 0 && row < m_rows)
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void FileListModel::removeRows(QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // Contiguous runs go in one step each, from the last row up, so indexes stay valid.
+    qsizetype i = 0;
+    while (i < rows.size()) {
+        const int last = rows.at(i);
+        qsizetype j = i;
+        while (j + 1 < rows.size() && rows.at(j + 1) == rows.at(j) - 1)
+            ++j;
+        const int first = rows.at(j);
+        beginRemoveRows(QModelIndex(), first, last);
+        QList<int> run;
+        for (int r = first; r <= last; ++r)
+            run.append(r);
+        m_items.removeIndexes(run);
+        m_rows -= last - first + 1;
+        endRemoveRows();
+        i = j + 1;
+    }
+}
+
+void FileListModel::clear()
+{
+    beginResetModel();
+    m_items.clear();
+    m_rows = 0;
+    endResetModel();
+}

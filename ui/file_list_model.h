@@ -1,0 +1,37 @@
+#pragma once
+
+#include "rename_item_list.h"
+
+#include <QAbstractTableModel>
+#include <QLocale>
+
+// The rows of lvFiles: a view over FRenameItems, one row per item in list
+// order. The engine changes the list directly; the window then tells the
+// model what changed, so 100,000 rows cost one notification, not 100,000.
+class FileListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ColumnCount };
+
+    explicit FileListModel(RenameItemList &items, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Brings the rows in step with the list after the engine changed it:
+    // appended items become new rows, and every shown cell is refreshed.
+    void sync();
+    // Item `row` was rewritten in place (a move gave it a new path).
+    void rowChanged(int row);
+    // Removes the items at these rows (any order) together with their rows.
+    void removeRows(QList<int> rows);
+    void clear();
+
+private:
+    RenameItemList &m_items;
+    int m_rows = 0;   // rows the view knows of; the list may briefly hold more
+    QLocale m_locale;
+};
