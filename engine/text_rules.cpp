@@ -1,7 +1,112 @@
 #include "text_rules.h"
 
-// Placeholder until the text rules land: the name passes unchanged.
-QString ApplyTextRules(const QString &name, int, const OptionPanel &, const QStringList &)
+QString RemoveCharacters(const QString &text, const QString &characterSet)
 {
-    return name;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (!characterSet.contains(c))
+            out += c;
+    return out;
+}
+
+// Every run of U+0020 spaces becomes one space; other white space stays.
+QString CollapseDoubleSpaces(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (!(c == u' ' && !out.isEmpty() && out.back() == u' '))
+            out += c;
+    return out;
+}
+
+QString ApplyRemovals(const QString &text, const OptionPanel &options)
+{
+    QString s = text;
+    const int from = IntOrDefault(TrimControl(options.removeFromPos), 0);
+    int till = IntOrDefault(TrimControl(options.removeTillPos), 0);
+    if (from > 0 && till >= from && from <= s.size()) {
+        till = int(qMin<qsizetype>(till, s.size()));
+        s.remove(from - 1, till - from + 1);
+    }
+    if (!options.charactersToRemove.isEmpty())
+        s = RemoveCharacters(s, options.charactersToRemove);
+    if (options.collapseDoubleSpaces)
+        s = CollapseDoubleSpaces(s);
+    return s;
+}
+
+QString TrimByText(const QString &text, const OptionPanel &options)
+{
+    QString s = text;
+    if (!options.cropBefore.isEmpty()) {
+        const qsizetype at = s.indexOf(options.cropBefore, 0, Qt::CaseSensitive);
+        if (at >= 0)
+            s.truncate(at);
+    }
+    if (!options.cropAfter.isEmpty()) {
+        const qsizetype at = s.indexOf(options.cropAfter, 0, Qt::CaseSensitive);
+        if (at >= 0)
+            s.remove(0, at + options.cropAfter.size());
+    }
+    return s;
+}
+
+QString InsertTextAt(const QString &text, const QString &insertion, int position)
+{
+    const qsizetype at = qBound(qsizetype(1), qsizetype(position), text.size() + 1) - 1;
+    return text.left(at) + insertion + text.mid(at);
+}
+
+// Every run of ASCII digits is rewritten with at least `digits` digits, even a
+// run that is long enough already ("0007" at 2 gives "07"); a run beyond the
+// 32-bit range counts as 0.
+QString PadNumbers(const QString &text, int digits)
+{
+    // Wider padding could not be part of any file name and would only eat memory.
+    digits = qMin(digits, kMaxPadDigits);
+    QString out;
+    out.reserve(text.size() + 8);
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c < u'0' || c > u'9') {
+            out += c;
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < n && text.at(end) >= u'0' && text.at(end) <= u'9')
+            ++end;
+        const QString number = QString::number(IntOrDefault(text.mid(i, end - i), 0));
+        if (number.size() < digits)
+            out += QString(digits - number.size(), u'0');
+        out += number;
+        i = end;
+    }
+    return out;
+}
+
+QString ApplyTextRules(const QString &name, int index, const OptionPanel &options,
+                       const QStringList &importedNameList)
+{
+    QString s = name;
+    const int removeFirst = IntOrDefault(options.removeFirst, 0);
+    if (removeFirst > 0)
+        s.remove(0, removeFirst);
+    const int removeLast = IntOrDefault(options.removeLast, 0);
+    if (removeLast > 0 && removeLast <= s.size())  // more than the length leaves the text as it is
+        s.chop(removeLast);
+    s = ApplyRemovals(s, options);
+    s = TrimByText(s, options);
+    if (!options.insertText.isEmpty())
+        s = InsertTextAt(s, options.insertText, IntOrDefault(options.insertPos, 1));
+    const int pad = IntOrDefault(options.padNumbers, 0);
+    if (pad > 0)
+        s = PadNumbers(s, pad);
+    if (index >= 0 && index < importedNameList.size() && !TrimControl(importedNameList.at(index)).isEmpty())
+        return importedNameList.at(index);
+    return s;
 }
