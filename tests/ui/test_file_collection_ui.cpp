@@ -1,0 +1,333 @@
+// How files get into the window's list, and the name-list button: the add
+// dialog, folder adds, drops, removal, and imports, through the real widgets.
+#include "file_collection.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QItemSelectionModel>
+#include <QMimeData>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Drops paths on the window the way a file manager does: file URLs.
+bool dropOn(QWidget *window, const QStringList &paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString &p : paths)
+        urls.append(QUrl::fromLocalFile(p));
+    mime.setUrls(urls);
+    const QPointF at(window->width() / 2, window->height() / 2);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    return true;
+}
+
+QStringList names(const QStringList &paths)
+{
+    QStringList result;
+    for (const QString &p : paths)
+        result.append(QFileInfo(p).fileName());
+    return result;
+}
+
+void selectRows(const WindowFixture &f, const QList<int> &rows)
+{
+    QItemSelectionModel *selection = f.list()->selectionModel();
+    selection->clearSelection();
+    for (int r : rows)
+        selection->select(f.list()->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+}  // namespace
+
+class TestFileCollectionUi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void addFilesByDialog();
+    void removeAndClear();
+    void folderAddWithAndWithoutSubfolders();
+    void folderAddOfEmptyFolderSaysNoFiles();
+    void dropTwoFoldersAndAFile();
+    void droppedFoldersFollowSubfolderSwitchOfPreset();
+    void dropOfNothingUsable();
+    void namesThatAreNotUtf8AreSkippedAndTold();
+    void nameListImport_data();
+    void nameListImport();
+    void nameListFailures();
+};
+
+void TestFileCollectionUi::addFilesByDialog()
+{
+    WindowFixture f;
+    const QString c = f.makeFile(QStringLiteral("c.txt"), QByteArray(1234567, 'x'));
+    const QString a = f.makeFile(QStringLiteral("a.txt"), QByteArray());
+    const QString b = f.makeFile(QStringLiteral("b"));
+
+    f.click("btnAdd");   // cancelled
+    QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));
+    QCOMPARE(f.dialogs.fileRequests.size(), 1);
+    QCOMPARE(f.dialogs.fileRequests[0].kind, QStringLiteral("openFiles"));
+    QCOMPARE(f.dialogs.fileRequests[0].spec.title, QStringLiteral("Select files to add"));
+    QCOMPARE(f.dialogs.fileRequests[0].spec.filter, QStringLiteral("All files (*)"));
+
+    f.dialogs.fileAnswers.enqueue({c, a, b});
+    f.click("btnAdd");
+    QCOMPARE(f.column(0), QStringList({"c.txt", "a.txt", "b"}));
+    QCOMPARE(f.column(1), QStringList({"", "", ""}));   // no preview
+    QCOMPARE(f.column(2), QStringList(3, f.files.path() + u'/'));
+    QCOMPARE(f.column(3), QStringList({"1,234,567", "0", "1"}));
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
+
+    // Ctrl+O opens the same dialog; a path already listed adds nothing.
+    f.dialogs.fileAnswers.enqueue({a, f.makeFile(QStringLiteral("d.txt"))});
+    QTest::keyClick(f.window.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.column(0), QStringList({"c.txt", "a.txt", "b", "d.txt"}));
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 4"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestFileCollectionUi::removeAndClear()
+{
+    WindowFixture f;
+    auto *removeSelected = f.window->findChild<QAction *>("miRemoveSelected");
+    auto *clearList = f.window->findChild<QAction *>("Clearlist1");
+
+    // With nothing selected the tool button leaves the status alone; the menu entry refreshes it.
+    f.click("btnRemove");
+    QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));
+    removeSelected->trigger();
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 0"));
+
+    QStringList paths;
+    for (const char *name : {"1.txt", "2.txt", "3.txt", "4.txt", "5.txt"})
+        paths.append(f.makeFile(QLatin1String(name)));
+    f.dialogs.fileAnswers.enqueue(paths);
+    f.click("btnAdd");
+    f.click("btnPreview");
+    selectRows(f, {1, 3});
+    f.click("btnRemove");
+    QCOMPARE(f.column(0), QStringList({"1.txt", "3.txt", "5.txt"}));
+    QCOMPARE(f.column(1), QStringList({"1.txt", "3.txt", "5.txt"}));   // rows and items still aligned
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
+
+    // Delete in the list removes the selection.
+    selectRows(f, {0});
+    f.list()->setFocus();
+    QTest::keyClick(f.list(), Qt::Key_Delete);
+    QCOMPARE(f.column(0), QStringList({"3.txt", "5.txt"}));
+
+    f.list()->selectionModel()->clearSelection();
+    clearList->trigger();
+    QCOMPARE(f.rows(), 2);   // nothing selected: nothing cleared
+    selectRows(f, {1});
+    clearList->trigger();
+    QCOMPARE(f.rows(), 0);
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 0"));
+}
+
+void TestFileCollectionUi::folderAddWithAndWithoutSubfolders()
+{
+    WindowFixture f;
+    f.makeFile(QStringLiteral("top/a.txt"));
+    f.makeFile(QStringLiteral("top/.hidden"));
+    f.makeFile(QStringLiteral("top/noext"));
+    f.makeFile(QStringLiteral("top/sub/b.txt"));
+    f.makeFile(QStringLiteral("top/sub/deeper/c.txt"));
+    const QString top = f.files.filePath(QStringLiteral("top"));
+
+    f.dialogs.folderAnswers.enqueue(top);
+    f.click("btnAddFolder");
+    QCOMPARE(f.dialogs.folderRequests.value(0).first, QStringLiteral("Select folder"));
+    QCOMPARE(f.dialogs.folderRequests.value(0).second, QString());
+    const QStringList direct = names(ListFolderFiles(top, false, nullptr));
+    QCOMPARE(direct.size(), 3);   // the hidden file and the one without extension too
+    QCOMPARE(f.column(0), direct);
+    QCOMPARE(f.column(1), direct);   // the folder add rebuilds the preview
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
+
+    f.list()->selectAll();
+    f.click("btnRemove");
+    auto *subfolders = f.find<QCheckBox>("chkIncludeSubfolders");
+    QTest::mouseClick(subfolders, Qt::LeftButton, {}, QPoint(5, subfolders->height() / 2));
+    QVERIFY(f.window->options().includeSubfolders);
+    f.dialogs.folderAnswers.enqueue(top);
+    f.click("btnAddFolder");
+    const QStringList all = names(ListFolderFiles(top, true, nullptr));
+    QCOMPARE(all.size(), 5);
+    QCOMPARE(f.column(0), all);
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 5"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestFileCollectionUi::folderAddOfEmptyFolderSaysNoFiles()
+{
+    WindowFixture f;
+    QVERIFY(QDir(f.files.path()).mkdir(QStringLiteral("empty")));
+    f.click("btnAddFolder");   // cancelled
+    QVERIFY(f.dialogs.messages.isEmpty());
+    f.dialogs.folderAnswers.enqueue(f.files.filePath(QStringLiteral("empty")));
+    f.click("btnAddFolder");
+    QCOMPARE(f.dialogs.texts(), QStringList({"No files loaded. Add files first."}));
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 0"));
+}
+
+void TestFileCollectionUi::dropTwoFoldersAndAFile()
+{
+    WindowFixture f;
+    f.makeFile(QStringLiteral("one/a1.txt"));
+    f.makeFile(QStringLiteral("one/a2.txt"));
+    f.makeFile(QStringLiteral("one/inner/skipped.txt"));
+    f.makeFile(QStringLiteral("two/b1.txt"));
+    const QString file = f.makeFile(QStringLiteral("single.txt"));
+    const QString one = f.files.filePath(QStringLiteral("one"));
+    const QString two = f.files.filePath(QStringLiteral("two"));
+
+    QVERIFY(dropOn(f.window.get(), {one, two, file}));
+    const QStringList expected = names(ListFolderFiles(one, false, nullptr)) + QStringList{"b1.txt", "single.txt"};
+    QCOMPARE(f.column(0), expected);
+    QCOMPARE(f.column(1), QStringList(4, QString()));   // no preview after a drop
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 4"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestFileCollectionUi::droppedFoldersFollowSubfolderSwitchOfPreset()
+{
+    WindowFixture f;
+    f.makeFile(QStringLiteral("tree/x.txt"));
+    f.makeFile(QStringLiteral("tree/sub/y.txt"));
+    const QString tree = f.files.filePath(QStringLiteral("tree"));
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("p.json"), "{\"includeSubfolders\":true}")});
+    f.click("btnLoadPreset");
+    QVERIFY(f.find<QCheckBox>("chkIncludeSubfolders")->isChecked());
+    QVERIFY(dropOn(f.window.get(), {tree}));
+    QCOMPARE(f.column(0), names(ListFolderFiles(tree, true, nullptr)));
+    QCOMPARE(f.rows(), 2);
+}
+
+void TestFileCollectionUi::dropOfNothingUsable()
+{
+    WindowFixture f;
+    QVERIFY(QDir(f.files.path()).mkdir(QStringLiteral("empty")));
+    QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("vanished.txt")),
+                                    f.files.filePath(QStringLiteral("empty"))}));
+    QCOMPARE(f.rows(), 0);
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 0"));
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    // Text without file URLs is not taken as a drop of files.
+    QMimeData text;
+    text.setText(QStringLiteral("hello"));
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.window.get(), &enter);
+    QVERIFY(!enter.isAccepted());
+}
+
+void TestFileCollectionUi::namesThatAreNotUtf8AreSkippedAndTold()
+{
+    WindowFixture f;
+    f.makeFile(QStringLiteral("mixed/good.txt"));
+    const QByteArray bad = QFile::encodeName(f.files.filePath(QStringLiteral("mixed/"))) + "bad\xff.txt";
+    const int fd = ::open(bad.constData(), O_CREAT | O_WRONLY, 0644);
+    if (fd < 0)
+        QSKIP("this file system refuses names that are not UTF-8");
+    ::close(fd);
+
+    QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("mixed"))}));
+    QCOMPARE(f.column(0), QStringList({"good.txt"}));
+    QCOMPARE(f.window->statusText(), QStringLiteral("Files: 1"));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(int(f.dialogs.messages[0].box), int(Dialogs::Box::Warning));
+    QVERIFY(f.dialogs.messages[0].text.contains(QStringLiteral("not valid UTF-8")));
+}
+
+void TestFileCollectionUi::nameListImport_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("newNames");
+    QTest::newRow("three lines") << QByteArray("Alpha\r\nBeta\nGamma\n") << QStringList{"Alpha", "Beta", "Gamma"}
+                                 << QStringList{"Alpha.txt", "Beta.txt", "Gamma.txt"};
+    QTest::newRow("csv, quotes, empty line")
+        << QByteArray("\"Smith, John\",42\n\n  \"Anna\"  \r")
+        << QStringList{"Smith", "", "Anna"} << QStringList{"Smith.txt", ".txt", "Anna.txt"};
+    QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << QStringList{}
+                                            << QStringList{".txt", ".txt", ".txt"};
+}
+
+void TestFileCollectionUi::nameListImport()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, newNames);
+    WindowFixture f;
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("a.txt")), f.makeFile(QStringLiteral("b.txt")),
+                                   f.makeFile(QStringLiteral("c.txt"))});
+    f.click("btnAdd");
+    f.type("edtPattern", QStringLiteral("{list}"));
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("names.csv"), content)});
+    f.click("btnLoadNameList");
+
+    const FileDialogSpec spec = f.dialogs.fileRequests.last().spec;
+    QCOMPARE(f.dialogs.fileRequests.last().kind, QStringLiteral("openFile"));
+    QCOMPARE(spec.title, QString());
+    QCOMPARE(spec.filter, QStringLiteral("Name list (*.txt *.csv);;All files (*)"));
+    QCOMPARE(spec.selectedFilter, QStringLiteral("Name list (*.txt *.csv)"));
+    QCOMPARE(f.window->importedNameList(), entries);
+    QCOMPARE(f.column(1), newNames);   // the preview was rebuilt
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestFileCollectionUi::nameListFailures()
+{
+    WindowFixture f;
+    // An empty batch: the list is taken, then the preview says there is nothing.
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("first.txt"), "One\nTwo\n")});
+    f.click("btnLoadNameList");
+    QCOMPARE(f.window->importedNameList(), QStringList({"One", "Two"}));
+    QCOMPARE(f.dialogs.texts(), QStringList({"No files loaded. Add files first."}));
+
+    f.click("btnLoadNameList");   // cancelled: the list stays
+    QCOMPARE(f.window->importedNameList(), QStringList({"One", "Two"}));
+
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("x.txt"))});
+    f.click("btnAdd");
+    f.type("edtPattern", QStringLiteral("{list}"));
+    f.click("btnPreview");
+    QCOMPARE(f.column(1), QStringList({"One.txt"}));
+
+    // Not UTF-8: the list is left empty, the error box speaks, the preview is not rebuilt.
+    f.dialogs.messages.clear();
+    f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("latin1.txt"), "Ren\xe9\n")});
+    f.click("btnLoadNameList");
+    QVERIFY(f.window->importedNameList().isEmpty());
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(int(f.dialogs.messages[0].box), int(Dialogs::Box::AppError));
+    QCOMPARE(f.dialogs.messages[0].caption, QStringLiteral("Morvane"));
+    QCOMPARE(f.dialogs.messages[0].text,
+             QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page."));
+    QCOMPARE(f.column(1), QStringList({"One.txt"}));
+
+    // A file that cannot be opened is named in the box.
+    f.dialogs.messages.clear();
+    const QString missing = f.files.filePath(QStringLiteral("gone.txt"));
+    f.dialogs.fileAnswers.enqueue({missing});
+    f.click("btnLoadNameList");
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.messages[0].text.contains(missing));
+    QVERIFY(f.window->importedNameList().isEmpty());
+}
+
+QTEST_MAIN(TestFileCollectionUi)
+#include "test_file_collection_ui.moc"
