@@ -98,11 +98,23 @@ QGroupBox *frame(QWidget *parent, const char *name, int width, int height)
     return box;
 }
 
+// An edit of its 96-dpi width, which gives up to a third of it where a wider desktop font needs the room.
+class SizedLineEdit : public QLineEdit {
+public:
+    SizedLineEdit(int width, QWidget *parent) : QLineEdit(parent), m_width(width) {}
+    QSize sizeHint() const override { return {m_width, QLineEdit::sizeHint().height()}; }
+
+private:
+    int m_width;
+};
+
 QLineEdit *edit(QWidget *parent, const char *name, int width)
 {
-    auto *e = new QLineEdit(parent);
+    auto *e = new SizedLineEdit(width, parent);
     e->setObjectName(QLatin1String(name));
-    e->setFixedWidth(width);
+    e->setMinimumWidth(width * 2 / 3);
+    e->setMaximumWidth(width);
+    e->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return e;
 }
 

@@ -13,12 +13,16 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QGroupBox *frame(const QString &caption, int height, QWidget *parent)
 {
     auto *box = new QGroupBox(caption, parent);
-    box->setFixedHeight(height);
+    box->setProperty("captioned", true);
+    // The 96-dpi height, or more where the desktop font wraps a line.
+    box->setMinimumHeight(height);
     return box;
 }
 
@@ -110,8 +114,8 @@ TFormSettings::TFormSettings(OptionPanel &options, QWidget *parent)
     close->setFixedSize(94, 25);
     close->setDefault(true);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
     layout->addStretch(1);
+    layout->addLayout(buttons);
 
     // There is no cancel: every change counts at once.
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -122,7 +126,7 @@ TFormSettings::TFormSettings(OptionPanel &options, QWidget *parent)
     connect(chkTouchModifiedNow, &QCheckBox::toggled, this, [this](bool on) { m_options.touchModifiedNow = on; });
 
     FormCreate();
-    setFixedSize(433, 412);
+    setFixedSize(433, std::max(412, sizeHint().height()));
 }
 
 void TFormSettings::FormCreate()
