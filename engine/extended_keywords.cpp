@@ -1,7 +1,196 @@
 #include "extended_keywords.h"
 
-// Placeholder until the extended keywords land: the pattern passes unchanged.
-QString ExpandExtendedKeywords(const TRenameItem &, const QString &text, const NameContext &)
+#include "date_format.h"
+#include "image_size.h"
+#include "option_panel.h"
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+bool IsDigit(QChar c)
 {
-    return text;
+    return c >= u'0' && c <= u'9';
+}
+
+// Keyword words compare ignoring ASCII case; none of their letters has a
+// non-ASCII case partner, so this is all case-insensitive matching can see.
+bool WordAt(const QString &s, qsizetype at, QStringView word)
+{
+    return QStringView(s).mid(at).startsWith(word, Qt::CaseInsensitive);
+}
+
+struct Match {
+    qsizetype start = -1;
+    qsizetype length = 0;
+    explicit operator bool() const { return start >= 0; }
+};
+
+// A match never holds "}" before its end, so a new match made by a
+// substitution at `start` begins after the last "}" in front of it.
+qsizetype RescanFrom(const QString &s, qsizetype start)
+{
+    return start == 0 ? 0 : s.lastIndexOf(u'}', start - 1) + 1;
+}
+
+// ---- {date:f} {time:f} {created:f} {modified:f} ----------------------------
+
+struct DateMatch : Match {
+    QStringView word;
+    QString format;
+};
+
+DateMatch FindDate(const QString &s, qsizetype from)
+{
+    static constexpr QStringView words[] = {u"date", u"time", u"created", u"modified"};
+    for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
+        for (QStringView w : words) {
+            const qsizetype colon = p + 1 + w.size();
+            if (!WordAt(s, p + 1, w) || colon >= s.size() || s.at(colon) != u':')
+                continue;
+            const qsizetype close = s.indexOf(u'}', colon + 1);
+            if (close > colon + 1) {
+                DateMatch m;
+                m.start = p;
+                m.length = close - p + 1;
+                m.word = w;
+                m.format = s.mid(colon + 1, close - colon - 1);
+                return m;
+            }
+        }
+    }
+    return {};
+}
+
+void ExpandDates(QString &s, const TRenameItem &item, const NameContext &context)
+{
+    const DateFormatLocale *tables = nullptr;
+    qsizetype from = 0;
+    while (const DateMatch m = FindDate(s, from)) {
+        if (!tables)
+            tables = &DateFormatLocaleFor(context.locale);
+        QDateTime local;
+        if (m.word == u"date" || m.word == u"time")
+            local = context.localNow();  // the clock is read once per keyword
+        else if (m.word == u"created")
+            local = LocalFromUtc(item.CreatedUtc, context.timeZone);
+        else
+            local = LocalFromUtc(item.ModifiedUtc, context.timeZone);
+        s.replace(m.start, m.length, FormatDateTimeText(m.format, local, *tables));
+        from = RescanFrom(s, m.start);
+    }
+}
+
+// ---- {name:start:count} -----------------------------------------------------
+
+// Scans "-?\d+" at i; returns the end or -1.
+qsizetype SignedDigitsEnd(const QString &s, qsizetype i)
+{
+    if (i < s.size() && s.at(i) == u'-')
+        ++i;
+    const qsizetype first = i;
+    while (i < s.size() && IsDigit(s.at(i)))
+        ++i;
+    return i > first ? i : -1;
+}
+
+struct SliceMatch : Match {
+    QString startText;
+    QString countText;
+};
+
+// `inserted` marks text put in by earlier slices. Their colons do not count:
+// a file name on Linux may hold ":" (even "{name:1:9}"), and without this rule
+// a slice could rebuild its own keyword for ever. Each match now uses up two
+// colons of the pattern, so the pass ends.
+SliceMatch FindSlice(const QString &s, const std::vector<bool> &inserted, qsizetype from)
+{
+    for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
+        const qsizetype colon1 = p + 5;
+        if (!WordAt(s, p + 1, u"name") || colon1 >= s.size() || s.at(colon1) != u':' || inserted[colon1])
+            continue;
+        const qsizetype colon2 = SignedDigitsEnd(s, colon1 + 1);
+        if (colon2 < 0 || colon2 >= s.size() || s.at(colon2) != u':' || inserted[colon2])
+            continue;
+        const qsizetype close = SignedDigitsEnd(s, colon2 + 1);
+        if (close < 0 || close >= s.size() || s.at(close) != u'}')
+            continue;
+        SliceMatch m;
+        m.start = p;
+        m.length = close - p + 1;
+        m.startText = s.mid(colon1 + 1, colon2 - colon1 - 1);
+        m.countText = s.mid(colon2 + 1, close - colon2 - 1);
+        return m;
+    }
+    return {};
+}
+
+QString NameSlice(const QString &name, const QString &startText, const QString &countText)
+{
+    const qint64 length = name.size();
+    qint64 start = IntOrDefault(startText, 1);
+    qint64 count = IntOrDefault(countText, int(qMin<qint64>(length, std::numeric_limits<int>::max())));
+    if (start < 0)
+        start = length + start + 1;  // -1 is the last character
+    start = qBound<qint64>(1, start, length + 1);
+    count = qMax<qint64>(count, 0);
+    return name.mid(start - 1, qMin(count, length - start + 1));
+}
+
+void ExpandNameSlices(QString &s, const QString &originalName)
+{
+    std::vector<bool> inserted(size_t(s.size()), false);
+    qsizetype from = 0;
+    while (const SliceMatch m = FindSlice(s, inserted, from)) {
+        const QString value = NameSlice(originalName, m.startText, m.countText);
+        s.replace(m.start, m.length, value);
+        const auto at = inserted.begin() + m.start;
+        inserted.erase(at, at + m.length);
+        inserted.insert(inserted.begin() + m.start, size_t(value.size()), true);
+        from = RescanFrom(s, m.start);
+    }
+}
+
+// ---- {imgw} {imgh} -----------------------------------------------------------
+
+Match FindPictureKeyword(const QString &s, qsizetype from)
+{
+    for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
+        if (WordAt(s, p, u"{imgw}") || WordAt(s, p, u"{imgh}"))
+            return {p, 6};
+    }
+    return {};
+}
+
+void ExpandPictureSize(QString &s, const QString &path)
+{
+    bool read = false;
+    QString width, height;
+    qsizetype from = 0;
+    while (const Match m = FindPictureKeyword(s, from)) {
+        if (!read) {
+            // The costliest step of a name: done once, and only when asked for.
+            int w = 0, h = 0;
+            if (GetImageSize(path, &w, &h)) {
+                width = QString::number(w);
+                height = QString::number(h);
+            }
+            read = true;
+        }
+        const bool isWidth = s.at(m.start + 4).toLower() == u'w';
+        s.replace(m.start, m.length, isWidth ? width : height);
+        from = RescanFrom(s, m.start);
+    }
+}
+
+} // namespace
+
+QString ExpandExtendedKeywords(const TRenameItem &item, const QString &text, const NameContext &context)
+{
+    QString s = text;
+    ExpandDates(s, item, context);
+    ExpandNameSlices(s, item.OriginalName);
+    ExpandPictureSize(s, item.OriginalPath);
+    return s;
 }

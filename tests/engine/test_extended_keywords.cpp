@@ -1,0 +1,155 @@
+#include "extended_keywords.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A fixed offset needs no time-zone database on the test machine.
+const QTimeZone kPlusTwo(2 * 3600);
+
+TDateTime Utc(int y, int mo, int d, int h, int mi, int s)
+{
+    return DateTimeFromQt(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
+}
+}
+
+class TestExtendedKeywords : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    TRenameItem m_picture;   // Holiday2024.png, 7 by 5 pixels
+    TRenameItem m_text;      // notes.png holding text
+    NameContext m_context;
+    int m_clockReads = 0;
+
+    QString Expand(const QString &pattern, const TRenameItem *item = nullptr)
+    {
+        return ExpandExtendedKeywords(item ? *item : m_picture, pattern, m_context);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_picture.OriginalPath = m_dir.filePath("Holiday2024.png");
+        QVERIFY(QFile::copy(MORVANE_FIXTURES "/images/photo.png", m_picture.OriginalPath));
+        m_picture.OriginalName = "Holiday2024";
+        m_picture.Ext = ".png";
+        m_picture.CreatedUtc = Utc(2024, 7, 1, 7, 5, 3);       // 09:05:03 local
+        m_picture.ModifiedUtc = Utc(2024, 12, 24, 22, 30, 45); // 00:30:45 on the 25th, local
+        m_text = m_picture;
+        m_text.OriginalPath = m_dir.filePath("notes.png");
+        QFile f(m_text.OriginalPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("just text");
+
+        m_context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        m_context.timeZone = kPlusTwo;
+        // The clock moves on one second with every reading.
+        m_context.now = [this] {
+            return QDateTime(QDate(2025, 3, 4), QTime(5, 6, 7), Qt::UTC).addSecs(m_clockReads++);
+        };
+    }
+
+    void init() { m_clockReads = 0; }
+
+    void keywords_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char *tag, const QString &p, const QString &e) { QTest::newRow(tag) << p << e; };
+        // formatted dates
+        row("created", "{created:yyyy-MM-dd}", "2024-07-01");
+        row("created dots", "{created:dd.mm.yy}", "01.07.24");
+        row("created time", "{created:hh-nn-ss}", "09-05-03");
+        row("colon in format", "{created:hh:mm}", "09:05");
+        row("modified in local time", "{modified:yyyy-MM-dd_HH-mm-ss}", "2024-12-25_00-30-45");
+        row("date", "{date:yyyy-mm-dd hh:nn}", "2025-03-04 07:06");
+        row("time is the date", "{time:yyyy}", "2025");
+        row("word case", "{DATE:yyyy}{Created:yy}{MODIFIED:d}", "20252425");
+        row("plain text kept", "a {created:yyyy} b", "a 2024 b");
+        row("quoted text", "{date:'at' hh}", "at 07");
+        row("names", "{created:dddd mmmm}", "Monday July");
+        row("empty format", "{date:}", "{date:}");
+        row("unclosed", "{date:yyyy", "{date:yyyy");
+        row("unknown word", "{dates:yyyy}{ date:yy}", "{dates:yyyy}{ date:yy}");
+        row("brace in format", "{created:{yy}", "{24");
+        row("rescan after a date", "{{created:'created:'yyyy}}", "2024");
+        // name slices
+        row("slice", "{name:1:7}", "Holiday");
+        row("slice from the end", "{name:-4:4}", "2024");
+        row("slice past the end", "{name:8:99}", "2024");
+        row("slice start beyond", "{name:50:3}", "");
+        row("slice start after the last", "{name:12:1}", "");
+        row("slice start 0", "{name:0:3}", "Hol");
+        row("slice start -0", "{name:-0:2}", "Ho");
+        row("slice start before the first", "{name:-99:2}", "Ho");
+        row("slice negative count", "{name:2:-1}", "");
+        row("slice twice", "{name:1:2}{name:1:2}", "HoHo");
+        row("slice word case", "{NAME:1:3}", "Hol");
+        row("slice leading zeros", "{name:01:03}", "Hol");
+        row("slice start overflow is 1", "{name:99999999999:3}", "Hol");
+        row("slice count overflow is the length", "{name:3:99999999999}", "liday2024");
+        row("slice hex not a slice", "{name:0x1:3}", "{name:0x1:3}");
+        row("slice malformed", "{name:1}{name:+1:2}{name: 1:2}", "{name:1}{name:+1:2}{name: 1:2}");
+        row("slice rescan", "{name:1:{name:8:1}}", "Ho");
+        row("dates before slices", "{name:{created:d}:3}", "Hol");
+        // picture size
+        row("picture", "{imgw}x{imgh}", "7x5");
+        row("picture case", "{IMGW}{ImgH}", "75");
+        row("picture kept text", "{imgw}px", "7px");
+        row("everything", "{created:yyyy}_{name:1:7}_{imgw}", "2024_Holiday_7");
+    }
+
+    void keywords()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        QCOMPARE(Expand(pattern), expected);
+    }
+
+    void unreadablePictureGivesEmptyText()
+    {
+        QCOMPARE(Expand("{imgw}x{imgh}", &m_text), QStringLiteral("x"));
+        // With empty text the pass rescans and meets the keyword it uncovered.
+        QCOMPARE(Expand("{img{imgh}w}", &m_text), QStringLiteral(""));
+        QCOMPARE(Expand("{img{imgh}w}"), QStringLiteral("{img5w}"));
+    }
+
+    void clockReadOncePerKeyword()
+    {
+        QCOMPARE(Expand("{date:ss}-{time:ss}-{DATE:ss}"), QStringLiteral("07-08-09"));
+        QCOMPARE(m_clockReads, 3);
+    }
+
+    void zeroDateTimeIsFormatted()
+    {
+        TRenameItem item = m_picture;
+        item.CreatedUtc = 0;
+        QCOMPARE(Expand("{created:yyyy-mm-dd hh}", &item), QStringLiteral("1899-12-30 02"));
+    }
+
+    void localeNames()
+    {
+        NameContext german = m_context;
+        german.locale = QLocale(QLocale::German, QLocale::Germany);
+        QCOMPARE(ExpandExtendedKeywords(m_picture, "{created:dddd, d. mmmm ddddd}", german),
+                 QStringLiteral("Montag, 1. Juli 01.07.24"));
+    }
+
+    // On Linux a file name may hold ":" and braces, even a whole slice keyword.
+    // Its text must not be read as a new slice, or the pass would never end.
+    void sliceValuesAreNotReread()
+    {
+        TRenameItem item = m_picture;
+        item.OriginalName = "{name:1:11}";
+        QCOMPARE(Expand("{name:1:11}", &item), QStringLiteral("{name:1:11}"));
+        item.OriginalName = "x:1:2}";
+        QCOMPARE(Expand("{name{name:2:5}", &item), QStringLiteral("{name:1:2}"));
+        // Digits from a slice still complete a keyword of the pattern.
+        item.OriginalName = "2ab";
+        QCOMPARE(Expand("{name:{name:1:1}:1}", &item), QStringLiteral("a"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExtendedKeywords)
+#include "test_extended_keywords.moc"
