@@ -170,6 +170,55 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         return it != batchFiles.cend() && it.value() != index;
     };
 
+    // "File exists" at a target: anything but a folder, a dangling link included.
+    auto fileAt = [&sys](const QByteArray &path, struct stat *found) {
+        if (sys.lstat(path.constData(), found) != 0 || S_ISDIR(found->st_mode))
+            return false;
+        struct stat linked;
+        return !S_ISLNK(found->st_mode) || sys.stat(path.constData(), &linked) != 0 || !S_ISDIR(linked.st_mode);
+    };
+
+    // Moves or copies from to a target that must be free, its line in the
+    // journal first. Returns false, with nothing done, when a file stands there.
+    // On one file system the rename itself is the clash check; a copy, which
+    // is costly to throw away, looks first.
+    auto placeAtFreeTarget = [&](const QByteArray &from, const QByteArray &to) {
+        struct stat found;
+        if (mode == 1) {
+            if (fileAt(to, &found))
+                return false;
+            journal.intend(from, to);
+            try {
+                ops.CopyFileNative(from, to, FileOperations::Replace::No);
+            } catch (...) {
+                journal.cancel();
+                throw;
+            }
+            journal.confirm();
+            return true;
+        }
+        journal.intend(from, to);
+        if (ops.RenameNoReplace(from.constData(), to.constData()) == 0) {
+            journal.confirm();
+            return true;
+        }
+        const int error = errno;
+        if ((error == EEXIST || error == EXDEV) && fileAt(to, &found)) {
+            journal.cancel();
+            return false;
+        }
+        try {
+            if (error != EXDEV)
+                ops.ThrowMoveError(from, to, error);
+            ops.MoveFileNative(from, to, FileOperations::Replace::No);
+        } catch (...) {
+            journal.cancel();
+            throw;
+        }
+        journal.confirm();
+        return true;
+    };
+
     const int count = items.count();
     for (int i = 0; i < count; ++i) {
         if (i % kProgressStep == 0)
@@ -193,16 +242,12 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         const QByteArray from = sourceAbs.toUtf8();
         QByteArray to = targetAbs.toUtf8();
 
-        bool replace = false;
-        struct stat found;
-        bool fileAtTarget = sys.lstat(to.constData(), &found) == 0 && !S_ISDIR(found.st_mode);
-        if (fileAtTarget && S_ISLNK(found.st_mode)) {
-            struct stat linked;
-            fileAtTarget = sys.stat(to.constData(), &linked) != 0 || !S_ISDIR(linked.st_mode);
-        }
-        if (fileAtTarget) {
-            struct stat own;
-            if (sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
+        if (!placeAtFreeTarget(from, to)) {
+            // A file stands at the target.
+            struct stat found, own;
+            const bool known = sys.lstat(to.constData(), &found) == 0;
+            bool replace = false;
+            if (known && sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
                 // The target is another name of the source (a hard link, a
                 // case-insensitive mount): no clash, and nothing to copy.
                 if (mode == 1)
@@ -210,41 +255,27 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 replace = true;
             } else {
                 int resolution = conflict;
-                if (resolution == 1 && isOtherBatchFile(found, i))
+                if (resolution == 1 && known && isOtherBatchFile(found, i))
                     resolution = 2;
                 if (resolution == 0)
                     continue;
-                if (resolution == 1) {
-                    replace = true;
-                } else {
-                    target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
-                    targetAbs = Absolute(target, cwd);
-                    to = targetAbs.toUtf8();
-                }
+                replace = resolution == 1;
             }
-        }
-
-        if (replace) {
-            // The replaced file is gone once this returns, so the line follows the operation.
-            if (mode == 1)
-                ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
-            else
-                ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
-            journal.record(from, to);
-        } else {
-            // The line goes first: should the process die before the operation,
-            // undo finds nothing at the new path and passes the line over.
-            journal.intend(from, to);
-            try {
+            if (replace) {
+                // The replaced file is gone once this returns, so the line follows the operation.
                 if (mode == 1)
-                    ops.CopyFileNative(from, to, FileOperations::Replace::No);
+                    ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
                 else
-                    ops.MoveFileNative(from, to, FileOperations::Replace::No);
-            } catch (...) {
-                journal.cancel();
-                throw;
+                    ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
+                journal.record(from, to);
+            } else {
+                target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
+                targetAbs = Absolute(target, cwd);
+                to = targetAbs.toUtf8();
+                // Taken since MakeUniqueName looked: another program is at work there.
+                if (!placeAtFreeTarget(from, to))
+                    throw MorvaneError(QStringLiteral("The specified file already exists"));
             }
-            journal.confirm();
         }
 
         if (options.touchModifiedNow)

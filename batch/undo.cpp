@@ -1,6 +1,7 @@
 #include "undo.h"
 
 #include "morvane_error.h"
+#include "undo_journal.h"
 
 #include <QStringDecoder>
 
@@ -119,6 +120,10 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
         return;
     }
     const QStringList lines = SplitUndoLogLines(ReadWholeFile(sys, logPath.toUtf8()));
+    // A batch that did not end (killed, or its log could not be cut back) may
+    // have left its last line before carrying the operation out.
+    const QString marker = UndoJournal::MarkerPath(logPath);
+    bool distrustLastLine = ops.FileExists(marker);
 
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
@@ -127,13 +132,22 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
             reporter.progress(done, total);
         const std::optional<UndoLogEntry> entry = ParseUndoLogLine(lines.at(k));
         // A line without both paths names no file to put back.
-        if (entry && !entry->original.isEmpty() && !entry->renamed.isEmpty())
-            Revert(ops, *entry);
+        if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
+            continue;
+        if (distrustLastLine) {
+            distrustLastLine = false;
+            // Its source still in place: the operation did not happen, and the
+            // file at the new path is not this batch's.
+            if (ops.FileExists(entry->original))
+                continue;
+        }
+        Revert(ops, *entry);
     }
     if (total > 0)
         reporter.progress(total, total);
 
     ops.DeleteFile(logPath);
+    sys.unlink(marker.toUtf8().constData());
     if (env.clearList)
         env.clearList();
     else

@@ -16,6 +16,21 @@ QString LogErrorText(int error)
                                                : SystemErrorText(error);
 }
 
+bool WriteAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = sys.write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray UndoJournal::Header()
@@ -35,8 +50,13 @@ QByteArray UndoJournal::Line(const QByteArray &from, const QByteArray &to)
     return line;
 }
 
+QString UndoJournal::MarkerPath(const QString &logPath)
+{
+    return logPath + QStringLiteral(".unfinished");
+}
+
 UndoJournal::UndoJournal(SystemCalls &sys, const QString &logPath)
-    : m_sys(sys), m_logPath(logPath), m_path(logPath.toUtf8())
+    : m_sys(sys), m_logPath(logPath), m_path(logPath.toUtf8()), m_marker(MarkerPath(logPath).toUtf8())
 {
 }
 
@@ -45,34 +65,20 @@ UndoJournal::~UndoJournal()
     close();
 }
 
+// Opened for appending: lines after a cut-back land at the new end, not after a hole.
 int UndoJournal::createTemporary(QByteArray *tempPath)
 {
     FileOperations(m_sys).ForceDirectories(FolderPart(m_logPath));
     *tempPath = m_path + '.' + QByteArray::number(qint64(::getpid())) + ".tmp";
-    int fd = m_sys.open(tempPath->constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    int fd = m_sys.open(tempPath->constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0600);
     if (fd < 0 && errno == EEXIST) {
         // Left by a killed process whose id has come round again.
         m_sys.unlink(tempPath->constData());
-        fd = m_sys.open(tempPath->constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        fd = m_sys.open(tempPath->constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0600);
     }
     if (fd < 0)
         throw MorvaneError(LogErrorText(errno));
     return fd;
-}
-
-static bool WriteAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = sys.write(fd, data, size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
 }
 
 void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
@@ -83,12 +89,16 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
     // A log that stays open is synced when the batch ends; one written whole is synced now.
     if (ok && !keepOpen)
         ok = m_sys.fsync(fd) == 0;
+    if (ok && keepOpen)
+        setMarker(true);  // before the log it speaks for is in place
     if (ok)
         ok = m_sys.rename(temp.constData(), m_path.constData()) == 0;
     if (!ok) {
         const int error = errno;
         m_sys.close(fd);
         m_sys.unlink(temp.constData());
+        if (keepOpen)
+            setMarker(m_markerBefore);
         throw MorvaneError(LogErrorText(error));
     }
     if (keepOpen) {
@@ -99,11 +109,24 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
     }
 }
 
+void UndoJournal::setMarker(bool present) noexcept
+{
+    if (present) {
+        const int fd = m_sys.open(m_marker.constData(), O_WRONLY | O_CREAT, 0600);
+        if (fd >= 0)
+            m_sys.close(fd);
+    } else {
+        m_sys.unlink(m_marker.constData());
+    }
+}
+
 void UndoJournal::append(const QByteArray &line)
 {
     if (m_fd < 0) {
-        // First line of the batch: keep the previous log in memory so that it
-        // can be put back if this first operation does not happen.
+        // First line of the batch: keep the previous log (and whether it was
+        // finished) so that it can be put back if this first operation does not happen.
+        struct stat st;
+        m_markerBefore = m_sys.lstat(m_marker.constData(), &st) == 0;
         m_hadPrevious = false;
         m_previous.clear();
         const int old = m_sys.open(m_path.constData(), O_RDONLY, 0);
@@ -130,11 +153,20 @@ void UndoJournal::append(const QByteArray &line)
     // One write per line, so a reader sees every line whole as soon as it is there.
     if (!WriteAll(m_sys, m_fd, line.constData(), line.size())) {
         const int error = errno;
-        m_sys.ftruncate(m_fd, m_committed);
-        m_length = m_committed;
+        cutBack();
         throw MorvaneError(LogErrorText(error));
     }
     m_length += line.size();
+}
+
+bool UndoJournal::cutBack() noexcept
+{
+    if (m_sys.ftruncate(m_fd, m_committed) != 0) {
+        m_exact = false;  // the marker stays: undo distrusts the last line
+        return false;
+    }
+    m_length = m_committed;
+    return true;
 }
 
 void UndoJournal::intend(const QByteArray &from, const QByteArray &to)
@@ -155,14 +187,16 @@ void UndoJournal::cancel()
     if (!m_pending)
         return;
     m_pending = false;
-    m_sys.ftruncate(m_fd, m_committed);
-    m_length = m_committed;
-    if (m_confirmed == 0) {
+    const bool cut = cutBack();
+    const int error = errno;
+    if (cut && m_confirmed == 0) {
         // Nothing of this batch was done: the previous log is the one to undo.
         m_sys.close(m_fd);
         m_fd = -1;
         restorePrevious();
     }
+    if (!cut)
+        throw MorvaneError(LogErrorText(error));
 }
 
 void UndoJournal::restorePrevious() noexcept
@@ -175,6 +209,7 @@ void UndoJournal::restorePrevious() noexcept
     } catch (const MorvaneError &) {
         // The log then holds the header alone, which undoes nothing.
     }
+    setMarker(m_markerBefore);
     m_previous.clear();
 }
 
@@ -186,9 +221,9 @@ void UndoJournal::record(const QByteArray &from, const QByteArray &to)
 
 void UndoJournal::finish()
 {
-    cancel();
     if (m_fd < 0) {
         replaceLog(Header(), false);
+        setMarker(false);
         syncFolder();
         return;
     }
@@ -199,6 +234,8 @@ void UndoJournal::finish()
     m_sys.close(fd);
     if (!synced)
         throw MorvaneError(LogErrorText(error));
+    if (m_exact)
+        setMarker(false);
     syncFolder();
 }
 
@@ -215,11 +252,19 @@ void UndoJournal::syncFolder() noexcept
 
 void UndoJournal::close() noexcept
 {
-    if (m_pending)
-        cancel();
+    if (m_pending) {
+        m_pending = false;
+        if (cutBack() && m_confirmed == 0) {
+            m_sys.close(m_fd);
+            m_fd = -1;
+            restorePrevious();
+        }
+    }
     if (m_fd >= 0) {
         m_sys.fsync(m_fd);
         m_sys.close(m_fd);
         m_fd = -1;
+        if (m_exact)
+            setMarker(false);
     }
 }

@@ -8,13 +8,19 @@
 // The undo log of the running batch, kept on disk as the batch goes so that a
 // batch that stops, or a process that is killed, can still be undone.
 //
-// A line is written before the operation it names when the target is free
-// (intend, then confirm or cancel): if the process dies in between, undo finds
-// no file at the line's new path and passes it over. An operation that replaces
-// a file is recorded after it (record), since its line would otherwise point
-// undo at the replaced file. The first line replaces the previous log through a
-// temporary file in the same folder, so a reader never sees a torn log; when
-// the first operation is taken back, the previous log is put back.
+// A line is written before the operation it names (intend, then confirm or
+// cancel): if the process dies in between, undo finds no file at the line's
+// new path and passes it over. An operation that replaces a file is recorded
+// after it (record), since its line would otherwise point undo at the replaced
+// file. The first line replaces the previous log through a temporary file in
+// the same folder, so a reader never sees a torn log; when the first operation
+// is taken back, the previous log is put back.
+//
+// While the log may end in a line whose operation did not happen (between
+// intend and confirm or cancel), a marker file beside it says so; undo then
+// passes over that last line when its original file is still in place. The
+// marker goes when the log is exact again: at the end of the batch, or when
+// it stops on an error.
 class UndoJournal {
 public:
     UndoJournal(SystemCalls &sys, const QString &logPath);
@@ -24,6 +30,7 @@ public:
 
     void intend(const QByteArray &from, const QByteArray &to);
     void confirm();
+    // Takes the intended line back; throws when the log cannot be cut back.
     void cancel();
     void record(const QByteArray &from, const QByteArray &to);
     // The batch ran to its end: a header-only log replaces the previous one
@@ -34,22 +41,28 @@ public:
 
     static QByteArray Line(const QByteArray &from, const QByteArray &to);
     static QByteArray Header();
+    static QString MarkerPath(const QString &logPath);  // "<log>.unfinished"
 
 private:
     void append(const QByteArray &line);
     int createTemporary(QByteArray *tempPath);
     void replaceLog(const QByteArray &content, bool keepOpen);
+    bool cutBack() noexcept;
     void restorePrevious() noexcept;
     void syncFolder() noexcept;
+    void setMarker(bool present) noexcept;
 
     SystemCalls &m_sys;
     QString m_logPath;
     QByteArray m_path;
+    QByteArray m_marker;
     int m_fd = -1;
     off_t m_committed = 0;
     off_t m_length = 0;
     bool m_pending = false;
+    bool m_exact = true;
     qint64 m_confirmed = 0;
     bool m_hadPrevious = false;
+    bool m_markerBefore = false;
     QByteArray m_previous;
 };

@@ -32,8 +32,9 @@ public:
 
 inline void WriteFile(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
+    if (!f.exists())
+        QDir().mkpath(QFileInfo(path).path());
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }

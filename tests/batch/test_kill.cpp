@@ -13,7 +13,7 @@
 
 namespace {
 constexpr int kFiles = 2000;
-constexpr int kTrials = 8;
+constexpr int kTrials = 20;
 
 QString Name(int i)
 {
@@ -39,10 +39,15 @@ private slots:
         int interrupted = 0;
         for (int trial = 0; trial < kTrials; ++trial) {
             const int mode = trial % 2 == 0 ? 0 : 2;
-            QTemporaryDir tmp;
+            // tmpfs when there is one: thousands of files per trial, and the kill does not care.
+            QTemporaryDir tmp(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                  ? QStringLiteral("/dev/shm/morvane-kill-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/morvane-kill-XXXXXX"));
+            QVERIFY(tmp.isValid());
             const QString src = tmp.path() + "/src";
             const QString dst = tmp.path() + "/dst";
             const QString app = tmp.path() + "/app";
+            QDir().mkpath(src);
             for (int i = 0; i < kFiles; ++i)
                 WriteFile(src + u'/' + Name(i), Content(i));
 
