@@ -1,0 +1,115 @@
+// The name rules over a large batch: a preview of N in-memory items with a
+// formatted date, a name slice, the counter, a regular-expression find and
+// replace, removed characters, padded numbers and title case. Prints the
+// median of RUNS previews and each rule step alone, so a slow step shows.
+//
+//   bench_rules [N] [RUNS]       defaults 100000 and 5
+#include "extended_keywords.h"
+#include "find_replace.h"
+#include "preview.h"
+#include "text_rules.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+class SilentReporter : public Reporter {
+public:
+    void information(const QString &) override {}
+    void warning(const QString &) override {}
+    void error(const QString &) override {}
+    bool confirm(const QString &) override { return true; }
+};
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void Measure(const char *what, int n, int runs, const std::function<void()> &body)
+{
+    std::vector<double> seconds;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        seconds.push_back(timer.nsecsElapsed() / 1e9);
+    }
+    const double med = Median(seconds);
+    std::printf("%-26s N=%-7d median %7.4f s  %9.0f items/s  %6.3f us/item\n", what, n, med, n / med,
+                med * 1e6 / n);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    if (n <= 0 || runs <= 0) {
+        std::fputs("usage: bench_rules [N] [RUNS]\n", stderr);
+        return 2;
+    }
+
+    RenameItemList items;
+    const QDateTime first(QDate(2023, 1, 1), QTime(8, 0), Qt::UTC);
+    for (int i = 0; i < n; ++i) {
+        TRenameItem item;
+        item.OriginalName = QStringLiteral("Trip (%1) %2-%3 beach  shot").arg(i % 97).arg(i / 1000).arg(i % 1000);
+        item.Ext = QStringLiteral(".jpg");
+        item.OriginalPath = QStringLiteral("/photos/2023/") + item.OriginalName + item.Ext;
+        item.Size = 1000 + i;
+        // Spread over two years, so both sides of daylight-saving changes occur.
+        item.CreatedUtc = DateTimeFromQt(first.addSecs(qint64(i) * 631));
+        item.ModifiedUtc = item.CreatedUtc;
+        items.append(item);
+    }
+
+    OptionPanel options;
+    options.pattern = QStringLiteral("{created:yyyy-mm-dd}_{name:1:8}_{counter}");
+    options.find = QStringLiteral("(\\d+)-(\\d+)");
+    options.replace = QStringLiteral("$2-$1");
+    options.regex = true;
+    options.charactersToRemove = QStringLiteral("()");
+    options.padNumbers = QStringLiteral("4");
+    options.case_ = 3;
+    NameContext context;
+    context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    // A zone with daylight saving makes the local-time conversion do its full work.
+    const QTimeZone berlin("Europe/Berlin");
+    if (berlin.isValid())
+        context.timeZone = berlin;
+    const QStringList noList;
+    SilentReporter reporter;
+
+    std::printf("pattern %s, find %s -> %s, remove \"()\", pad 4, title case; zone %s\n",
+                qPrintable(options.pattern), qPrintable(options.find), qPrintable(options.replace),
+                context.timeZone.id().constData());
+
+    Measure("BuildPreview (all rules)", n, runs, [&] { BuildPreview(items, options, context, noList, reporter); });
+    Measure("  ApplyTextRules", n, runs, [&] {
+        for (const TRenameItem &item : items.items())
+            ApplyTextRules(item.OriginalName, 0, options, noList);
+    });
+    Measure("  ExpandExtendedKeywords", n, runs, [&] {
+        for (const TRenameItem &item : items.items())
+            ExpandExtendedKeywords(item, options.pattern, context);
+    });
+    Measure("  FindReplace (regex)", n, runs, [&] {
+        FindReplace step(options.find, options.replace, true, context.locale);
+        for (const TRenameItem &item : items.items())
+            step.Apply(item.OriginalName);
+    });
+    std::printf("first name: %s -> %s\n", qPrintable(items.at(0).OriginalName), qPrintable(items.at(0).NewName));
+    return 0;
+}
