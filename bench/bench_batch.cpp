@@ -1,0 +1,153 @@
+// Renaming in place and undoing it: the batch's own cost over the kernel's.
+// Each run renames N files on tmpfs three ways in the same folder state: a bare
+// rename(2) loop over precomputed paths (the floor), ExecuteBatch (clash check,
+// journal line, item update), then UndoLastBatch over its log. Prints medians of
+// RUNS runs, the ratios to the floor, and the system calls per file of the
+// batch and of undo, counted at the SystemCalls seam.
+//
+//   bench_batch [N] [RUNS]       defaults 100000 and 3
+#include "batch_executor.h"
+#include "undo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+class QuietReporter : public Reporter {
+public:
+    void information(const QString &) override {}
+    void warning(const QString &) override {}
+    void error(const QString &) override {}
+    bool confirm(const QString &) override { return true; }
+};
+
+// Counts every call that passes the seam.
+class CountingSystemCalls : public SystemCalls {
+public:
+    qint64 calls = 0;
+#define COUNTED(name, ...) ++calls; return SystemCalls::name(__VA_ARGS__);
+    int open(const char *p, int f, mode_t m) override { COUNTED(open, p, f, m) }
+    int close(int fd) override { COUNTED(close, fd) }
+    ssize_t read(int fd, void *b, size_t n) override { COUNTED(read, fd, b, n) }
+    ssize_t write(int fd, const void *b, size_t n) override { COUNTED(write, fd, b, n) }
+    int fstat(int fd, struct stat *st) override { COUNTED(fstat, fd, st) }
+    int stat(const char *p, struct stat *st) override { COUNTED(stat, p, st) }
+    int lstat(const char *p, struct stat *st) override { COUNTED(lstat, p, st) }
+    int mkdir(const char *p, mode_t m) override { COUNTED(mkdir, p, m) }
+    int rename(const char *a, const char *b) override { COUNTED(rename, a, b) }
+    int renameat2(const char *a, const char *b, unsigned f) override { COUNTED(renameat2, a, b, f) }
+    int unlink(const char *p) override { COUNTED(unlink, p) }
+    int fsync(int fd) override { COUNTED(fsync, fd) }
+    int ftruncate(int fd, off_t n) override { COUNTED(ftruncate, fd, n) }
+#undef COUNTED
+};
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+QString Name(const char *stem, int i)
+{
+    return QString::asprintf("%s%06d.jpg", stem, i);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
+    if (n <= 0 || runs <= 0) {
+        std::fputs("usage: bench_batch [N] [RUNS]\n", stderr);
+        return 2;
+    }
+    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                            : QDir::tempPath();
+    QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
+        return 1;
+    }
+    const QString folder = dir.path() + QStringLiteral("/files");
+    QDir().mkpath(folder);
+    for (int i = 0; i < n; ++i) {
+        const int fd = ::open(QFile::encodeName(folder + u'/' + Name("IMG_", i)).constData(), O_WRONLY | O_CREAT, 0644);
+        if (fd < 0) {
+            std::perror("create");
+            return 1;
+        }
+        ::close(fd);
+    }
+
+    std::vector<QByteArray> from, to;
+    for (int i = 0; i < n; ++i) {
+        from.push_back(QFile::encodeName(folder + u'/' + Name("IMG_", i)));
+        to.push_back(QFile::encodeName(folder + u'/' + Name("photo-", i)));
+    }
+
+    std::vector<double> bare, batch, undo;
+    qint64 batchCalls = 0, undoCalls = 0;
+    QuietReporter reporter;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < n; ++i) {
+            if (::rename(from[i].constData(), to[i].constData()) != 0) {
+                std::perror("rename");
+                return 1;
+            }
+        }
+        bare.push_back(t.nsecsElapsed() / 1e9);
+        for (int i = 0; i < n; ++i)
+            ::rename(to[i].constData(), from[i].constData());
+
+        RenameItemList items;
+        for (int i = 0; i < n; ++i) {
+            items.AddFileItem(QString::fromUtf8(from[i]));
+            items.setNewName(i, Name("photo-", i));
+        }
+        CountingSystemCalls sys;
+        BatchEnvironment env;
+        env.appDataFolder = dir.path() + QStringLiteral("/app");
+        env.sys = &sys;
+        OptionPanel options;
+        t.restart();
+        ExecuteBatch(items, options, reporter, env);
+        batch.push_back(t.nsecsElapsed() / 1e9);
+        batchCalls = sys.calls;
+
+        sys.calls = 0;
+        t.restart();
+        UndoLastBatch(items, reporter, env);
+        undo.push_back(t.nsecsElapsed() / 1e9);
+        undoCalls = sys.calls;
+        if (!QFile::exists(QString::fromUtf8(from[n - 1]))) {
+            std::fputs("undo did not restore the files\n", stderr);
+            return 1;
+        }
+    }
+
+    const double b = Median(bare), e = Median(batch), u = Median(undo);
+    std::printf("bare rename(2) loop    N=%-7d median %8.4f s  %7.3f us/file\n", n, b, b * 1e6 / n);
+    std::printf("ExecuteBatch           N=%-7d median %8.4f s  %7.3f us/file  %.2fx bare  %.2f calls/file\n", n, e,
+                e * 1e6 / n, e / b, double(batchCalls) / n);
+    std::printf("UndoLastBatch          N=%-7d median %8.4f s  %7.3f us/file  %.2fx bare  %.2f calls/file\n", n, u,
+                u * 1e6 / n, u / b, double(undoCalls) / n);
+    return 0;
+}
