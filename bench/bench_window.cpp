@@ -137,6 +137,10 @@ int main(int argc, char *argv[])
         previews.push_back(clock.nsecsElapsed() / 1e9);
     }
     Report("preview from the button", previews, 2.0);
+    if (window.statusText() != QStringLiteral("Files: %1").arg(n)) {
+        std::fprintf(stderr, "status text after the preview: %s\n", qPrintable(window.statusText()));
+        return 1;
+    }
     const QModelIndex last = list->model()->index(n - 1, 1);
     std::printf("  e.g. %s -> %s\n", qPrintable(list->model()->index(n - 1, 0).data().toString()),
                 qPrintable(last.data().toString()));

@@ -2,8 +2,10 @@
 // error box, the fixed texts, the settings dialog and the small controls.
 #include "app_texts.h"
 #include "settings_dialog.h"
+#include "theme.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -32,6 +34,7 @@ private slots:
     void aboutAndPatternHelp();
     void settingsReachNextPreview();
     void digitsOnlyEditsAndSpinButtons();
+    void themeAppliesOrSaysWhy();
 };
 
 void TestMainWindow::startState()
@@ -360,6 +363,20 @@ void TestMainWindow::digitsOnlyEditsAndSpinButtons()
     QTest::mouseClick(down, Qt::LeftButton);
     QCOMPARE(pos->text(), QStringLiteral("0"));
     QCOMPARE(f.window->options().insertPos, QStringLiteral("0"));
+}
+
+void TestMainWindow::themeAppliesOrSaysWhy()
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    const QString sheetBefore = app->styleSheet();
+    QString why;
+    QVERIFY(!ApplyTheme(*app, QStringLiteral("NoSuchTheme"), &why));
+    QVERIFY(why.contains(QStringLiteral("NoSuchTheme")));
+    QCOMPARE(app->styleSheet(), sheetBefore);   // the look stays as it was
+
+    QVERIFY(ApplyTheme(*app, DefaultThemeName(), &why));
+    QVERIFY(app->styleSheet().contains(QStringLiteral("Allports")));
+    app->setStyleSheet(sheetBefore);
 }
 
 QTEST_MAIN(TestMainWindow)
