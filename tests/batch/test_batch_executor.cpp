@@ -465,6 +465,68 @@ private slots:
         QVERIFY(!QFile::exists(w.logPath() + ".unfinished"));
     }
 
+    void dataFolder_data()
+    {
+        QTest::addColumn<QByteArray>("appData");
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("APPDATA") << QByteArray("/roam") << QByteArray("/xdg") << "/roam";
+        QTest::newRow("empty APPDATA") << QByteArray("") << QByteArray("/xdg") << "/xdg";
+        QTest::newRow("relative XDG_DATA_HOME") << QByteArray() << QByteArray("xdg") << QDir::homePath() + "/.local/share";
+        QTest::newRow("neither") << QByteArray() << QByteArray() << QDir::homePath() + "/.local/share";
+    }
+    void dataFolder()
+    {
+        QFETCH(QByteArray, appData);
+        QFETCH(QByteArray, xdg);
+        QFETCH(QString, expected);
+        const QByteArray oldAppData = qgetenv("APPDATA"), oldXdg = qgetenv("XDG_DATA_HOME");
+        const bool hadAppData = qEnvironmentVariableIsSet("APPDATA"), hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        auto set = [](const char *name, const QByteArray &value, bool present) {
+            if (present)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        };
+        set("APPDATA", appData, !appData.isNull());
+        set("XDG_DATA_HOME", xdg, !xdg.isNull());
+        const QString folder = GetAppDataFolder();
+        set("APPDATA", oldAppData, hadAppData);
+        set("XDG_DATA_HOME", oldXdg, hadXdg);
+        QCOMPARE(folder, expected);
+        QCOMPARE(GetUndoLogPath(expected), expected + "/Quenzel/Morvane/last_rename.csv");
+    }
+
+    // A move to another file system copies, keeps the bytes, numbers a clash,
+    // and comes back on undo.
+    void moveAcrossFileSystems()
+    {
+        World w;
+        QTemporaryDir shm(QStringLiteral("/dev/shm/morvane-test-XXXXXX"));
+        struct stat a, b;
+        if (!shm.isValid() || ::stat(QFile::encodeName(shm.path()), &a) != 0
+            || ::stat(QFile::encodeName(w.tmp.path()), &b) != 0 || a.st_dev == b.st_dev)
+            QSKIP("/dev/shm and the temporary folder are one file system here");
+        QByteArray bytes(100000, 'z');
+        bytes[5] = 0;
+        WriteFile(shm.path() + "/a.bin", bytes);
+        WriteFile(shm.path() + "/c.bin", "C");
+        WriteFile(w.dst + "/b.bin", "old");
+        QVERIFY(w.items.AddFileItem(shm.path() + "/a.bin"));
+        w.items.setNewName(0, "b.bin");
+        QVERIFY(w.items.AddFileItem(shm.path() + "/c.bin"));
+        w.items.setNewName(1, "c.bin");
+        w.options.batchMode = 2;
+        w.options.destination = w.dst;
+        QCOMPARE(w.run(), QString());
+        QCOMPARE(Snapshot(shm.path()), "");
+        QCOMPARE(ReadFile(w.dst + "/b (1).bin"), bytes);
+        QCOMPARE(Snapshot(w.dst).section(u';', 1), "b.bin=old;c.bin=C");
+        w.undo();
+        QCOMPARE(ReadFile(shm.path() + "/a.bin"), bytes);
+        QCOMPARE(Snapshot(w.dst), "b.bin=old");
+    }
+
     // A copy looks for a clash before it starts; a file that appears at the
     // target after that look (another program) is refused, not overwritten,
     // and the finished copy is thrown away.
