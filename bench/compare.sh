@@ -150,25 +150,59 @@ run_once() {
 if [ "$mode" = profile ]; then
     n=$(echo "$sizes" | tr ' ' '\n' | sort -n | tail -n1)
     say "Profiling at N=$n into $out"
+
+    # The price of each system call a careful renamer adds to the floor, per file.
+    ladder="- a as asl asln aslnw"
+    declare -A step_times=()
+    for ((round = 1; round <= runs; round++)); do
+        for steps in $ladder; do
+            fresh_folder "$n"
+            t0=$EPOCHREALTIME
+            "$work/floor_rename" rename "$files" "${steps#-}"
+            t1=$EPOCHREALTIME
+            step_times[$steps]+="$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }') "
+        done
+    done
+    {
+        echo "# floor plus system calls, N=$n, median of $runs runs (a absolute paths, s statx on add,"
+        echo "# l lstat of the target, n RENAME_NOREPLACE, w one undo-log write per file)"
+        printf '%-8s %9s %12s\n' steps "median s" "us per file"
+        for steps in $ladder; do
+            tr ' ' '\n' <<<"${step_times[$steps]}" | grep . | sort -g \
+                | awk -v st="$steps" -v n="$n" '{ v[NR] = $1 } END {
+                    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+                    printf "%-8s %9.3f %12.2f\n", st, m, m * 1e6 / n }'
+        done
+    } | tee "$out/ladder-$n.txt"
+
     for tool in floor morvane; do
         fresh_folder "$n"
         tool_cmd "$tool"
         APPDATA=$appdata strace -f -c -S calls -o "$out/strace-$tool-$n.txt" "${CMD[@]}" >/dev/null
-        say "strace $tool: $out/strace-$tool-$n.txt"
-        awk -v n="$n" -v tool="$tool" '
-            $1 ~ /^[0-9.]+$/ && NF >= 5 { name = $NF; calls = $4; printf "%-16s %-18s %10d %8.2f per file\n", tool, name, calls, calls / n }
-        ' "$out/strace-$tool-$n.txt" | head -n 25
-    done
+        echo "# system calls of $tool, N=$n ($out/strace-$tool-$n.txt)"
+        printf '%-16s %10s %10s %9s\n' syscall calls errors "per file"
+        awk -v n="$n" '$1 ~ /^[0-9.]+$/ && (NF == 5 || NF == 6) {
+                errors = (NF == 6) ? $5 : 0
+                if ($4 / n >= 0.01 || $NF == "total") printf "%-16s %10d %10d %9.2f\n", $NF, $4, errors, $4 / n
+            }' "$out/strace-$tool-$n.txt"
+    done | tee "$out/syscalls-$n.txt"
+
     fresh_folder "$n"
     tool_cmd morvane
     APPDATA=$appdata valgrind --tool=callgrind --callgrind-out-file="$out/callgrind-morvane-$n.out" \
         "${CMD[@]}" >/dev/null 2>"$out/callgrind-morvane-$n.log"
-    callgrind_annotate --inclusive=yes "$out/callgrind-morvane-$n.out" 2>/dev/null | head -n 60 \
-        >"$out/callgrind-morvane-$n.inclusive.txt"
-    callgrind_annotate "$out/callgrind-morvane-$n.out" 2>/dev/null | head -n 60 \
-        >"$out/callgrind-morvane-$n.self.txt"
-    say "callgrind: $out/callgrind-morvane-$n.{inclusive,self}.txt"
-    cat "$out/callgrind-morvane-$n.inclusive.txt"
+    # Whole reports first: cutting a pipe short would fail the script under pipefail.
+    callgrind_annotate --inclusive=yes "$out/callgrind-morvane-$n.out" >"$out/callgrind-morvane-$n.inclusive.txt" 2>/dev/null
+    callgrind_annotate "$out/callgrind-morvane-$n.out" >"$out/callgrind-morvane-$n.self.txt" 2>/dev/null
+    echo "# callgrind of Morvane's run, N=$n: $out/callgrind-morvane-$n.{inclusive,self}.txt"
+    grep -m1 'PROGRAM TOTALS' "$out/callgrind-morvane-$n.inclusive.txt"
+    echo "# inclusive, the program's own functions"
+    grep -E '^ *[0-9,]+ \( *[0-9.]+%\)  [^ ]*/(engine|batch|cli|presets)/.*/morvane\]$' \
+        "$out/callgrind-morvane-$n.inclusive.txt" | sed -E 's/ \[[^]]*\]$//; s#  [^ ]*/(engine|batch|cli|presets)/#  \1/#' \
+        | head -n 30 | cut -c1-150
+    echo "# self cost, top 25"
+    sed -n '/file:function/,$p' "$out/callgrind-morvane-$n.self.txt" | grep -E '^ *[0-9,]+ \(' \
+        | head -n 25 | sed -E 's/ \[[^]]*\]$//' | cut -c1-150
     exit 0
 fi
 

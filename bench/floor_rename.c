@@ -2,13 +2,22 @@
  *
  *   floor_rename create DIR N   makes DIR with N empty files IMG_0001.JPG ... (4 digits,
  *                               more when N needs them), as a camera names its pictures
- *   floor_rename rename DIR     renames every IMG_<digits><rest> in DIR to
+ *   floor_rename rename DIR [STEPS]
+ *                               renames every IMG_<digits><rest> in DIR to
  *                               photo-<digits><rest>: one readdir pass, then one
  *                               renameat(2) per file and nothing else
  *
  * The rename mode is the least work any renamer must do for the job: list the
  * folder, derive each new name, ask the kernel once per file. Every tool in
  * compare.sh is set against its time.
+ *
+ * STEPS adds the system calls a careful renamer may make, one letter each, so
+ * that the price of each can be measured on its own (compare.sh profile):
+ *   a  absolute paths instead of names relative to the open folder
+ *   s  statx(2) every file before the renames (reading size and times on add)
+ *   l  lstat(2) the target before each rename (a clash test)
+ *   n  renameat2(2) with RENAME_NOREPLACE
+ *   w  write(2) one undo-log line per file, to DIR.log
  */
 #define _GNU_SOURCE
 #include <dirent.h>
@@ -56,8 +65,11 @@ static int new_name(const char *old, char *out, size_t size)
     return snprintf(out, size, "photo-%s", old + 4) < (int)size;
 }
 
-static int rename_files(const char *dir)
+static int rename_files(const char *dir, const char *steps)
 {
+    const int absolute = strchr(steps, 'a') != NULL, stat_first = strchr(steps, 's') != NULL,
+              lstat_target = strchr(steps, 'l') != NULL, no_replace = strchr(steps, 'n') != NULL,
+              log_lines = strchr(steps, 'w') != NULL;
     int dfd = open(dir, O_RDONLY | O_DIRECTORY);
     if (dfd < 0)
         return die("cannot open", dir);
@@ -85,15 +97,49 @@ static int rename_files(const char *dir)
     if (!names)
         return die("out of memory in", dir);
 
-    char target[512];
+    char target[512], from[1024], to[1024], line[2100];
+    int log = -1;
+    if (log_lines) {
+        snprintf(line, sizeof line, "%s.log", dir);
+        if ((log = open(line, O_WRONLY | O_CREAT | O_TRUNC, 0644)) < 0)
+            return die("cannot create", line);
+    }
+    const int at = absolute ? AT_FDCWD : dfd;
+    if (stat_first) {
+        for (size_t i = 0; i < count; ++i) {
+            struct statx sx;
+            snprintf(from, sizeof from, "%s/%s", dir, names[i]);
+            if (statx(at, absolute ? from : names[i], 0, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
+                return die("cannot stat", names[i]);
+        }
+    }
     int status = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (new_name(names[i], target, sizeof target) && renameat(dfd, names[i], dfd, target) != 0)
-            status = die("cannot rename", names[i]);
+        if (new_name(names[i], target, sizeof target)) {
+            if (absolute) {
+                snprintf(from, sizeof from, "%s/%s", dir, names[i]);
+                snprintf(to, sizeof to, "%s/%s", dir, target);
+            } else {
+                snprintf(from, sizeof from, "%s", names[i]);
+                snprintf(to, sizeof to, "%s", target);
+            }
+            struct stat st;
+            if (lstat_target && fstatat(at, to, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                status = die("target exists:", to);
+            if (log_lines) {
+                const int n = snprintf(line, sizeof line, "\"%s\",\"%s\"\r\n", from, to);
+                if (write(log, line, (size_t)n) != n)
+                    status = die("cannot write the log for", from);
+            }
+            if (renameat2(at, from, at, to, no_replace ? RENAME_NOREPLACE : 0) != 0)
+                status = die("cannot rename", names[i]);
+        }
         free(names[i]);
     }
     free(names);
     close(dfd);
+    if (log >= 0)
+        close(log);
     return status;
 }
 
@@ -108,8 +154,8 @@ int main(int argc, char **argv)
         }
         return create_files(argv[2], n);
     }
-    if (argc == 3 && strcmp(argv[1], "rename") == 0)
-        return rename_files(argv[2]);
-    fputs("usage: floor_rename create DIR N | floor_rename rename DIR\n", stderr);
+    if ((argc == 3 || argc == 4) && strcmp(argv[1], "rename") == 0)
+        return rename_files(argv[2], argc == 4 ? argv[3] : "");
+    fputs("usage: floor_rename create DIR N | floor_rename rename DIR [STEPS]\n", stderr);
     return 2;
 }
