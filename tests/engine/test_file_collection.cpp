@@ -1,0 +1,169 @@
+#include "file_collection.h"
+#include "morvane_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+}
+
+// The names of a folder in the order the file system hands them out.
+QStringList rawOrder(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = opendir(QFile::encodeName(folder).constData());
+    while (const dirent *e = dir ? readdir(dir) : nullptr) {
+        const QString name = QFile::decodeName(e->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    if (dir)
+        closedir(dir);
+    return names;
+}
+
+} // namespace
+
+class TestFileCollection : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+    QString m_root;
+
+private slots:
+    void initTestCase()
+    {
+        // root: .hidden  README  a.txt  link-to-a  link-to-sub  loop -> root  sub/ { b.txt  deeper/ { c.txt } }  empty/
+        QVERIFY(m_tmp.isValid());
+        m_root = m_tmp.path() + "/root";
+        QDir d;
+        QVERIFY(d.mkpath(m_root + "/sub/deeper"));
+        QVERIFY(d.mkpath(m_root + "/empty"));
+        for (const char *f : {".hidden", "README", "a.txt", "sub/b.txt", "sub/deeper/c.txt"})
+            touch(m_root + '/' + f);
+        QVERIFY(QFile::link(m_root + "/a.txt", m_root + "/link-to-a"));
+        QVERIFY(QFile::link(m_root + "/sub", m_root + "/link-to-sub"));
+        QVERIFY(QFile::link(m_root, m_root + "/sub/loop"));
+    }
+
+    void listsFilesOnly()
+    {
+        QStringList skipped;
+        const QStringList files = ListFolderFiles(m_root, false, &skipped);
+        QStringList expected;
+        for (const QString &name : rawOrder(m_root)) {
+            if (name != "sub" && name != "empty" && name != "link-to-sub")
+                expected << m_root + '/' + name;
+        }
+        QCOMPARE(files, expected);   // enumeration order, not sorted; hidden and linked files included
+        QCOMPARE(files.size(), 4);
+        QVERIFY(skipped.isEmpty());
+    }
+
+    void walksSubfoldersDepthFirst()
+    {
+        const QStringList files = ListFolderFiles(m_root, true, nullptr);
+        // Expected order built by walking the raw enumeration by hand.
+        QStringList expected;
+        std::function<void(const QString &)> walk = [&](const QString &folder) {
+            for (const QString &name : rawOrder(folder)) {
+                const QString path = folder + '/' + name;
+                const QFileInfo info(path);
+                if (info.isSymLink() && info.isDir())
+                    continue;
+                if (info.isDir())
+                    walk(path);
+                else
+                    expected << path;
+            }
+        };
+        walk(m_root);
+        QCOMPARE(files, expected);
+        QVERIFY(files.contains(m_root + "/sub/deeper/c.txt"));
+        QCOMPARE(files.size(), 6);   // the loop and the link to sub are not walked
+    }
+
+    void joinsWithoutDoubleSlash()
+    {
+        const QStringList files = ListFolderFiles(m_root + "/sub/", false, nullptr);
+        QCOMPARE(files, QStringList(m_root + "/sub/b.txt"));
+        QCOMPARE(JoinFolderPath("/", "x"), QStringLiteral("/x"));
+        QCOMPARE(JoinFolderPath("/a", "x"), QStringLiteral("/a/x"));
+        QCOMPARE(JoinFolderPath("/a:", "x"), QStringLiteral("/a:/x"));
+    }
+
+    void linkedTopFolderIsListed()
+    {
+        QCOMPARE(ListFolderFiles(m_root + "/link-to-sub", false, nullptr),
+                 QStringList(m_root + "/link-to-sub/b.txt"));
+    }
+
+    void addFolder()
+    {
+        RenameItemList items;
+        QCOMPARE(AddFolder(items, m_root, false, nullptr), 4);   // link-to-a is an item of its own path
+        QCOMPARE(AddFolder(items, m_root, true, nullptr), 2);    // only the subfolders' files are new
+        QCOMPARE(items.count(), 6);
+        QCOMPARE(AddFolder(items, m_root + "/empty", true, nullptr), 0);
+        QCOMPARE(AddFolder(items, m_root + "/missing", true, nullptr), -1);
+        QCOMPARE(AddFolder(items, m_root + "/a.txt", true, nullptr), -1);
+        QCOMPARE(AddFolder(items, QString(), true, nullptr), -1);
+        QCOMPARE(items.count(), 6);
+    }
+
+    void namesNotUtf8AreSkippedAndReported()
+    {
+        QTemporaryDir tmp;
+        const QByteArray dir = QFile::encodeName(tmp.path());
+        for (const QByteArray &name : {QByteArray("ok.txt"), QByteArray("caf\xe9.txt"), QByteArray("x\xef\xbf\xbd.txt")}) {
+            const int fd = ::open((dir + '/' + name).constData(), O_CREAT | O_WRONLY, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        QVERIFY(::mkdir((dir + "/bad\xff").constData(), 0700) == 0);
+        const int fd = ::open((dir + "/bad\xff/inside.txt").constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+
+        QStringList skipped;
+        RenameItemList items;
+        QCOMPARE(AddFolder(items, tmp.path(), true, &skipped), 1);
+        QCOMPARE(items.at(0).OriginalPath, tmp.path() + "/ok.txt");
+        skipped.sort();
+        QCOMPARE(skipped.size(), 3);   // the folder once, not its files
+        QVERIFY(skipped.contains(tmp.path() + "/bad\uFFFD"));
+        QVERIFY(skipped.contains(tmp.path() + "/caf\uFFFD.txt"));
+        QVERIFY(skipped.contains(tmp.path() + "/x\uFFFD.txt"));
+        // The decoded folder name cannot be opened in its place.
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, ListFolderFiles(tmp.path() + "/bad\uFFFD", true, nullptr));
+    }
+
+    void unreadableSubfolderIsSkipped()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads every folder");
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.path() + "/locked"));
+        touch(tmp.path() + "/locked/x.txt");
+        touch(tmp.path() + "/y.txt");
+        QVERIFY(QFile::setPermissions(tmp.path() + "/locked", QFileDevice::Permissions()));
+        const QStringList files = ListFolderFiles(tmp.path(), true, nullptr);
+        QFile::setPermissions(tmp.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(files, QStringList(tmp.path() + "/y.txt"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileCollection)
+#include "test_file_collection.moc"
