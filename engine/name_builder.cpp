@@ -5,14 +5,35 @@
 
 #include <QStringView>
 
-#include <iterator>
-#include <string>
+#include <string_view>
 
 namespace {
 
 bool IsAsciiAlnum(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Bit c set for every character of IllegalNameChars, and for U+0000: the
+// system would end a name there and rename to a shorter one.
+constexpr quint64 kIllegalBelow64 = [] {
+    quint64 bits = 1;
+    for (char16_t c : std::u16string_view(IllegalNameChars))
+        if (c < 64)
+            bits |= quint64(1) << c;
+    return bits;
+}();
+constexpr quint64 kIllegalFrom64 = [] {
+    quint64 bits = 0;
+    for (char16_t c : std::u16string_view(IllegalNameChars))
+        if (c >= 64 && c < 128)
+            bits |= quint64(1) << (c - 64);
+    return bits;
+}();
+
+bool IsIllegalNameChar(char16_t c)
+{
+    return c < 64 ? (kIllegalBelow64 >> c) & 1 : (c < 128 && ((kIllegalFrom64 >> (c - 64)) & 1));
 }
 
 char16_t AsciiLower(char16_t c)
@@ -167,11 +188,9 @@ QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &patter
     else if (!newExtension.isEmpty())
         s += newExtension.startsWith(u'.') ? newExtension : u'.' + newExtension;
 
-    // U+0000 as well: the system would end the name there and rename to a shorter one.
     QChar *p = s.data();
     for (qsizetype i = 0, n = s.size(); i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c == 0 || (c < 128 && std::char_traits<char16_t>::find(IllegalNameChars, std::size(IllegalNameChars) - 1, c)))
+        if (IsIllegalNameChar(p[i].unicode()))
             p[i] = u'_';
     }
     return s;

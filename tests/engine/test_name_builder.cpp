@@ -171,7 +171,6 @@ private slots:
                                            << "2024-2024.jpg";
         QTest::newRow("size") << "/d/a.txt" << "{size}" << 0 << true << "" << "10.txt";
         QTest::newRow("date time") << "/d/a.txt" << "{date}_{time}" << 0 << true << "" << "20240506_090809.txt";
-        QTest::newRow("list") << "/d/a.txt" << "{list}|{name}" << 0 << true << "" << "L1_a.txt";
         QTest::newRow("keyword split by brace") << "/d/a.txt" << "{{name}}" << 0 << true << "" << "{a}.txt";
     }
 
@@ -186,18 +185,19 @@ private slots:
         OptionPanel options;
         options.case_ = caseIndex;
         const NameContext context = pinnedContext();
-        const QStringList list{"L0", "L1"};
+        const QStringList list;
         NameBuilder builder(options, context, list);
         QCOMPARE(builder.BuildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
     }
 
-    void listBeyondEnd()
+    void listKeyword()
     {
         const OptionPanel options;
         const NameContext context = pinnedContext();
-        const QStringList list{"L0"};
+        const QStringList list{"L0", "L|1"};
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, 1), QStringLiteral("[].txt"));
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{LIST}]", "1", true, {}, 1), QStringLiteral("[L_1].txt"));
+        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, 2), QStringLiteral("[].txt"));
         QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, -1), QStringLiteral("[].txt"));
     }
 

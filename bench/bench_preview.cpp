@@ -1,0 +1,154 @@
+// From a folder to a preview: N files on tmpfs listed with ListFolderFiles,
+// each added with AddFileItem (one statx, the duplicate index), then
+// BuildPreview with "{counter}_{name}_{parent}". Prints the median of RUNS
+// runs per step as items per second, the add step beside a bare statx loop
+// (its floor), and the peak memory of the process.
+//
+//   bench_preview [N] [RUNS]       defaults 100000 and 5
+#include "file_collection.h"
+#include "name_builder.h"
+#include "preview.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class SilentReporter : public Reporter {
+public:
+    void information(const QString &) override {}
+    void warning(const QString &) override {}
+    void error(const QString &) override {}
+    bool confirm(const QString &) override { return true; }
+};
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void Report(const char *what, int n, const std::vector<double> &seconds)
+{
+    const double med = Median(seconds);
+    const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
+    std::printf("%-16s N=%-7d median %7.4f s  spread %7.4f s  %10.0f items/s\n", what, n, med, *hi - *lo,
+                n / med);
+}
+
+long PeakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;   // kilobytes on Linux
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    if (n <= 0 || runs <= 0) {
+        std::fputs("usage: bench_preview [N] [RUNS]\n", stderr);
+        return 2;
+    }
+
+    // tmpfs keeps the disk out of the figure; else the system's temporary folder.
+    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                            : QDir::tempPath();
+    QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
+    if (!dir.isValid() || !QDir(dir.path()).mkdir(QStringLiteral("Holiday 2024"))) {
+        std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
+        return 1;
+    }
+    const QString folder = dir.path() + QStringLiteral("/Holiday 2024");
+    const QByteArray encoded = QFile::encodeName(folder);
+    for (int i = 1; i <= n; ++i) {
+        char name[4096];
+        std::snprintf(name, sizeof name, "%s/IMG_%06d beach.JPG", encoded.constData(), i);
+        const int fd = ::open(name, O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0) {
+            std::perror(name);
+            return 1;
+        }
+        ::close(fd);
+    }
+    const long baseline = PeakMegabytes();
+
+    OptionPanel options;
+    options.pattern = QStringLiteral("{counter}_{name}_{parent}");
+    options.digits = QStringLiteral("6");
+    NameContext context;
+    context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    context.timeZone = QTimeZone("Europe/Berlin");
+    SilentReporter reporter;
+
+    // The floor of the add step: one bare statx per file over ready-made byte paths.
+    std::vector<QByteArray> rawPaths;
+    for (const QString &path : ListFolderFiles(folder, false, nullptr))
+        rawPaths.push_back(QFile::encodeName(path));
+
+    std::vector<double> floor, listing, adding, preview;
+    for (int r = 0; r <= runs; ++r) {   // run 0 warms up
+        QElapsedTimer timer;
+        timer.start();
+        for (const QByteArray &raw : rawPaths) {
+            struct statx sx;
+            statx(AT_FDCWD, raw.constData(), AT_STATX_SYNC_AS_STAT,
+                  STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx);
+        }
+        const double floorSeconds = timer.nsecsElapsed() / 1e9;
+
+        timer.restart();
+        const QStringList files = ListFolderFiles(folder, false, nullptr);
+        const double listed = timer.nsecsElapsed() / 1e9;
+
+        RenameItemList items;
+        timer.restart();
+        for (const QString &path : files)
+            items.AddFileItem(path);
+        const double added = timer.nsecsElapsed() / 1e9;
+
+        timer.restart();
+        BuildPreview(items, options, context, {}, reporter);
+        const double previewed = timer.nsecsElapsed() / 1e9;
+
+        const TRenameItem &last = items.isEmpty() ? TRenameItem() : items.at(items.count() - 1);
+        const QString expected = FormatCounter(1, n - 1, 6) + u'_' + last.OriginalName + QStringLiteral("_Holiday 2024")
+            + last.Ext;
+        if (files.size() != n || items.count() != n || last.NewName != expected) {
+            std::fprintf(stderr, "listed %lld, added %d of %d files; last name %s\n", qlonglong(files.size()),
+                         items.count(), n, qPrintable(last.NewName));
+            return 1;
+        }
+        if (r > 0) {
+            floor.push_back(floorSeconds);
+            listing.push_back(listed);
+            adding.push_back(added);
+            preview.push_back(previewed);
+        }
+    }
+    Report("ListFolderFiles", n, listing);
+    Report("bare statx loop", n, floor);
+    Report("AddFileItem", n, adding);
+    std::printf("AddFileItem / bare statx: %.2fx\n", Median(adding) / Median(floor));
+    Report("BuildPreview", n, preview);
+    std::printf("peak memory %ld MB (%ld MB before the first run)\n", PeakMegabytes(), baseline);
+    return 0;
+}
