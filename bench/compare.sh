@@ -115,14 +115,14 @@ expected_listings() {
 
 # ---------------------------------------------------------------- one run
 
-# run_once TOOL N -> prints "seconds peak_kb" or "FAILED reason"
+# run_once TOOL N -> prints "seconds peak_kb cpu_seconds" or "FAILED reason"
 run_once() {
     local tool=$1 n=$2 err=$out/$1-$2.stderr status t0 t1
     fresh_folder "$n"
     tool_cmd "$tool"
     t0=$EPOCHREALTIME
     set +e
-    APPDATA=$appdata /usr/bin/time -f %M -o "$work/mem" timeout "$per_run_timeout" \
+    APPDATA=$appdata /usr/bin/time -f '%M %U %S' -o "$work/mem" timeout "$per_run_timeout" \
         "${CMD[@]}" >/dev/null 2>"$err"
     status=$?
     set -e
@@ -142,7 +142,7 @@ run_once() {
         echo "FAILED dry run wrote an undo log"; return
     fi
     rm -f "$err"
-    awk -v a="$t0" -v b="$t1" -v m="$(tail -n1 "$work/mem")" 'BEGIN { printf "%.4f %d\n", b - a, m }'
+    tail -n1 "$work/mem" | awk -v a="$t0" -v b="$t1" '{ printf "%.4f %d %.2f\n", b - a, $1, $2 + $3 }'
 }
 
 # ---------------------------------------------------------------- profile
@@ -211,12 +211,13 @@ fi
 table=$out/compare-table.txt
 {
     echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg), tmpfs, $runs runs after a warm-up"
-    printf '%-15s %7s %9s %9s %8s %10s %8s\n' tool N "median s" "spread s" "x floor" "x morvane" "peak MB"
+    printf '%-15s %7s %9s %9s %8s %10s %7s %7s %8s\n' tool N "median s" "spread s" "x floor" "x morvane" \
+        "cpu s" "cpu x f" "peak MB"
 } >"$table"
 
 for n in $sizes; do
     expected_listings "$n"
-    declare -A times=() peaks=() failed=() planned=()
+    declare -A times=() cpus=() peaks=() failed=() planned=()
     for tool in $tools; do planned[$tool]=$runs; done
     for ((round = 0; round <= runs; round++)); do
         line="N=$n round $round/$runs:"
@@ -229,7 +230,7 @@ for n in $sizes; do
                 line+=" $tool FAILED"
                 continue
             fi
-            read -r secs kb <<<"$result"
+            read -r secs kb cpu <<<"$result"
             line+=" $tool $secs"
             if (( round == 0 )); then
                 # Tools far slower than the rest get one timed run, to keep the script short.
@@ -237,6 +238,7 @@ for n in $sizes; do
                 continue
             fi
             times[$tool]+="$secs "
+            cpus[$tool]+="$cpu "
             (( kb > ${peaks[$tool]:-0} )) && peaks[$tool]=$kb
         done
         say "$line"
@@ -246,6 +248,7 @@ for n in $sizes; do
     spread_of() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print hi - lo }'; }
     floor_median=$([ -n "${times[floor]:-}" ] && median_of "${times[floor]}" || echo "")
     morvane_median=$([ -n "${times[morvane]:-}" ] && median_of "${times[morvane]}" || echo "")
+    floor_cpu=$([ -n "${cpus[floor]:-}" ] && median_of "${cpus[floor]}" || echo "")
     for tool in $tools; do
         if [ -n "${failed[$tool]:-}" ]; then
             printf '%-15s %7d FAILED: %s\n' "$tool" "$n" "${failed[$tool]}" >>"$table"
@@ -253,17 +256,19 @@ for n in $sizes; do
         fi
         med=$(median_of "${times[$tool]}")
         spread=$(spread_of "${times[$tool]}")
+        cpu=$(median_of "${cpus[$tool]}")
         note=""
         (( planned[$tool] < runs )) && note=" (1 run: warm-up over ${slow} s)"
         awk -v t="$tool" -v n="$n" -v m="$med" -v s="$spread" -v f="$floor_median" -v mv="$morvane_median" \
-            -v kb="${peaks[$tool]}" -v note="$note" 'BEGIN {
+            -v kb="${peaks[$tool]}" -v c="$cpu" -v fc="$floor_cpu" -v note="$note" 'BEGIN {
                 rf = (f > 0) ? sprintf("%.2f", m / f) : "-"
                 rm = (mv > 0) ? sprintf("%.2f", m / mv) : "-"
                 sp = (note == "") ? sprintf("%.3f", s) : "-"
-                printf "%-15s %7d %9.3f %9s %8s %10s %8.1f%s\n", t, n, m, sp, rf, rm, kb / 1024, note
+                rc = (fc > 0) ? sprintf("%.2f", c / fc) : "-"
+                printf "%-15s %7d %9.3f %9s %8s %10s %7.2f %7s %8.1f%s\n", t, n, m, sp, rf, rm, c, rc, kb / 1024, note
             }' >>"$table"
     done
-    unset times peaks failed planned
+    unset times cpus peaks failed planned
 done
 
 cat "$table"
