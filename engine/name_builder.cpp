@@ -190,8 +190,14 @@ QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &patter
 
     QChar *p = s.data();
     for (qsizetype i = 0, n = s.size(); i < n; ++i) {
-        if (IsIllegalNameChar(p[i].unicode()))
+        const char16_t c = p[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
+            ++i;  // a whole pair is one character
+        } else if (IsIllegalNameChar(c) || QChar::isSurrogate(c)) {
+            // A lone surrogate (a text rule may cut a pair) has no UTF-8 form:
+            // the file would get a name other than the one previewed.
             p[i] = u'_';
+        }
     }
     return s;
 }

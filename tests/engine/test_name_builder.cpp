@@ -166,6 +166,9 @@ private slots:
         QTest::newRow("colon") << "/d/a.txt" << "a:b" << 0 << true << "" << "a_b.txt";
         QTest::newRow("all illegal") << "/d/a.txt" << "<>:\"/\\|?*" << 0 << true << "" << "_________.txt";
         QTest::newRow("nul") << "/d/a.txt" << QString("x") + QChar(0) + "y" << 0 << true << "" << "x_y.txt";
+        QTest::newRow("lone surrogate") << "/d/a.txt" << QString::fromUtf16(u"x\xD83Dy") << 0 << true << "" << "x_y.txt";
+        QTest::newRow("surrogate pair kept") << "/d/a.txt" << QString::fromUtf16(u"x\U0001F600y") << 0 << true << ""
+                                             << QString::fromUtf16(u"x\U0001F600y.txt");
         QTest::newRow("bare dot ext") << "/d/name." << "{name}{ext}" << 0 << true << "" << "name.";
         QTest::newRow("parent and folder") << "/p/2024/a.jpg" << "{parent}-{FOLDER}" << 0 << true << ""
                                            << "2024-2024.jpg";
