@@ -13,6 +13,9 @@ namespace {
 // sensible pattern over a file name comes near it.
 constexpr uint32_t kMatchLimit = 1000000;
 constexpr PCRE2_SIZE kJitStackMax = 1024 * 1024;
+// Replacements holding $` or $_ can double the text with every match; far
+// beyond any file name's length the search ends instead of exhausting memory.
+constexpr qsizetype kMaxTextLength = 32768;
 
 PCRE2_SPTR Units(const QString &s)
 {
@@ -116,7 +119,10 @@ QString FindReplace::Apply(const QString &text)
         const MatchGroups match{QStringView(s), spans, rc};
         const QString replacement = r.replacement->Expand(match, m_locale);
         const qsizetype start = qsizetype(spans[0]);
-        s.replace(start, qsizetype(spans[1] - spans[0]), replacement);
+        const qsizetype matchLength = qsizetype(spans[1] - spans[0]);
+        if (replacement.size() > matchLength && s.size() - matchLength + replacement.size() > kMaxTextLength)
+            break;
+        s.replace(start, matchLength, replacement);
         offset = PCRE2_SIZE(start + replacement.size());
     }
     return s;

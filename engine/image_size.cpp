@@ -103,7 +103,7 @@ Size BmpSize(QFile &file)
     if (compression == 0 || compression == 3 || compression == 6) {
         const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
         const qint64 start = qMax<qint64>(offBits, 14 + headerSize);
-        if (width > 0 && height > 0 && file.size() < start + rowBytes * height)
+        if (width > 0 && height > 0 && double(file.size()) < double(start) + double(rowBytes) * double(height))
             return {};
     }
     return {width, height};
@@ -140,9 +140,9 @@ Size IcoSize(QFile &file)
     Size best;
     for (int i = 0; i < count; ++i) {
         const Size s = IcoEntrySize(file, dir, qsizetype(i) * 16);
-        if (s.width <= 0 || s.height <= 0)
+        if (s.width <= 0 || s.height <= 0 || s.width > kMaxSide || s.height > kMaxSide)
             return {};
-        if (s.width * s.height > best.width * best.height)
+        if (double(s.width) * double(s.height) > double(best.width) * double(best.height))
             best = s;
     }
     return best;

@@ -188,6 +188,17 @@ private slots:
         QCOMPARE(Regex("^(\\w+\\s?)*$", "x", name), name);
     }
 
+    // Each "$`" copies all text before the match, so the text doubles with
+    // every match; the search ends long before memory runs out.
+    void runawayGrowthEnds()
+    {
+        const QString result = Regex(".", "$`$&", QString(64, u'a'));
+        QVERIFY(result.size() > 64);
+        QVERIFY(result.size() <= 32768);
+        // A text that is long already still gets replacements that do not grow it.
+        QCOMPARE(Regex("a", "b", QString(40000, u'a')), QString(40000, u'b'));
+    }
+
     void compileError_data()
     {
         QTest::addColumn<QString>("find");
