@@ -153,7 +153,7 @@ QString FormatDateStamp(TDateTime utc, const QTimeZone &zone)
 
 NameBuilder::NameBuilder(const OptionPanel &options, const NameContext &context, const QStringList &importedNameList)
     : m_options(options), m_context(context), m_importedNameList(importedNameList),
-      m_findReplace(options.find, options.replace, options.regex)
+      m_findReplace(options.find, options.replace, options.regex, context.locale)
 {
 }
 

@@ -11,7 +11,7 @@ packages=(
   # libraries of the name rules
   libpcre2-dev libjpeg-dev libpng-dev zlib1g-dev libtiff-dev
   # tests: TLS certificates for the update server tests, fonts for the offscreen platform
-  openssl ca-certificates fonts-dejavu-core
+  openssl ca-certificates fonts-dejavu-core tzdata
   # running the window without a screen, and looking at it
   xvfb xauth imagemagick
   # fuzzing and sanitizers

@@ -193,6 +193,20 @@ private slots:
         QCOMPARE(builder.BuildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
     }
 
+    void replacementCaseFollowsLocale()
+    {
+        OptionPanel options;
+        options.find = QStringLiteral("(.+)");
+        options.replace = QStringLiteral("\\U1");
+        options.regex = true;
+        NameContext context = pinnedContext();
+        context.locale = QLocale(QLocale::Turkish, QLocale::Turkey);
+        const QStringList list;
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.BuildNewName(itemAt("/d/istanbul.txt"), "{name}", "1", true, {}, 0),
+                 QStringLiteral("İSTANBUL.txt"));
+    }
+
     void listKeyword()
     {
         const OptionPanel options;
