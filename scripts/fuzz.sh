@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for
-# a bounded time:  scripts/fuzz.sh [seconds-per-target]   (default 60).
-# Seeds come from tests/fixtures/; new inputs collect in build-fuzz/corpus/.
+# a bounded time:  scripts/fuzz.sh [seconds-per-target] [target...]
+# (default 60 s, every target). Seeds come from tests/fixtures/ and
+# tests/fuzz/corpus/<target>/; new inputs collect in build-fuzz/corpus/.
+# A tests/fuzz/<target>.dict gives libFuzzer the words of that grammar.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
+only=("$@")
 build=build-fuzz
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 
@@ -17,6 +21,19 @@ targets=(
   "fuzz_preset_reader:tests/fixtures/presets"
   "fuzz_command_line:tests/fixtures/cli"
 )
+for seeds in tests/fuzz/corpus/*/; do
+  seeds=${seeds%/}
+  targets+=("$(basename "$seeds"):$seeds")
+done
+if [ ${#only[@]} -gt 0 ]; then
+  chosen=()
+  for entry in "${targets[@]}"; do
+    for name in "${only[@]}"; do
+      [ "${entry%%:*}" = "$name" ] && chosen+=("$entry")
+    done
+  done
+  targets=("${chosen[@]}")
+fi
 names=()
 for entry in "${targets[@]}"; do names+=("${entry%%:*}"); done
 cmake --build "$build" --target "${names[@]}"
@@ -31,8 +48,10 @@ for entry in "${targets[@]}"; do
   echo "== $name for ${seconds}s"
   # The seed folder is read only; findings and new inputs stay in build-fuzz/.
   log="$build/artifacts/$name.log"
+  dict=()
+  [ -f "tests/fuzz/$name.dict" ] && dict=(-dict="tests/fuzz/$name.dict")
   set +e
-  "$build/tests/fuzz/$name" "$corpus" "$seeds" \
+  "$build/tests/fuzz/$name" "$corpus" "$seeds" "${dict[@]}" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$build/artifacts/$name-" -print_final_stats=1 >"$log" 2>&1
   status=$?
