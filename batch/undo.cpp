@@ -1,9 +1,8 @@
 #include "undo.h"
 
 #include "morvane_error.h"
+#include "text_file.h"
 #include "undo_journal.h"
-
-#include <QStringDecoder>
 
 #include <cerrno>
 
@@ -84,29 +83,10 @@ std::optional<UndoLogEntry> ParseUndoLogLine(const QString &line)
 
 QStringList SplitUndoLogLines(const QByteArray &bytes)
 {
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(view);
-    if (decoder.hasError())
+    const std::optional<QString> text = DecodeTextFile(bytes);
+    if (!text)
         throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    return lines;
+    return SplitTextLines(*text);
 }
 
 void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)

@@ -1,7 +1,7 @@
 #include "file_collection.h"
 
 #include "morvane_error.h"
-#include "name_list.h"
+#include "text_file.h"
 
 #include <QFile>
 

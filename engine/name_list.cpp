@@ -3,36 +3,17 @@
 #include "morvane_error.h"
 #include "option_panel.h"
 #include "rename_item.h"
+#include "text_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-
-bool DecodeUtf8Strict(QByteArrayView bytes, QString *text)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString decoded = decoder(bytes);
-    if (decoder.hasError())
-        return false;
-    *text = std::move(decoded);
-    return true;
-}
 
 QStringList ParseNameList(QStringView text)
 {
     QStringList names;
-    const qsizetype n = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < n) {
-        qsizetype lineEnd = lineStart;
-        while (lineEnd < n && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
-            ++lineEnd;
-        QStringView line = text.mid(lineStart, lineEnd - lineStart);
+    for (const QString &line : SplitTextLines(text)) {
         const qsizetype comma = line.indexOf(u',');
-        if (comma >= 0)
-            line = line.left(comma);
-        QString name = TrimControl(line.toString());
+        QString name = TrimControl(comma >= 0 ? line.left(comma) : line);
         qsizetype first = 0;
         qsizetype last = name.size();
         while (first < last && name.at(first) == u'"')
@@ -40,11 +21,6 @@ QStringList ParseNameList(QStringView text)
         while (last > first && name.at(last - 1) == u'"')
             --last;
         names.append(name.mid(first, last - first));
-        // A break at the very end adds no empty last line.
-        if (lineEnd < n && text[lineEnd] == u'\r' && lineEnd + 1 < n && text[lineEnd + 1] == u'\n')
-            lineStart = lineEnd + 2;
-        else
-            lineStart = lineEnd + 1;
     }
     return names;
 }
@@ -61,11 +37,8 @@ void LoadNameList(const QString &fileName, QStringList &list)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString()));
-    QString text;
-    if (!DecodeUtf8Strict(bytes, &text))
+    const std::optional<QString> text = DecodeTextFile(bytes);
+    if (!text)
         throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
-    QStringView body(text);
-    if (body.startsWith(QChar(0xFEFF)))
-        body = body.mid(1);
-    list = ParseNameList(body);
+    list = ParseNameList(*text);
 }

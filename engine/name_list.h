@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QByteArrayView>
+#include "text_file.h"
+
 #include <QString>
 #include <QStringList>
 
-// Strict UTF-8: false for any byte sequence that is not valid UTF-8
-// (overlong forms, encoded surrogates, values past U+10FFFF, cut sequences).
-// A leading byte-order mark is kept as U+FEFF; callers skip it where they want.
-bool DecodeUtf8Strict(QByteArrayView bytes, QString *text);
 
 // Replaces the content of `list` (FImportedNameList) with the names of a
 // text or CSV file: UTF-8 with an optional byte-order mark, lines split at

@@ -1,58 +1,15 @@
 #include "preset_reader.h"
 
 #include "morvane_error.h"
+#include "text_file.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace {
 
 bool IsSpaceOrControl(QChar c)
 {
     return c.unicode() <= 0x20;
-}
-
-// RFC 3629 UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(const QByteArray &bytes, qsizetype from)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = from;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra;
-        unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            if (c == 0xE0)
-                low = 0xA0;
-            else if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            if (c == 0xF0)
-                low = 0x90;
-            else if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (n - i <= extra)
-            return false;
-        if (p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (int k = 2; k <= extra; ++k)
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-        i += extra + 1;
-    }
-    return true;
 }
 
 // "true" with the ASCII letters in any case; no other letters fold to it.
@@ -79,11 +36,10 @@ QString DecodePresetBytes(const QByteArray &bytes, const QString &fileName)
     // UTF-16 without a byte-order mark is valid UTF-8 when it holds only ASCII,
     // but a preset never begins with a NUL byte; refuse it instead of reading no key.
     const bool looksUtf16 = bytes.size() - start >= 2 && (bytes[start] == '\0' || bytes[start + 1] == '\0');
-    if (looksUtf16 || !IsValidUtf8(bytes, start))
+    const std::optional<QString> text = looksUtf16 ? std::nullopt : DecodeTextFile(bytes);
+    if (!text)
         throw MorvaneError(QStringLiteral("The file \"%1\" is not UTF-8 text").arg(fileName));
-    // The mark is already skipped; a second one is kept as text.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(QByteArrayView(bytes).sliced(start));
+    return *text;
 }
 
 QString ReadPresetValue(const QString &fileText, const QString &key, const QString &defaultValue)

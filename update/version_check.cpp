@@ -1,34 +1,15 @@
 #include "version_check.h"
 
+#include "text_file.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QStringDecoder>
 #include <limits>
 #include <memory>
 
 namespace {
-
-QStringList SplitLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    // A last line break ends the last line; it does not open an empty one.
-    if (start < n)
-        lines << text.mid(start);
-    return lines;
-}
 
 // GETs one page, following redirects; nothing on any failure.
 std::optional<QByteArray> FetchPage(QNetworkAccessManager &client, const UpdateEndpoint &endpoint, const char *path)
@@ -58,11 +39,10 @@ std::optional<QByteArray> FetchPage(QNetworkAccessManager &client, const UpdateE
 
 std::optional<QStringList> DecodePageLines(const QByteArray &body)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(body);
-    if (decoder.hasError())
+    const std::optional<QString> text = DecodeTextFile(body);
+    if (!text)
         return std::nullopt;
-    return SplitLines(text);
+    return SplitTextLines(*text);
 }
 
 std::optional<int> ParseVersionNumber(const QString &text)
