@@ -155,19 +155,24 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     // before or after its own turn): that item is auto-numbered instead.
     // Collected at the first clash, so batches without one pay nothing.
     QHash<FileId, int> batchFiles;
+    // Their paths too: a file that could not be looked at is still known by name.
+    QHash<QByteArray, int> batchPaths;
     bool batchFilesKnown = false;
-    auto isOtherBatchFile = [&](const struct stat &target, int index) {
+    auto isOtherBatchFile = [&](const struct stat &target, const QByteArray &targetPath, int index) {
         if (!batchFilesKnown) {
             batchFilesKnown = true;
             for (int j = 0; j < items.count(); ++j) {
                 struct stat st;
                 const QByteArray path = Absolute(items.at(j).OriginalPath, cwd).toUtf8();
+                batchPaths.insert(path, j);
                 if (sys.lstat(path.constData(), &st) == 0)
                     batchFiles.insert(IdOf(st), j);
+                else if (errno != ENOENT && errno != ENOTDIR)
+                    throw MorvaneError(SystemErrorText(errno));  // unknown: an overwrite could destroy it
             }
         }
         const auto it = batchFiles.constFind(IdOf(target));
-        return it != batchFiles.cend() && it.value() != index;
+        return (it != batchFiles.cend() && it.value() != index) || batchPaths.value(targetPath, index) != index;
     };
 
     // "File exists" at a target: anything but a folder, a dangling link included.
@@ -245,9 +250,11 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         if (!placeAtFreeTarget(from, to)) {
             // A file stands at the target.
             struct stat found, own;
-            const bool known = sys.lstat(to.constData(), &found) == 0;
+            // The clash is judged by what stands there; what cannot be looked at is not touched.
+            if (sys.lstat(to.constData(), &found) != 0)
+                throw MorvaneError(SystemErrorText(errno));
             bool replace = false;
-            if (known && sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
+            if (sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
                 // The target is another name of the source (a hard link, a
                 // case-insensitive mount): no clash, and nothing to copy.
                 if (mode == 1)
@@ -255,19 +262,26 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 replace = true;
             } else {
                 int resolution = conflict;
-                if (resolution == 1 && known && isOtherBatchFile(found, i))
+                if (resolution == 1 && isOtherBatchFile(found, to, i))
                     resolution = 2;
                 if (resolution == 0)
                     continue;
                 replace = resolution == 1;
             }
             if (replace) {
-                // The replaced file is gone once this returns, so the line follows the operation.
-                if (mode == 1)
-                    ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
-                else
-                    ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
-                journal.record(from, to);
+                // Line first, as for every operation: should the process die
+                // before the replace, the marker has undo pass over the line.
+                journal.intend(from, to);
+                try {
+                    if (mode == 1)
+                        ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
+                    else
+                        ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
+                } catch (...) {
+                    journal.cancel();
+                    throw;
+                }
+                journal.confirm();
             } else {
                 target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
                 targetAbs = Absolute(target, cwd);
@@ -289,6 +303,9 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 struct stat moved;  // a move across file systems makes a new file
                 if (sys.lstat(to.constData(), &moved) == 0)
                     batchFiles.insert(IdOf(moved), i);
+                if (batchPaths.value(from, -1) == i)
+                    batchPaths.remove(from);
+                batchPaths.insert(to, i);
             }
             if (env.itemUpdated)
                 env.itemUpdated(i);

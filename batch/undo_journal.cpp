@@ -89,8 +89,10 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
     // A log that stays open is synced when the batch ends; one written whole is synced now.
     if (ok && !keepOpen)
         ok = m_sys.fsync(fd) == 0;
+    // Before the log it speaks for is in place; without it undo could not tell
+    // a line whose operation never happened, so the batch does not start.
     if (ok && keepOpen)
-        setMarker(true);  // before the log it speaks for is in place
+        ok = setMarker(true);
     if (ok)
         ok = m_sys.rename(temp.constData(), m_path.constData()) == 0;
     if (!ok) {
@@ -109,15 +111,16 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
     }
 }
 
-void UndoJournal::setMarker(bool present) noexcept
+bool UndoJournal::setMarker(bool present) noexcept
 {
     if (present) {
         const int fd = m_sys.open(m_marker.constData(), O_WRONLY | O_CREAT, 0600);
-        if (fd >= 0)
-            m_sys.close(fd);
-    } else {
-        m_sys.unlink(m_marker.constData());
+        if (fd < 0)
+            return false;
+        m_sys.close(fd);
+        return true;
     }
+    return m_sys.unlink(m_marker.constData()) == 0 || errno == ENOENT;
 }
 
 void UndoJournal::append(const QByteArray &line)
@@ -232,10 +235,12 @@ void UndoJournal::finish()
     const bool synced = m_sys.fsync(fd) == 0;
     const int error = errno;
     m_sys.close(fd);
-    if (!synced)
-        throw MorvaneError(LogErrorText(error));
+    // Every line is confirmed: the marker goes even when the sync fails, or
+    // undo would pass over the last operation (a copy's source is still in place).
     if (m_exact)
         setMarker(false);
+    if (!synced)
+        throw MorvaneError(LogErrorText(error));
     syncFolder();
 }
 

@@ -10,9 +10,10 @@
 //
 // A line is written before the operation it names (intend, then confirm or
 // cancel): if the process dies in between, undo finds no file at the line's
-// new path and passes it over. An operation that replaces a file is recorded
-// after it (record), since its line would otherwise point undo at the replaced
-// file. The first line replaces the previous log through a temporary file in
+// new path and passes it over. An operation that replaces a file goes the
+// same way: the marker (below), without which no line is written, tells undo
+// to pass over its line while its source is in place, so undo never takes the
+// file about to be replaced for the batch's. The first line replaces the previous log through a temporary file in
 // the same folder, so a reader never sees a torn log; when the first operation
 // is taken back, the previous log is put back.
 //
@@ -50,7 +51,7 @@ private:
     bool cutBack() noexcept;
     void restorePrevious() noexcept;
     void syncFolder() noexcept;
-    void setMarker(bool present) noexcept;
+    bool setMarker(bool present) noexcept;
 
     SystemCalls &m_sys;
     QString m_logPath;
