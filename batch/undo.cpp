@@ -5,6 +5,7 @@
 #include "undo_journal.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -36,6 +37,50 @@ QByteArray ReadWholeFile(SystemCalls &sys, const QByteArray &path)
     return bytes;
 }
 
+// True when a file (not a folder) stands at path, false when nothing does.
+// Throws when the system cannot tell: a guess either way can lose a file.
+bool FileIsThere(SystemCalls &sys, const QByteArray &path)
+{
+    struct stat st;
+    if (sys.stat(path.constData(), &st) == 0)
+        return !S_ISDIR(st.st_mode);
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    throw MorvaneError(SystemErrorText(errno));
+}
+
+// True when both files hold the same bytes; false also when either cannot be read.
+bool SameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
+{
+    const int fa = sys.open(a.constData(), O_RDONLY, 0);
+    const int fb = fa < 0 ? -1 : sys.open(b.constData(), O_RDONLY, 0);
+    bool same = fb >= 0;
+    struct stat sa, sb;
+    if (same)
+        same = sys.fstat(fa, &sa) == 0 && sys.fstat(fb, &sb) == 0 && sa.st_size == sb.st_size;
+    QByteArray bufferA(1 << 16, Qt::Uninitialized), bufferB(1 << 16, Qt::Uninitialized);
+    while (same) {
+        const ssize_t na = sys.read(fa, bufferA.data(), size_t(bufferA.size()));
+        if (na <= 0) {
+            same = na == 0;
+            break;
+        }
+        ssize_t nb = 0;
+        while (nb < na) {
+            const ssize_t n = sys.read(fb, bufferB.data() + nb, size_t(na - nb));
+            if (n <= 0)
+                break;
+            nb += n;
+        }
+        same = nb == na && std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) == 0;
+    }
+    if (fb >= 0)
+        sys.close(fb);
+    if (fa >= 0)
+        sys.close(fa);
+    return same;
+}
+
 // Puts the file at renamed back at original. The rename replaces a file that
 // stands at original in one step, so no moment exists in which neither is there,
 // and a file that is original itself (another name of it) is never deleted.
@@ -44,8 +89,7 @@ void Revert(FileOperations &ops, const UndoLogEntry &entry)
     SystemCalls &sys = ops.sys();
     const QByteArray renamed = AbsolutePath(entry.renamed).toUtf8();
     const QByteArray original = AbsolutePath(entry.original).toUtf8();
-    struct stat st;
-    if (sys.stat(renamed.constData(), &st) != 0 || S_ISDIR(st.st_mode))
+    if (!FileIsThere(sys, renamed))
         return;  // no file there any more: already reverted, or removed by the user
     if (sys.rename(renamed.constData(), original.constData()) == 0)
         return;
@@ -53,7 +97,7 @@ void Revert(FileOperations &ops, const UndoLogEntry &entry)
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
         ops.ForceDirectories(FolderPart(QString::fromUtf8(original)));
-        if (sys.stat(renamed.constData(), &st) != 0)
+        if (!FileIsThere(sys, renamed))
             return;
         if (sys.rename(renamed.constData(), original.constData()) == 0)
             return;
@@ -95,7 +139,7 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
     FileOperations ops(sys);
     const QString appData = env.appDataFolder.isEmpty() ? GetAppDataFolder() : env.appDataFolder;
     const QString logPath = GetUndoLogPath(appData);
-    if (!ops.FileExists(logPath)) {
+    if (!FileIsThere(sys, logPath.toUtf8())) {
         reporter.information(kNoUndoLog);
         return;
     }
@@ -103,7 +147,7 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
     // A batch that did not end (killed, or its log could not be cut back) may
     // have left its last line before carrying the operation out.
     const QString marker = UndoJournal::MarkerPath(logPath);
-    bool distrustLastLine = ops.FileExists(marker);
+    bool distrustLastLine = FileIsThere(sys, marker.toUtf8());
 
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
@@ -117,8 +161,11 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
         if (distrustLastLine) {
             distrustLastLine = false;
             // Its source still in place: the operation did not happen, and the
-            // file at the new path is not this batch's.
-            if (ops.FileExists(entry->original))
+            // file at the new path is not this batch's. Unless that file holds
+            // the same bytes: then it is the line's copy, whose source stays.
+            const QByteArray original = AbsolutePath(entry->original).toUtf8();
+            const QByteArray renamed = AbsolutePath(entry->renamed).toUtf8();
+            if (FileIsThere(sys, original) && !SameContents(sys, original, renamed))
                 continue;
         }
         Revert(ops, *entry);
