@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -15,6 +16,7 @@ const QString kProceed = QStringLiteral("Proceed to rename files as shown in the
 const QString kSelectDestination = QStringLiteral("Please select a destination folder for Copy/Move mode.");
 const QString kBuildPreview = QStringLiteral("Please build preview first (click \"Preview Result\" button).");
 const QString kCompleted = QStringLiteral("Batch completed. A CSV log has been saved in AppData.");
+const QString kInvalidCharacters = QStringLiteral("Invalid characters in path");
 constexpr int kProgressStep = 4096;
 
 struct FileId {
@@ -49,6 +51,68 @@ QString Absolute(const QString &path, const QString &cwd)
         return path;
     return cwd.endsWith(u'/') ? cwd + path : cwd + u'/' + path;
 }
+
+// Appends the UTF-8 form of text; plain ASCII, the common case, needs no temporary.
+void AppendUtf8(QByteArray &out, QStringView text)
+{
+    const QChar *p = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i].unicode() >= 0x80) {
+            out += text.toUtf8();
+            return;
+        }
+    }
+    const qsizetype at = out.size();
+    out.resize(at + n);
+    char *d = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i)
+        d[i] = char(p[i].unicode());
+}
+
+// The folder of the items being renamed in place, looked at once for all its
+// files, and kept open so each rename names its files relative to it.
+class SourceFolder {
+public:
+    explicit SourceFolder(SystemCalls &sys) : m_sys(sys) {}
+    ~SourceFolder() { release(); }
+    SourceFolder(const SourceFolder &) = delete;
+    SourceFolder &operator=(const SourceFolder &) = delete;
+
+    // Makes folder (an item's path up to and including its last "/") the current one.
+    void select(QStringView folder, const QString &cwd, bool openFolder)
+    {
+        if (m_known && folder == QStringView(m_path))
+            return;
+        release();
+        m_known = true;
+        m_path = folder.toString();
+        m_valid = !HasInvalidPathCharacters(m_path);
+        m_encoded = Absolute(m_path, cwd).toUtf8();
+        // Without it every call walks the absolute path, which works just as well.
+        if (openFolder && m_valid)
+            m_fd = m_sys.open(m_encoded.constData(), O_RDONLY | O_DIRECTORY | O_PATH, 0);
+    }
+    const QString &path() const { return m_path; }
+    bool valid() const { return m_valid; }
+    const QByteArray &encoded() const { return m_encoded; }  // absolute, ends in "/"
+    int fd() const { return m_fd; }
+
+private:
+    void release()
+    {
+        if (m_fd >= 0)
+            m_sys.close(m_fd);
+        m_fd = -1;
+    }
+
+    SystemCalls &m_sys;
+    bool m_known = false;
+    bool m_valid = false;
+    QString m_path;
+    QByteArray m_encoded;
+    int m_fd = -1;
+};
 
 void Touch(SystemCalls &sys, const char *path, const QDateTime &now)
 {
@@ -187,7 +251,19 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     // journal first. Returns false, with nothing done, when a file stands there.
     // On one file system the rename itself is the clash check; a copy, which
     // is costly to throw away, looks first.
-    auto placeAtFreeTarget = [&](const QByteArray &from, const QByteArray &to) {
+    // With dirFd >= 0 both paths start with the encoded folder it is open on.
+    SourceFolder folder(sys);
+    auto renameNoReplace = [&](const QByteArray &from, const QByteArray &to, int dirFd) {
+        if (dirFd >= 0) {
+            const qsizetype rel = folder.encoded().size();
+            if (sys.renameat2At(dirFd, from.constData() + rel, dirFd, to.constData() + rel, RENAME_NOREPLACE) == 0)
+                return 0;
+            if (errno != EINVAL && errno != ENOSYS)
+                return -1;
+        }
+        return ops.RenameNoReplace(from.constData(), to.constData());
+    };
+    auto placeAtFreeTarget = [&](const QByteArray &from, const QByteArray &to, int dirFd) {
         struct stat found;
         if (mode == 1) {
             if (fileAt(to, &found))
@@ -203,7 +279,7 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             return true;
         }
         journal.intend(from, to);
-        if (ops.RenameNoReplace(from.constData(), to.constData()) == 0) {
+        if (renameNoReplace(from, to, dirFd) == 0) {
             journal.confirm();
             return true;
         }
@@ -225,29 +301,53 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     };
 
     const int count = items.count();
+    QByteArray from, to;  // absolute and encoded; their memory serves every item
     for (int i = 0; i < count; ++i) {
         if (i % kProgressStep == 0)
             reporter.progress(i, count);
-        TRenameItem item = items.at(i);
-        if (item.NewName.isEmpty()) {
+        const TRenameItem &current = items.at(i);
+        if (current.NewName.isEmpty()) {
             journal.close();
             reporter.warning(kBuildPreview);
             return;
         }
-        const QString &source = item.OriginalPath;
+        // Copies: the item is rewritten below.
+        const QString source = current.OriginalPath;
+        const QString newName = current.NewName;
         if (BreaksLogLine(source))
-            throw MorvaneError(QStringLiteral("Invalid characters in path"));
-        QString target = PathJoin(mode == 0 ? FolderPart(source) : destination, item.NewName);
-        const QString sourceAbs = Absolute(source, cwd);
-        QString targetAbs = Absolute(target, cwd);
-        // Linux names are case-sensitive: only the very same path is unchanged.
-        // In copy and move mode the same path is the item's own file: nothing to do.
-        if (sourceAbs == targetAbs)
-            continue;
-        const QByteArray from = sourceAbs.toUtf8();
-        QByteArray to = targetAbs.toUtf8();
+            throw MorvaneError(kInvalidCharacters);
+        QString target;
+        int dirFd = -1;
+        const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
+        if (mode == 0 && !newName.startsWith(u'/')) {
+            // In place: the folder is checked, made absolute and encoded once for all its files.
+            folder.select(QStringView(source).left(nameStart), cwd, true);
+            if (!folder.valid() || HasInvalidPathCharacters(newName))
+                throw MorvaneError(kInvalidCharacters);
+            // Linux names are case-sensitive: only the very same name is unchanged.
+            if (QStringView(source).mid(nameStart) == newName)
+                continue;
+            target = folder.path() + newName;
+            from.resize(0);
+            from += folder.encoded();
+            AppendUtf8(from, QStringView(source).mid(nameStart));
+            to.resize(0);
+            to += folder.encoded();
+            AppendUtf8(to, newName);
+            dirFd = folder.fd();
+        } else {
+            target = PathJoin(mode == 0 ? FolderPart(source) : destination, newName);
+            const QString sourceAbs = Absolute(source, cwd);
+            const QString targetAbs = Absolute(target, cwd);
+            // Linux names are case-sensitive: only the very same path is unchanged.
+            // In copy and move mode the same path is the item's own file: nothing to do.
+            if (sourceAbs == targetAbs)
+                continue;
+            from = sourceAbs.toUtf8();
+            to = targetAbs.toUtf8();
+        }
 
-        if (!placeAtFreeTarget(from, to)) {
+        if (!placeAtFreeTarget(from, to, dirFd)) {
             // A file stands at the target.
             struct stat found, own;
             // The clash is judged by what stands there; what cannot be looked at is not touched.
@@ -284,10 +384,9 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 journal.confirm();
             } else {
                 target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
-                targetAbs = Absolute(target, cwd);
-                to = targetAbs.toUtf8();
+                to = Absolute(target, cwd).toUtf8();
                 // Taken since MakeUniqueName looked: another program is at work there.
-                if (!placeAtFreeTarget(from, to))
+                if (!placeAtFreeTarget(from, to, -1))
                     throw MorvaneError(QStringLiteral("The specified file already exists"));
             }
         }
@@ -296,9 +395,7 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             Touch(sys, to.constData(), now());
 
         if (mode != 1) {
-            item.OriginalPath = target;
-            SplitNameAndExt(target, &item.OriginalName, &item.Ext);
-            items.replace(i, item);
+            items.setPath(i, target);
             if (batchFilesKnown) {
                 struct stat moved;  // a move across file systems makes a new file
                 if (sys.lstat(to.constData(), &moved) == 0)

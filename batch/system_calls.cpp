@@ -27,6 +27,11 @@ int SystemCalls::renameat2(const char *from, const char *to, unsigned flags)
     return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, flags);
 }
 
+int SystemCalls::renameat2At(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
+{
+    return ::renameat2(fromDir, from, toDir, to, flags);
+}
+
 ssize_t SystemCalls::copy_file_range(int in, int out, size_t count)
 {
     return ::copy_file_range(in, nullptr, out, nullptr, count, 0);

@@ -23,6 +23,8 @@ public:
     virtual int mkdir(const char *path, mode_t mode);
     virtual int rename(const char *from, const char *to);
     virtual int renameat2(const char *from, const char *to, unsigned flags);
+    // Names relative to open folders: the kernel skips walking the folder path on every call.
+    virtual int renameat2At(int fromDir, const char *from, int toDir, const char *to, unsigned flags);
     virtual int unlink(const char *path);
     virtual int fsync(int fd);
     virtual int ftruncate(int fd, off_t length);

@@ -174,7 +174,15 @@ bool UndoJournal::cutBack() noexcept
 
 void UndoJournal::intend(const QByteArray &from, const QByteArray &to)
 {
-    append(Line(from, to));
+    // The same bytes as Line(), in a buffer that keeps its memory from line to line.
+    m_line.resize(0);
+    m_line.reserve(from.size() + to.size() + 7);
+    m_line += '"';
+    m_line += from;
+    m_line += "\",\"";
+    m_line += to;
+    m_line += "\"\r\n";
+    append(m_line);
     m_pending = true;
 }
 

@@ -66,4 +66,5 @@ private:
     bool m_hadPrevious = false;
     bool m_markerBefore = false;
     QByteArray m_previous;
+    QByteArray m_line;  // reused for every line of the batch
 };

@@ -83,6 +83,17 @@ void RenameItemList::replace(int index, const TRenameItem &item)
     m_items[index] = item;
 }
 
+void RenameItemList::setPath(int index, const QString &path)
+{
+    TRenameItem &item = m_items[index];
+    if (item.OriginalPath != path) {
+        unindexPath(item.OriginalPath);
+        indexPath(path);
+    }
+    item.OriginalPath = path;
+    SplitNameAndExt(path, &item.OriginalName, &item.Ext);
+}
+
 void RenameItemList::removeIndexes(QList<int> indexes)
 {
     const int n = count();

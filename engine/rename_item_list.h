@@ -24,6 +24,8 @@ public:
 
     // Writes item back at index (keeps the path index in step).
     void replace(int index, const TRenameItem &item);
+    // Points item index at a new path (OriginalName and Ext follow), without copying the item.
+    void setPath(int index, const QString &path);
     void setNewName(int index, const QString &newName) { m_items[index].NewName = newName; }
     // Appends as is, without looking at the disk.
     void append(const TRenameItem &item);

@@ -83,6 +83,15 @@ public:
     int mkdir(const char *p, mode_t m) override { MORVANE_FAULT(mkdir, p, m) }
     int rename(const char *a, const char *b) override { MORVANE_FAULT(rename, a, b) }
     int renameat2(const char *a, const char *b, unsigned f) override { MORVANE_FAULT(renameat2, a, b, f) }
+    // Counted as renameat2: a plan for the rename holds whichever form the batch uses.
+    int renameat2At(int fd, const char *a, int td, const char *b, unsigned f) override
+    {
+        if (int e = hit("renameat2")) {
+            errno = e;
+            return -1;
+        }
+        return SystemCalls::renameat2At(fd, a, td, b, f);
+    }
     int unlink(const char *p) override { MORVANE_FAULT(unlink, p) }
     int fsync(int fd) override { MORVANE_FAULT(fsync, fd) }
     int ftruncate(int fd, off_t n) override { MORVANE_FAULT(ftruncate, fd, n) }
