@@ -20,10 +20,14 @@ bool IsDirectoryAt(int dirFd, const char *name, bool followLinks)
     return S_ISDIR(st.st_mode);
 }
 
-// Walks one open folder; dirFd is owned by the caller's DIR.
-void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList &files, QStringList *skipped)
+// Walks one open folder; dirFd is owned by the caller's DIR. Every file found
+// goes to onFile(dirFd, raw name, path, decoded name) while its folder is open.
+template <typename OnFile>
+void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
 {
     const int dirFd = dirfd(dir);
+    // The folder and its "/", joined once for all its names.
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
     while (const dirent *entry = readdir(dir)) {
         const char *raw = entry->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
@@ -47,9 +51,12 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
                 skipped->append(JoinFolderPath(folder, QString::fromUtf8(raw)));
             continue;
         }
-        const QString path = JoinFolderPath(folder, name);
+        QString path;
+        path.reserve(prefix.size() + name.size());
+        path.append(prefix);
+        path.append(name);
         if (type != DT_DIR) {
-            files.append(path);
+            onFile(dirFd, raw, path, name);
             continue;
         }
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -60,7 +67,7 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
             ::close(subFd);
             continue;
         }
-        ListInto(sub, path, includeSubfolders, files, skipped);
+        ListInto(sub, path, includeSubfolders, skipped, onFile);
         closedir(sub);
     }
 }
@@ -92,7 +99,8 @@ QStringList ListFolderFiles(const QString &folder, bool includeSubfolders, QStri
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    ListInto(dir, folder, includeSubfolders, files, skipped);
+    auto onFile = [&files](int, const char *, const QString &path, const QString &) { files.append(path); };
+    ListInto(dir, folder, includeSubfolders, skipped, onFile);
     closedir(dir);
     return files;
 }
@@ -103,10 +111,25 @@ int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
         throw MorvaneError(InexactPathMessage(folder));
     if (!IsExistingFolder(folder))
         return -1;
+    // AddFileItem for every listed file, with what the walk already knows: the
+    // listed names decoded strictly (so every path is exact) and the open folder
+    // (so the look at each file starts there, not at the root).
+    DIR *dir = opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
     int added = 0;
-    for (const QString &path : ListFolderFiles(folder, includeSubfolders, skipped)) {
-        if (items.AddFileItem(path))
-            ++added;
-    }
+    auto onFile = [&](int dirFd, const char *raw, const QString &path, const QString &name) {
+        if (items.ItemExists(path))
+            return;
+        TRenameItem item;
+        if (!ReadFileFactsAt(dirFd, raw, &item))
+            return;
+        item.OriginalPath = path;
+        SplitNameAndExt(name, &item.OriginalName, &item.Ext);
+        items.append(item);
+        ++added;
+    };
+    ListInto(dir, folder, includeSubfolders, skipped, onFile);
+    closedir(dir);
     return added;
 }

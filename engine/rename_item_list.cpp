@@ -11,10 +11,14 @@
 
 bool ReadFileFacts(const QString &path, TRenameItem *item)
 {
-    const QByteArray encoded = QFile::encodeName(path);
+    return ReadFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item);
+}
+
+bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item)
+{
     struct statx sx;
     // One call answers existence, kind, size and both times; links are followed.
-    if (statx(AT_FDCWD, encoded.constData(), AT_STATX_SYNC_AS_STAT,
+    if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT,
               STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
         if (!S_ISREG(sx.stx_mode))
             return false;
@@ -31,7 +35,7 @@ bool ReadFileFacts(const QString &path, TRenameItem *item)
         return false;
     // Kernels without statx: no birth time there.
     struct stat st;
-    if (::stat(encoded.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstatat(dirFd, name, &st, 0) != 0 || !S_ISREG(st.st_mode))
         return false;
     item->Size = qint64(st.st_size);
     item->ModifiedUtc = DateTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);

@@ -46,3 +46,5 @@ private:
 // Reads the file facts of an item from disk, links followed: regular files
 // only. Returns false when nothing fit is there.
 bool ReadFileFacts(const QString &path, TRenameItem *item);
+// The same for the entry `name` of the folder open as dirFd.
+bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item);
