@@ -14,11 +14,22 @@ bool IsDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Keyword words compare ignoring ASCII case; none of their letters has a
-// non-ASCII case partner, so this is all case-insensitive matching can see.
+// Keyword words (lower case ASCII, with "{" and "}") compare ignoring ASCII
+// case; no other character folds to one of their letters, so this is all
+// case-insensitive matching can see.
 bool WordAt(const QString &s, qsizetype at, QStringView word)
 {
-    return QStringView(s).mid(at).startsWith(word, Qt::CaseInsensitive);
+    if (at < 0 || s.size() - at < word.size())
+        return false;
+    const QChar *p = s.constData() + at;
+    for (qsizetype k = 0; k < word.size(); ++k) {
+        char16_t c = p[k].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c + (u'a' - u'A'));
+        if (c != word[k].unicode())
+            return false;
+    }
+    return true;
 }
 
 struct Match {
@@ -185,6 +196,18 @@ void ExpandPictureSize(QString &s, const QString &path)
 }
 
 } // namespace
+
+// Each pass of ExpandExtendedKeywords changes the text only at a match of its
+// finder, and the finders look at the text alone (a fresh pass marks nothing
+// as inserted). So when none of them matches the text as given, no pass
+// changes it, and the next pass sees the same text: the whole is a no-op.
+bool HasExtendedKeywords(const QString &text)
+{
+    if (!text.contains(u'{'))
+        return false;
+    const std::vector<bool> noneInserted(size_t(text.size()), false);
+    return FindDate(text, 0) || FindSlice(text, noneInserted, 0) || FindPictureKeyword(text, 0);
+}
 
 QString ExpandExtendedKeywords(const TRenameItem &item, const QString &text, const NameContext &context)
 {

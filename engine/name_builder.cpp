@@ -62,11 +62,11 @@ qsizetype FindKeyword(const QString &s, QStringView keyword, qsizetype from)
 // each inserted text, so a value is never searched for this keyword again;
 // value() runs only when the keyword occurs.
 template <typename ValueFn>
-void ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
+bool ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
 {
     qsizetype at = FindKeyword(s, keyword, 0);
     if (at < 0)
-        return;
+        return false;
     const QString text = value();
     QString out;
     out.reserve(s.size() + text.size());
@@ -79,6 +79,7 @@ void ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
     }
     out.append(QStringView(s).mid(copied));
     s = std::move(out);
+    return true;
 }
 
 } // namespace
@@ -153,32 +154,61 @@ QString FormatDateStamp(TDateTime utc, const QTimeZone &zone)
 
 NameBuilder::NameBuilder(const OptionPanel &options, const NameContext &context, const QStringList &importedNameList)
     : m_options(options), m_context(context), m_importedNameList(importedNameList),
-      m_findReplace(options.find, options.replace, options.regex, context.locale)
+      m_findReplace(options.find, options.replace, options.regex, context.locale), m_textRuleNumbers(options)
 {
 }
 
 QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &pattern, const QString &counterText,
                                   bool keepExtension, const QString &newExtension, int index)
 {
-    const QString nameValue = ApplyTextRules(item.OriginalName, index, m_options, m_importedNameList);
-    const QString extValue = item.Ext.startsWith(u'.') ? item.Ext.mid(1) : item.Ext;
+    return build(item, pattern, &counterText, 0, 0, keepExtension, newExtension, index);
+}
 
-    QString s = ExpandExtendedKeywords(item, pattern, m_context);
+QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &pattern, int counterStart,
+                                  int counterDigits, bool keepExtension, const QString &newExtension, int index)
+{
+    return build(item, pattern, nullptr, counterStart, counterDigits, keepExtension, newExtension, index);
+}
+
+bool NameBuilder::patternHasExtendedKeywords(const QString &pattern)
+{
+    if (!m_patternKnown || pattern != m_pattern) {
+        m_pattern = pattern;
+        m_patternHasExtended = HasExtendedKeywords(pattern);
+        m_patternKnown = true;
+    }
+    return m_patternHasExtended;
+}
+
+QString NameBuilder::build(const TRenameItem &item, const QString &pattern, const QString *counterText,
+                           int counterStart, int counterDigits, bool keepExtension, const QString &newExtension,
+                           int index)
+{
+    QString s = patternHasExtendedKeywords(pattern) ? ExpandExtendedKeywords(item, pattern, m_context) : pattern;
 
     // Table order matters: a later keyword sees the text an earlier one inserted.
-    ReplaceKeyword(s, u"{name}", [&] { return nameValue; });
-    ReplaceKeyword(s, u"{list}", [&] {
+    // Values are made only for keywords that occur; with no "{" left none can.
+    bool braces = s.contains(u'{');
+    auto replace = [&](QStringView keyword, auto value) {
+        if (braces && ReplaceKeyword(s, keyword, value))
+            braces = s.contains(u'{');
+    };
+    replace(u"{name}", [&] { return ApplyTextRules(item.OriginalName, index, m_options, m_textRuleNumbers,
+                                                   m_importedNameList); });
+    replace(u"{list}", [&] {
         return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString();
     });
-    ReplaceKeyword(s, u"{ext}", [&] { return extValue; });
-    ReplaceKeyword(s, u"{counter}", [&] { return counterText; });
-    ReplaceKeyword(s, u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
-    ReplaceKeyword(s, u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
-    ReplaceKeyword(s, u"{created}", [&] { return FormatDateStamp(item.CreatedUtc, m_context.timeZone); });
-    ReplaceKeyword(s, u"{modified}", [&] { return FormatDateStamp(item.ModifiedUtc, m_context.timeZone); });
-    ReplaceKeyword(s, u"{parent}", [&] { return ParentFolderName(item.OriginalPath, 1); });
-    ReplaceKeyword(s, u"{folder}", [&] { return ParentFolderName(item.OriginalPath, 1); });
-    ReplaceKeyword(s, u"{size}", [&] { return QString::number(item.Size); });
+    replace(u"{ext}", [&] { return item.Ext.startsWith(u'.') ? item.Ext.mid(1) : item.Ext; });
+    replace(u"{counter}", [&] {
+        return counterText ? *counterText : FormatCounter(counterStart, index, counterDigits);
+    });
+    replace(u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
+    replace(u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
+    replace(u"{created}", [&] { return FormatDateStamp(item.CreatedUtc, m_context.timeZone); });
+    replace(u"{modified}", [&] { return FormatDateStamp(item.ModifiedUtc, m_context.timeZone); });
+    replace(u"{parent}", [&] { return ParentFolderName(item.OriginalPath, 1); });
+    replace(u"{folder}", [&] { return ParentFolderName(item.OriginalPath, 1); });
+    replace(u"{size}", [&] { return QString::number(item.Size); });
 
     s = m_findReplace.Apply(s);
     s = ConvertCase(s, m_options.case_, m_context.locale);

@@ -4,6 +4,7 @@
 #include "name_context.h"
 #include "option_panel.h"
 #include "rename_item.h"
+#include "text_rules.h"
 
 #include <QStringList>
 
@@ -30,10 +31,24 @@ public:
 
     QString BuildNewName(const TRenameItem &item, const QString &pattern, const QString &counterText,
                          bool keepExtension, const QString &newExtension, int index);
+    // The same with the counter text FormatCounter(counterStart, index, counterDigits),
+    // formatted only when the name holds {counter}.
+    QString BuildNewName(const TRenameItem &item, const QString &pattern, int counterStart, int counterDigits,
+                         bool keepExtension, const QString &newExtension, int index);
 
 private:
+    QString build(const TRenameItem &item, const QString &pattern, const QString *counterText, int counterStart,
+                  int counterDigits, bool keepExtension, const QString &newExtension, int index);
+    bool patternHasExtendedKeywords(const QString &pattern);
+
     const OptionPanel &m_options;
     const NameContext &m_context;
     const QStringList &m_importedNameList;
     FindReplace m_findReplace;
+    TextRuleNumbers m_textRuleNumbers;
+    // The pattern of the last name and whether it holds an extended keyword:
+    // one run passes the same pattern for every name.
+    QString m_pattern;
+    bool m_patternKnown = false;
+    bool m_patternHasExtended = false;
 };

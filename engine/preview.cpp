@@ -19,9 +19,9 @@ bool BuildPreview(RenameItemList &items, const OptionPanel &options, const NameC
     for (int i = 0; i < total; ++i) {
         if (i > 0 && i % kPreviewProgressStep == 0)
             reporter.progress(i, total);
-        const TRenameItem item = items.at(i);
-        items.setNewName(i, builder.BuildNewName(item, options.pattern, FormatCounter(start, i, digits),
-                                                 keepExtension, newExtension, i));
+        QString newName = builder.BuildNewName(items.at(i), options.pattern, start, digits, keepExtension,
+                                               newExtension, i);
+        items.setNewName(i, newName);
     }
     reporter.progress(total, total);
     return true;

@@ -21,11 +21,11 @@ QString CollapseDoubleSpaces(const QString &text)
     return out;
 }
 
-QString ApplyRemovals(const QString &text, const OptionPanel &options)
+namespace {
+
+QString ApplyRemovals(const QString &text, const OptionPanel &options, int from, int till)
 {
     QString s = text;
-    const int from = IntOrDefault(TrimControl(options.removeFromPos), 0);
-    int till = IntOrDefault(TrimControl(options.removeTillPos), 0);
     if (from > 0 && till >= from && from <= s.size()) {
         till = int(qMin<qsizetype>(till, s.size()));
         s.remove(from - 1, till - from + 1);
@@ -35,6 +35,14 @@ QString ApplyRemovals(const QString &text, const OptionPanel &options)
     if (options.collapseDoubleSpaces)
         s = CollapseDoubleSpaces(s);
     return s;
+}
+
+} // namespace
+
+QString ApplyRemovals(const QString &text, const OptionPanel &options)
+{
+    return ApplyRemovals(text, options, IntOrDefault(TrimControl(options.removeFromPos), 0),
+                         IntOrDefault(TrimControl(options.removeTillPos), 0));
 }
 
 QString TrimByText(const QString &text, const OptionPanel &options)
@@ -89,23 +97,36 @@ QString PadNumbers(const QString &text, int digits)
     return out;
 }
 
+TextRuleNumbers::TextRuleNumbers(const OptionPanel &options)
+    : removeFirst(IntOrDefault(options.removeFirst, 0)),
+      removeLast(IntOrDefault(options.removeLast, 0)),
+      removeFromPos(IntOrDefault(TrimControl(options.removeFromPos), 0)),
+      removeTillPos(IntOrDefault(TrimControl(options.removeTillPos), 0)),
+      insertPos(IntOrDefault(options.insertPos, 1)),
+      padNumbers(IntOrDefault(options.padNumbers, 0))
+{
+}
+
 QString ApplyTextRules(const QString &name, int index, const OptionPanel &options,
                        const QStringList &importedNameList)
 {
+    return ApplyTextRules(name, index, options, TextRuleNumbers(options), importedNameList);
+}
+
+QString ApplyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
+                       const QStringList &importedNameList)
+{
     QString s = name;
-    const int removeFirst = IntOrDefault(options.removeFirst, 0);
-    if (removeFirst > 0)
-        s.remove(0, removeFirst);
-    const int removeLast = IntOrDefault(options.removeLast, 0);
-    if (removeLast > 0 && removeLast <= s.size())  // more than the length leaves the text as it is
-        s.chop(removeLast);
-    s = ApplyRemovals(s, options);
+    if (numbers.removeFirst > 0)
+        s.remove(0, numbers.removeFirst);
+    if (numbers.removeLast > 0 && numbers.removeLast <= s.size())  // more than the length leaves the text as it is
+        s.chop(numbers.removeLast);
+    s = ApplyRemovals(s, options, numbers.removeFromPos, numbers.removeTillPos);
     s = TrimByText(s, options);
     if (!options.insertText.isEmpty())
-        s = InsertTextAt(s, options.insertText, IntOrDefault(options.insertPos, 1));
-    const int pad = IntOrDefault(options.padNumbers, 0);
-    if (pad > 0)
-        s = PadNumbers(s, pad);
+        s = InsertTextAt(s, options.insertText, numbers.insertPos);
+    if (numbers.padNumbers > 0)
+        s = PadNumbers(s, numbers.padNumbers);
     if (index >= 0 && index < importedNameList.size() && !TrimControl(importedNameList.at(index)).isEmpty())
         return importedNameList.at(index);
     return s;

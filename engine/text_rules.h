@@ -11,6 +11,21 @@
 QString ApplyTextRules(const QString &name, int index, const OptionPanel &options,
                        const QStringList &importedNameList);
 
+// The numbers the text rules read from option texts, read once for a whole
+// run: the texts cannot change while it goes.
+struct TextRuleNumbers {
+    explicit TextRuleNumbers(const OptionPanel &options);
+    int removeFirst;
+    int removeLast;
+    int removeFromPos;
+    int removeTillPos;
+    int insertPos;
+    int padNumbers;
+};
+// ApplyTextRules with the numbers read beforehand from the same options.
+QString ApplyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
+                       const QStringList &importedNameList);
+
 // The steps of ApplyTextRules, in their order of use.
 QString ApplyRemovals(const QString &text, const OptionPanel &options);
 QString TrimByText(const QString &text, const OptionPanel &options);
