@@ -20,8 +20,24 @@ bool IsDirectoryAt(int dirFd, const char *name, bool followLinks)
     return S_ISDIR(st.st_mode);
 }
 
+// The name of a folder entry, strictly decoded from UTF-8; false for bytes
+// that are not UTF-8 or that hold U+FFFD.
+bool DecodeName(const char *raw, QString *name)
+{
+    qsizetype n = 0;
+    bool ascii = true;
+    for (; raw[n]; ++n)
+        ascii &= static_cast<unsigned char>(raw[n]) < 0x80;
+    if (ascii) {
+        // Most names: ASCII is UTF-8 as it stands, nothing to check.
+        *name = QString::fromLatin1(raw, n);
+        return true;
+    }
+    return DecodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
+}
+
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
-// goes to onFile(dirFd, raw name, path, decoded name) while its folder is open.
+// goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
 template <typename OnFile>
 void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
 {
@@ -46,7 +62,7 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
             continue;
 
         QString name;
-        if (!DecodeUtf8Strict(QByteArrayView(raw), &name) || name.contains(QChar(0xFFFD))) {
+        if (!DecodeName(raw, &name)) {
             if (skipped)
                 skipped->append(JoinFolderPath(folder, QString::fromUtf8(raw)));
             continue;
@@ -56,7 +72,7 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
         path.append(prefix);
         path.append(name);
         if (type != DT_DIR) {
-            onFile(dirFd, raw, path, name);
+            onFile(dirFd, raw, path, std::move(name));
             continue;
         }
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -99,7 +115,7 @@ QStringList ListFolderFiles(const QString &folder, bool includeSubfolders, QStri
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    auto onFile = [&files](int, const char *, const QString &path, const QString &) { files.append(path); };
+    auto onFile = [&files](int, const char *, const QString &path, QString &&) { files.append(path); };
     ListInto(dir, folder, includeSubfolders, skipped, onFile);
     closedir(dir);
     return files;
@@ -118,14 +134,20 @@ int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
     if (!dir)
         return 0;
     int added = 0;
-    auto onFile = [&](int dirFd, const char *raw, const QString &path, const QString &name) {
+    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name) {
         if (items.ItemExists(path))
             return;
         TRenameItem item;
         if (!ReadFileFactsAt(dirFd, raw, &item))
             return;
         item.OriginalPath = path;
-        SplitNameAndExt(name, &item.OriginalName, &item.Ext);
+        // SplitNameAndExt of the name, the name's own text kept as OriginalName.
+        const qsizetype dot = name.lastIndexOf(u'.');
+        if (dot >= 0) {
+            item.Ext = name.mid(dot);
+            name.truncate(dot);
+        }
+        item.OriginalName = std::move(name);
         items.append(item);
         ++added;
     };

@@ -7,7 +7,19 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+
+namespace {
+
+// out = text, in out's own memory when it has room (text must not lie in out).
+void Overwrite(QString &out, QStringView text)
+{
+    out.resize(text.size());
+    std::copy(text.begin(), text.end(), out.data());
+}
+
+} // namespace
 
 bool ReadFileFacts(const QString &path, TRenameItem *item)
 {
@@ -95,7 +107,17 @@ void RenameItemList::setPath(int index, const QString &path)
         indexPath(path);
     }
     item.OriginalPath = path;
-    SplitNameAndExt(path, &item.OriginalName, &item.Ext);
+    // SplitNameAndExt, written into the item's own strings: the batch renames
+    // every item, and their old memory fits the new parts as a rule.
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < nameStart) {
+        Overwrite(item.OriginalName, QStringView(path).mid(nameStart));
+        item.Ext.clear();
+    } else {
+        Overwrite(item.OriginalName, QStringView(path).mid(nameStart, dot - nameStart));
+        Overwrite(item.Ext, QStringView(path).mid(dot));
+    }
 }
 
 void RenameItemList::removeIndexes(QList<int> indexes)
