@@ -1,0 +1,235 @@
+// A batch killed at a random moment, then the undo of it killed at a random
+// moment, then undo run again: every file of the batch is back under its own
+// name with its own contents, in every batch mode, with clashes resolved by
+// Overwrite and by Auto-number. Files that stood at a target are back too,
+// unless Overwrite replaced them. Nothing is lost.
+//
+// The batch and the first undo run in a child process (this program started
+// again with "--drive"), which the test kills.
+
+#include "batch_test_support.h"
+#include "morvane_error.h"
+#include "undo.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+constexpr int kFiles = 2000;
+constexpr int kTrialsPerCase = 3;
+
+QString Name(int i)
+{
+    return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
+}
+
+QByteArray Content(int i)
+{
+    return "contents of file " + QByteArray::number(i);
+}
+
+// Item i gets the new name g<i>.dat; every tenth item takes the name of the
+// item before it, and strangers stand at every seventh new name.
+bool HasStranger(int i)
+{
+    return i % 7 == 3;
+}
+
+class SilentReporter : public Reporter {
+public:
+    void information(const QString &) override {}
+    void warning(const QString &) override {}
+    void error(const QString &) override {}
+    bool confirm(const QString &) override { return true; }
+};
+
+// The child: "--drive batch|undo <src> <dst> <app> <mode> <conflict>".
+int Drive(const QStringList &args)
+{
+    const QString action = args.at(2);
+    const QString src = args.at(3);
+    BatchEnvironment env;
+    env.appDataFolder = args.at(5);
+    SilentReporter reporter;
+    RenameItemList items;
+    if (action == u"batch") {
+        for (int i = 0; i < kFiles; ++i) {
+            items.AddFileItem(src + u'/' + Name(i));
+            const int n = i % 10 == 1 ? i - 1 : i;
+            items.setNewName(i, QStringLiteral("g%1.dat").arg(n, 4, 10, QLatin1Char('0')));
+        }
+    }
+    OptionPanel options;
+    options.destination = args.at(4);
+    options.batchMode = args.at(6).toInt();
+    options.conflict = args.at(7).toInt();
+    std::fputs("go\n", stdout);
+    std::fflush(stdout);
+    try {
+        if (action == u"batch")
+            ExecuteBatch(items, options, reporter, env);
+        else
+            UndoLastBatch(items, reporter, env);
+    } catch (const MorvaneError &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+// Files of the batch not at their own name: moved, or (mode 1) copied.
+int Displaced(const QString &src, const QString &dst, int mode)
+{
+    int n = 0;
+    for (int i = 0; i < kFiles; ++i) {
+        const bool home = QFile::exists(src + u'/' + Name(i));
+        const bool copied = QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
+        n += mode == 1 ? (copied && !HasStranger(i) ? 1 : 0) : (home ? 0 : 1);
+    }
+    return n;
+}
+
+class TestKillUndo : public QObject {
+    Q_OBJECT
+
+    int m_batchesCut = 0;  // killed with some but not all files done
+    int m_undosCut = 0;
+
+    // Runs the child to its end (kill < 0) or kills it after `kill` microseconds
+    // past its "go". Returns the microseconds it ran.
+    qint64 runChild(const QStringList &args, qint64 kill)
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--drive")} + args);
+        if (!child.waitForStarted() || !child.waitForReadyRead(60000))
+            qFatal("the child did not start");
+        QElapsedTimer timer;
+        timer.start();
+        if (kill >= 0) {
+            QThread::usleep(quint64(kill));
+            child.kill();
+        }
+        if (!child.waitForFinished(120000))
+            qFatal("the child did not end");
+        if (kill < 0 && (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0))
+            qFatal("the child failed: %s", child.readAllStandardError().constData());
+        return timer.nsecsElapsed() / 1000;
+    }
+
+private slots:
+    void killedBatchAndUndo_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("conflict");
+        for (int mode : {0, 1, 2}) {
+            for (int conflict : {1, 2})
+                QTest::addRow("mode %d, conflict %d", mode, conflict) << mode << conflict;
+        }
+    }
+
+    void killedBatchAndUndo()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, conflict);
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        qint64 batchMicros = -1, undoMicros = -1;
+        int stranded = 0;
+
+        // Trial 0 runs both to their end and times them; the others kill both.
+        for (int trial = 0; trial <= kTrialsPerCase; ++trial) {
+            QTemporaryDir tmp(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                  ? QStringLiteral("/dev/shm/morvane-kill-undo-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/morvane-kill-undo-XXXXXX"));
+            QVERIFY(tmp.isValid());
+            const QString src = tmp.path() + "/src";
+            const QString dst = tmp.path() + "/dst";
+            const QString app = tmp.path() + "/app";
+            const QString targets = mode == 0 ? src : dst;
+            for (int i = 0; i < kFiles; ++i) {
+                WriteFile(src + u'/' + Name(i), Content(i));
+                if (HasStranger(i))
+                    WriteFile(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
+            }
+            QDir().mkpath(dst);
+            const QStringList common{src, dst, app, QString::number(mode), QString::number(conflict)};
+
+            if (trial == 0) {
+                batchMicros = runChild(QStringList{QStringLiteral("batch")} + common, -1);
+                undoMicros = runChild(QStringList{QStringLiteral("undo")} + common, -1);
+            } else {
+                runChild(QStringList{QStringLiteral("batch")} + common, random.bounded(batchMicros + 1));
+                const int done = Displaced(src, dst, mode);
+                m_batchesCut += done > 0 && done < kFiles * 8 / 10 ? 1 : 0;
+                runChild(QStringList{QStringLiteral("undo")} + common, random.bounded(undoMicros + 1));
+                const int left = Displaced(src, dst, mode);
+                m_undosCut += left > 0 && left < done ? 1 : 0;
+                // Undo again, as a user would, until it reports that it is done.
+                RenameItemList items;
+                RecordingReporter reporter;
+                BatchEnvironment env;
+                env.appDataFolder = app;
+                UndoLastBatch(items, reporter, env);
+                QVERIFY(reporter.calls.last() == u"information: Undo completed for the last rename operation."
+                        || reporter.calls.last() == u"information: No undo log found in AppData.");
+            }
+
+            // Every file of the batch is back; strangers are back or were overwritten.
+            for (int i = 0; i < kFiles; ++i)
+                QCOMPARE(ReadFile(src + u'/' + Name(i)), Content(i));
+            for (const QString &folder : {src, dst}) {
+                for (const QFileInfo &fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+                    const QString name = fi.fileName();
+                    if (folder == src && name.startsWith(u'f') && name.mid(1, 4).toInt() < kFiles && name.size() == 9)
+                        continue;
+                    // A copy killed midway leaves its temporary file behind in the destination.
+                    if (name.startsWith(QStringLiteral(".morvane-")) && name.endsWith(QStringLiteral(".tmp"))) {
+                        ++stranded;
+                        continue;
+                    }
+                    const int n = name.mid(1, 4).toInt();
+                    QVERIFY2(name.startsWith(u'g') && HasStranger(n) && folder == targets
+                                 && ReadFile(fi.filePath()) == "stranger " + QByteArray::number(n),
+                             qPrintable(QStringLiteral("trial %1: left %2").arg(trial).arg(fi.filePath())));
+                }
+            }
+            if (conflict != 1) {
+                for (int i = 0; i < kFiles; ++i) {
+                    if (HasStranger(i))
+                        QVERIFY(QFile::exists(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0'))));
+                }
+            }
+        }
+        qInfo("batch %lld us, undo %lld us; %d temporary copies left by killed copies", batchMicros, undoMicros, stranded);
+    }
+
+    // Kills at random moments within the measured run times stop runs midway
+    // most of the time; a test that never did would prove nothing.
+    void cleanupTestCase()
+    {
+        qInfo("%d batches and %d undos killed midway", m_batchesCut, m_undosCut);
+        QVERIFY(m_batchesCut >= 1);
+        QVERIFY(m_undosCut >= 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.value(1) == u"--drive")
+        return Drive(args);
+    TestKillUndo test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_kill_undo.moc"
