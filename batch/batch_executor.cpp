@@ -328,11 +328,13 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             if (QStringView(source).mid(nameStart) == newName)
                 continue;
             target = folder.path() + newName;
+            // Appended as bytes: += onto an empty array would share the folder's and copy it again.
+            const QByteArray &prefix = folder.encoded();
             from.resize(0);
-            from += folder.encoded();
+            from.append(prefix.constData(), prefix.size());
             AppendUtf8(from, QStringView(source).mid(nameStart));
             to.resize(0);
-            to += folder.encoded();
+            to.append(prefix.constData(), prefix.size());
             AppendUtf8(to, newName);
             dirFd = folder.fd();
         } else {

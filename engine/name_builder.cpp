@@ -5,6 +5,7 @@
 
 #include <QStringView>
 
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -189,8 +190,8 @@ QString NameBuilder::build(const TRenameItem &item, const QString &pattern, cons
     // Table order matters: a later keyword sees the text an earlier one inserted.
     // Values are made only for keywords that occur; with no "{" left none can.
     bool braces = s.contains(u'{');
-    auto replace = [&](QStringView keyword, auto value) {
-        if (braces && ReplaceKeyword(s, keyword, value))
+    auto replace = [&](const auto &keyword, auto value) {
+        if (braces && ReplaceKeyword(s, QStringView(keyword, std::size(keyword) - 1), value))
             braces = s.contains(u'{');
     };
     replace(u"{name}", [&] { return ApplyTextRules(item.OriginalName, index, m_options, m_textRuleNumbers,
