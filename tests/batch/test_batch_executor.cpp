@@ -267,6 +267,50 @@ private slots:
                               + Line(w.src + "/c d.txt", w.src + "/é f.txt"));
     }
 
+    // Items of two folders in turn, one given by a relative path: each rename
+    // is made relative to its open folder, or by absolute paths when the
+    // folder cannot be opened; files and log come out the same either way.
+    void inPlaceAcrossFolders_data()
+    {
+        QTest::addColumn<bool>("folderOpens");
+        QTest::newRow("folder open") << true;
+        QTest::newRow("folder cannot be opened") << false;
+    }
+    void inPlaceAcrossFolders()
+    {
+        QFETCH(bool, folderOpens);
+        World w;
+        FaultySystemCalls sys;
+        w.env.sys = &sys;
+        if (!folderOpens)
+            sys.fail("open", 1, EACCES);  // the first open is the first item's folder
+        const QString sub = w.src + "/sub";
+        QDir().mkpath(sub);
+        WriteFile(sub + "/x.txt", "x");
+        WriteFile(sub + "/y", "y");
+        w.add("a.txt", "b.txt");
+        QVERIFY(w.items.AddFileItem(sub + "/x.txt"));
+        w.items.setNewName(1, QStringLiteral("ä x.txt"));
+        w.add("c", "c");  // unchanged: no call, no line
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(sub));
+        QVERIFY(w.items.AddFileItem(QStringLiteral("y")));
+        w.items.setNewName(3, QStringLiteral("z"));
+        const QString error = w.run();
+        QDir::setCurrent(cwd);
+        QCOMPARE(error, QString());
+        QCOMPARE(sys.callCount("renameat2"), 3);
+        QCOMPARE(Snapshot(w.src), "b.txt=a.txt;c=c;sub/");
+        QCOMPARE(Snapshot(sub), "z=y;ä x.txt=x");
+        QCOMPARE(w.log(), kHeader + Line(w.src + "/a.txt", w.src + "/b.txt") + Line(sub + "/x.txt", sub + "/ä x.txt")
+                              + Line(sub + "/y", sub + "/z"));
+        QCOMPARE(w.items.at(1).OriginalPath, sub + "/ä x.txt");
+        QCOMPARE(w.items.at(1).OriginalName, "ä x");
+        QCOMPARE(w.items.at(1).Ext, ".txt");
+        QCOMPARE(w.items.at(3).OriginalPath, "z");
+        QVERIFY(w.items.ItemExists("z") && !w.items.ItemExists("y"));
+    }
+
     void destination()
     {
         for (int mode : {1, 2}) {

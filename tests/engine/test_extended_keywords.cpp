@@ -107,6 +107,16 @@ private slots:
         QCOMPARE(Expand(pattern), expected);
     }
 
+    // The preview skips the expansion for a pattern without extended keywords:
+    // that must be exactly the patterns the expansion leaves as they are.
+    void hasExtendedKeywords_data() { keywords_data(); }
+    void hasExtendedKeywords()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        QCOMPARE(HasExtendedKeywords(pattern), expected != pattern);
+    }
+
     void unreadablePictureGivesEmptyText()
     {
         QCOMPARE(Expand("{imgw}x{imgh}", &m_text), QStringLiteral("x"));

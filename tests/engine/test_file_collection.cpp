@@ -123,6 +123,34 @@ private slots:
         QCOMPARE(items.count(), 6);
     }
 
+    // The folder add takes its short cuts (the walk's open folder and decoded
+    // names); each item must still be what AddFileItem makes of its path.
+    void addFolderMatchesAddFileItem()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.path() + "/dir.d"));
+        for (const char *name : {"a.txt", "\u00e9t\u00e9.tar.gz", "noext", ".hidden", "trailing.", "dir.d/in.ner", "dir.d/x"}) {
+            QFile f(tmp.path() + u'/' + QString::fromUtf8(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(name);
+        }
+        RenameItemList byFolder, byPath;
+        QCOMPARE(AddFolder(byFolder, tmp.path() + u'/', true, nullptr), 7);
+        for (const QString &path : ListFolderFiles(tmp.path() + u'/', true, nullptr))
+            QVERIFY(byPath.AddFileItem(path));
+        QCOMPARE(byFolder.count(), byPath.count());
+        for (int i = 0; i < byPath.count(); ++i) {
+            const TRenameItem &a = byFolder.at(i), &b = byPath.at(i);
+            QCOMPARE(a.OriginalPath, b.OriginalPath);
+            QCOMPARE(a.OriginalName, b.OriginalName);
+            QCOMPARE(a.Ext, b.Ext);
+            QCOMPARE(a.Size, b.Size);
+            QCOMPARE(a.CreatedUtc, b.CreatedUtc);
+            QCOMPARE(a.ModifiedUtc, b.ModifiedUtc);
+            QVERIFY(byFolder.ItemExists(b.OriginalPath));
+        }
+    }
+
     void namesNotUtf8AreSkippedAndReported()
     {
         QTemporaryDir tmp;

@@ -193,6 +193,19 @@ private slots:
         QCOMPARE(builder.BuildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
     }
 
+    // One builder, patterns changing between names: what it knows of a pattern follows the pattern.
+    void patternChangesBetweenNames()
+    {
+        OptionPanel options;
+        const NameContext context = pinnedContext();
+        const QStringList list;
+        NameBuilder builder(options, context, list);
+        const TRenameItem item = itemAt("/d/photo.JPG");
+        QCOMPARE(builder.BuildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
+        QCOMPARE(builder.BuildNewName(item, "{name:1:3}-{counter}", 5, 3, true, "", 2), "pho-007.JPG");
+        QCOMPARE(builder.BuildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
+    }
+
     void replacementCaseFollowsLocale()
     {
         OptionPanel options;
