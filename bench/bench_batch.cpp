@@ -48,6 +48,7 @@ public:
     int mkdir(const char *p, mode_t m) override { COUNTED(mkdir, p, m) }
     int rename(const char *a, const char *b) override { COUNTED(rename, a, b) }
     int renameat2(const char *a, const char *b, unsigned f) override { COUNTED(renameat2, a, b, f) }
+    int renameat2At(int fd, const char *a, int td, const char *b, unsigned f) override { COUNTED(renameat2At, fd, a, td, b, f) }
     int unlink(const char *p) override { COUNTED(unlink, p) }
     int fsync(int fd) override { COUNTED(fsync, fd) }
     int ftruncate(int fd, off_t n) override { COUNTED(ftruncate, fd, n) }
