@@ -57,6 +57,7 @@ public:
     int mkdir(const char *p, mode_t m) override { MORVANE_PLAN(mkdir, p, m) }
     int rename(const char *a, const char *b) override { MORVANE_PLAN(rename, a, b) }
     int renameat2(const char *a, const char *b, unsigned f) override { MORVANE_PLAN(renameat2, a, b, f) }
+    int renameat2At(int fd, const char *a, int td, const char *b, unsigned f) override { MORVANE_PLAN(renameat2At, fd, a, td, b, f) }
     int unlink(const char *p) override { MORVANE_PLAN(unlink, p) }
     int fsync(int fd) override { MORVANE_PLAN(fsync, fd) }
     int ftruncate(int fd, off_t n) override { MORVANE_PLAN(ftruncate, fd, n) }
