@@ -6,6 +6,7 @@
 // batch and of undo, counted at the SystemCalls seam.
 //
 //   bench_batch [N] [RUNS]       defaults 100000 and 3
+#include "bench_support.h"
 #include "batch_executor.h"
 #include "undo.h"
 
@@ -54,13 +55,6 @@ public:
     int ftruncate(int fd, off_t n) override { COUNTED(ftruncate, fd, n) }
 #undef COUNTED
 };
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 QString Name(const char *stem, int i)
 {

@@ -4,6 +4,7 @@
 // output read through a pipe. The ratio is what start-up and printing add.
 //
 //   bench_cli_dry_run [N] [RUNS]       defaults 100000 and 5
+#include "bench_support.h"
 #include "console_run.h"
 #include "file_collection.h"
 #include "preview.h"
@@ -24,20 +25,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct SilentReporter : Reporter {
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return true; }
-};
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 double Report(const char *what, int n, const std::vector<double> &seconds)
 {

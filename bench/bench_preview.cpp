@@ -5,6 +5,7 @@
 // (its floor), and the peak memory of the process.
 //
 //   bench_preview [N] [RUNS]       defaults 100000 and 5
+#include "bench_support.h"
 #include "file_collection.h"
 #include "name_builder.h"
 #include "preview.h"
@@ -27,34 +28,12 @@
 
 namespace {
 
-class SilentReporter : public Reporter {
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return true; }
-};
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 void Report(const char *what, int n, const std::vector<double> &seconds)
 {
     const double med = Median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
     std::printf("%-16s N=%-7d median %7.4f s  spread %7.4f s  %10.0f items/s\n", what, n, med, *hi - *lo,
                 n / med);
-}
-
-long PeakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;   // kilobytes on Linux
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // median of RUNS previews and each rule step alone, so a slow step shows.
 //
 //   bench_rules [N] [RUNS]       defaults 100000 and 5
+#include "bench_support.h"
 #include "extended_keywords.h"
 #include "find_replace.h"
 #include "preview.h"
@@ -19,21 +20,6 @@
 #include <vector>
 
 namespace {
-
-class SilentReporter : public Reporter {
-public:
-    void information(const QString &) override {}
-    void warning(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return true; }
-};
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 void Measure(const char *what, int n, int runs, const std::function<void()> &body)
 {

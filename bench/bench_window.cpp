@@ -3,6 +3,7 @@
 // The target: the preview under 2 s; a scroll-and-paint well under a frame.
 //
 //   bench_window [N] [RUNS]       defaults 100000 and 5
+#include "bench_support.h"
 #include "main_window.h"
 #include "theme.h"
 
@@ -42,13 +43,6 @@ public:
     void openUrl(const QUrl &) override {}
     void showModal(QDialog *) override {}
 };
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 void Report(const char *what, const std::vector<double> &seconds, double target)
 {
