@@ -1,14 +1,16 @@
-#include "app_texts.h"
-#include "console_run.h"
-#include "dialogs.h"
-#include "main_window.h"
-#include "startup_check.h"
-#include "theme.h"
+#include "ui/app_texts.h"
+#include "cli/console_run.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+#include "update/startup_check.h"
+#include "ui/theme.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+
+using namespace morvane;
 
 namespace {
 
@@ -23,8 +25,8 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
-    if (IsConsoleRun(argc, argv))
-        return RunConsole(argc, argv);
+    if (isConsoleRun(argc, argv))
+        return runConsole(argc, argv);
     if (!displayAvailable()) {
         std::fputs("morvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Start the window under a virtual display:  xvfb-run -a morvane\n"
@@ -34,21 +36,21 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     // The look comes first, so that even the new-version dialog wears it.
-    InitUiResources();
-    ApplyDesktopFont(app);
+    initUiResources();
+    applyDesktopFont(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     QApplication::setDesktopFileName(QStringLiteral("example.quenzel.Morvane"));
     QString themeError;
-    if (!ApplyTheme(app, DefaultThemeName(), &themeError))
+    if (!applyTheme(app, defaultThemeName(), &themeError))
         QtDialogs().message(nullptr, Dialogs::Box::Error, QStringLiteral("Error"), themeError);
-    QCoreApplication::setApplicationName(ApplicationTitle());
+    QCoreApplication::setApplicationName(applicationTitle());
 
-    if (RunStartupVersionCheck() == StartupVerdict::Exit)
+    if (runStartupVersionCheck() == StartupVerdict::Exit)
         return 0;
 
     MainWindowSetup setup;
     setup.arguments = QCoreApplication::arguments().mid(1);
-    TFormMain window(std::move(setup));
+    MainWindow window(std::move(setup));
     // A command-line run that finished ends the program before the loop would show anything.
     if (window.terminationRequested())
         return 0;

@@ -1,13 +1,15 @@
-#include "batch_executor.h"
+#include "batch/batch_executor.h"
 
-#include "morvane_error.h"
-#include "undo_journal.h"
+#include "engine/morvane_error.h"
+#include "batch/undo_journal.h"
 
 #include <QDir>
 #include <QHash>
 
 #include <cerrno>
 #include <cstdio>
+
+namespace morvane {
 
 namespace {
 
@@ -30,13 +32,13 @@ size_t qHash(const FileId &id, size_t seed = 0)
     return qHashMulti(seed, quint64(id.dev), quint64(id.ino));
 }
 
-FileId IdOf(const struct stat &st)
+FileId idOf(const struct stat &st)
 {
     return FileId{st.st_dev, st.st_ino};
 }
 
 // A quote or a line break in a source path would break its line in the undo log.
-bool BreaksLogLine(const QString &path)
+bool breaksLogLine(const QString &path)
 {
     for (const QChar ch : path) {
         if (ch.unicode() < 0x20 || ch == u'"')
@@ -45,7 +47,7 @@ bool BreaksLogLine(const QString &path)
     return false;
 }
 
-QString Absolute(const QString &path, const QString &cwd)
+QString absolute(const QString &path, const QString &cwd)
 {
     if (path.startsWith(u'/'))
         return path;
@@ -53,7 +55,7 @@ QString Absolute(const QString &path, const QString &cwd)
 }
 
 // Appends the UTF-8 form of text; plain ASCII, the common case, needs no temporary.
-void AppendUtf8(QByteArray &out, QStringView text)
+void appendUtf8(QByteArray &out, QStringView text)
 {
     const QChar *p = text.data();
     const qsizetype n = text.size();
@@ -87,8 +89,8 @@ public:
         release();
         m_known = true;
         m_path = folder.toString();
-        m_valid = !HasInvalidPathCharacters(m_path);
-        m_encoded = Absolute(m_path, cwd).toUtf8();
+        m_valid = !hasInvalidPathCharacters(m_path);
+        m_encoded = absolute(m_path, cwd).toUtf8();
         // Without it every call walks the absolute path, which works just as well.
         if (openFolder && m_valid)
             m_fd = m_sys.open(m_encoded.constData(), O_RDONLY | O_DIRECTORY | O_PATH, 0);
@@ -114,7 +116,7 @@ private:
     int m_fd = -1;
 };
 
-void Touch(SystemCalls &sys, const char *path, const QDateTime &now)
+void touch(SystemCalls &sys, const char *path, const QDateTime &now)
 {
     const qint64 ms = now.toMSecsSinceEpoch();
     qint64 seconds = ms / 1000;
@@ -130,7 +132,7 @@ void Touch(SystemCalls &sys, const char *path, const QDateTime &now)
 
 } // namespace
 
-QString GetAppDataFolder()
+QString appDataFolder()
 {
     const QString appData = qEnvironmentVariable("APPDATA");
     if (!appData.isEmpty())
@@ -141,17 +143,17 @@ QString GetAppDataFolder()
     return QDir::homePath() + QStringLiteral("/.local/share");
 }
 
-QString GetProgramDataFolder(const QString &appDataFolder)
+QString programDataFolder(const QString &appDataFolder)
 {
-    return PathJoin(PathJoin(appDataFolder, QStringLiteral("Quenzel")), QStringLiteral("Morvane"));
+    return pathJoin(pathJoin(appDataFolder, QStringLiteral("Quenzel")), QStringLiteral("Morvane"));
 }
 
-QString GetUndoLogPath(const QString &appDataFolder)
+QString undoLogPath(const QString &appDataFolder)
 {
-    return PathJoin(GetProgramDataFolder(appDataFolder), QStringLiteral("last_rename.csv"));
+    return pathJoin(programDataFolder(appDataFolder), QStringLiteral("last_rename.csv"));
 }
 
-QString MakeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName)
+QString makeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const qsizetype slash = fileName.lastIndexOf(u'/');
@@ -162,24 +164,24 @@ QString MakeUniqueName(FileOperations &ops, const QString &folder, const QString
         ext = fileName.mid(dot);
     }
     for (qint64 n = 1;; ++n) {
-        const QString candidate = PathJoin(folder, QStringLiteral("%1 (%2)%3").arg(base, QString::number(n), ext));
-        if (!ops.FileExists(candidate))
+        const QString candidate = pathJoin(folder, QStringLiteral("%1 (%2)%3").arg(base, QString::number(n), ext));
+        if (!ops.fileExists(candidate))
             return candidate;
     }
 }
 
-QString MakeUniqueName(const QString &folder, const QString &fileName)
+QString makeUniqueName(const QString &folder, const QString &fileName)
 {
     FileOperations ops;
-    return MakeUniqueName(ops, folder, fileName);
+    return makeUniqueName(ops, folder, fileName);
 }
 
-void TouchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now)
+void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now)
 {
-    Touch(sys, AbsolutePath(path).toUtf8().constData(), now);
+    touch(sys, absolutePath(path).toUtf8().constData(), now);
 }
 
-void RenameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+void renameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                       const BatchEnvironment &env)
 {
     if (items.isEmpty()) {
@@ -187,10 +189,10 @@ void RenameFilesClick(RenameItemList &items, const OptionPanel &options, Reporte
         return;
     }
     if (reporter.confirm(kProceed))
-        ExecuteBatch(items, options, reporter, env);
+        executeBatch(items, options, reporter, env);
 }
 
-void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                   const BatchEnvironment &env)
 {
     // A preset can leave either list without a selection (-1). No conflict mode
@@ -199,19 +201,19 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     // no destination.
     const int conflict = options.conflict >= 0 && options.conflict <= 2 ? options.conflict : 2;
     const int mode = options.batchMode >= 0 && options.batchMode <= 2 ? options.batchMode : 0;
-    const QString destination = TrimControl(options.destination);
+    const QString destination = trimControl(options.destination);
 
     if (mode != 0 && destination.isEmpty()) {
         reporter.warning(kSelectDestination);
         return;
     }
-    SystemCalls &sys = env.sys ? *env.sys : RealSystemCalls();
+    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
     FileOperations ops(sys);
-    if (mode != 0 && !ops.FolderExists(destination))
-        ops.ForceDirectories(destination);
+    if (mode != 0 && !ops.folderExists(destination))
+        ops.forceDirectories(destination);
 
-    const QString appData = env.appDataFolder.isEmpty() ? GetAppDataFolder() : env.appDataFolder;
-    UndoJournal journal(sys, GetUndoLogPath(appData));
+    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
+    UndoJournal journal(sys, undoLogPath(appData));
     const QString cwd = QDir::currentPath();
     auto now = [&env] { return env.now ? env.now() : QDateTime::currentDateTimeUtc(); };
 
@@ -227,15 +229,15 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             batchFilesKnown = true;
             for (int j = 0; j < items.count(); ++j) {
                 struct stat st;
-                const QByteArray path = Absolute(items.at(j).OriginalPath, cwd).toUtf8();
+                const QByteArray path = absolute(items.at(j).originalPath, cwd).toUtf8();
                 batchPaths.insert(path, j);
                 if (sys.lstat(path.constData(), &st) == 0)
-                    batchFiles.insert(IdOf(st), j);
+                    batchFiles.insert(idOf(st), j);
                 else if (errno != ENOENT && errno != ENOTDIR)
-                    throw MorvaneError(SystemErrorText(errno));  // unknown: an overwrite could destroy it
+                    throw MorvaneError(systemErrorText(errno));  // unknown: an overwrite could destroy it
             }
         }
-        const auto it = batchFiles.constFind(IdOf(target));
+        const auto it = batchFiles.constFind(idOf(target));
         return (it != batchFiles.cend() && it.value() != index) || batchPaths.value(targetPath, index) != index;
     };
 
@@ -261,7 +263,7 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             if (errno != EINVAL && errno != ENOSYS)
                 return -1;
         }
-        return ops.RenameNoReplace(from.constData(), to.constData());
+        return ops.renameNoReplace(from.constData(), to.constData());
     };
     auto placeAtFreeTarget = [&](const QByteArray &from, const QByteArray &to, int dirFd) {
         struct stat found;
@@ -270,7 +272,7 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 return false;
             journal.intend(from, to);
             try {
-                ops.CopyFileNative(from, to, FileOperations::Replace::No);
+                ops.copyFileNative(from, to, FileOperations::Replace::No);
             } catch (...) {
                 journal.cancel();
                 throw;
@@ -290,8 +292,8 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         }
         try {
             if (error != EXDEV)
-                ops.ThrowMoveError(from, to, error);
-            ops.MoveFileNative(from, to, FileOperations::Replace::No);
+                ops.throwMoveError(from, to, error);
+            ops.moveFileNative(from, to, FileOperations::Replace::No);
         } catch (...) {
             journal.cancel();
             throw;
@@ -305,16 +307,16 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     for (int i = 0; i < count; ++i) {
         if (i % kProgressStep == 0)
             reporter.progress(i, count);
-        const TRenameItem &current = items.at(i);
-        if (current.NewName.isEmpty()) {
+        const RenameItem &current = items.at(i);
+        if (current.newName.isEmpty()) {
             journal.close();
             reporter.warning(kBuildPreview);
             return;
         }
         // Copies: the item is rewritten below.
-        const QString source = current.OriginalPath;
-        const QString newName = current.NewName;
-        if (BreaksLogLine(source))
+        const QString source = current.originalPath;
+        const QString newName = current.newName;
+        if (breaksLogLine(source))
             throw MorvaneError(kInvalidCharacters);
         QString target;
         int dirFd = -1;
@@ -322,7 +324,7 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         if (mode == 0 && !newName.startsWith(u'/')) {
             // In place: the folder is checked, made absolute and encoded once for all its files.
             folder.select(QStringView(source).left(nameStart), cwd, true);
-            if (!folder.valid() || HasInvalidPathCharacters(newName))
+            if (!folder.valid() || hasInvalidPathCharacters(newName))
                 throw MorvaneError(kInvalidCharacters);
             // Linux names are case-sensitive: only the very same name is unchanged.
             if (QStringView(source).mid(nameStart) == newName)
@@ -332,15 +334,15 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             const QByteArray &prefix = folder.encoded();
             from.resize(0);
             from.append(prefix.constData(), prefix.size());
-            AppendUtf8(from, QStringView(source).mid(nameStart));
+            appendUtf8(from, QStringView(source).mid(nameStart));
             to.resize(0);
             to.append(prefix.constData(), prefix.size());
-            AppendUtf8(to, newName);
+            appendUtf8(to, newName);
             dirFd = folder.fd();
         } else {
-            target = PathJoin(mode == 0 ? FolderPart(source) : destination, newName);
-            const QString sourceAbs = Absolute(source, cwd);
-            const QString targetAbs = Absolute(target, cwd);
+            target = pathJoin(mode == 0 ? folderPart(source) : destination, newName);
+            const QString sourceAbs = absolute(source, cwd);
+            const QString targetAbs = absolute(target, cwd);
             // Linux names are case-sensitive: only the very same path is unchanged.
             // In copy and move mode the same path is the item's own file: nothing to do.
             if (sourceAbs == targetAbs)
@@ -354,9 +356,9 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             struct stat found, own;
             // The clash is judged by what stands there; what cannot be looked at is not touched.
             if (sys.lstat(to.constData(), &found) != 0)
-                throw MorvaneError(SystemErrorText(errno));
+                throw MorvaneError(systemErrorText(errno));
             bool replace = false;
-            if (sys.lstat(from.constData(), &own) == 0 && IdOf(own) == IdOf(found)) {
+            if (sys.lstat(from.constData(), &own) == 0 && idOf(own) == idOf(found)) {
                 // The target is another name of the source (a hard link, a
                 // case-insensitive mount): no clash, and nothing to copy.
                 if (mode == 1)
@@ -376,32 +378,32 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
                 journal.intend(from, to);
                 try {
                     if (mode == 1)
-                        ops.CopyFileNative(from, to, FileOperations::Replace::Yes);
+                        ops.copyFileNative(from, to, FileOperations::Replace::Yes);
                     else
-                        ops.MoveFileNative(from, to, FileOperations::Replace::Yes);
+                        ops.moveFileNative(from, to, FileOperations::Replace::Yes);
                 } catch (...) {
                     journal.cancel();
                     throw;
                 }
                 journal.confirm();
             } else {
-                target = MakeUniqueName(ops, FolderPart(target), FileNamePart(target));
-                to = Absolute(target, cwd).toUtf8();
-                // Taken since MakeUniqueName looked: another program is at work there.
+                target = makeUniqueName(ops, folderPart(target), fileNamePart(target));
+                to = absolute(target, cwd).toUtf8();
+                // Taken since makeUniqueName looked: another program is at work there.
                 if (!placeAtFreeTarget(from, to, -1))
                     throw MorvaneError(QStringLiteral("The specified file already exists"));
             }
         }
 
         if (options.touchModifiedNow)
-            Touch(sys, to.constData(), now());
+            touch(sys, to.constData(), now());
 
         if (mode != 1) {
             items.setPath(i, target);
             if (batchFilesKnown) {
                 struct stat moved;  // a move across file systems makes a new file
                 if (sys.lstat(to.constData(), &moved) == 0)
-                    batchFiles.insert(IdOf(moved), i);
+                    batchFiles.insert(idOf(moved), i);
                 if (batchPaths.value(from, -1) == i)
                     batchPaths.remove(from);
                 batchPaths.insert(to, i);
@@ -416,3 +418,5 @@ void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         journal.finish();
     reporter.information(kCompleted);
 }
+
+} // namespace morvane

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "file_operations.h"
-#include "option_panel.h"
-#include "rename_item_list.h"
-#include "reporter.h"
-#include "system_calls.h"
+#include "batch/file_operations.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item_list.h"
+#include "engine/reporter.h"
+#include "batch/system_calls.h"
 
 #include <QDateTime>
 #include <QString>
 
 #include <functional>
 
+namespace morvane {
+
 // The world a batch runs in, injected so tests can fix it.
 struct BatchEnvironment {
-    QString appDataFolder;                 // per-user data root; empty: GetAppDataFolder()
-    std::function<QDateTime()> now;        // clock for TouchModifiedNow; empty: the system clock
+    QString appDataFolder;                 // per-user data root; empty: appDataFolder()
+    std::function<QDateTime()> now;        // clock for touchModifiedNow; empty: the system clock
     SystemCalls *sys = nullptr;            // null: the real system calls
     // Called after item i was rewritten by a move, so its row can follow.
     std::function<void(int index)> itemUpdated;
@@ -23,26 +25,28 @@ struct BatchEnvironment {
 };
 
 // $APPDATA when set and not empty, else $XDG_DATA_HOME, else ~/.local/share.
-QString GetAppDataFolder();
+QString appDataFolder();
 // <appDataFolder>/Quenzel/Morvane: the program's own data folder.
-QString GetProgramDataFolder(const QString &appDataFolder);
+QString programDataFolder(const QString &appDataFolder);
 // <appDataFolder>/Quenzel/Morvane/last_rename.csv. Creates nothing.
-QString GetUndoLogPath(const QString &appDataFolder);
+QString undoLogPath(const QString &appDataFolder);
 
 // A path in folder whose name is fileName numbered " (n)" before its extension,
 // for the first n >= 1 at which no file stands (folders do not count).
-QString MakeUniqueName(const QString &folder, const QString &fileName);
-QString MakeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName);
+QString makeUniqueName(const QString &folder, const QString &fileName);
+QString makeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName);
 
 // Sets the last-write time of path to now; access time untouched; never reports.
-void TouchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now);
+void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now);
 
 // The Rename button: "Nothing to rename..." for an empty list, else the
-// confirmation, then ExecuteBatch.
-void RenameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+// confirmation, then executeBatch.
+void renameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                       const BatchEnvironment &env);
 
 // Applies the previewed names. Throws MorvaneError when a file operation fails;
 // what was done before stays done and is in the undo log.
-void ExecuteBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                   const BatchEnvironment &env);
+
+} // namespace morvane

@@ -1,6 +1,6 @@
-#include "file_operations.h"
+#include "batch/file_operations.h"
 
-#include "morvane_error.h"
+#include "engine/morvane_error.h"
 
 #include <QDir>
 
@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+namespace morvane {
 
 namespace {
 
@@ -26,7 +28,7 @@ private:
     int m_saved;
 };
 
-QByteArray ParentFolder(const QByteArray &path)
+QByteArray parentFolder(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     if (slash < 0)
@@ -36,19 +38,19 @@ QByteArray ParentFolder(const QByteArray &path)
     return path.left(slash);
 }
 
-QByteArray Encode(const QString &path)
+QByteArray encode(const QString &path)
 {
     return path.toUtf8();
 }
 
 } // namespace
 
-QString SystemErrorText(int error)
+QString systemErrorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool HasInvalidPathCharacters(const QString &path)
+bool hasInvalidPathCharacters(const QString &path)
 {
     for (const QChar ch : path) {
         const char16_t c = ch.unicode();
@@ -58,9 +60,9 @@ bool HasInvalidPathCharacters(const QString &path)
     return false;
 }
 
-QString PathJoin(const QString &folder, const QString &name)
+QString pathJoin(const QString &folder, const QString &name)
 {
-    if (HasInvalidPathCharacters(folder) || HasInvalidPathCharacters(name))
+    if (hasInvalidPathCharacters(folder) || hasInvalidPathCharacters(name))
         throw MorvaneError(kInvalidCharacters);
     if (folder.isEmpty() || name.startsWith(u'/'))
         return name;
@@ -69,7 +71,7 @@ QString PathJoin(const QString &folder, const QString &name)
     return folder + u'/' + name;
 }
 
-QString AbsolutePath(const QString &path)
+QString absolutePath(const QString &path)
 {
     if (path.startsWith(u'/'))
         return path;
@@ -81,35 +83,35 @@ QString AbsolutePath(const QString &path)
     return cwd + path;
 }
 
-bool FileOperations::FileExists(const QString &path)
+bool FileOperations::fileExists(const QString &path)
 {
     struct stat st;
-    return !path.isEmpty() && m_sys.stat(Encode(path).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return !path.isEmpty() && m_sys.stat(encode(path).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-bool FileOperations::FolderExists(const QString &path)
+bool FileOperations::folderExists(const QString &path)
 {
     struct stat st;
-    return !path.isEmpty() && m_sys.stat(Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    return !path.isEmpty() && m_sys.stat(encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void FileOperations::ForceDirectories(const QString &path)
+void FileOperations::forceDirectories(const QString &path)
 {
-    QByteArray p = Encode(path);
+    QByteArray p = encode(path);
     while (p.size() > 1 && p.endsWith('/'))
         p.chop(1);
     if (p.isEmpty() || p == "/")
         return;
     if (m_sys.mkdir(p.constData(), 0777) == 0 || errno != ENOENT)
         return;  // made, present, or failing for a reason later operations report
-    const QByteArray parent = ParentFolder(p);
+    const QByteArray parent = parentFolder(p);
     if (parent == p)
         return;
-    ForceDirectories(QString::fromUtf8(parent));
+    forceDirectories(QString::fromUtf8(parent));
     m_sys.mkdir(p.constData(), 0777);
 }
 
-int FileOperations::RenameNoReplace(const char *from, const char *to)
+int FileOperations::renameNoReplace(const char *from, const char *to)
 {
     if (m_sys.renameat2(from, to, RENAME_NOREPLACE) == 0)
         return 0;
@@ -124,7 +126,7 @@ int FileOperations::RenameNoReplace(const char *from, const char *to)
     return m_sys.rename(from, to);
 }
 
-void FileOperations::ThrowMoveError(const QByteArray &from, const QByteArray &to, int error)
+void FileOperations::throwMoveError(const QByteArray &from, const QByteArray &to, int error)
 {
     struct stat st;
     switch (error) {
@@ -132,38 +134,38 @@ void FileOperations::ThrowMoveError(const QByteArray &from, const QByteArray &to
     case ENOTDIR:
         if (m_sys.lstat(from.constData(), &st) != 0)
             throw MorvaneError(kFileNotFound);
-        if (m_sys.stat(ParentFolder(to).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        if (m_sys.stat(parentFolder(to).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
             throw MorvaneError(kPathNotFound);
         break;
     case EEXIST:
         if (m_sys.stat(to.constData(), &st) == 0 && S_ISDIR(st.st_mode))
-            throw MorvaneError(SystemErrorText(EISDIR));
+            throw MorvaneError(systemErrorText(EISDIR));
         throw MorvaneError(kFileExists);
     default:
         break;
     }
-    throw MorvaneError(SystemErrorText(error));
+    throw MorvaneError(systemErrorText(error));
 }
 
-void FileOperations::MoveFile(const QString &from, const QString &to, Replace replace)
+void FileOperations::moveFile(const QString &from, const QString &to, Replace replace)
 {
-    MoveFileNative(Encode(AbsolutePath(from)), Encode(AbsolutePath(to)), replace);
+    moveFileNative(encode(absolutePath(from)), encode(absolutePath(to)), replace);
 }
 
-void FileOperations::CopyFile(const QString &from, const QString &to, Replace replace)
+void FileOperations::copyFile(const QString &from, const QString &to, Replace replace)
 {
-    CopyFileNative(Encode(AbsolutePath(from)), Encode(AbsolutePath(to)), replace);
+    copyFileNative(encode(absolutePath(from)), encode(absolutePath(to)), replace);
 }
 
-void FileOperations::MoveFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
+void FileOperations::moveFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
 {
     const int result = replace == Replace::Yes ? m_sys.rename(from.constData(), to.constData())
-                                               : RenameNoReplace(from.constData(), to.constData());
+                                               : renameNoReplace(from.constData(), to.constData());
     if (result == 0)
         return;
     const int error = errno;
     if (error != EXDEV)
-        ThrowMoveError(from, to, error);
+        throwMoveError(from, to, error);
 
     // Another file system: the copy is synced before the source goes, so a
     // crash cannot leave the file only in an unwritten page cache.
@@ -174,11 +176,11 @@ void FileOperations::MoveFileNative(const QByteArray &from, const QByteArray &to
         // stays, the fresh copy goes. A replaced target keeps the copy.
         if (replace == Replace::No)
             m_sys.unlink(to.constData());
-        throw MorvaneError(SystemErrorText(unlinkError));
+        throw MorvaneError(systemErrorText(unlinkError));
     }
 }
 
-void FileOperations::CopyFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
+void FileOperations::copyFileNative(const QByteArray &from, const QByteArray &to, Replace replace)
 {
     if (replace == Replace::Yes) {
         // A copy onto the file itself has nothing to do, and must not replace it.
@@ -195,17 +197,17 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
     const int in = m_sys.open(from.constData(), O_RDONLY, 0);
     if (in < 0) {
         const int error = errno;
-        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kFileNotFound : SystemErrorText(error));
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kFileNotFound : systemErrorText(error));
     }
     struct stat st;
     const int statError = m_sys.fstat(in, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
     if (statError != 0) {
         m_sys.close(in);
-        throw MorvaneError(SystemErrorText(statError));
+        throw MorvaneError(systemErrorText(statError));
     }
 
     // A short, fixed temporary name: the target's own name may already be at the length limit.
-    const QByteArray folder = ParentFolder(to);
+    const QByteArray folder = parentFolder(to);
     const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
         + QByteArray::number(qint64(::getpid())) + '-';
     QByteArray temp;
@@ -219,7 +221,7 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
     if (out < 0) {
         const int error = errno;
         m_sys.close(in);
-        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kPathNotFound : SystemErrorText(error));
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kPathNotFound : systemErrorText(error));
     }
 
     auto fail = [&](int error, const QString &text) {
@@ -227,7 +229,7 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
         if (out >= 0)
             m_sys.close(out);
         m_sys.unlink(temp.constData());
-        throw MorvaneError(text.isEmpty() ? SystemErrorText(error) : text);
+        throw MorvaneError(text.isEmpty() ? systemErrorText(error) : text);
     };
 
     // copy_file_range first (reflinks, in-kernel copy), sendfile next, plain read/write last.
@@ -289,27 +291,29 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
         fail(errno, QString());
 
     const int placed = replace == Replace::Yes ? m_sys.rename(temp.constData(), to.constData())
-                                               : RenameNoReplace(temp.constData(), to.constData());
+                                               : renameNoReplace(temp.constData(), to.constData());
     if (placed != 0) {
         const int error = errno;
         struct stat target;
         if (error == EEXIST)
             fail(error, m_sys.stat(to.constData(), &target) == 0 && S_ISDIR(target.st_mode)
-                            ? SystemErrorText(EISDIR) : kFileExists);
+                            ? systemErrorText(EISDIR) : kFileExists);
         fail(error, error == ENOENT ? kPathNotFound : QString());
     }
     m_sys.close(in);
 }
 
-void FileOperations::DeleteFile(const QString &path)
+void FileOperations::deleteFile(const QString &path)
 {
-    const QByteArray p = Encode(AbsolutePath(path));
+    const QByteArray p = encode(absolutePath(path));
     if (m_sys.unlink(p.constData()) == 0)
         return;
     const int error = errno;
     struct stat st;
     if ((error == ENOENT || error == ENOTDIR)
-        && (m_sys.stat(ParentFolder(p).constData(), &st) != 0 || !S_ISDIR(st.st_mode)))
+        && (m_sys.stat(parentFolder(p).constData(), &st) != 0 || !S_ISDIR(st.st_mode)))
         throw MorvaneError(kPathNotFound);
-    throw MorvaneError(SystemErrorText(error));
+    throw MorvaneError(systemErrorText(error));
 }
+
+} // namespace morvane

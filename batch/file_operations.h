@@ -1,20 +1,22 @@
 #pragma once
 
-#include "system_calls.h"
+#include "batch/system_calls.h"
 
 #include <QByteArray>
 #include <QString>
 
+namespace morvane {
+
 // "Invalid characters in path": control characters, the double quote, "<", ">" and "|".
-bool HasInvalidPathCharacters(const QString &path);
+bool hasInvalidPathCharacters(const QString &path);
 
 // Folder, one "/" unless the folder already ends in one, then the name. An
 // empty folder or an absolute name yields the name alone. Throws MorvaneError
 // "Invalid characters in path" when either part holds an invalid character.
-QString PathJoin(const QString &folder, const QString &name);
+QString pathJoin(const QString &folder, const QString &name);
 
 // The path made absolute against the working folder (no "." or ".." folding).
-QString AbsolutePath(const QString &path);
+QString absolutePath(const QString &path);
 
 // The file operations of the batch and of undo. All failures throw
 // MorvaneError: "The specified file was not found" (no source file), "The
@@ -23,34 +25,34 @@ QString AbsolutePath(const QString &path);
 // system's own description of the error.
 class FileOperations {
 public:
-    explicit FileOperations(SystemCalls &sys = RealSystemCalls()) : m_sys(sys) {}
+    explicit FileOperations(SystemCalls &sys = realSystemCalls()) : m_sys(sys) {}
     SystemCalls &sys() const { return m_sys; }
 
-    bool FileExists(const QString &path);     // a file (not a folder); links followed
-    bool FolderExists(const QString &path);
+    bool fileExists(const QString &path);     // a file (not a folder); links followed
+    bool folderExists(const QString &path);
     // Creates every missing folder along the path; failures are left to later operations.
-    void ForceDirectories(const QString &path);
+    void forceDirectories(const QString &path);
 
     enum class Replace { No, Yes };
     // One rename on the same file system; across file systems a copy into a
     // temporary file, checked and synced, put in place, then the source removed.
     // Replace::No refuses a target that exists, atomically where the kernel can.
-    void MoveFile(const QString &from, const QString &to, Replace replace);
+    void moveFile(const QString &from, const QString &to, Replace replace);
     // A copy of the bytes, permissions and times through a temporary file in the
     // target's folder; Replace::Yes swaps it in over an existing target atomically.
-    void CopyFile(const QString &from, const QString &to, Replace replace);
-    void DeleteFile(const QString &path);
+    void copyFile(const QString &from, const QString &to, Replace replace);
+    void deleteFile(const QString &path);
 
     // The same on encoded (UTF-8) paths, for the hot loop of a batch.
-    void MoveFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
-    void CopyFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
+    void moveFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
+    void copyFileNative(const QByteArray &from, const QByteArray &to, Replace replace);
 
     // Raw errno-style calls with the fallback for kernels or file systems
     // without RENAME_NOREPLACE; return 0 or -1 with errno set.
-    int RenameNoReplace(const char *from, const char *to);
+    int renameNoReplace(const char *from, const char *to);
 
     // Throws the error of a failed rename of from to to, with the texts above.
-    [[noreturn]] void ThrowMoveError(const QByteArray &from, const QByteArray &to, int error);
+    [[noreturn]] void throwMoveError(const QByteArray &from, const QByteArray &to, int error);
 
 private:
     void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
@@ -61,4 +63,6 @@ private:
 };
 
 // Text of an errno value as the user sees it.
-QString SystemErrorText(int error);
+QString systemErrorText(int error);
+
+} // namespace morvane

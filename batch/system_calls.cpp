@@ -1,4 +1,4 @@
-#include "system_calls.h"
+#include "batch/system_calls.h"
 
 #include <sys/sendfile.h>
 #include <sys/syscall.h>
@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+
+namespace morvane {
 
 int SystemCalls::open(const char *path, int flags, mode_t mode) { return ::open(path, flags | O_CLOEXEC, mode); }
 int SystemCalls::close(int fd) { return ::close(fd); }
@@ -47,8 +49,10 @@ int SystemCalls::utimensat(const char *path, const struct timespec times[2], int
     return ::utimensat(AT_FDCWD, path, times, flags);
 }
 
-SystemCalls &RealSystemCalls()
+SystemCalls &realSystemCalls()
 {
     static SystemCalls real;
     return real;
 }
+
+} // namespace morvane

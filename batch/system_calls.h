@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <ctime>
 
+namespace morvane {
+
 // Every system call the batch and undo make goes through this interface, so a
 // test can make call k fail with a chosen errno. Each method behaves like the
 // libc call of the same name: -1 (or a negative count) and errno on failure.
@@ -36,4 +38,6 @@ public:
 };
 
 // The process-wide real implementation.
-SystemCalls &RealSystemCalls();
+SystemCalls &realSystemCalls();
+
+} // namespace morvane

@@ -1,11 +1,13 @@
-#include "undo.h"
+#include "batch/undo.h"
 
-#include "morvane_error.h"
-#include "text_file.h"
-#include "undo_journal.h"
+#include "engine/morvane_error.h"
+#include "engine/text_file.h"
+#include "batch/undo_journal.h"
 
 #include <cerrno>
 #include <cstring>
+
+namespace morvane {
 
 namespace {
 
@@ -13,11 +15,11 @@ const QString kNoUndoLog = QStringLiteral("No undo log found in AppData.");
 const QString kUndoCompleted = QStringLiteral("Undo completed for the last rename operation.");
 constexpr int kProgressStep = 4096;
 
-QByteArray ReadWholeFile(SystemCalls &sys, const QByteArray &path)
+QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 {
     const int fd = sys.open(path.constData(), O_RDONLY, 0);
     if (fd < 0)
-        throw MorvaneError(SystemErrorText(errno));
+        throw MorvaneError(systemErrorText(errno));
     QByteArray bytes;
     char buffer[1 << 16];
     for (;;) {
@@ -27,7 +29,7 @@ QByteArray ReadWholeFile(SystemCalls &sys, const QByteArray &path)
         if (n < 0) {
             const int error = errno;
             sys.close(fd);
-            throw MorvaneError(SystemErrorText(error));
+            throw MorvaneError(systemErrorText(error));
         }
         if (n == 0)
             break;
@@ -39,18 +41,18 @@ QByteArray ReadWholeFile(SystemCalls &sys, const QByteArray &path)
 
 // True when a file (not a folder) stands at path, false when nothing does.
 // Throws when the system cannot tell: a guess either way can lose a file.
-bool FileIsThere(SystemCalls &sys, const QByteArray &path)
+bool fileIsThere(SystemCalls &sys, const QByteArray &path)
 {
     struct stat st;
     if (sys.stat(path.constData(), &st) == 0)
         return !S_ISDIR(st.st_mode);
     if (errno == ENOENT || errno == ENOTDIR)
         return false;
-    throw MorvaneError(SystemErrorText(errno));
+    throw MorvaneError(systemErrorText(errno));
 }
 
 // True when both files hold the same bytes; false also when either cannot be read.
-bool SameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
+bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 {
     const int fa = sys.open(a.constData(), O_RDONLY, 0);
     const int fb = fa < 0 ? -1 : sys.open(b.constData(), O_RDONLY, 0);
@@ -84,37 +86,37 @@ bool SameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 // Puts the file at renamed back at original. The rename replaces a file that
 // stands at original in one step, so no moment exists in which neither is there,
 // and a file that is original itself (another name of it) is never deleted.
-void Revert(FileOperations &ops, const UndoLogEntry &entry)
+void revert(FileOperations &ops, const UndoLogEntry &entry)
 {
     SystemCalls &sys = ops.sys();
-    const QByteArray renamed = AbsolutePath(entry.renamed).toUtf8();
-    const QByteArray original = AbsolutePath(entry.original).toUtf8();
-    if (!FileIsThere(sys, renamed))
+    const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
+    const QByteArray original = absolutePath(entry.original).toUtf8();
+    if (!fileIsThere(sys, renamed))
         return;  // no file there any more: already reverted, or removed by the user
     if (sys.rename(renamed.constData(), original.constData()) == 0)
         return;
     int error = errno;
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
-        ops.ForceDirectories(FolderPart(QString::fromUtf8(original)));
-        if (!FileIsThere(sys, renamed))
+        ops.forceDirectories(folderPart(QString::fromUtf8(original)));
+        if (!fileIsThere(sys, renamed))
             return;
         if (sys.rename(renamed.constData(), original.constData()) == 0)
             return;
         error = errno;
     }
     if (error == EXDEV) {
-        ops.MoveFileNative(renamed, original, FileOperations::Replace::Yes);
+        ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
         return;
     }
-    ops.ThrowMoveError(renamed, original, error);
+    ops.throwMoveError(renamed, original, error);
 }
 
 } // namespace
 
-std::optional<UndoLogEntry> ParseUndoLogLine(const QString &line)
+std::optional<UndoLogEntry> parseUndoLogLine(const QString &line)
 {
-    QString text = TrimControl(line);
+    QString text = trimControl(line);
     if (text.isEmpty())
         return std::nullopt;
     if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
@@ -125,36 +127,36 @@ std::optional<UndoLogEntry> ParseUndoLogLine(const QString &line)
     return UndoLogEntry{text.left(separator), text.mid(separator + 3)};
 }
 
-QStringList SplitUndoLogLines(const QByteArray &bytes)
+QStringList splitUndoLogLines(const QByteArray &bytes)
 {
-    const std::optional<QString> text = DecodeTextFile(bytes);
+    const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
         throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
-    return SplitTextLines(*text);
+    return splitTextLines(*text);
 }
 
-void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
 {
-    SystemCalls &sys = env.sys ? *env.sys : RealSystemCalls();
+    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
     FileOperations ops(sys);
-    const QString appData = env.appDataFolder.isEmpty() ? GetAppDataFolder() : env.appDataFolder;
-    const QString logPath = GetUndoLogPath(appData);
-    if (!FileIsThere(sys, logPath.toUtf8())) {
+    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
+    const QString logPath = undoLogPath(appData);
+    if (!fileIsThere(sys, logPath.toUtf8())) {
         reporter.information(kNoUndoLog);
         return;
     }
-    const QStringList lines = SplitUndoLogLines(ReadWholeFile(sys, logPath.toUtf8()));
+    const QStringList lines = splitUndoLogLines(readWholeFile(sys, logPath.toUtf8()));
     // A batch that did not end (killed, or its log could not be cut back) may
     // have left its last line before carrying the operation out.
-    const QString marker = UndoJournal::MarkerPath(logPath);
-    bool distrustLastLine = FileIsThere(sys, marker.toUtf8());
+    const QString marker = UndoJournal::markerPath(logPath);
+    bool distrustLastLine = fileIsThere(sys, marker.toUtf8());
 
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
     for (qsizetype k = lines.size() - 1, done = 0; k >= 1; --k, ++done) {
         if (done % kProgressStep == 0)
             reporter.progress(done, total);
-        const std::optional<UndoLogEntry> entry = ParseUndoLogLine(lines.at(k));
+        const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(k));
         // A line without both paths names no file to put back.
         if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
             continue;
@@ -163,17 +165,17 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
             // Its source still in place: the operation did not happen, and the
             // file at the new path is not this batch's. Unless that file holds
             // the same bytes: then it is the line's copy, whose source stays.
-            const QByteArray original = AbsolutePath(entry->original).toUtf8();
-            const QByteArray renamed = AbsolutePath(entry->renamed).toUtf8();
-            if (FileIsThere(sys, original) && !SameContents(sys, original, renamed))
+            const QByteArray original = absolutePath(entry->original).toUtf8();
+            const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
+            if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
                 continue;
         }
-        Revert(ops, *entry);
+        revert(ops, *entry);
     }
     if (total > 0)
         reporter.progress(total, total);
 
-    ops.DeleteFile(logPath);
+    ops.deleteFile(logPath);
     sys.unlink(marker.toUtf8().constData());
     if (env.clearList)
         env.clearList();
@@ -181,3 +183,5 @@ void UndoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
         items.clear();
     reporter.information(kUndoCompleted);
 }
+
+} // namespace morvane

@@ -1,22 +1,24 @@
-#include "undo_journal.h"
+#include "batch/undo_journal.h"
 
-#include "file_operations.h"
-#include "morvane_error.h"
-#include "rename_item.h"
+#include "batch/file_operations.h"
+#include "engine/morvane_error.h"
+#include "engine/rename_item.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 
+namespace morvane {
+
 namespace {
 
-QString LogErrorText(int error)
+QString logErrorText(int error)
 {
     return error == ENOENT || error == ENOTDIR ? QStringLiteral("The specified path was not found")
-                                               : SystemErrorText(error);
+                                               : systemErrorText(error);
 }
 
-bool WriteAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
+bool writeAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
 {
     while (size > 0) {
         const ssize_t n = sys.write(fd, data, size_t(size));
@@ -33,12 +35,12 @@ bool WriteAll(SystemCalls &sys, int fd, const char *data, qsizetype size)
 
 } // namespace
 
-QByteArray UndoJournal::Header()
+QByteArray UndoJournal::header()
 {
     return QByteArrayLiteral("\xEF\xBB\xBF" "Original,New\r\n");
 }
 
-QByteArray UndoJournal::Line(const QByteArray &from, const QByteArray &to)
+QByteArray UndoJournal::entryLine(const QByteArray &from, const QByteArray &to)
 {
     QByteArray line;
     line.reserve(from.size() + to.size() + 7);
@@ -50,13 +52,13 @@ QByteArray UndoJournal::Line(const QByteArray &from, const QByteArray &to)
     return line;
 }
 
-QString UndoJournal::MarkerPath(const QString &logPath)
+QString UndoJournal::markerPath(const QString &logPath)
 {
     return logPath + QStringLiteral(".unfinished");
 }
 
 UndoJournal::UndoJournal(SystemCalls &sys, const QString &logPath)
-    : m_sys(sys), m_logPath(logPath), m_path(logPath.toUtf8()), m_marker(MarkerPath(logPath).toUtf8())
+    : m_sys(sys), m_logPath(logPath), m_path(logPath.toUtf8()), m_marker(markerPath(logPath).toUtf8())
 {
 }
 
@@ -68,7 +70,7 @@ UndoJournal::~UndoJournal()
 // Opened for appending: lines after a cut-back land at the new end, not after a hole.
 int UndoJournal::createTemporary(QByteArray *tempPath)
 {
-    FileOperations(m_sys).ForceDirectories(FolderPart(m_logPath));
+    FileOperations(m_sys).forceDirectories(folderPart(m_logPath));
     *tempPath = m_path + '.' + QByteArray::number(qint64(::getpid())) + ".tmp";
     int fd = m_sys.open(tempPath->constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0600);
     if (fd < 0 && errno == EEXIST) {
@@ -77,7 +79,7 @@ int UndoJournal::createTemporary(QByteArray *tempPath)
         fd = m_sys.open(tempPath->constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0600);
     }
     if (fd < 0)
-        throw MorvaneError(LogErrorText(errno));
+        throw MorvaneError(logErrorText(errno));
     return fd;
 }
 
@@ -85,7 +87,7 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
 {
     QByteArray temp;
     const int fd = createTemporary(&temp);
-    bool ok = WriteAll(m_sys, fd, content.constData(), content.size());
+    bool ok = writeAll(m_sys, fd, content.constData(), content.size());
     // A log that stays open is synced when the batch ends; one written whole is synced now.
     if (ok && !keepOpen)
         ok = m_sys.fsync(fd) == 0;
@@ -101,7 +103,7 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
         m_sys.unlink(temp.constData());
         if (keepOpen)
             setMarker(m_markerBefore);
-        throw MorvaneError(LogErrorText(error));
+        throw MorvaneError(logErrorText(error));
     }
     if (keepOpen) {
         m_fd = fd;
@@ -149,15 +151,15 @@ void UndoJournal::append(const QByteArray &line)
             }
             m_sys.close(old);
         }
-        replaceLog(Header() + line, true);
-        m_committed = Header().size();
+        replaceLog(header() + line, true);
+        m_committed = header().size();
         return;
     }
     // One write per line, so a reader sees every line whole as soon as it is there.
-    if (!WriteAll(m_sys, m_fd, line.constData(), line.size())) {
+    if (!writeAll(m_sys, m_fd, line.constData(), line.size())) {
         const int error = errno;
         cutBack();
-        throw MorvaneError(LogErrorText(error));
+        throw MorvaneError(logErrorText(error));
     }
     m_length += line.size();
 }
@@ -207,7 +209,7 @@ void UndoJournal::cancel()
         restorePrevious();
     }
     if (!cut)
-        throw MorvaneError(LogErrorText(error));
+        throw MorvaneError(logErrorText(error));
 }
 
 void UndoJournal::restorePrevious() noexcept
@@ -226,14 +228,14 @@ void UndoJournal::restorePrevious() noexcept
 
 void UndoJournal::record(const QByteArray &from, const QByteArray &to)
 {
-    append(Line(from, to));
+    append(entryLine(from, to));
     confirm();
 }
 
 void UndoJournal::finish()
 {
     if (m_fd < 0) {
-        replaceLog(Header(), false);
+        replaceLog(header(), false);
         setMarker(false);
         syncFolder();
         return;
@@ -248,14 +250,14 @@ void UndoJournal::finish()
     if (m_exact)
         setMarker(false);
     if (!synced)
-        throw MorvaneError(LogErrorText(error));
+        throw MorvaneError(logErrorText(error));
     syncFolder();
 }
 
 void UndoJournal::syncFolder() noexcept
 {
     // The rename that put the log in place lives in the folder's own data.
-    const QByteArray folder = FolderPart(m_logPath).toUtf8();
+    const QByteArray folder = folderPart(m_logPath).toUtf8();
     const int fd = m_sys.open(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY, 0);
     if (fd >= 0) {
         m_sys.fsync(fd);
@@ -281,3 +283,5 @@ void UndoJournal::close() noexcept
             setMarker(false);
     }
 }
+
+} // namespace morvane

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "system_calls.h"
+#include "batch/system_calls.h"
 
 #include <QByteArray>
 #include <QString>
+
+namespace morvane {
 
 // The undo log of the running batch, kept on disk as the batch goes so that a
 // batch that stops, or a process that is killed, can still be undone.
@@ -40,9 +42,9 @@ public:
     // The batch stopped: a pending line is taken back, what was done stays logged.
     void close() noexcept;
 
-    static QByteArray Line(const QByteArray &from, const QByteArray &to);
-    static QByteArray Header();
-    static QString MarkerPath(const QString &logPath);  // "<log>.unfinished"
+    static QByteArray entryLine(const QByteArray &from, const QByteArray &to);
+    static QByteArray header();
+    static QString markerPath(const QString &logPath);  // "<log>.unfinished"
 
 private:
     void append(const QByteArray &line);
@@ -68,3 +70,5 @@ private:
     QByteArray m_previous;
     QByteArray m_line;  // reused for every line of the batch
 };
+
+} // namespace morvane

@@ -1,14 +1,14 @@
 // Renaming in place and undoing it: the batch's own cost over the kernel's.
 // Each run renames N files on tmpfs three ways in the same folder state: a bare
-// rename(2) loop over precomputed paths (the floor), ExecuteBatch (clash check,
-// journal line, item update), then UndoLastBatch over its log. Prints medians of
+// rename(2) loop over precomputed paths (the floor), executeBatch (clash check,
+// journal line, item update), then undoLastBatch over its log. Prints medians of
 // RUNS runs, the ratios to the floor, and the system calls per file of the
 // batch and of undo, counted at the SystemCalls seam.
 //
 //   bench_batch [N] [RUNS]       defaults 100000 and 3
 #include "bench_support.h"
-#include "batch_executor.h"
-#include "undo.h"
+#include "batch/batch_executor.h"
+#include "batch/undo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +23,8 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -56,7 +58,7 @@ public:
 #undef COUNTED
 };
 
-QString Name(const char *stem, int i)
+QString name(const char *stem, int i)
 {
     return QString::asprintf("%s%06d.jpg", stem, i);
 }
@@ -82,7 +84,7 @@ int main(int argc, char *argv[])
     const QString folder = dir.path() + QStringLiteral("/files");
     QDir().mkpath(folder);
     for (int i = 0; i < n; ++i) {
-        const int fd = ::open(QFile::encodeName(folder + u'/' + Name("IMG_", i)).constData(), O_WRONLY | O_CREAT, 0644);
+        const int fd = ::open(QFile::encodeName(folder + u'/' + name("IMG_", i)).constData(), O_WRONLY | O_CREAT, 0644);
         if (fd < 0) {
             std::perror("create");
             return 1;
@@ -92,8 +94,8 @@ int main(int argc, char *argv[])
 
     std::vector<QByteArray> from, to;
     for (int i = 0; i < n; ++i) {
-        from.push_back(QFile::encodeName(folder + u'/' + Name("IMG_", i)));
-        to.push_back(QFile::encodeName(folder + u'/' + Name("photo-", i)));
+        from.push_back(QFile::encodeName(folder + u'/' + name("IMG_", i)));
+        to.push_back(QFile::encodeName(folder + u'/' + name("photo-", i)));
     }
 
     std::vector<double> bare, batch, undo;
@@ -114,8 +116,8 @@ int main(int argc, char *argv[])
 
         RenameItemList items;
         for (int i = 0; i < n; ++i) {
-            items.AddFileItem(QString::fromUtf8(from[i]));
-            items.setNewName(i, Name("photo-", i));
+            items.addFileItem(QString::fromUtf8(from[i]));
+            items.setNewName(i, name("photo-", i));
         }
         CountingSystemCalls sys;
         BatchEnvironment env;
@@ -123,13 +125,13 @@ int main(int argc, char *argv[])
         env.sys = &sys;
         OptionPanel options;
         t.restart();
-        ExecuteBatch(items, options, reporter, env);
+        executeBatch(items, options, reporter, env);
         batch.push_back(t.nsecsElapsed() / 1e9);
         batchCalls = sys.calls;
 
         sys.calls = 0;
         t.restart();
-        UndoLastBatch(items, reporter, env);
+        undoLastBatch(items, reporter, env);
         undo.push_back(t.nsecsElapsed() / 1e9);
         undoCalls = sys.calls;
         if (!QFile::exists(QString::fromUtf8(from[n - 1]))) {
@@ -138,7 +140,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    const double b = Median(bare), e = Median(batch), u = Median(undo);
+    const double b = median(bare), e = median(batch), u = median(undo);
     std::printf("bare rename(2) loop    N=%-7d median %8.4f s  %7.3f us/file\n", n, b, b * 1e6 / n);
     std::printf("ExecuteBatch           N=%-7d median %8.4f s  %7.3f us/file  %.2fx bare  %.2f calls/file\n", n, e,
                 e * 1e6 / n, e / b, double(batchCalls) / n);

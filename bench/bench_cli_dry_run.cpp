@@ -5,9 +5,9 @@
 //
 //   bench_cli_dry_run [N] [RUNS]       defaults 100000 and 5
 #include "bench_support.h"
-#include "console_run.h"
-#include "file_collection.h"
-#include "preview.h"
+#include "cli/console_run.h"
+#include "engine/file_collection.h"
+#include "engine/preview.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,11 +24,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace morvane;
+
 namespace {
 
-double Report(const char *what, int n, const std::vector<double> &seconds)
+double report(const char *what, int n, const std::vector<double> &seconds)
 {
-    const double med = Median(seconds);
+    const double med = median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
     std::printf("%-26s N=%-7d median %8.4f s  spread %7.4f s  %7.3f us/file\n", what, n, med, *hi - *lo,
                 med * 1e6 / n);
@@ -75,11 +77,11 @@ int main(int argc, char *argv[])
         OptionPanel options;
         options.pattern = pattern;
         SilentReporter reporter;
-        AddFolder(items, folder, false, nullptr);
-        BuildPreview(items, options, NameContext(), {}, reporter);
+        addFolder(items, folder, false, nullptr);
+        buildPreview(items, options, NameContext(), {}, reporter);
         QByteArray out;
-        for (const TRenameItem &item : items.items())
-            out += (DryRunLine(item.OriginalPath, item.NewName) + QLatin1Char('\n')).toUtf8();
+        for (const RenameItem &item : items.items())
+            out += (dryRunLine(item.originalPath, item.newName) + QLatin1Char('\n')).toUtf8();
         inProcess.push_back(t.nsecsElapsed() / 1e9);
 
         QProcess p;
@@ -102,8 +104,8 @@ int main(int argc, char *argv[])
         }
         lines = got.count('\n');
     }
-    const double a = Report("preview in process", n, inProcess);
-    const double b = Report("morvane /quiet /dryrun", n, program);
+    const double a = report("preview in process", n, inProcess);
+    const double b = report("morvane /quiet /dryrun", n, program);
     std::printf("lines printed %lld; program / in-process ratio %.2f\n", (long long)lines, b / a);
     return 0;
 }

@@ -1,14 +1,14 @@
-// From a folder to a preview: N files on tmpfs listed with ListFolderFiles,
-// each added with AddFileItem (one statx, the duplicate index), then
-// BuildPreview with "{counter}_{name}_{parent}". Prints the median of RUNS
+// From a folder to a preview: N files on tmpfs listed with listFolderFiles,
+// each added with addFileItem (one statx, the duplicate index), then
+// buildPreview with "{counter}_{name}_{parent}". Prints the median of RUNS
 // runs per step as items per second, the add step beside a bare statx loop
 // (its floor), and the peak memory of the process.
 //
 //   bench_preview [N] [RUNS]       defaults 100000 and 5
 #include "bench_support.h"
-#include "file_collection.h"
-#include "name_builder.h"
-#include "preview.h"
+#include "engine/file_collection.h"
+#include "engine/name_builder.h"
+#include "engine/preview.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,11 +26,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace morvane;
+
 namespace {
 
-void Report(const char *what, int n, const std::vector<double> &seconds)
+void report(const char *what, int n, const std::vector<double> &seconds)
 {
-    const double med = Median(seconds);
+    const double med = median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
     std::printf("%-16s N=%-7d median %7.4f s  spread %7.4f s  %10.0f items/s\n", what, n, med, *hi - *lo,
                 n / med);
@@ -68,7 +70,7 @@ int main(int argc, char *argv[])
         }
         ::close(fd);
     }
-    const long baseline = PeakMegabytes();
+    const long baseline = peakMegabytes();
 
     OptionPanel options;
     options.pattern = QStringLiteral("{counter}_{name}_{parent}");
@@ -80,7 +82,7 @@ int main(int argc, char *argv[])
 
     // The floor of the add step: one bare statx per file over ready-made byte paths.
     std::vector<QByteArray> rawPaths;
-    for (const QString &path : ListFolderFiles(folder, false, nullptr))
+    for (const QString &path : listFolderFiles(folder, false, nullptr))
         rawPaths.push_back(QFile::encodeName(path));
 
     std::vector<double> floor, listing, adding, preview;
@@ -95,25 +97,25 @@ int main(int argc, char *argv[])
         const double floorSeconds = timer.nsecsElapsed() / 1e9;
 
         timer.restart();
-        const QStringList files = ListFolderFiles(folder, false, nullptr);
+        const QStringList files = listFolderFiles(folder, false, nullptr);
         const double listed = timer.nsecsElapsed() / 1e9;
 
         RenameItemList items;
         timer.restart();
         for (const QString &path : files)
-            items.AddFileItem(path);
+            items.addFileItem(path);
         const double added = timer.nsecsElapsed() / 1e9;
 
         timer.restart();
-        BuildPreview(items, options, context, {}, reporter);
+        buildPreview(items, options, context, {}, reporter);
         const double previewed = timer.nsecsElapsed() / 1e9;
 
-        const TRenameItem &last = items.isEmpty() ? TRenameItem() : items.at(items.count() - 1);
-        const QString expected = FormatCounter(1, n - 1, 6) + u'_' + last.OriginalName + QStringLiteral("_Holiday 2024")
-            + last.Ext;
-        if (files.size() != n || items.count() != n || last.NewName != expected) {
+        const RenameItem &last = items.isEmpty() ? RenameItem() : items.at(items.count() - 1);
+        const QString expected = formatCounter(1, n - 1, 6) + u'_' + last.originalName + QStringLiteral("_Holiday 2024")
+            + last.ext;
+        if (files.size() != n || items.count() != n || last.newName != expected) {
             std::fprintf(stderr, "listed %lld, added %d of %d files; last name %s\n", qlonglong(files.size()),
-                         items.count(), n, qPrintable(last.NewName));
+                         items.count(), n, qPrintable(last.newName));
             return 1;
         }
         if (r > 0) {
@@ -123,11 +125,11 @@ int main(int argc, char *argv[])
             preview.push_back(previewed);
         }
     }
-    Report("ListFolderFiles", n, listing);
-    Report("bare statx loop", n, floor);
-    Report("AddFileItem", n, adding);
-    std::printf("AddFileItem / bare statx: %.2fx\n", Median(adding) / Median(floor));
-    Report("BuildPreview", n, preview);
-    std::printf("peak memory %ld MB (%ld MB before the first run)\n", PeakMegabytes(), baseline);
+    report("ListFolderFiles", n, listing);
+    report("bare statx loop", n, floor);
+    report("AddFileItem", n, adding);
+    std::printf("AddFileItem / bare statx: %.2fx\n", median(adding) / median(floor));
+    report("BuildPreview", n, preview);
+    std::printf("peak memory %ld MB (%ld MB before the first run)\n", peakMegabytes(), baseline);
     return 0;
 }

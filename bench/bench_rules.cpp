@@ -5,10 +5,10 @@
 //
 //   bench_rules [N] [RUNS]       defaults 100000 and 5
 #include "bench_support.h"
-#include "extended_keywords.h"
-#include "find_replace.h"
-#include "preview.h"
-#include "text_rules.h"
+#include "engine/extended_keywords.h"
+#include "engine/find_replace.h"
+#include "engine/preview.h"
+#include "engine/text_rules.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,9 +19,11 @@
 #include <functional>
 #include <vector>
 
+using namespace morvane;
+
 namespace {
 
-void Measure(const char *what, int n, int runs, const std::function<void()> &body)
+void measure(const char *what, int n, int runs, const std::function<void()> &body)
 {
     std::vector<double> seconds;
     for (int r = 0; r < runs; ++r) {
@@ -30,7 +32,7 @@ void Measure(const char *what, int n, int runs, const std::function<void()> &bod
         body();
         seconds.push_back(timer.nsecsElapsed() / 1e9);
     }
-    const double med = Median(seconds);
+    const double med = median(seconds);
     std::printf("%-26s N=%-7d median %7.4f s  %9.0f items/s  %6.3f us/item\n", what, n, med, n / med,
                 med * 1e6 / n);
 }
@@ -50,14 +52,14 @@ int main(int argc, char *argv[])
     RenameItemList items;
     const QDateTime first(QDate(2023, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < n; ++i) {
-        TRenameItem item;
-        item.OriginalName = QStringLiteral("Trip (%1) %2-%3 beach  shot").arg(i % 97).arg(i / 1000).arg(i % 1000);
-        item.Ext = QStringLiteral(".jpg");
-        item.OriginalPath = QStringLiteral("/photos/2023/") + item.OriginalName + item.Ext;
-        item.Size = 1000 + i;
+        RenameItem item;
+        item.originalName = QStringLiteral("Trip (%1) %2-%3 beach  shot").arg(i % 97).arg(i / 1000).arg(i % 1000);
+        item.ext = QStringLiteral(".jpg");
+        item.originalPath = QStringLiteral("/photos/2023/") + item.originalName + item.ext;
+        item.size = 1000 + i;
         // Spread over two years, so both sides of daylight-saving changes occur.
-        item.CreatedUtc = DateTimeFromQt(first.addSecs(qint64(i) * 631));
-        item.ModifiedUtc = item.CreatedUtc;
+        item.createdUtc = dateTimeFromQt(first.addSecs(qint64(i) * 631));
+        item.modifiedUtc = item.createdUtc;
         items.append(item);
     }
 
@@ -82,20 +84,20 @@ int main(int argc, char *argv[])
                 qPrintable(options.pattern), qPrintable(options.find), qPrintable(options.replace),
                 context.timeZone.id().constData());
 
-    Measure("BuildPreview (all rules)", n, runs, [&] { BuildPreview(items, options, context, noList, reporter); });
-    Measure("  ApplyTextRules", n, runs, [&] {
-        for (const TRenameItem &item : items.items())
-            ApplyTextRules(item.OriginalName, 0, options, noList);
+    measure("BuildPreview (all rules)", n, runs, [&] { buildPreview(items, options, context, noList, reporter); });
+    measure("  ApplyTextRules", n, runs, [&] {
+        for (const RenameItem &item : items.items())
+            applyTextRules(item.originalName, 0, options, noList);
     });
-    Measure("  ExpandExtendedKeywords", n, runs, [&] {
-        for (const TRenameItem &item : items.items())
-            ExpandExtendedKeywords(item, options.pattern, context);
+    measure("  ExpandExtendedKeywords", n, runs, [&] {
+        for (const RenameItem &item : items.items())
+            expandExtendedKeywords(item, options.pattern, context);
     });
-    Measure("  FindReplace (regex)", n, runs, [&] {
+    measure("  FindReplace (regex)", n, runs, [&] {
         FindReplace step(options.find, options.replace, true, context.locale);
-        for (const TRenameItem &item : items.items())
-            step.Apply(item.OriginalName);
+        for (const RenameItem &item : items.items())
+            step.apply(item.originalName);
     });
-    std::printf("first name: %s -> %s\n", qPrintable(items.at(0).OriginalName), qPrintable(items.at(0).NewName));
+    std::printf("first name: %s -> %s\n", qPrintable(items.at(0).originalName), qPrintable(items.at(0).newName));
     return 0;
 }

@@ -4,8 +4,8 @@
 //
 //   bench_window [N] [RUNS]       defaults 100000 and 5
 #include "bench_support.h"
-#include "main_window.h"
-#include "theme.h"
+#include "ui/main_window.h"
+#include "ui/theme.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +23,8 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -44,9 +46,9 @@ public:
     void showModal(QDialog *) override {}
 };
 
-void Report(const char *what, const std::vector<double> &seconds, double target)
+void report(const char *what, const std::vector<double> &seconds, double target)
 {
-    const double med = Median(seconds);
+    const double med = median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
     if (target <= 0) {
         std::printf("%-34s median %9.4f s  spread %8.4f s\n", what, med, *hi - *lo);
@@ -69,10 +71,10 @@ int main(int argc, char *argv[])
         std::fputs("usage: bench_window [N] [RUNS]\n", stderr);
         return 2;
     }
-    InitUiResources();
-    ApplyDesktopFont(app);
+    initUiResources();
+    applyDesktopFont(app);
     QString themeError;
-    ApplyTheme(app, DefaultThemeName(), &themeError);
+    applyTheme(app, defaultThemeName(), &themeError);
 
     // tmpfs keeps the disk out of the figure; fall back to the system's temporary folder.
     const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
@@ -97,7 +99,7 @@ int main(int argc, char *argv[])
     SilentDialogs dialogs;
     MainWindowSetup setup;
     setup.dialogs = &dialogs;
-    TFormMain window(std::move(setup));
+    MainWindow window(std::move(setup));
     window.show();
     QCoreApplication::processEvents();
     auto *list = window.findChild<QTableView *>(QStringLiteral("lvFiles"));
@@ -105,7 +107,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     clock.start();
-    window.AddDroppedFiles({dir.path()});
+    window.addDroppedFiles({dir.path()});
     QCoreApplication::processEvents();
     const double dropSeconds = clock.nsecsElapsed() / 1e9;
     if (list->model()->rowCount() != n) {
@@ -113,7 +115,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("bench_window: N=%d, %d runs, platform %s\n", n, runs, qPrintable(QGuiApplication::platformName()));
-    Report("drop a folder of N files (once)", {dropSeconds}, 0);
+    report("drop a folder of N files (once)", {dropSeconds}, 0);
 
     // A realistic rule set: counter, find and replace, title case.
     OptionPanel &options = window.options();
@@ -130,7 +132,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         previews.push_back(clock.nsecsElapsed() / 1e9);
     }
-    Report("preview from the button", previews, 2.0);
+    report("preview from the button", previews, 2.0);
     if (window.statusText() != QStringLiteral("Files: %1").arg(n)) {
         std::fprintf(stderr, "status text after the preview: %s\n", qPrintable(window.statusText()));
         return 1;
@@ -157,8 +159,8 @@ int main(int argc, char *argv[])
             pages.push_back(clock.nsecsElapsed() / 1e9);
         }
     }
-    Report("scroll to the end and paint", jumps, 1.0 / 60);
-    Report("page up and paint", pages, 1.0 / 60);
+    report("scroll to the end and paint", jumps, 1.0 / 60);
+    report("page up and paint", pages, 1.0 / 60);
 
     std::vector<double> resizes;
     for (int r = 0; r < runs; ++r) {
@@ -168,6 +170,6 @@ int main(int argc, char *argv[])
         window.repaint();
         resizes.push_back(clock.nsecsElapsed() / 1e9);
     }
-    Report("resize the window and paint", resizes, 1.0 / 30);
+    report("resize the window and paint", resizes, 1.0 / 30);
     return dialogs.messages == 0 ? 0 : 1;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "batch_executor.h"
-#include "name_context.h"
-#include "option_panel.h"
-#include "rename_item_list.h"
-#include "reporter.h"
+#include "batch/batch_executor.h"
+#include "engine/name_context.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item_list.h"
+#include "engine/reporter.h"
 
 #include <QStringList>
+
+namespace morvane {
 
 // What the command-line check works on: the window's option values, its item
 // list and name list, the way it talks to the user, and the batch's world.
@@ -29,4 +31,6 @@ struct CommandLineContext {
 // A usage fault is reported and returns false (the window starts normally).
 // Errors of the preview, the batch or a preset propagate as MorvaneError: the
 // caller shows them and carries on with the interactive window.
-bool ProcessCommandLine(const QStringList &arguments, CommandLineContext &context);
+bool processCommandLine(const QStringList &arguments, CommandLineContext &context);
+
+} // namespace morvane

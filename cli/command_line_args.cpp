@@ -1,4 +1,6 @@
-#include "command_line_args.h"
+#include "cli/command_line_args.h"
+
+namespace morvane {
 
 namespace {
 
@@ -8,32 +10,32 @@ const char *const KnownOptions[] = {"pattern", "start", "digits", "case", "find"
 const char *const HelpNames[] = {"help", "?"};
 
 template <size_t N>
-bool IsOneOf(QStringView name, const char *const (&names)[N])
+bool isOneOf(QStringView name, const char *const (&names)[N])
 {
     for (const char *known : names)
-        if (AsciiEqualsIgnoreCase(name, QString::fromLatin1(known)))
+        if (asciiEqualsIgnoreCase(name, QString::fromLatin1(known)))
             return true;
     return false;
 }
 
-char16_t AsciiLower(char16_t c)
+char16_t asciiLower(char16_t c)
 {
     return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
 }
 
 }  // namespace
 
-bool AsciiEqualsIgnoreCase(QStringView a, QStringView b)
+bool asciiEqualsIgnoreCase(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i].unicode()) != AsciiLower(b[i].unicode()))
+        if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode()))
             return false;
     return true;
 }
 
-CommandLineArgs ParseCommandLineArgs(const QStringList &arguments)
+CommandLineArgs parseCommandLineArgs(const QStringList &arguments)
 {
     CommandLineArgs parsed;
     bool onlyPaths = false;
@@ -57,14 +59,14 @@ CommandLineArgs ParseCommandLineArgs(const QStringList &arguments)
         }
         const qsizetype equals = body.indexOf(u'=');
         const QStringView name = equals < 0 ? body : body.first(equals);
-        if (IsOneOf(name, HelpNames) && equals < 0) {
+        if (isOneOf(name, HelpNames) && equals < 0) {
             parsed.help = true;
-        } else if (IsOneOf(name, KnownSwitches) || IsOneOf(name, HelpNames)) {
+        } else if (isOneOf(name, KnownSwitches) || isOneOf(name, HelpNames)) {
             if (equals < 0)
                 parsed.switchesAndOptions.append(QLatin1Char('/') + body.toString());
             else
                 parsed.faults.append(QStringLiteral("The switch /%1 takes no value.").arg(name.toString()));
-        } else if (IsOneOf(name, KnownOptions)) {
+        } else if (isOneOf(name, KnownOptions)) {
             if (equals >= 0)
                 parsed.switchesAndOptions.append(QLatin1Char('/') + body.toString());
             else
@@ -77,21 +79,21 @@ CommandLineArgs ParseCommandLineArgs(const QStringList &arguments)
     return parsed;
 }
 
-bool HasSwitch(const QStringList &arguments, QLatin1StringView name)
+bool hasSwitch(const QStringList &arguments, QLatin1StringView name)
 {
     for (const QString &argument : arguments)
-        if (argument.startsWith(u'/') && AsciiEqualsIgnoreCase(QStringView(argument).sliced(1), QString(name)))
+        if (argument.startsWith(u'/') && asciiEqualsIgnoreCase(QStringView(argument).sliced(1), QString(name)))
             return true;
     return false;
 }
 
-std::optional<QString> FindOptionValue(const QStringList &arguments, QLatin1StringView name)
+std::optional<QString> findOptionValue(const QStringList &arguments, QLatin1StringView name)
 {
     const qsizetype prefix = name.size() + 2;  // "/", name, "="
     for (const QString &argument : arguments) {
         if (argument.size() < prefix || !argument.startsWith(u'/') || argument[prefix - 1] != u'=')
             continue;
-        if (!AsciiEqualsIgnoreCase(QStringView(argument).sliced(1, name.size()), QString(name)))
+        if (!asciiEqualsIgnoreCase(QStringView(argument).sliced(1, name.size()), QString(name)))
             continue;
         QStringView value = QStringView(argument).sliced(prefix);
         while (value.startsWith(u'"'))
@@ -103,12 +105,12 @@ std::optional<QString> FindOptionValue(const QStringList &arguments, QLatin1Stri
     return std::nullopt;
 }
 
-QString GetOptionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue)
+QString optionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue)
 {
-    return FindOptionValue(arguments, name).value_or(defaultValue);
+    return findOptionValue(arguments, name).value_or(defaultValue);
 }
 
-QString UsageText()
+QString usageText()
 {
     return QStringLiteral(
         "Usage: morvane [FILE|FOLDER...]\n"
@@ -149,3 +151,5 @@ QString UsageText()
         "\n"
         "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
 }
+
+} // namespace morvane

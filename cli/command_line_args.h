@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace morvane {
+
 // The program's arguments sorted into switches and options, paths and faults.
 // An argument is a switch or an option only when its name (after "/" or "--",
 // before the first "=") is one of the known names, in any ASCII case;
@@ -16,22 +18,24 @@ struct CommandLineArgs {
     bool help = false;               // "/help", "--help" or "/?"
 };
 
-CommandLineArgs ParseCommandLineArgs(const QStringList &arguments);
+CommandLineArgs parseCommandLineArgs(const QStringList &arguments);
 
 // True when an argument equals "/" and name, ASCII letter case ignored.
-bool HasSwitch(const QStringList &arguments, QLatin1StringView name);
+bool hasSwitch(const QStringList &arguments, QLatin1StringView name);
 
 // The value of the first argument that is the option name, or nothing.
-std::optional<QString> FindOptionValue(const QStringList &arguments, QLatin1StringView name);
+std::optional<QString> findOptionValue(const QStringList &arguments, QLatin1StringView name);
 
 // The value of the first argument that begins with "/", name and "=" (ASCII
 // letter case of the name ignored): everything after its first "=", with every
 // leading and trailing double quote removed. defaultValue when there is none;
 // an empty value is a value.
-QString GetOptionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue);
+QString optionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue);
 
 // ASCII-only case-insensitive equality; other letters must match exactly.
-bool AsciiEqualsIgnoreCase(QStringView a, QStringView b);
+bool asciiEqualsIgnoreCase(QStringView a, QStringView b);
 
 // The usage text of --help.
-QString UsageText();
+QString usageText();
+
+} // namespace morvane

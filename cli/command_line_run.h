@@ -1,9 +1,11 @@
 #pragma once
 
-#include "command_line.h"
-#include "command_line_args.h"
+#include "cli/command_line.h"
+#include "cli/command_line_args.h"
 
 #include <functional>
+
+namespace morvane {
 
 enum class CommandLineOutcome {
     NotCli,      // no "/cli": nothing was done
@@ -23,13 +25,15 @@ struct CommandLineHooks {
 // arguments, loads "/preset", applies the options in their fixed order, adds
 // the files and folders, then builds the preview and runs the batch (or runs
 // the undo). MorvaneError from the preset, the preview or the batch propagates.
-CommandLineOutcome RunCommandLine(const CommandLineArgs &args, CommandLineContext &context,
+CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContext &context,
                                   const CommandLineHooks &hooks);
 
 // A path argument made absolute, so the undo log holds full paths.
-QString AbsoluteArgumentPath(const QString &path);
+QString absoluteArgumentPath(const QString &path);
 
 // Adds the files and folders of the arguments (folders with or without their
 // subfolders); names that cannot be named exactly are told through notice.
-void AddArgumentPaths(const QStringList &paths, CommandLineContext &context,
+void addArgumentPaths(const QStringList &paths, CommandLineContext &context,
                       const std::function<void(const QString &)> &notice);
+
+} // namespace morvane

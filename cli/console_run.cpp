@@ -1,11 +1,13 @@
-#include "console_run.h"
+#include "cli/console_run.h"
 
-#include "command_line_run.h"
-#include "morvane_error.h"
+#include "cli/command_line_run.h"
+#include "engine/morvane_error.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+
+namespace morvane {
 
 namespace {
 
@@ -74,14 +76,14 @@ private:
 };
 
 // The error box's rule: a full stop after a message that ends in a letter, digit or the like.
-QString WithFullStop(const QString &message)
+QString withFullStop(const QString &message)
 {
     if (!message.isEmpty() && message.back().unicode() > u'.')
         return message + QLatin1Char('.');
     return message;
 }
 
-QStringList ArgumentsOf(int argc, char *argv[])
+QStringList argumentsOf(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -89,7 +91,7 @@ QStringList ArgumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-QString Escaped(const QString &text)
+QString escaped(const QString &text)
 {
     QString escaped;
     escaped.reserve(text.size());
@@ -107,25 +109,25 @@ QString Escaped(const QString &text)
 
 }  // namespace
 
-QString DryRunLine(const QString &originalPath, const QString &newName)
+QString dryRunLine(const QString &originalPath, const QString &newName)
 {
-    return Escaped(originalPath) + QLatin1Char('\t') + Escaped(newName);
+    return escaped(originalPath) + QLatin1Char('\t') + escaped(newName);
 }
 
-bool IsConsoleRun(int argc, char *argv[])
+bool isConsoleRun(int argc, char *argv[])
 {
-    const CommandLineArgs args = ParseCommandLineArgs(ArgumentsOf(argc, argv));
-    return args.help || HasSwitch(args.switchesAndOptions, QLatin1StringView("quiet"));
+    const CommandLineArgs args = parseCommandLineArgs(argumentsOf(argc, argv));
+    return args.help || hasSwitch(args.switchesAndOptions, QLatin1StringView("quiet"));
 }
 
-int RunConsole(int argc, char *argv[])
+int runConsole(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     ConsoleOut out(stdout);
     ConsoleOut err(stderr);
-    const CommandLineArgs args = ParseCommandLineArgs(ArgumentsOf(argc, argv));
+    const CommandLineArgs args = parseCommandLineArgs(argumentsOf(argc, argv));
     if (args.help) {
-        out.write(UsageText());
+        out.write(usageText());
         return out.flush() ? 0 : 1;
     }
     auto usageFault = [&](const QStringList &faults) {
@@ -134,7 +136,7 @@ int RunConsole(int argc, char *argv[])
         err.write(QStringLiteral("Try 'morvane --help' for more information.\n"));
         err.flush();
     };
-    if (!HasSwitch(args.switchesAndOptions, QLatin1StringView("cli"))) {
+    if (!hasSwitch(args.switchesAndOptions, QLatin1StringView("cli"))) {
         usageFault({QStringLiteral("/quiet runs a batch only together with /cli.")});
         return 2;
     }
@@ -150,18 +152,18 @@ int RunConsole(int argc, char *argv[])
     hooks.usageFault = usageFault;
     hooks.notice = [&](const QString &text) { reporter.notice(text); };
     hooks.dryRunPreview = [&](const RenameItemList &list) {
-        for (const TRenameItem &item : list.items())
-            out.write(DryRunLine(item.OriginalPath, item.NewName) + QLatin1Char('\n'));
+        for (const RenameItem &item : list.items())
+            out.write(dryRunLine(item.originalPath, item.newName) + QLatin1Char('\n'));
     };
 
     CommandLineOutcome outcome;
     try {
-        outcome = RunCommandLine(args, context, hooks);
+        outcome = runCommandLine(args, context, hooks);
     } catch (const MorvaneError &e) {
-        reporter.error(WithFullStop(e.message()));
+        reporter.error(withFullStop(e.message()));
         return 1;
     } catch (const std::exception &e) {
-        reporter.error(WithFullStop(QString::fromLocal8Bit(e.what())));
+        reporter.error(withFullStop(QString::fromLocal8Bit(e.what())));
         return 1;
     }
     if (outcome == CommandLineOutcome::UsageFault)
@@ -172,3 +174,5 @@ int RunConsole(int argc, char *argv[])
     }
     return reporter.failed() ? 1 : 0;
 }
+
+} // namespace morvane

@@ -1,18 +1,20 @@
-#include "date_format.h"
+#include "engine/date_format.h"
+
+namespace morvane {
 
 namespace {
 
-bool IsAsciiLetter(char16_t c)
+bool isAsciiLetter(char16_t c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-char16_t AsciiLower(char16_t c)
+char16_t asciiLower(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
 }
 
-qsizetype RunLength(const QString &s, qsizetype i)
+qsizetype runLength(const QString &s, qsizetype i)
 {
     qsizetype j = i + 1;
     while (j < s.size() && s.at(j) == s.at(i))
@@ -22,7 +24,7 @@ qsizetype RunLength(const QString &s, qsizetype i)
 
 // A separator is punctuation or a symbol: not a letter, digit, space, mark or
 // invisible format character (Arabic formats carry U+200F beside their "/").
-bool IsSeparatorChar(QChar c)
+bool isSeparatorChar(QChar c)
 {
     if (c.isLetterOrNumber() || c.isSpace() || c.isMark())
         return false;
@@ -30,7 +32,7 @@ bool IsSeparatorChar(QChar c)
 }
 
 // The first separator of a Qt format after its first field of one of `fieldLetters`.
-QString SeparatorOf(const QString &qtFormat, const QString &fieldLetters, const QString &fallback)
+QString separatorOf(const QString &qtFormat, const QString &fieldLetters, const QString &fallback)
 {
     bool seenField = false;
     bool quoted = false;
@@ -43,7 +45,7 @@ QString SeparatorOf(const QString &qtFormat, const QString &fieldLetters, const 
             continue;
         if (fieldLetters.contains(c))
             seenField = true;
-        else if (seenField && IsSeparatorChar(c))
+        else if (seenField && isSeparatorChar(c))
             return QString(c);
     }
     return fallback;
@@ -51,7 +53,7 @@ QString SeparatorOf(const QString &qtFormat, const QString &fieldLetters, const 
 
 // Appends Qt literal text so that the format language reads it back unchanged:
 // ASCII letters, quotes, "/" and ":" would otherwise be tokens.
-void AppendLiteral(QString &out, const QString &literal)
+void appendLiteral(QString &out, const QString &literal)
 {
     QString plain;
     bool needsQuotes = false;
@@ -69,14 +71,14 @@ void AppendLiteral(QString &out, const QString &literal)
             out += QStringLiteral("'\"'");
             continue;
         }
-        if (IsAsciiLetter(c.unicode()) || c == u'\'' || c == u'/' || c == u':')
+        if (isAsciiLetter(c.unicode()) || c == u'\'' || c == u'/' || c == u':')
             needsQuotes = true;
         plain += c;
     }
     flush();
 }
 
-QString DigitsAtLeast(qint64 value, int width)
+QString digitsAtLeast(qint64 value, int width)
 {
     const bool negative = value < 0;
     QString digits = QString::number(negative ? -value : value);
@@ -86,7 +88,7 @@ QString DigitsAtLeast(qint64 value, int width)
 }
 
 // Length of an am/pm, a/p or ampm token at i, 0 when none begins there.
-qsizetype AmPmTokenLength(const QString &f, qsizetype i)
+qsizetype amPmTokenLength(const QString &f, qsizetype i)
 {
     const QStringView rest = QStringView(f).mid(i);
     if (rest.startsWith(u"am/pm", Qt::CaseInsensitive))
@@ -98,7 +100,7 @@ qsizetype AmPmTokenLength(const QString &f, qsizetype i)
     return 0;
 }
 
-qsizetype SkipQuoted(const QString &f, qsizetype i)
+qsizetype skipQuoted(const QString &f, qsizetype i)
 {
     const qsizetype close = f.indexOf(f.at(i), i + 1);
     return close < 0 ? f.size() : close + 1;
@@ -106,18 +108,18 @@ qsizetype SkipQuoted(const QString &f, qsizetype i)
 
 // Whether the first unquoted "a" after position i, before the next hour
 // token, begins an am/pm token: then an hour before it counts 1-12.
-bool AmPmFollows(const QString &f, qsizetype i)
+bool amPmFollows(const QString &f, qsizetype i)
 {
     while (i < f.size()) {
         const char16_t c = f.at(i).unicode();
         if (c == u'\'' || c == u'"') {
-            i = SkipQuoted(f, i);
+            i = skipQuoted(f, i);
             continue;
         }
         if (c == u'h' || c == u'H')
             return false;
         if (c == u'a' || c == u'A')
-            return AmPmTokenLength(f, i) > 0;
+            return amPmTokenLength(f, i) > 0;
         ++i;
     }
     return false;
@@ -144,7 +146,7 @@ public:
         }
     }
 
-    QString Format(const QString &format)
+    QString format(const QString &format)
     {
         Run(format, 0);
         return m_out;
@@ -152,7 +154,7 @@ public:
 
 private:
     void Run(const QString &f, int depth);
-    void Expand(const QString &f, int depth)
+    void expand(const QString &f, int depth)
     {
         // Locale formats are translated and hold no nested locale formats;
         // the bound only guards against a surprise.
@@ -182,7 +184,7 @@ void Formatter::Run(const QString &f, int depth)
             continue;
         }
         if (c == u'a' || c == u'A') {
-            const qsizetype len = AmPmTokenLength(f, i);
+            const qsizetype len = amPmTokenLength(f, i);
             if (len > 0) {
                 const bool pm = m_hour >= 12;
                 if (len == 5)
@@ -207,7 +209,7 @@ void Formatter::Run(const QString &f, int depth)
             ++i;
             continue;
         }
-        if (!IsAsciiLetter(c)) {
+        if (!isAsciiLetter(c)) {
             m_out += ch;
             if (ch.isLetter())
                 afterHour = false;
@@ -215,29 +217,29 @@ void Formatter::Run(const QString &f, int depth)
             continue;
         }
 
-        const qsizetype run = RunLength(f, i);
+        const qsizetype run = runLength(f, i);
         bool isHour = false;
-        switch (AsciiLower(c)) {
+        switch (asciiLower(c)) {
         case u'y':
-            m_out += run <= 2 ? DigitsAtLeast(qAbs(m_year) % 100, 2) : DigitsAtLeast(m_year, 4);
+            m_out += run <= 2 ? digitsAtLeast(qAbs(m_year) % 100, 2) : digitsAtLeast(m_year, 4);
             break;
         case u'm':
             if (afterHour)
-                m_out += DigitsAtLeast(m_minute, run == 1 ? 1 : 2);
+                m_out += digitsAtLeast(m_minute, run == 1 ? 1 : 2);
             else if (run <= 2)
-                m_out += DigitsAtLeast(m_month, int(run));
+                m_out += digitsAtLeast(m_month, int(run));
             else
                 m_out += run == 3 ? m_tables.shortMonthNames[m_month - 1] : m_tables.longMonthNames[m_month - 1];
             break;
         case u'd':
             if (run <= 2)
-                m_out += DigitsAtLeast(m_day, int(run));
+                m_out += digitsAtLeast(m_day, int(run));
             else if (run == 3)
                 m_out += m_tables.shortDayNames[m_dayOfWeek - 1];
             else if (run == 4)
                 m_out += m_tables.longDayNames[m_dayOfWeek - 1];
             else
-                Expand(run == 5 ? m_tables.shortDateFormat : m_tables.longDateFormat, depth);
+                expand(run == 5 ? m_tables.shortDateFormat : m_tables.longDateFormat, depth);
             break;
         case u'a':
             // aaa and aaaa are day names; other runs of "a" are plain letters.
@@ -250,34 +252,34 @@ void Formatter::Run(const QString &f, int depth)
             break;
         case u'h': {
             int hour = m_hour;
-            if (amPmSeen || AmPmFollows(f, i + run)) {
+            if (amPmSeen || amPmFollows(f, i + run)) {
                 hour %= 12;
                 if (hour == 0)
                     hour = 12;
             }
-            m_out += DigitsAtLeast(hour, run == 1 ? 1 : 2);
+            m_out += digitsAtLeast(hour, run == 1 ? 1 : 2);
             isHour = true;
             break;
         }
         case u'n':
-            m_out += DigitsAtLeast(m_minute, run == 1 ? 1 : 2);
+            m_out += digitsAtLeast(m_minute, run == 1 ? 1 : 2);
             break;
         case u's':
-            m_out += DigitsAtLeast(m_second, run == 1 ? 1 : 2);
+            m_out += digitsAtLeast(m_second, run == 1 ? 1 : 2);
             break;
         case u'z':
-            m_out += DigitsAtLeast(m_msec, int(qMin<qsizetype>(run, 3)));
+            m_out += digitsAtLeast(m_msec, int(qMin<qsizetype>(run, 3)));
             break;
         case u't':
-            Expand(run == 1 ? m_tables.shortTimeFormat : m_tables.longTimeFormat, depth);
+            expand(run == 1 ? m_tables.shortTimeFormat : m_tables.longTimeFormat, depth);
             break;
         case u'c':
             // c has no longer form: each letter of a run is one c.
             for (qsizetype k = 0; k < run; ++k) {
-                Expand(m_tables.shortDateFormat, depth);
+                expand(m_tables.shortDateFormat, depth);
                 if (m_hour != 0 || m_minute != 0 || m_second != 0 || m_msec != 0) {
                     m_out += u' ';
-                    Expand(m_tables.longTimeFormat, depth);
+                    expand(m_tables.longTimeFormat, depth);
                 }
             }
             break;
@@ -285,7 +287,7 @@ void Formatter::Run(const QString &f, int depth)
         // as its one era: e is the year within it (ee at least two digits),
         // g and gg its name "AD" (or "BC" before year 1).
         case u'e':
-            m_out += DigitsAtLeast(m_year > 0 ? m_year : -m_year, run == 1 ? 1 : 2);
+            m_out += digitsAtLeast(m_year > 0 ? m_year : -m_year, run == 1 ? 1 : 2);
             break;
         case u'g':
             m_out += m_year > 0 ? QStringLiteral("AD") : QStringLiteral("BC");
@@ -301,7 +303,7 @@ void Formatter::Run(const QString &f, int depth)
 
 } // namespace
 
-QString TranslateQtDateFormat(const QString &qt)
+QString translateQtDateFormat(const QString &qt)
 {
     QString out;
     QString literal;
@@ -313,7 +315,7 @@ QString TranslateQtDateFormat(const QString &qt)
         literal += c;
     };
     auto emitField = [&](const QString &field) {
-        AppendLiteral(out, literal);
+        appendLiteral(out, literal);
         literal.clear();
         out += field;
         dropLeadingSpace = false;
@@ -344,12 +346,12 @@ QString TranslateQtDateFormat(const QString &qt)
             i = j + 1;
             continue;
         }
-        if (!IsAsciiLetter(ch.unicode())) {
+        if (!isAsciiLetter(ch.unicode())) {
             addLiteral(ch);
             ++i;
             continue;
         }
-        const qsizetype run = RunLength(qt, i);
+        const qsizetype run = runLength(qt, i);
         switch (ch.unicode()) {
         case u'd':
             emitField(QString(qMin<qsizetype>(run, 4), u'd'));
@@ -398,11 +400,11 @@ QString TranslateQtDateFormat(const QString &qt)
         }
         i += run;
     }
-    AppendLiteral(out, literal);
+    appendLiteral(out, literal);
     return out;
 }
 
-const DateFormatLocale &DateFormatLocaleFor(const QLocale &locale)
+const DateFormatLocale &dateFormatLocaleFor(const QLocale &locale)
 {
     thread_local struct {
         bool valid = false;
@@ -425,23 +427,25 @@ const DateFormatLocale &DateFormatLocaleFor(const QLocale &locale)
     t.pmText = locale.pmText();
     const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
     const QString shortTime = locale.timeFormat(QLocale::ShortFormat);
-    t.dateSeparator = SeparatorOf(shortDate, QStringLiteral("dMy"), QStringLiteral("/"));
-    t.timeSeparator = SeparatorOf(shortTime, QStringLiteral("hH"), QStringLiteral(":"));
-    t.shortDateFormat = TranslateQtDateFormat(shortDate);
-    t.longDateFormat = TranslateQtDateFormat(locale.dateFormat(QLocale::LongFormat));
-    t.shortTimeFormat = TranslateQtDateFormat(shortTime);
-    t.longTimeFormat = TranslateQtDateFormat(locale.timeFormat(QLocale::LongFormat));
+    t.dateSeparator = separatorOf(shortDate, QStringLiteral("dMy"), QStringLiteral("/"));
+    t.timeSeparator = separatorOf(shortTime, QStringLiteral("hH"), QStringLiteral(":"));
+    t.shortDateFormat = translateQtDateFormat(shortDate);
+    t.longDateFormat = translateQtDateFormat(locale.dateFormat(QLocale::LongFormat));
+    t.shortTimeFormat = translateQtDateFormat(shortTime);
+    t.longTimeFormat = translateQtDateFormat(locale.timeFormat(QLocale::LongFormat));
     cache.locale = locale;
     cache.valid = true;
     return t;
 }
 
-QString FormatDateTimeText(const QString &format, const QDateTime &local, const DateFormatLocale &tables)
+QString formatDateTimeText(const QString &format, const QDateTime &local, const DateFormatLocale &tables)
 {
-    return Formatter(local, tables).Format(format);
+    return Formatter(local, tables).format(format);
 }
 
-QString FormatDateTimeText(const QString &format, const QDateTime &local, const QLocale &locale)
+QString formatDateTimeText(const QString &format, const QDateTime &local, const QLocale &locale)
 {
-    return FormatDateTimeText(format, local, DateFormatLocaleFor(locale));
+    return formatDateTimeText(format, local, dateFormatLocaleFor(locale));
 }
+
+} // namespace morvane

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QString>
 
+namespace morvane {
+
 // The locale values the date-time format language draws on, derived once per
 // locale: names, AM/PM, separators, and the locale's short and long date and
 // time formats already translated into the format language.
@@ -24,13 +26,15 @@ struct DateFormatLocale {
 
 // The tables of a locale. The last locale asked for is kept, so a preview
 // run derives them once and not per name.
-const DateFormatLocale &DateFormatLocaleFor(const QLocale &locale);
+const DateFormatLocale &dateFormatLocaleFor(const QLocale &locale);
 
 // Formats a local wall-clock date-time with the format language of the
 // formatted-date keywords ("yyyy-mm-dd", "hh:nn", "dddd", quoted text, ...).
-QString FormatDateTimeText(const QString &format, const QDateTime &local, const QLocale &locale);
-QString FormatDateTimeText(const QString &format, const QDateTime &local, const DateFormatLocale &tables);
+QString formatDateTimeText(const QString &format, const QDateTime &local, const QLocale &locale);
+QString formatDateTimeText(const QString &format, const QDateTime &local, const DateFormatLocale &tables);
 
 // Translates one of Qt's date or time formats ("M/d/yy", "h:mm:ss AP t")
 // into the format language. Qt's time-zone field has no counterpart and is dropped.
-QString TranslateQtDateFormat(const QString &qtFormat);
+QString translateQtDateFormat(const QString &qtFormat);
+
+} // namespace morvane

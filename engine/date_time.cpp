@@ -1,6 +1,8 @@
-#include "date_time.h"
+#include "engine/date_time.h"
 
 #include <cmath>
+
+namespace morvane {
 
 namespace {
 const QDateTime kEpoch(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
@@ -10,19 +12,19 @@ constexpr double kFirstDay = -693593.0;
 constexpr double kLastDay = 2958466.0;
 }
 
-TDateTime DateTimeFromQt(const QDateTime &dt)
+DateTime dateTimeFromQt(const QDateTime &dt)
 {
     return double(kEpoch.msecsTo(dt)) / kMsPerDay;
 }
 
-QDateTime QtFromUtcDateTime(TDateTime utc)
+QDateTime qtFromUtcDateTime(DateTime utc)
 {
     if (!std::isfinite(utc) || utc < kFirstDay || utc >= kLastDay)
         return kEpoch;
     return kEpoch.addMSecs(qint64(std::llround(utc * kMsPerDay)));
 }
 
-TDateTime DateTimeFromUnix(qint64 seconds, qint64 nanoseconds)
+DateTime dateTimeFromUnix(qint64 seconds, qint64 nanoseconds)
 {
     // Whole days and the rest apart, so the fraction keeps its sub-second digits.
     const qint64 days = seconds / 86400;
@@ -30,7 +32,9 @@ TDateTime DateTimeFromUnix(qint64 seconds, qint64 nanoseconds)
     return kUnixEpochDays + double(days) + (double(rest) + double(nanoseconds) * 1e-9) / 86400.0;
 }
 
-QDateTime LocalFromUtc(TDateTime utc, const QTimeZone &zone)
+QDateTime localFromUtc(DateTime utc, const QTimeZone &zone)
 {
-    return QtFromUtcDateTime(utc).toTimeZone(zone);
+    return qtFromUtcDateTime(utc).toTimeZone(zone);
 }
+
+} // namespace morvane

@@ -1,15 +1,17 @@
-#include "extended_keywords.h"
+#include "engine/extended_keywords.h"
 
-#include "date_format.h"
-#include "image_size.h"
-#include "option_panel.h"
+#include "engine/date_format.h"
+#include "engine/image_size.h"
+#include "engine/option_panel.h"
 
 #include <limits>
 #include <vector>
 
+namespace morvane {
+
 namespace {
 
-bool IsDigit(QChar c)
+bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -17,7 +19,7 @@ bool IsDigit(QChar c)
 // Keyword words (lower case ASCII, with "{" and "}") compare ignoring ASCII
 // case; no other character folds to one of their letters, so this is all
 // case-insensitive matching can see.
-bool WordAt(const QString &s, qsizetype at, QStringView word)
+bool wordAt(const QString &s, qsizetype at, QStringView word)
 {
     if (at < 0 || s.size() - at < word.size())
         return false;
@@ -40,7 +42,7 @@ struct Match {
 
 // A match never holds "}" before its end, so a new match made by a
 // substitution at `start` begins after the last "}" in front of it.
-qsizetype RescanFrom(const QString &s, qsizetype start)
+qsizetype rescanFrom(const QString &s, qsizetype start)
 {
     return start == 0 ? 0 : s.lastIndexOf(u'}', start - 1) + 1;
 }
@@ -52,13 +54,13 @@ struct DateMatch : Match {
     QString format;
 };
 
-DateMatch FindDate(const QString &s, qsizetype from)
+DateMatch findDate(const QString &s, qsizetype from)
 {
     static constexpr QStringView words[] = {u"date", u"time", u"created", u"modified"};
     for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
         for (QStringView w : words) {
             const qsizetype colon = p + 1 + w.size();
-            if (!WordAt(s, p + 1, w) || colon >= s.size() || s.at(colon) != u':')
+            if (!wordAt(s, p + 1, w) || colon >= s.size() || s.at(colon) != u':')
                 continue;
             const qsizetype close = s.indexOf(u'}', colon + 1);
             if (close > colon + 1) {
@@ -74,34 +76,34 @@ DateMatch FindDate(const QString &s, qsizetype from)
     return {};
 }
 
-void ExpandDates(QString &s, const TRenameItem &item, const NameContext &context)
+void expandDates(QString &s, const RenameItem &item, const NameContext &context)
 {
     const DateFormatLocale *tables = nullptr;
     qsizetype from = 0;
-    while (const DateMatch m = FindDate(s, from)) {
+    while (const DateMatch m = findDate(s, from)) {
         if (!tables)
-            tables = &DateFormatLocaleFor(context.locale);
+            tables = &dateFormatLocaleFor(context.locale);
         QDateTime local;
         if (m.word == u"date" || m.word == u"time")
             local = context.localNow();  // the clock is read once per keyword
         else if (m.word == u"created")
-            local = LocalFromUtc(item.CreatedUtc, context.timeZone);
+            local = localFromUtc(item.createdUtc, context.timeZone);
         else
-            local = LocalFromUtc(item.ModifiedUtc, context.timeZone);
-        s.replace(m.start, m.length, FormatDateTimeText(m.format, local, *tables));
-        from = RescanFrom(s, m.start);
+            local = localFromUtc(item.modifiedUtc, context.timeZone);
+        s.replace(m.start, m.length, formatDateTimeText(m.format, local, *tables));
+        from = rescanFrom(s, m.start);
     }
 }
 
 // ---- {name:start:count} -----------------------------------------------------
 
 // Scans "-?\d+" at i; returns the end or -1.
-qsizetype SignedDigitsEnd(const QString &s, qsizetype i)
+qsizetype signedDigitsEnd(const QString &s, qsizetype i)
 {
     if (i < s.size() && s.at(i) == u'-')
         ++i;
     const qsizetype first = i;
-    while (i < s.size() && IsDigit(s.at(i)))
+    while (i < s.size() && isDigit(s.at(i)))
         ++i;
     return i > first ? i : -1;
 }
@@ -115,16 +117,16 @@ struct SliceMatch : Match {
 // a file name on Linux may hold ":" (even "{name:1:9}"), and without this rule
 // a slice could rebuild its own keyword for ever. Each match now uses up two
 // colons of the pattern, so the pass ends.
-SliceMatch FindSlice(const QString &s, const std::vector<bool> &inserted, qsizetype from)
+SliceMatch findSlice(const QString &s, const std::vector<bool> &inserted, qsizetype from)
 {
     for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
         const qsizetype colon1 = p + 5;
-        if (!WordAt(s, p + 1, u"name") || colon1 >= s.size() || s.at(colon1) != u':' || inserted[colon1])
+        if (!wordAt(s, p + 1, u"name") || colon1 >= s.size() || s.at(colon1) != u':' || inserted[colon1])
             continue;
-        const qsizetype colon2 = SignedDigitsEnd(s, colon1 + 1);
+        const qsizetype colon2 = signedDigitsEnd(s, colon1 + 1);
         if (colon2 < 0 || colon2 >= s.size() || s.at(colon2) != u':' || inserted[colon2])
             continue;
-        const qsizetype close = SignedDigitsEnd(s, colon2 + 1);
+        const qsizetype close = signedDigitsEnd(s, colon2 + 1);
         if (close < 0 || close >= s.size() || s.at(close) != u'}')
             continue;
         SliceMatch m;
@@ -137,11 +139,11 @@ SliceMatch FindSlice(const QString &s, const std::vector<bool> &inserted, qsizet
     return {};
 }
 
-QString NameSlice(const QString &name, const QString &startText, const QString &countText)
+QString nameSlice(const QString &name, const QString &startText, const QString &countText)
 {
     const qint64 length = name.size();
-    qint64 start = IntOrDefault(startText, 1);
-    qint64 count = IntOrDefault(countText, int(qMin<qint64>(length, std::numeric_limits<int>::max())));
+    qint64 start = intOrDefault(startText, 1);
+    qint64 count = intOrDefault(countText, int(qMin<qint64>(length, std::numeric_limits<int>::max())));
     if (start < 0)
         start = length + start + 1;  // -1 is the last character
     start = qBound<qint64>(1, start, length + 1);
@@ -149,41 +151,41 @@ QString NameSlice(const QString &name, const QString &startText, const QString &
     return name.mid(start - 1, qMin(count, length - start + 1));
 }
 
-void ExpandNameSlices(QString &s, const QString &originalName)
+void expandNameSlices(QString &s, const QString &originalName)
 {
     std::vector<bool> inserted(size_t(s.size()), false);
     qsizetype from = 0;
-    while (const SliceMatch m = FindSlice(s, inserted, from)) {
-        const QString value = NameSlice(originalName, m.startText, m.countText);
+    while (const SliceMatch m = findSlice(s, inserted, from)) {
+        const QString value = nameSlice(originalName, m.startText, m.countText);
         s.replace(m.start, m.length, value);
         const auto at = inserted.begin() + m.start;
         inserted.erase(at, at + m.length);
         inserted.insert(inserted.begin() + m.start, size_t(value.size()), true);
-        from = RescanFrom(s, m.start);
+        from = rescanFrom(s, m.start);
     }
 }
 
 // ---- {imgw} {imgh} -----------------------------------------------------------
 
-Match FindPictureKeyword(const QString &s, qsizetype from)
+Match findPictureKeyword(const QString &s, qsizetype from)
 {
     for (qsizetype p = s.indexOf(u'{', from); p >= 0; p = s.indexOf(u'{', p + 1)) {
-        if (WordAt(s, p, u"{imgw}") || WordAt(s, p, u"{imgh}"))
+        if (wordAt(s, p, u"{imgw}") || wordAt(s, p, u"{imgh}"))
             return {p, 6};
     }
     return {};
 }
 
-void ExpandPictureSize(QString &s, const QString &path)
+void expandPictureSize(QString &s, const QString &path)
 {
     bool read = false;
     QString width, height;
     qsizetype from = 0;
-    while (const Match m = FindPictureKeyword(s, from)) {
+    while (const Match m = findPictureKeyword(s, from)) {
         if (!read) {
             // The costliest step of a name: done once, and only when asked for.
             int w = 0, h = 0;
-            if (GetImageSize(path, &w, &h)) {
+            if (readImageSize(path, &w, &h)) {
                 width = QString::number(w);
                 height = QString::number(h);
             }
@@ -191,29 +193,31 @@ void ExpandPictureSize(QString &s, const QString &path)
         }
         const bool isWidth = s.at(m.start + 4).toLower() == u'w';
         s.replace(m.start, m.length, isWidth ? width : height);
-        from = RescanFrom(s, m.start);
+        from = rescanFrom(s, m.start);
     }
 }
 
 } // namespace
 
-// Each pass of ExpandExtendedKeywords changes the text only at a match of its
+// Each pass of expandExtendedKeywords changes the text only at a match of its
 // finder, and the finders look at the text alone (a fresh pass marks nothing
 // as inserted). So when none of them matches the text as given, no pass
 // changes it, and the next pass sees the same text: the whole is a no-op.
-bool HasExtendedKeywords(const QString &text)
+bool hasExtendedKeywords(const QString &text)
 {
     if (!text.contains(u'{'))
         return false;
     const std::vector<bool> noneInserted(size_t(text.size()), false);
-    return FindDate(text, 0) || FindSlice(text, noneInserted, 0) || FindPictureKeyword(text, 0);
+    return findDate(text, 0) || findSlice(text, noneInserted, 0) || findPictureKeyword(text, 0);
 }
 
-QString ExpandExtendedKeywords(const TRenameItem &item, const QString &text, const NameContext &context)
+QString expandExtendedKeywords(const RenameItem &item, const QString &text, const NameContext &context)
 {
     QString s = text;
-    ExpandDates(s, item, context);
-    ExpandNameSlices(s, item.OriginalName);
-    ExpandPictureSize(s, item.OriginalPath);
+    expandDates(s, item, context);
+    expandNameSlices(s, item.originalName);
+    expandPictureSize(s, item.originalPath);
     return s;
 }
+
+} // namespace morvane

@@ -1,7 +1,7 @@
-#include "file_collection.h"
+#include "engine/file_collection.h"
 
-#include "morvane_error.h"
-#include "text_file.h"
+#include "engine/morvane_error.h"
+#include "engine/text_file.h"
 
 #include <QFile>
 
@@ -10,9 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace morvane {
+
 namespace {
 
-bool IsDirectoryAt(int dirFd, const char *name, bool followLinks)
+bool isDirectoryAt(int dirFd, const char *name, bool followLinks)
 {
     struct stat st;
     if (fstatat(dirFd, name, &st, followLinks ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
@@ -22,7 +24,7 @@ bool IsDirectoryAt(int dirFd, const char *name, bool followLinks)
 
 // The name of a folder entry, strictly decoded from UTF-8; false for bytes
 // that are not UTF-8 or that hold U+FFFD.
-bool DecodeName(const char *raw, QString *name)
+bool decodeName(const char *raw, QString *name)
 {
     qsizetype n = 0;
     bool ascii = true;
@@ -33,13 +35,13 @@ bool DecodeName(const char *raw, QString *name)
         *name = QString::fromLatin1(raw, n);
         return true;
     }
-    return DecodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
+    return decodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
 }
 
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
 // goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
 template <typename OnFile>
-void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
+void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
 {
     const int dirFd = dirfd(dir);
     // The folder and its "/", joined once for all its names.
@@ -56,15 +58,15 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
             type = S_ISDIR(st.st_mode) ? DT_DIR : (S_ISLNK(st.st_mode) ? DT_LNK : DT_REG);
         }
         // A link to a folder counts as a folder, but is not walked.
-        if (type == DT_LNK && IsDirectoryAt(dirFd, raw, true))
+        if (type == DT_LNK && isDirectoryAt(dirFd, raw, true))
             continue;
         if (type == DT_DIR && !includeSubfolders)
             continue;
 
         QString name;
-        if (!DecodeName(raw, &name)) {
+        if (!decodeName(raw, &name)) {
             if (skipped)
-                skipped->append(JoinFolderPath(folder, QString::fromUtf8(raw)));
+                skipped->append(joinFolderPath(folder, QString::fromUtf8(raw)));
             continue;
         }
         QString path;
@@ -83,51 +85,51 @@ void ListInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
             ::close(subFd);
             continue;
         }
-        ListInto(sub, path, includeSubfolders, skipped, onFile);
+        listInto(sub, path, includeSubfolders, skipped, onFile);
         closedir(sub);
     }
 }
 
 } // namespace
 
-QString JoinFolderPath(const QString &folder, const QString &name)
+QString joinFolderPath(const QString &folder, const QString &name)
 {
     if (folder.endsWith(u'/'))
         return folder + name;
     return folder + u'/' + name;
 }
 
-bool IsExistingFolder(const QString &path)
+bool isExistingFolder(const QString &path)
 {
-    if (path.isEmpty() || !IsExactLocalPath(path))
+    if (path.isEmpty() || !isExactLocalPath(path))
         return false;
     struct stat st;
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-QStringList ListFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped)
+QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped)
 {
     QStringList files;
     if (folder.isEmpty())
         return files;
-    if (!IsExactLocalPath(folder))
-        throw MorvaneError(InexactPathMessage(folder));
+    if (!isExactLocalPath(folder))
+        throw MorvaneError(inexactPathMessage(folder));
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
     auto onFile = [&files](int, const char *, const QString &path, QString &&) { files.append(path); };
-    ListInto(dir, folder, includeSubfolders, skipped, onFile);
+    listInto(dir, folder, includeSubfolders, skipped, onFile);
     closedir(dir);
     return files;
 }
 
-int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped)
+int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped)
 {
-    if (!IsExactLocalPath(folder) && !folder.isEmpty())
-        throw MorvaneError(InexactPathMessage(folder));
-    if (!IsExistingFolder(folder))
+    if (!isExactLocalPath(folder) && !folder.isEmpty())
+        throw MorvaneError(inexactPathMessage(folder));
+    if (!isExistingFolder(folder))
         return -1;
-    // AddFileItem for every listed file, with what the walk already knows: the
+    // addFileItem for every listed file, with what the walk already knows: the
     // listed names decoded strictly (so every path is exact) and the open folder
     // (so the look at each file starts there, not at the root).
     DIR *dir = opendir(QFile::encodeName(folder).constData());
@@ -135,23 +137,25 @@ int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
         return 0;
     int added = 0;
     auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name) {
-        if (items.ItemExists(path))
+        if (items.itemExists(path))
             return;
-        TRenameItem item;
-        if (!ReadFileFactsAt(dirFd, raw, &item))
+        RenameItem item;
+        if (!readFileFactsAt(dirFd, raw, &item))
             return;
-        item.OriginalPath = path;
-        // SplitNameAndExt of the name, the name's own text kept as OriginalName.
+        item.originalPath = path;
+        // splitNameAndExt of the name, the name's own text kept as originalName.
         const qsizetype dot = name.lastIndexOf(u'.');
         if (dot >= 0) {
-            item.Ext = name.mid(dot);
+            item.ext = name.mid(dot);
             name.truncate(dot);
         }
-        item.OriginalName = std::move(name);
+        item.originalName = std::move(name);
         items.append(item);
         ++added;
     };
-    ListInto(dir, folder, includeSubfolders, skipped, onFile);
+    listInto(dir, folder, includeSubfolders, skipped, onFile);
     closedir(dir);
     return added;
 }
+
+} // namespace morvane

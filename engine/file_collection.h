@@ -1,15 +1,17 @@
 #pragma once
 
-#include "rename_item_list.h"
+#include "engine/rename_item_list.h"
 
 #include <QString>
 #include <QStringList>
 
+namespace morvane {
+
 // Joins a folder and a name with "/", adding none when the folder already ends with one.
-QString JoinFolderPath(const QString &folder, const QString &name);
+QString joinFolderPath(const QString &folder, const QString &name);
 
 // True when path is an existing folder (links followed).
-bool IsExistingFolder(const QString &path);
+bool isExistingFolder(const QString &path);
 
 // The files of a folder in the file system's enumeration order (not sorted),
 // hidden ones included; folders are not listed. With includeSubfolders the
@@ -19,11 +21,13 @@ bool IsExistingFolder(const QString &path);
 // Entries whose names are not valid UTF-8 (or hold U+FFFD) cannot be named
 // exactly: they are left out and their paths, as far as readable, are
 // appended to `skipped` (may be null). Returns an empty list when folder is
-// not an existing folder; throws MorvaneError when folder fails IsExactLocalPath.
-QStringList ListFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped);
+// not an existing folder; throws MorvaneError when folder fails isExactLocalPath.
+QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped);
 
-// AddFolder without the preview: every listed file through AddFileItem.
+// addFolder without the preview: every listed file through addFileItem.
 // Returns the number of items added, or -1 when folder is not an existing
 // folder (the caller then rebuilds no preview). MorvaneError from
-// AddFileItem ends it; items added before stay.
-int AddFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped);
+// addFileItem ends it; items added before stay.
+int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped);
+
+} // namespace morvane

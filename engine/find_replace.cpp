@@ -1,11 +1,13 @@
-#include "find_replace.h"
+#include "engine/find_replace.h"
 
-#include "morvane_error.h"
-#include "replacement_text.h"
+#include "engine/morvane_error.h"
+#include "engine/replacement_text.h"
 
 #include <pcre2.h>
 
 #include <optional>
+
+namespace morvane {
 
 namespace {
 
@@ -17,13 +19,13 @@ constexpr PCRE2_SIZE kJitStackMax = 1024 * 1024;
 // beyond any file name's length the search ends instead of exhausting memory.
 constexpr qsizetype kMaxTextLength = 32768;
 
-PCRE2_SPTR Units(const QString &s)
+PCRE2_SPTR units(const QString &s)
 {
     static const char16_t empty[1] = {0};
     return s.isEmpty() ? reinterpret_cast<PCRE2_SPTR>(empty) : reinterpret_cast<PCRE2_SPTR>(s.utf16());
 }
 
-QHash<QString, QList<int>> NamedGroups(const pcre2_code *code)
+QHash<QString, QList<int>> namedGroups(const pcre2_code *code)
 {
     QHash<QString, QList<int>> names;
     uint32_t count = 0, entrySize = 0;
@@ -67,7 +69,7 @@ FindReplace::FindReplace(const QString &find, const QString &replace, bool regex
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
     // Invalid UTF-16 in a name (a lone surrogate) never matches and breaks nothing.
-    pcre2_code *code = pcre2_compile(Units(m_find), PCRE2_SIZE(m_find.size()), PCRE2_UTF | PCRE2_MATCH_INVALID_UTF,
+    pcre2_code *code = pcre2_compile(units(m_find), PCRE2_SIZE(m_find.size()), PCRE2_UTF | PCRE2_MATCH_INVALID_UTF,
                                      &errorCode, &errorOffset, compileContext);
     pcre2_compile_context_free(compileContext);
     if (!code) {
@@ -90,12 +92,12 @@ FindReplace::FindReplace(const QString &find, const QString &replace, bool regex
         pcre2_jit_stack_assign(r.matchContext, nullptr, r.jitStack);
     uint32_t groupCount = 0;
     pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &groupCount);
-    r.replacement.emplace(m_replace, int(groupCount), NamedGroups(code));
+    r.replacement.emplace(m_replace, int(groupCount), namedGroups(code));
 }
 
 FindReplace::~FindReplace() = default;
 
-QString FindReplace::Apply(const QString &text)
+QString FindReplace::apply(const QString &text)
 {
     if (m_find.isEmpty())
         return text;
@@ -109,7 +111,7 @@ QString FindReplace::Apply(const QString &text)
     PCRE2_SIZE offset = 0;
     for (;;) {
         // Each search runs on the text as changed so far, right after the last replacement.
-        const int rc = pcre2_match(r.code, Units(s), PCRE2_SIZE(s.size()), offset, PCRE2_NOTEMPTY, r.matchData,
+        const int rc = pcre2_match(r.code, units(s), PCRE2_SIZE(s.size()), offset, PCRE2_NOTEMPTY, r.matchData,
                                    r.matchContext);
         if (rc <= 0)
             break;  // no further match, or the matcher gave up (match limit): the search ends
@@ -117,7 +119,7 @@ QString FindReplace::Apply(const QString &text)
         if (spans[0] > spans[1] || spans[1] > PCRE2_SIZE(s.size()))
             break;
         const MatchGroups match{QStringView(s), spans, rc};
-        const QString replacement = r.replacement->Expand(match, m_locale);
+        const QString replacement = r.replacement->expand(match, m_locale);
         const qsizetype start = qsizetype(spans[0]);
         const qsizetype matchLength = qsizetype(spans[1] - spans[0]);
         if (replacement.size() > matchLength && s.size() - matchLength + replacement.size() > kMaxTextLength)
@@ -127,3 +129,5 @@ QString FindReplace::Apply(const QString &text)
     }
     return s;
 }
+
+} // namespace morvane

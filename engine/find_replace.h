@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace morvane {
+
 // Find and replace over an expanded name, plain or by regular expression.
 // One object serves a whole preview run: the pattern is compiled once, and
 // the names and the first error are those of compiling it for every name.
@@ -18,7 +20,7 @@ public:
 
     // Throws MorvaneError for an invalid regular expression (on every call,
     // as a fresh compile would). An empty find text returns `text` unchanged.
-    QString Apply(const QString &text);
+    QString apply(const QString &text);
 
 private:
     struct Regex;
@@ -29,3 +31,5 @@ private:
     std::unique_ptr<Regex> m_compiled;
     QString m_error;
 };
+
+} // namespace morvane

@@ -1,4 +1,4 @@
-#include "image_size.h"
+#include "engine/image_size.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +12,8 @@
 #include <jpeglib.h>
 #include <png.h>
 #include <tiffio.h>
+
+namespace morvane {
 
 namespace {
 
@@ -44,19 +46,19 @@ qint16 I16(const QByteArray &b, qsizetype at)
     return qint16(U16(b, at));
 }
 
-quint32 BigU32(const QByteArray &b, qsizetype at)
+quint32 bigU32(const QByteArray &b, qsizetype at)
 {
     return quint32(quint8(b[at])) << 24 | quint32(quint8(b[at + 1])) << 16 | quint32(quint8(b[at + 2])) << 8
         | quint32(quint8(b[at + 3]));
 }
 
-// Windows' MulDiv: a * b / c rounded half away from zero.
-qint64 MulDiv(qint64 a, qint64 b, qint64 c)
+// Windows' mulDiv: a * b / c rounded half away from zero.
+qint64 mulDiv(qint64 a, qint64 b, qint64 c)
 {
     return c == 0 ? 0 : std::llround(double(a) * double(b) / double(c));
 }
 
-QByteArray ReadAt(QFile &file, qint64 offset, qint64 length)
+QByteArray readAt(QFile &file, qint64 offset, qint64 length)
 {
     if (offset < 0 || !file.seek(offset))
         return {};
@@ -65,9 +67,9 @@ QByteArray ReadAt(QFile &file, qint64 offset, qint64 length)
 
 // ---- Headers of our own: BMP, ICO, EMF, WMF --------------------------------
 
-Size BmpSize(QFile &file)
+Size bmpSize(QFile &file)
 {
-    const QByteArray b = ReadAt(file, 0, 14 + 40);
+    const QByteArray b = readAt(file, 0, 14 + 40);
     if (b.size() < 14 + 12 || b[0] != 'B' || b[1] != 'M')
         return {};
     const quint32 offBits = U32(b, 10);
@@ -109,15 +111,15 @@ Size BmpSize(QFile &file)
     return {width, height};
 }
 
-Size IcoEntrySize(QFile &file, const QByteArray &dir, qsizetype entry)
+Size icoEntrySize(QFile &file, const QByteArray &dir, qsizetype entry)
 {
     const quint32 bytes = U32(dir, entry + 8);
     const quint32 offset = U32(dir, entry + 12);
     if (bytes == 0 || qint64(offset) + bytes > file.size())
         return {};
-    const QByteArray head = ReadAt(file, offset, 24);
+    const QByteArray head = readAt(file, offset, 24);
     if (head.size() >= 24 && head.startsWith("\x89PNG\r\n\x1a\n"))
-        return {BigU32(head, 16), BigU32(head, 20)};
+        return {bigU32(head, 16), bigU32(head, 20)};
     if (head.size() >= 12 && U32(head, 0) == 40)
         return {I32(head, 4), qAbs(qint64(I32(head, 8))) / 2};  // height covers the colour and mask halves
     // Directory bytes: 0 stands for 256.
@@ -126,20 +128,20 @@ Size IcoEntrySize(QFile &file, const QByteArray &dir, qsizetype entry)
 }
 
 // An icon file holds several images; it reports its largest.
-Size IcoSize(QFile &file)
+Size icoSize(QFile &file)
 {
-    const QByteArray head = ReadAt(file, 0, 6);
+    const QByteArray head = readAt(file, 0, 6);
     if (head.size() < 6 || U16(head, 0) != 0 || U16(head, 2) != 1)
         return {};
     const int count = U16(head, 4);
     if (count == 0)
         return {};
-    const QByteArray dir = ReadAt(file, 6, qint64(count) * 16);
+    const QByteArray dir = readAt(file, 6, qint64(count) * 16);
     if (dir.size() < qint64(count) * 16)
         return {};
     Size best;
     for (int i = 0; i < count; ++i) {
-        const Size s = IcoEntrySize(file, dir, qsizetype(i) * 16);
+        const Size s = icoEntrySize(file, dir, qsizetype(i) * 16);
         if (s.width <= 0 || s.height <= 0 || s.width > kMaxSide || s.height > kMaxSide)
             return {};
         if (double(s.width) * double(s.height) > double(best.width) * double(best.height))
@@ -148,33 +150,33 @@ Size IcoSize(QFile &file)
     return best;
 }
 
-Size EmfSize(QFile &file)
+Size emfSize(QFile &file)
 {
-    const QByteArray b = ReadAt(file, 0, 88);
+    const QByteArray b = readAt(file, 0, 88);
     if (b.size() < 88 || U32(b, 0) != 1 || U32(b, 4) < 88 || U32(b, 40) != 0x464D4520)
         return {};
     // rclFrame is the picture's extent in 0.01 mm; rclBounds its inclusive device pixels.
     const qint64 frameW = qint64(I32(b, 32)) - I32(b, 24);
     const qint64 frameH = qint64(I32(b, 36)) - I32(b, 28);
-    Size s{MulDiv(frameW, kScreenDpi, 2540), MulDiv(frameH, kScreenDpi, 2540)};
+    Size s{mulDiv(frameW, kScreenDpi, 2540), mulDiv(frameH, kScreenDpi, 2540)};
     if (s.width <= 0 || s.height <= 0)
         s = {qint64(I32(b, 16)) - I32(b, 8) + 1, qint64(I32(b, 20)) - I32(b, 12) + 1};
     return s;
 }
 
 // Only a placeable metafile (with its Aldus header) knows its size.
-Size WmfSize(QFile &file)
+Size wmfSize(QFile &file)
 {
-    const QByteArray b = ReadAt(file, 0, 22 + 18);
+    const QByteArray b = readAt(file, 0, 22 + 18);
     if (b.size() < 22 + 18 || U32(b, 0) != 0x9AC6CDD7u)
         return {};
     const quint16 type = U16(b, 22), headerWords = U16(b, 24);
     const quint16 inch = U16(b, 14);
     if ((type != 1 && type != 2) || headerWords != 9 || inch == 0)
         return {};
-    const qint64 mmWidth = MulDiv(qint64(I16(b, 10)) - I16(b, 6), 2540, inch);
-    const qint64 mmHeight = MulDiv(qint64(I16(b, 12)) - I16(b, 8), 2540, inch);
-    return {MulDiv(mmWidth, kScreenDpi, 2540), MulDiv(mmHeight, kScreenDpi, 2540)};
+    const qint64 mmWidth = mulDiv(qint64(I16(b, 10)) - I16(b, 6), 2540, inch);
+    const qint64 mmHeight = mulDiv(qint64(I16(b, 12)) - I16(b, 8), 2540, inch);
+    return {mulDiv(mmWidth, kScreenDpi, 2540), mulDiv(mmHeight, kScreenDpi, 2540)};
 }
 
 // ---- Libraries: JPEG, PNG, TIFF -------------------------------------------
@@ -186,21 +188,21 @@ struct JpegError {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void JpegErrorExit(j_common_ptr info)
+[[noreturn]] void jpegErrorExit(j_common_ptr info)
 {
     std::longjmp(reinterpret_cast<JpegError *>(info->err)->jump, 1);
 }
 
-void JpegSilent(j_common_ptr) {}
+void jpegSilent(j_common_ptr) {}
 
-bool JpegSize(std::FILE *f, Size *size)
+bool jpegSize(std::FILE *f, Size *size)
 {
     jpeg_decompress_struct info;
     JpegError error;
     std::memset(&info, 0, sizeof info);
     info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = JpegErrorExit;
-    error.manager.output_message = JpegSilent;
+    error.manager.error_exit = jpegErrorExit;
+    error.manager.output_message = jpegSilent;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -214,18 +216,18 @@ bool JpegSize(std::FILE *f, Size *size)
     return true;
 }
 
-[[noreturn]] void PngError(png_structp png, png_const_charp)
+[[noreturn]] void pngError(png_structp png, png_const_charp)
 {
     png_longjmp(png, 1);
 }
 
-void PngWarning(png_structp, png_const_charp) {}
+void pngWarning(png_structp, png_const_charp) {}
 
 // The whole image data is inflated, one row at a time, so a damaged file fails
 // without the memory of the full picture.
-bool PngSize(std::FILE *f, Size *size)
+bool pngSize(std::FILE *f, Size *size)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, pngError, pngWarning);
     if (!png)
         return false;
     png_infop info = png_create_info_struct(png);
@@ -257,18 +259,18 @@ bool PngSize(std::FILE *f, Size *size)
     return true;
 }
 
-int TiffSilent(TIFF *, void *, const char *, const char *, va_list)
+int tiffSilent(TIFF *, void *, const char *, const char *, va_list)
 {
     return 1;  // handled: keep libtiff from printing
 }
 
-bool TiffSize(const QByteArray &path, Size *size)
+bool tiffSize(const QByteArray &path, Size *size)
 {
     TIFFOpenOptions *options = TIFFOpenOptionsAlloc();
     if (!options)
         return false;
-    TIFFOpenOptionsSetErrorHandlerExtR(options, TiffSilent, nullptr);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, TiffSilent, nullptr);
+    TIFFOpenOptionsSetErrorHandlerExtR(options, tiffSilent, nullptr);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, tiffSilent, nullptr);
     // "m": no memory mapping, so a file cut short while we read cannot fault.
     TIFF *tif = TIFFOpenExt(path.constData(), "rm", options);
     TIFFOpenOptionsFree(options);
@@ -284,7 +286,7 @@ bool TiffSize(const QByteArray &path, Size *size)
 }
 
 template <typename Reader>
-Size WithStdFile(const QString &path, Reader reader)
+Size withStdFile(const QString &path, Reader reader)
 {
     Size size;
     std::FILE *f = std::fopen(QFile::encodeName(path).constData(), "rb");
@@ -296,29 +298,29 @@ Size WithStdFile(const QString &path, Reader reader)
     return size;
 }
 
-Size ReadSize(const QString &path)
+Size readSize(const QString &path)
 {
     // Only regular files: a pipe or device named like a picture would block.
     if (!QFileInfo(path).isFile())
         return {};
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == u"jpg" || ext == u"jpeg")
-        return WithStdFile(path, JpegSize);
+        return withStdFile(path, jpegSize);
     if (ext == u"png")
-        return WithStdFile(path, PngSize);
+        return withStdFile(path, pngSize);
     if (ext == u"tif" || ext == u"tiff") {
         Size size;
-        return TiffSize(QFile::encodeName(path), &size) ? size : Size{};
+        return tiffSize(QFile::encodeName(path), &size) ? size : Size{};
     }
     Size (*reader)(QFile &) = nullptr;
     if (ext == u"bmp")
-        reader = BmpSize;
+        reader = bmpSize;
     else if (ext == u"ico")
-        reader = IcoSize;
+        reader = icoSize;
     else if (ext == u"emf")
-        reader = EmfSize;
+        reader = emfSize;
     else if (ext == u"wmf")
-        reader = WmfSize;
+        reader = wmfSize;
     if (!reader)
         return {};
     QFile file(path);
@@ -329,11 +331,13 @@ Size ReadSize(const QString &path)
 
 } // namespace
 
-bool GetImageSize(const QString &path, int *width, int *height)
+bool readImageSize(const QString &path, int *width, int *height)
 {
-    const Size s = ReadSize(path);
+    const Size s = readSize(path);
     const bool ok = s.width > 0 && s.height > 0 && s.width <= kMaxSide && s.height <= kMaxSide;
     *width = ok ? int(s.width) : 0;
     *height = ok ? int(s.height) : 0;
     return ok;
 }
+
+} // namespace morvane

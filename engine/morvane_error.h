@@ -3,6 +3,8 @@
 #include <QString>
 #include <exception>
 
+namespace morvane {
+
 // The one error type of the renaming job. It carries the text the user sees;
 // it is caught only at the edges (the window's handler wrapper and the
 // unattended command-line run).
@@ -16,3 +18,5 @@ private:
     QString m_message;
     QByteArray m_utf8;
 };
+
+} // namespace morvane

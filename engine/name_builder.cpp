@@ -1,16 +1,18 @@
-#include "name_builder.h"
+#include "engine/name_builder.h"
 
-#include "extended_keywords.h"
-#include "text_rules.h"
+#include "engine/extended_keywords.h"
+#include "engine/text_rules.h"
 
 #include <QStringView>
 
 #include <iterator>
 #include <string_view>
 
+namespace morvane {
+
 namespace {
 
-bool IsAsciiAlnum(char16_t c)
+bool isAsciiAlnum(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
@@ -32,18 +34,18 @@ constexpr quint64 kIllegalFrom64 = [] {
     return bits;
 }();
 
-bool IsIllegalNameChar(char16_t c)
+bool isIllegalNameChar(char16_t c)
 {
     return c < 64 ? (kIllegalBelow64 >> c) & 1 : (c < 128 && ((kIllegalFrom64 >> (c - 64)) & 1));
 }
 
-char16_t AsciiLower(char16_t c)
+char16_t asciiLower(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
 }
 
 // Position of `keyword` (given in lower case) in s from `from` on, ASCII letter case ignored.
-qsizetype FindKeyword(const QString &s, QStringView keyword, qsizetype from)
+qsizetype findKeyword(const QString &s, QStringView keyword, qsizetype from)
 {
     const qsizetype last = s.size() - keyword.size();
     const QChar *p = s.constData();
@@ -51,7 +53,7 @@ qsizetype FindKeyword(const QString &s, QStringView keyword, qsizetype from)
         if (p[i] != u'{')
             continue;
         qsizetype k = 1;
-        while (k < keyword.size() && AsciiLower(p[i + k].unicode()) == keyword[k].unicode())
+        while (k < keyword.size() && asciiLower(p[i + k].unicode()) == keyword[k].unicode())
             ++k;
         if (k == keyword.size())
             return i;
@@ -63,9 +65,9 @@ qsizetype FindKeyword(const QString &s, QStringView keyword, qsizetype from)
 // each inserted text, so a value is never searched for this keyword again;
 // value() runs only when the keyword occurs.
 template <typename ValueFn>
-bool ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
+bool replaceKeyword(QString &s, QStringView keyword, ValueFn value)
 {
-    qsizetype at = FindKeyword(s, keyword, 0);
+    qsizetype at = findKeyword(s, keyword, 0);
     if (at < 0)
         return false;
     const QString text = value();
@@ -76,7 +78,7 @@ bool ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
         out.append(QStringView(s).mid(copied, at - copied));
         out.append(text);
         copied = at + keyword.size();
-        at = FindKeyword(s, keyword, copied);
+        at = findKeyword(s, keyword, copied);
     }
     out.append(QStringView(s).mid(copied));
     s = std::move(out);
@@ -85,7 +87,7 @@ bool ReplaceKeyword(QString &s, QStringView keyword, ValueFn value)
 
 } // namespace
 
-QString FormatCounter(int start, int index, int digits)
+QString formatCounter(int start, int index, int digits)
 {
     const qint64 value = qint64(start) + qint64(index);
     const quint64 magnitude = value < 0 ? quint64(0) - quint64(value) : quint64(value);
@@ -98,7 +100,7 @@ QString FormatCounter(int start, int index, int digits)
     return number;
 }
 
-QString ConvertCase(const QString &text, int caseIndex, const QLocale &locale)
+QString convertCase(const QString &text, int caseIndex, const QLocale &locale)
 {
     switch (caseIndex) {
     case 1:
@@ -106,13 +108,13 @@ QString ConvertCase(const QString &text, int caseIndex, const QLocale &locale)
     case 2:
         return locale.toUpper(text);
     case 3:
-        return TitleCase(text, locale);
+        return titleCase(text, locale);
     default:
         return text;
     }
 }
 
-QString TitleCase(const QString &text, const QLocale &locale)
+QString titleCase(const QString &text, const QLocale &locale)
 {
     QString s = locale.toLower(text);
     bool wordStart = true;
@@ -123,13 +125,13 @@ QString TitleCase(const QString &text, const QLocale &locale)
             p[i] = QChar(char16_t(c - (u'a' - u'A')));
             wordStart = false;
         } else {
-            wordStart = !IsAsciiAlnum(c);
+            wordStart = !isAsciiAlnum(c);
         }
     }
     return s;
 }
 
-QString ParentFolderName(const QString &path, int level)
+QString parentFolderName(const QString &path, int level)
 {
     QString rest = path;
     for (int step = 0; step < qMax(level, 1); ++step) {
@@ -148,9 +150,9 @@ QString ParentFolderName(const QString &path, int level)
     return rest.mid(rest.lastIndexOf(u'/') + 1);
 }
 
-QString FormatDateStamp(TDateTime utc, const QTimeZone &zone)
+QString formatDateStamp(DateTime utc, const QTimeZone &zone)
 {
-    return LocalFromUtc(utc, zone).toString(QStringLiteral("yyyyMMdd"));
+    return localFromUtc(utc, zone).toString(QStringLiteral("yyyyMMdd"));
 }
 
 NameBuilder::NameBuilder(const OptionPanel &options, const NameContext &context, const QStringList &importedNameList)
@@ -159,13 +161,13 @@ NameBuilder::NameBuilder(const OptionPanel &options, const NameContext &context,
 {
 }
 
-QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &pattern, const QString &counterText,
+QString NameBuilder::buildNewName(const RenameItem &item, const QString &pattern, const QString &counterText,
                                   bool keepExtension, const QString &newExtension, int index)
 {
     return build(item, pattern, &counterText, 0, 0, keepExtension, newExtension, index);
 }
 
-QString NameBuilder::BuildNewName(const TRenameItem &item, const QString &pattern, int counterStart,
+QString NameBuilder::buildNewName(const RenameItem &item, const QString &pattern, int counterStart,
                                   int counterDigits, bool keepExtension, const QString &newExtension, int index)
 {
     return build(item, pattern, nullptr, counterStart, counterDigits, keepExtension, newExtension, index);
@@ -175,47 +177,47 @@ bool NameBuilder::patternHasExtendedKeywords(const QString &pattern)
 {
     if (!m_patternKnown || pattern != m_pattern) {
         m_pattern = pattern;
-        m_patternHasExtended = HasExtendedKeywords(pattern);
+        m_patternHasExtended = hasExtendedKeywords(pattern);
         m_patternKnown = true;
     }
     return m_patternHasExtended;
 }
 
-QString NameBuilder::build(const TRenameItem &item, const QString &pattern, const QString *counterText,
+QString NameBuilder::build(const RenameItem &item, const QString &pattern, const QString *counterText,
                            int counterStart, int counterDigits, bool keepExtension, const QString &newExtension,
                            int index)
 {
-    QString s = patternHasExtendedKeywords(pattern) ? ExpandExtendedKeywords(item, pattern, m_context) : pattern;
+    QString s = patternHasExtendedKeywords(pattern) ? expandExtendedKeywords(item, pattern, m_context) : pattern;
 
     // Table order matters: a later keyword sees the text an earlier one inserted.
     // Values are made only for keywords that occur; with no "{" left none can.
     bool braces = s.contains(u'{');
     auto replace = [&](const auto &keyword, auto value) {
-        if (braces && ReplaceKeyword(s, QStringView(keyword, std::size(keyword) - 1), value))
+        if (braces && replaceKeyword(s, QStringView(keyword, std::size(keyword) - 1), value))
             braces = s.contains(u'{');
     };
-    replace(u"{name}", [&] { return ApplyTextRules(item.OriginalName, index, m_options, m_textRuleNumbers,
+    replace(u"{name}", [&] { return applyTextRules(item.originalName, index, m_options, m_textRuleNumbers,
                                                    m_importedNameList); });
     replace(u"{list}", [&] {
         return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString();
     });
-    replace(u"{ext}", [&] { return item.Ext.startsWith(u'.') ? item.Ext.mid(1) : item.Ext; });
+    replace(u"{ext}", [&] { return item.ext.startsWith(u'.') ? item.ext.mid(1) : item.ext; });
     replace(u"{counter}", [&] {
-        return counterText ? *counterText : FormatCounter(counterStart, index, counterDigits);
+        return counterText ? *counterText : formatCounter(counterStart, index, counterDigits);
     });
     replace(u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
     replace(u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
-    replace(u"{created}", [&] { return FormatDateStamp(item.CreatedUtc, m_context.timeZone); });
-    replace(u"{modified}", [&] { return FormatDateStamp(item.ModifiedUtc, m_context.timeZone); });
-    replace(u"{parent}", [&] { return ParentFolderName(item.OriginalPath, 1); });
-    replace(u"{folder}", [&] { return ParentFolderName(item.OriginalPath, 1); });
-    replace(u"{size}", [&] { return QString::number(item.Size); });
+    replace(u"{created}", [&] { return formatDateStamp(item.createdUtc, m_context.timeZone); });
+    replace(u"{modified}", [&] { return formatDateStamp(item.modifiedUtc, m_context.timeZone); });
+    replace(u"{parent}", [&] { return parentFolderName(item.originalPath, 1); });
+    replace(u"{folder}", [&] { return parentFolderName(item.originalPath, 1); });
+    replace(u"{size}", [&] { return QString::number(item.size); });
 
-    s = m_findReplace.Apply(s);
-    s = ConvertCase(s, m_options.case_, m_context.locale);
+    s = m_findReplace.apply(s);
+    s = convertCase(s, m_options.case_, m_context.locale);
 
     if (keepExtension)
-        s += item.Ext;
+        s += item.ext;
     else if (!newExtension.isEmpty())
         s += newExtension.startsWith(u'.') ? newExtension : u'.' + newExtension;
 
@@ -224,7 +226,7 @@ QString NameBuilder::build(const TRenameItem &item, const QString &pattern, cons
         const char16_t c = p[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
             ++i;  // a whole pair is one character
-        } else if (IsIllegalNameChar(c) || QChar::isSurrogate(c)) {
+        } else if (isIllegalNameChar(c) || QChar::isSurrogate(c)) {
             // A lone surrogate (a text rule may cut a pair) has no UTF-8 form:
             // the file would get a name other than the one previewed.
             p[i] = u'_';
@@ -232,3 +234,5 @@ QString NameBuilder::build(const TRenameItem &item, const QString &pattern, cons
     }
     return s;
 }
+
+} // namespace morvane

@@ -1,27 +1,29 @@
 #pragma once
 
-#include "find_replace.h"
-#include "name_context.h"
-#include "option_panel.h"
-#include "rename_item.h"
-#include "text_rules.h"
+#include "engine/find_replace.h"
+#include "engine/name_context.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item.h"
+#include "engine/text_rules.h"
 
 #include <QStringList>
+
+namespace morvane {
 
 // The characters that file names cannot hold; each becomes "_" in a finished name.
 inline constexpr char16_t IllegalNameChars[] = u"<>:\"/\\|?*";
 
 // "%.*d": start + index with at least `digits` digits, the minus sign before
 // the zeros. The sum is taken in 64 bits, so it never wraps.
-QString FormatCounter(int start, int index, int digits);
-// 1 lower case, 2 upper case (the locale's linguistic casing), 3 TitleCase; else unchanged.
-QString ConvertCase(const QString &text, int caseIndex, const QLocale &locale);
+QString formatCounter(int start, int index, int digits);
+// 1 lower case, 2 upper case (the locale's linguistic casing), 3 titleCase; else unchanged.
+QString convertCase(const QString &text, int caseIndex, const QLocale &locale);
 // Lower case, then the first ASCII letter of every run of ASCII letters and digits upper case.
-QString TitleCase(const QString &text, const QLocale &locale);
+QString titleCase(const QString &text, const QLocale &locale);
 // The name of the folder `level` steps above the file (1: the folder holding it).
-QString ParentFolderName(const QString &path, int level);
+QString parentFolderName(const QString &path, int level);
 // The local date of a UTC date-time in the zone, "yyyymmdd".
-QString FormatDateStamp(TDateTime utc, const QTimeZone &zone);
+QString formatDateStamp(DateTime utc, const QTimeZone &zone);
 
 // Builds new names for one preview run. Holds what one run reads once
 // (the compiled find pattern) and reads the per-name options from `options`.
@@ -29,15 +31,15 @@ class NameBuilder {
 public:
     NameBuilder(const OptionPanel &options, const NameContext &context, const QStringList &importedNameList);
 
-    QString BuildNewName(const TRenameItem &item, const QString &pattern, const QString &counterText,
+    QString buildNewName(const RenameItem &item, const QString &pattern, const QString &counterText,
                          bool keepExtension, const QString &newExtension, int index);
-    // The same with the counter text FormatCounter(counterStart, index, counterDigits),
+    // The same with the counter text formatCounter(counterStart, index, counterDigits),
     // formatted only when the name holds {counter}.
-    QString BuildNewName(const TRenameItem &item, const QString &pattern, int counterStart, int counterDigits,
+    QString buildNewName(const RenameItem &item, const QString &pattern, int counterStart, int counterDigits,
                          bool keepExtension, const QString &newExtension, int index);
 
 private:
-    QString build(const TRenameItem &item, const QString &pattern, const QString *counterText, int counterStart,
+    QString build(const RenameItem &item, const QString &pattern, const QString *counterText, int counterStart,
                   int counterDigits, bool keepExtension, const QString &newExtension, int index);
     bool patternHasExtendedKeywords(const QString &pattern);
 
@@ -52,3 +54,5 @@ private:
     bool m_patternKnown = false;
     bool m_patternHasExtended = false;
 };
+
+} // namespace morvane

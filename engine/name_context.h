@@ -5,6 +5,8 @@
 #include <QTimeZone>
 #include <functional>
 
+namespace morvane {
+
 // The world a name is built in: the user's locale, the local time zone and
 // the clock. Tests pin all three.
 struct NameContext {
@@ -15,3 +17,5 @@ struct NameContext {
     // The clock reading as local wall-clock time in timeZone.
     QDateTime localNow() const { return now().toTimeZone(timeZone); }
 };
+
+} // namespace morvane

@@ -1,19 +1,21 @@
-#include "name_list.h"
+#include "engine/name_list.h"
 
-#include "morvane_error.h"
-#include "option_panel.h"
-#include "rename_item.h"
-#include "text_file.h"
+#include "engine/morvane_error.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item.h"
+#include "engine/text_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-QStringList ParseNameList(QStringView text)
+namespace morvane {
+
+QStringList parseNameList(QStringView text)
 {
     QStringList names;
-    for (const QString &line : SplitTextLines(text)) {
+    for (const QString &line : splitTextLines(text)) {
         const qsizetype comma = line.indexOf(u',');
-        QString name = TrimControl(comma >= 0 ? line.left(comma) : line);
+        QString name = trimControl(comma >= 0 ? line.left(comma) : line);
         qsizetype first = 0;
         qsizetype last = name.size();
         while (first < last && name.at(first) == u'"')
@@ -25,20 +27,22 @@ QStringList ParseNameList(QStringView text)
     return names;
 }
 
-void LoadNameList(const QString &fileName, QStringList &list)
+void loadNameList(const QString &fileName, QStringList &list)
 {
     list.clear();
     const QString fullPath = QFileInfo(fileName).absoluteFilePath();
-    if (!IsExactLocalPath(fileName))
-        throw MorvaneError(InexactPathMessage(fullPath));
+    if (!isExactLocalPath(fileName))
+        throw MorvaneError(inexactPathMessage(fullPath));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw MorvaneError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString()));
-    const std::optional<QString> text = DecodeTextFile(bytes);
+    const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
         throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
-    list = ParseNameList(*text);
+    list = parseNameList(*text);
 }
+
+} // namespace morvane

@@ -1,8 +1,10 @@
-#include "option_panel.h"
+#include "engine/option_panel.h"
 
 #include <limits>
 
-int IntOrDefault(const QString &text, int defaultValue)
+namespace morvane {
+
+int intOrDefault(const QString &text, int defaultValue)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -55,12 +57,12 @@ int IntOrDefault(const QString &text, int defaultValue)
     return int(number);
 }
 
-int ClampInt(int value, int low, int high)
+int clampInt(int value, int low, int high)
 {
     return value < low ? low : (value > high ? high : value);
 }
 
-QString TrimControl(const QString &text)
+QString trimControl(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -70,3 +72,5 @@ QString TrimControl(const QString &text)
         --last;
     return (first == 0 && last == text.size()) ? text : text.mid(first, last - first);
 }
+
+} // namespace morvane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace morvane {
+
 // The option values of the main window and the settings dialog, as the raw
 // text, index or checked state of each control. Fields are named by their
 // preset keys; the start values are those of a fresh program start.
@@ -42,9 +44,11 @@ struct OptionPanel {
 // spaces, a sign, then decimal digits or hexadecimal ones after "$", "x", "X",
 // "0x" or "0X" (a 32-bit two's-complement pattern, so "$FFFFFFFF" is -1);
 // the whole text consumed and the signed result within 32 bits, else the default.
-int IntOrDefault(const QString &text, int defaultValue);
+int intOrDefault(const QString &text, int defaultValue);
 
-int ClampInt(int value, int low, int high);
+int clampInt(int value, int low, int high);
 
 // Removes every leading and trailing code unit at or below U+0020.
-QString TrimControl(const QString &text);
+QString trimControl(const QString &text);
+
+} // namespace morvane

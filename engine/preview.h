@@ -1,18 +1,22 @@
 #pragma once
 
-#include "name_context.h"
-#include "option_panel.h"
-#include "rename_item_list.h"
-#include "reporter.h"
+#include "engine/name_context.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item_list.h"
+#include "engine/reporter.h"
 
 #include <QStringList>
 
-// Items between two progress reports of BuildPreview.
+namespace morvane {
+
+// Items between two progress reports of buildPreview.
 inline constexpr int kPreviewProgressStep = 4096;
 
-// Computes NewName of every item in list order. With an empty list it shows
+// Computes newName of every item in list order. With an empty list it shows
 // "No files loaded. Add files first." and returns false. An error while a
 // name is built (MorvaneError) ends the run: earlier items keep their new names.
 // Reports progress every kPreviewProgressStep items and once at the end.
-bool BuildPreview(RenameItemList &items, const OptionPanel &options, const NameContext &context,
+bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameContext &context,
                   const QStringList &importedNameList, Reporter &reporter);
+
+} // namespace morvane

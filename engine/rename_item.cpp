@@ -1,16 +1,18 @@
-#include "rename_item.h"
+#include "engine/rename_item.h"
 
-QString FileNamePart(const QString &path)
+namespace morvane {
+
+QString fileNamePart(const QString &path)
 {
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-QString FolderPart(const QString &path)
+QString folderPart(const QString &path)
 {
     return path.left(path.lastIndexOf(u'/') + 1);
 }
 
-void SplitNameAndExt(const QString &path, QString *originalName, QString *ext)
+void splitNameAndExt(const QString &path, QString *originalName, QString *ext)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.lastIndexOf(u'.');
@@ -23,7 +25,7 @@ void SplitNameAndExt(const QString &path, QString *originalName, QString *ext)
     }
 }
 
-bool IsExactLocalPath(const QString &path)
+bool isExactLocalPath(const QString &path)
 {
     const qsizetype n = path.size();
     const QChar *p = path.constData();
@@ -42,10 +44,12 @@ bool IsExactLocalPath(const QString &path)
     return true;
 }
 
-QString InexactPathMessage(const QString &path)
+QString inexactPathMessage(const QString &path)
 {
     // Shown text only: lone surrogates and U+0000 become visible U+FFFD.
     QString shown = QString::fromUtf8(path.toUtf8());
     shown.replace(QChar(0), QChar(0xFFFD));
     return QStringLiteral("\"%1\" cannot be named exactly: its name is not valid UTF-8 text").arg(shown);
 }
+
+} // namespace morvane

@@ -1,6 +1,6 @@
-#include "rename_item_list.h"
+#include "engine/rename_item_list.h"
 
-#include "morvane_error.h"
+#include "engine/morvane_error.h"
 
 #include <QFile>
 
@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <cerrno>
 
+namespace morvane {
+
 namespace {
 
 // out = text, in out's own memory when it has room (text must not lie in out).
-void Overwrite(QString &out, QStringView text)
+void overwrite(QString &out, QStringView text)
 {
     out.resize(text.size());
     std::copy(text.begin(), text.end(), out.data());
@@ -21,12 +23,12 @@ void Overwrite(QString &out, QStringView text)
 
 } // namespace
 
-bool ReadFileFacts(const QString &path, TRenameItem *item)
+bool readFileFacts(const QString &path, RenameItem *item)
 {
-    return ReadFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item);
+    return readFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item);
 }
 
-bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item)
+bool readFileFactsAt(int dirFd, const char *name, RenameItem *item)
 {
     struct statx sx;
     // One call answers existence, kind, size and both times; links are followed.
@@ -34,13 +36,13 @@ bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item)
               STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
         if (!S_ISREG(sx.stx_mode))
             return false;
-        item->Size = (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
-        item->ModifiedUtc = DateTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
+        item->size = (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
+        item->modifiedUtc = dateTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
         // A birth time of exactly the Unix epoch was never set (images, some tools).
         const bool hasBirth = (sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
-        item->CreatedUtc = hasBirth
-            ? DateTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec)
-            : item->ModifiedUtc;
+        item->createdUtc = hasBirth
+            ? dateTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec)
+            : item->modifiedUtc;
         return true;
     }
     if (errno != ENOSYS)
@@ -49,25 +51,25 @@ bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item)
     struct stat st;
     if (::fstatat(dirFd, name, &st, 0) != 0 || !S_ISREG(st.st_mode))
         return false;
-    item->Size = qint64(st.st_size);
-    item->ModifiedUtc = DateTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    item->CreatedUtc = item->ModifiedUtc;
+    item->size = qint64(st.st_size);
+    item->modifiedUtc = dateTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    item->createdUtc = item->modifiedUtc;
     return true;
 }
 
-bool RenameItemList::AddFileItem(const QString &path)
+bool RenameItemList::addFileItem(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    if (!IsExactLocalPath(path))
-        throw MorvaneError(InexactPathMessage(path));
-    if (ItemExists(path))
+    if (!isExactLocalPath(path))
+        throw MorvaneError(inexactPathMessage(path));
+    if (itemExists(path))
         return false;
-    TRenameItem item;
-    if (!ReadFileFacts(path, &item))
+    RenameItem item;
+    if (!readFileFacts(path, &item))
         return false;
-    item.OriginalPath = path;
-    SplitNameAndExt(path, &item.OriginalName, &item.Ext);
+    item.originalPath = path;
+    splitNameAndExt(path, &item.originalName, &item.ext);
     append(item);
     return true;
 }
@@ -84,39 +86,39 @@ void RenameItemList::unindexPath(const QString &path)
         m_paths.erase(it);
 }
 
-void RenameItemList::append(const TRenameItem &item)
+void RenameItemList::append(const RenameItem &item)
 {
     m_items.append(item);
-    indexPath(item.OriginalPath);
+    indexPath(item.originalPath);
 }
 
-void RenameItemList::replace(int index, const TRenameItem &item)
+void RenameItemList::replace(int index, const RenameItem &item)
 {
-    if (m_items.at(index).OriginalPath != item.OriginalPath) {
-        unindexPath(m_items.at(index).OriginalPath);
-        indexPath(item.OriginalPath);
+    if (m_items.at(index).originalPath != item.originalPath) {
+        unindexPath(m_items.at(index).originalPath);
+        indexPath(item.originalPath);
     }
     m_items[index] = item;
 }
 
 void RenameItemList::setPath(int index, const QString &path)
 {
-    TRenameItem &item = m_items[index];
-    if (item.OriginalPath != path) {
-        unindexPath(item.OriginalPath);
+    RenameItem &item = m_items[index];
+    if (item.originalPath != path) {
+        unindexPath(item.originalPath);
         indexPath(path);
     }
-    item.OriginalPath = path;
-    // SplitNameAndExt, written into the item's own strings: the batch renames
+    item.originalPath = path;
+    // splitNameAndExt, written into the item's own strings: the batch renames
     // every item, and their old memory fits the new parts as a rule.
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.lastIndexOf(u'.');
     if (dot < nameStart) {
-        Overwrite(item.OriginalName, QStringView(path).mid(nameStart));
-        item.Ext.clear();
+        overwrite(item.originalName, QStringView(path).mid(nameStart));
+        item.ext.clear();
     } else {
-        Overwrite(item.OriginalName, QStringView(path).mid(nameStart, dot - nameStart));
-        Overwrite(item.Ext, QStringView(path).mid(dot));
+        overwrite(item.originalName, QStringView(path).mid(nameStart, dot - nameStart));
+        overwrite(item.ext, QStringView(path).mid(dot));
     }
 }
 
@@ -137,7 +139,7 @@ void RenameItemList::removeIndexes(QList<int> indexes)
     int kept = 0;
     for (int i = 0; i < n; ++i) {
         if (drop[i]) {
-            unindexPath(m_items.at(i).OriginalPath);
+            unindexPath(m_items.at(i).originalPath);
         } else {
             if (kept != i)
                 m_items[kept] = std::move(m_items[i]);
@@ -152,3 +154,5 @@ void RenameItemList::clear()
     m_items.clear();
     m_paths.clear();
 }
+
+} // namespace morvane

@@ -1,34 +1,36 @@
 #pragma once
 
-#include "rename_item.h"
+#include "engine/rename_item.h"
 
 #include <QHash>
 #include <QList>
 
-// The batch: rename items in the order they were added (FRenameItems).
+namespace morvane {
+
+// The batch: rename items in the order they were added (m_items).
 // The duplicate test uses an index of paths, so adding N files costs O(N).
 class RenameItemList {
 public:
     // Adds the file at path; returns false (silently) for an empty path, a path
     // that is no existing regular file (folders do not count, links are
     // followed) or a duplicate. Throws MorvaneError for a path that fails
-    // IsExactLocalPath, since it cannot name the file the user meant.
-    bool AddFileItem(const QString &path);
+    // isExactLocalPath, since it cannot name the file the user meant.
+    bool addFileItem(const QString &path);
     // Exact comparison: Linux file names are case-sensitive.
-    bool ItemExists(const QString &path) const { return m_paths.contains(path); }
+    bool itemExists(const QString &path) const { return m_paths.contains(path); }
 
     int count() const { return int(m_items.size()); }
     bool isEmpty() const { return m_items.isEmpty(); }
-    const TRenameItem &at(int index) const { return m_items.at(index); }
-    const QList<TRenameItem> &items() const { return m_items; }
+    const RenameItem &at(int index) const { return m_items.at(index); }
+    const QList<RenameItem> &items() const { return m_items; }
 
     // Writes item back at index (keeps the path index in step).
-    void replace(int index, const TRenameItem &item);
-    // Points item index at a new path (OriginalName and Ext follow), without copying the item.
+    void replace(int index, const RenameItem &item);
+    // Points item index at a new path (originalName and Ext follow), without copying the item.
     void setPath(int index, const QString &path);
-    void setNewName(int index, const QString &newName) { m_items[index].NewName = newName; }
+    void setNewName(int index, const QString &newName) { m_items[index].newName = newName; }
     // Appends as is, without looking at the disk.
-    void append(const TRenameItem &item);
+    void append(const RenameItem &item);
 
     // Removes the items at the given indexes (any order, duplicates and
     // indexes out of range ignored); the others keep their order.
@@ -39,12 +41,14 @@ private:
     void indexPath(const QString &path);
     void unindexPath(const QString &path);
 
-    QList<TRenameItem> m_items;
+    QList<RenameItem> m_items;
     QHash<QString, int> m_paths;   // path -> number of items holding it
 };
 
 // Reads the file facts of an item from disk, links followed: regular files
 // only. Returns false when nothing fit is there.
-bool ReadFileFacts(const QString &path, TRenameItem *item);
+bool readFileFacts(const QString &path, RenameItem *item);
 // The same for the entry `name` of the folder open as dirFd.
-bool ReadFileFactsAt(int dirFd, const char *name, TRenameItem *item);
+bool readFileFactsAt(int dirFd, const char *name, RenameItem *item);
+
+} // namespace morvane

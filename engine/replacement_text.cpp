@@ -1,15 +1,17 @@
-#include "replacement_text.h"
+#include "engine/replacement_text.h"
+
+namespace morvane {
 
 namespace {
 
-bool IsDigit(QChar c)
+bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-bool IsGroupName(QStringView name)
+bool isGroupName(QStringView name)
 {
-    if (name.isEmpty() || IsDigit(name.front()))
+    if (name.isEmpty() || isDigit(name.front()))
         return false;
     for (const QChar c : name)
         if (!(c.isLetterOrNumber() || c == u'_'))
@@ -18,14 +20,14 @@ bool IsGroupName(QStringView name)
 }
 
 // A group number written in decimal; a number too large for any pattern reads as -1.
-int GroupNumber(QStringView digits)
+int groupNumber(QStringView digits)
 {
     bool ok = false;
     const int n = digits.toInt(&ok);
     return ok ? n : -1;
 }
 
-bool StartsWord(char16_t c)
+bool startsWord(char16_t c)
 {
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
         return true;
@@ -41,7 +43,7 @@ bool StartsWord(char16_t c)
 
 } // namespace
 
-QStringView MatchGroups::Group(int n) const
+QStringView MatchGroups::group(int n) const
 {
     if (n < 0 || n >= count || spans[2 * n] == kUnsetGroup)
         return {};
@@ -51,7 +53,7 @@ QStringView MatchGroups::Group(int n) const
     return subject.mid(qsizetype(start), qsizetype(end - start));
 }
 
-QString ProperCase(const QString &text, const QLocale &locale)
+QString properCase(const QString &text, const QLocale &locale)
 {
     const QString lower = locale.toLower(text);
     QString out;
@@ -59,7 +61,7 @@ QString ProperCase(const QString &text, const QLocale &locale)
     bool wordStart = true;
     for (qsizetype i = 0; i < lower.size(); ++i) {
         const QChar c = lower.at(i);
-        if (StartsWord(c.unicode())) {
+        if (startsWord(c.unicode())) {
             out += c;
             wordStart = true;
             continue;
@@ -90,14 +92,14 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
     while (i < n) {
         const QChar c = r.at(i);
         if ((c != u'$' && c != u'\\') || i + 1 == n) {
-            AddLiteral(c);
+            addLiteral(c);
             ++i;
             continue;
         }
         const QChar d = r.at(i + 1);
-        if (IsDigit(d)) {
+        if (isDigit(d)) {
             ++i;
-            AddGroupByDigits(r, i, 0);
+            addGroupByDigits(r, i, 0);
             continue;
         }
         switch (d.unicode()) {
@@ -105,7 +107,7 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
         case u'`': add(Kind::Before); i += 2; continue;
         case u'\'': add(Kind::After); i += 2; continue;
         case u'+': add(Kind::LastGroup); i += 2; continue;
-        case u'$': AddLiteral(u'$'); i += 2; continue;
+        case u'$': addLiteral(u'$'); i += 2; continue;
         default: break;
         }
         if (c == u'$') {
@@ -119,25 +121,25 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
                 const QStringView inside = close < 0 ? QStringView() : QStringView(r).mid(i + 2, close - i - 2);
                 bool number = !inside.isEmpty();
                 for (const QChar x : inside)
-                    number = number && IsDigit(x);
+                    number = number && isDigit(x);
                 if (number) {
-                    add(Kind::Group, GroupNumber(inside));
+                    add(Kind::Group, groupNumber(inside));
                     i = close + 1;
                     continue;
                 }
-                if (IsGroupName(inside)) {
+                if (isGroupName(inside)) {
                     m_parts.append(Part{Kind::Named, {}, 0, namedGroups.value(inside.toString()), 0});
                     i = close + 1;
                     continue;
                 }
             }
-            AddLiteral(c);  // a malformed form: the "$" stands for itself
+            addLiteral(c);  // a malformed form: the "$" stands for itself
             ++i;
             continue;
         }
         // c is a backslash
         if (d == u'\\') {
-            AddLiteral(u'\\');
+            addLiteral(u'\\');
             i += 2;
             continue;
         }
@@ -150,17 +152,17 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
             }
         }
         const char16_t upper = d.toUpper().unicode();
-        if ((upper == u'U' || upper == u'L' || upper == u'F' || upper == u'I') && i + 2 < n && IsDigit(r.at(i + 2))) {
+        if ((upper == u'U' || upper == u'L' || upper == u'F' || upper == u'I') && i + 2 < n && isDigit(r.at(i + 2))) {
             i += 2;
-            AddGroupByDigits(r, i, upper);
+            addGroupByDigits(r, i, upper);
             continue;
         }
-        AddLiteral(c);
+        addLiteral(c);
         ++i;
     }
 }
 
-void ReplacementText::AddLiteral(QChar c)
+void ReplacementText::addLiteral(QChar c)
 {
     if (m_parts.isEmpty() || m_parts.back().kind != Kind::Literal)
         m_parts.append(Part{Kind::Literal, {}, 0, {}, 0});
@@ -169,11 +171,11 @@ void ReplacementText::AddLiteral(QChar c)
 
 // At r[i] stands the first digit. Two digits name one group when the pattern
 // has that many; otherwise the second digit is plain text.
-void ReplacementText::AddGroupByDigits(const QString &r, qsizetype &i, char16_t conversion)
+void ReplacementText::addGroupByDigits(const QString &r, qsizetype &i, char16_t conversion)
 {
     int group = r.at(i).unicode() - u'0';
     ++i;
-    if (i < r.size() && IsDigit(r.at(i))) {
+    if (i < r.size() && isDigit(r.at(i))) {
         const int twoDigits = group * 10 + (r.at(i).unicode() - u'0');
         if (twoDigits <= m_groupCount) {
             group = twoDigits;
@@ -183,7 +185,7 @@ void ReplacementText::AddGroupByDigits(const QString &r, qsizetype &i, char16_t 
     m_parts.append(Part{conversion ? Kind::Converted : Kind::Group, {}, group, {}, conversion});
 }
 
-QString ReplacementText::Expand(const MatchGroups &m, const QLocale &locale) const
+QString ReplacementText::expand(const MatchGroups &m, const QLocale &locale) const
 {
     QString out;
     for (const Part &p : m_parts) {
@@ -192,12 +194,12 @@ QString ReplacementText::Expand(const MatchGroups &m, const QLocale &locale) con
             out += p.text;
             break;
         case Kind::Group:
-            out += m.Group(p.group);
+            out += m.group(p.group);
             break;
         case Kind::Named:
             for (const int g : p.groups) {
                 if (g < m.count && m.spans[2 * g] != MatchGroups::kUnsetGroup) {
-                    out += m.Group(g);
+                    out += m.group(g);
                     break;
                 }
             }
@@ -210,13 +212,13 @@ QString ReplacementText::Expand(const MatchGroups &m, const QLocale &locale) con
             break;
         case Kind::LastGroup:
             // The highest-numbered group that took part (the whole match without groups).
-            out += m.Group(m.count - 1);
+            out += m.group(m.count - 1);
             break;
         case Kind::Subject:
             out += m.subject;
             break;
         case Kind::Converted: {
-            const QString g = m.Group(p.group).toString();
+            const QString g = m.group(p.group).toString();
             if (p.conversion == u'U') {
                 out += locale.toUpper(g);
             } else if (p.conversion == u'L') {
@@ -232,7 +234,7 @@ QString ReplacementText::Expand(const MatchGroups &m, const QLocale &locale) con
                     out += locale.toLower(g.mid(width));
                 }
             } else {
-                out += ProperCase(g, locale);
+                out += properCase(g, locale);
             }
             break;
         }
@@ -240,3 +242,5 @@ QString ReplacementText::Expand(const MatchGroups &m, const QLocale &locale) con
     }
     return out;
 }
+
+} // namespace morvane

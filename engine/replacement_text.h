@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+namespace morvane {
+
 // One match as the replacement language sees it: the text being searched (as
 // changed so far) and the spans of group 0..count-1. A group that took no part
 // in the match has its start at kUnsetGroup.
@@ -16,7 +18,7 @@ struct MatchGroups {
     const size_t *spans = nullptr;   // start, end pairs
     int count = 0;                   // 1 + the highest group number that took part
 
-    QStringView Group(int n) const;
+    QStringView group(int n) const;
 };
 
 // The replacement text of regular-expression mode, parsed once for a pattern
@@ -29,7 +31,7 @@ public:
     ReplacementText(const QString &replacement, int groupCount, const QHash<QString, QList<int>> &namedGroups);
 
     // The text that replaces this match. Letter case follows `locale`.
-    QString Expand(const MatchGroups &match, const QLocale &locale) const;
+    QString expand(const MatchGroups &match, const QLocale &locale) const;
 
 private:
     enum class Kind { Literal, Group, Named, Before, After, LastGroup, Subject, Converted };
@@ -40,12 +42,14 @@ private:
         QList<int> groups;     // Named: the groups of that name; the first that took part counts
         char16_t conversion = 0;  // Converted: U, L, F or I
     };
-    void AddLiteral(QChar c);
-    void AddGroupByDigits(const QString &r, qsizetype &i, char16_t conversion);
+    void addLiteral(QChar c);
+    void addGroupByDigits(const QString &r, qsizetype &i, char16_t conversion);
 
     int m_groupCount;
     QList<Part> m_parts;
 };
 
 // The I conversion: lower case, and each word's first letter in upper case.
-QString ProperCase(const QString &text, const QLocale &locale);
+QString properCase(const QString &text, const QLocale &locale);
+
+} // namespace morvane

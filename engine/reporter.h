@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace morvane {
+
 // How the engine and the batch talk to the user. The window shows message
 // boxes; the unattended run prints (information to stdout, warnings to stderr)
 // and answers every confirmation with yes.
@@ -15,3 +17,5 @@ public:
     // Long runs report done of total now and then; the window keeps painting.
     virtual void progress(qint64 done, qint64 total) { Q_UNUSED(done); Q_UNUSED(total); }
 };
+
+} // namespace morvane

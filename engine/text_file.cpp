@@ -1,8 +1,10 @@
-#include "text_file.h"
+#include "engine/text_file.h"
 
 #include <QStringDecoder>
 
-bool DecodeUtf8Strict(QByteArrayView bytes, QString *text)
+namespace morvane {
+
+bool decodeUtf8Strict(QByteArrayView bytes, QString *text)
 {
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
@@ -13,17 +15,17 @@ bool DecodeUtf8Strict(QByteArrayView bytes, QString *text)
     return true;
 }
 
-std::optional<QString> DecodeTextFile(QByteArrayView bytes)
+std::optional<QString> decodeTextFile(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     QString text;
-    if (!DecodeUtf8Strict(bytes, &text))
+    if (!decodeUtf8Strict(bytes, &text))
         return std::nullopt;
     return text;
 }
 
-QStringList SplitTextLines(QStringView text)
+QStringList splitTextLines(QStringView text)
 {
     QStringList lines;
     qsizetype start = 0;
@@ -41,3 +43,5 @@ QStringList SplitTextLines(QStringView text)
         lines.append(text.mid(start).toString());
     return lines;
 }
+
+} // namespace morvane

@@ -1,6 +1,8 @@
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
-QString RemoveCharacters(const QString &text, const QString &characterSet)
+namespace morvane {
+
+QString removeCharacters(const QString &text, const QString &characterSet)
 {
     QString out;
     out.reserve(text.size());
@@ -11,7 +13,7 @@ QString RemoveCharacters(const QString &text, const QString &characterSet)
 }
 
 // Every run of U+0020 spaces becomes one space; other white space stays.
-QString CollapseDoubleSpaces(const QString &text)
+QString collapseDoubleSpaces(const QString &text)
 {
     QString out;
     out.reserve(text.size());
@@ -23,7 +25,7 @@ QString CollapseDoubleSpaces(const QString &text)
 
 namespace {
 
-QString ApplyRemovals(const QString &text, const OptionPanel &options, int from, int till)
+QString applyRemovals(const QString &text, const OptionPanel &options, int from, int till)
 {
     QString s = text;
     if (from > 0 && till >= from && from <= s.size()) {
@@ -31,21 +33,21 @@ QString ApplyRemovals(const QString &text, const OptionPanel &options, int from,
         s.remove(from - 1, till - from + 1);
     }
     if (!options.charactersToRemove.isEmpty())
-        s = RemoveCharacters(s, options.charactersToRemove);
+        s = removeCharacters(s, options.charactersToRemove);
     if (options.collapseDoubleSpaces)
-        s = CollapseDoubleSpaces(s);
+        s = collapseDoubleSpaces(s);
     return s;
 }
 
 } // namespace
 
-QString ApplyRemovals(const QString &text, const OptionPanel &options)
+QString applyRemovals(const QString &text, const OptionPanel &options)
 {
-    return ApplyRemovals(text, options, IntOrDefault(TrimControl(options.removeFromPos), 0),
-                         IntOrDefault(TrimControl(options.removeTillPos), 0));
+    return applyRemovals(text, options, intOrDefault(trimControl(options.removeFromPos), 0),
+                         intOrDefault(trimControl(options.removeTillPos), 0));
 }
 
-QString TrimByText(const QString &text, const OptionPanel &options)
+QString trimByText(const QString &text, const OptionPanel &options)
 {
     QString s = text;
     if (!options.cropBefore.isEmpty()) {
@@ -61,7 +63,7 @@ QString TrimByText(const QString &text, const OptionPanel &options)
     return s;
 }
 
-QString InsertTextAt(const QString &text, const QString &insertion, int position)
+QString insertTextAt(const QString &text, const QString &insertion, int position)
 {
     const qsizetype at = qBound(qsizetype(1), qsizetype(position), text.size() + 1) - 1;
     return text.left(at) + insertion + text.mid(at);
@@ -70,7 +72,7 @@ QString InsertTextAt(const QString &text, const QString &insertion, int position
 // Every run of ASCII digits is rewritten with at least `digits` digits, even a
 // run that is long enough already ("0007" at 2 gives "07"); a run beyond the
 // 32-bit range counts as 0.
-QString PadNumbers(const QString &text, int digits)
+QString padNumbers(const QString &text, int digits)
 {
     // Wider padding could not be part of any file name and would only eat memory.
     digits = qMin(digits, kMaxPadDigits);
@@ -88,7 +90,7 @@ QString PadNumbers(const QString &text, int digits)
         qsizetype end = i;
         while (end < n && text.at(end) >= u'0' && text.at(end) <= u'9')
             ++end;
-        const QString number = QString::number(IntOrDefault(text.mid(i, end - i), 0));
+        const QString number = QString::number(intOrDefault(text.mid(i, end - i), 0));
         if (number.size() < digits)
             out += QString(digits - number.size(), u'0');
         out += number;
@@ -98,22 +100,22 @@ QString PadNumbers(const QString &text, int digits)
 }
 
 TextRuleNumbers::TextRuleNumbers(const OptionPanel &options)
-    : removeFirst(IntOrDefault(options.removeFirst, 0)),
-      removeLast(IntOrDefault(options.removeLast, 0)),
-      removeFromPos(IntOrDefault(TrimControl(options.removeFromPos), 0)),
-      removeTillPos(IntOrDefault(TrimControl(options.removeTillPos), 0)),
-      insertPos(IntOrDefault(options.insertPos, 1)),
-      padNumbers(IntOrDefault(options.padNumbers, 0))
+    : removeFirst(intOrDefault(options.removeFirst, 0)),
+      removeLast(intOrDefault(options.removeLast, 0)),
+      removeFromPos(intOrDefault(trimControl(options.removeFromPos), 0)),
+      removeTillPos(intOrDefault(trimControl(options.removeTillPos), 0)),
+      insertPos(intOrDefault(options.insertPos, 1)),
+      padNumbers(intOrDefault(options.padNumbers, 0))
 {
 }
 
-QString ApplyTextRules(const QString &name, int index, const OptionPanel &options,
+QString applyTextRules(const QString &name, int index, const OptionPanel &options,
                        const QStringList &importedNameList)
 {
-    return ApplyTextRules(name, index, options, TextRuleNumbers(options), importedNameList);
+    return applyTextRules(name, index, options, TextRuleNumbers(options), importedNameList);
 }
 
-QString ApplyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
+QString applyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
                        const QStringList &importedNameList)
 {
     QString s = name;
@@ -121,13 +123,15 @@ QString ApplyTextRules(const QString &name, int index, const OptionPanel &option
         s.remove(0, numbers.removeFirst);
     if (numbers.removeLast > 0 && numbers.removeLast <= s.size())  // more than the length leaves the text as it is
         s.chop(numbers.removeLast);
-    s = ApplyRemovals(s, options, numbers.removeFromPos, numbers.removeTillPos);
-    s = TrimByText(s, options);
+    s = applyRemovals(s, options, numbers.removeFromPos, numbers.removeTillPos);
+    s = trimByText(s, options);
     if (!options.insertText.isEmpty())
-        s = InsertTextAt(s, options.insertText, numbers.insertPos);
+        s = insertTextAt(s, options.insertText, numbers.insertPos);
     if (numbers.padNumbers > 0)
-        s = PadNumbers(s, numbers.padNumbers);
-    if (index >= 0 && index < importedNameList.size() && !TrimControl(importedNameList.at(index)).isEmpty())
+        s = padNumbers(s, numbers.padNumbers);
+    if (index >= 0 && index < importedNameList.size() && !trimControl(importedNameList.at(index)).isEmpty())
         return importedNameList.at(index);
     return s;
 }
+
+} // namespace morvane

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "option_panel.h"
+#include "engine/option_panel.h"
 
 #include <QStringList>
 
-// Shapes the {name} value from an item's OriginalName: remove first/last,
+namespace morvane {
+
+// Shapes the {name} value from an item's originalName: remove first/last,
 // ranged removal, listed characters, space collapsing, trims, insertion,
 // number padding, then the imported name list entry for this index.
 // Positions and lengths count UTF-16 code units, 1-based.
-QString ApplyTextRules(const QString &name, int index, const OptionPanel &options,
+QString applyTextRules(const QString &name, int index, const OptionPanel &options,
                        const QStringList &importedNameList);
 
 // The numbers the text rules read from option texts, read once for a whole
@@ -22,17 +24,19 @@ struct TextRuleNumbers {
     int insertPos;
     int padNumbers;
 };
-// ApplyTextRules with the numbers read beforehand from the same options.
-QString ApplyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
+// applyTextRules with the numbers read beforehand from the same options.
+QString applyTextRules(const QString &name, int index, const OptionPanel &options, const TextRuleNumbers &numbers,
                        const QStringList &importedNameList);
 
-// The steps of ApplyTextRules, in their order of use.
-QString ApplyRemovals(const QString &text, const OptionPanel &options);
-QString TrimByText(const QString &text, const OptionPanel &options);
-QString InsertTextAt(const QString &text, const QString &insertion, int position);
-QString PadNumbers(const QString &text, int digits);
-QString RemoveCharacters(const QString &text, const QString &characterSet);
-QString CollapseDoubleSpaces(const QString &text);
+// The steps of applyTextRules, in their order of use.
+QString applyRemovals(const QString &text, const OptionPanel &options);
+QString trimByText(const QString &text, const OptionPanel &options);
+QString insertTextAt(const QString &text, const QString &insertion, int position);
+QString padNumbers(const QString &text, int digits);
+QString removeCharacters(const QString &text, const QString &characterSet);
+QString collapseDoubleSpaces(const QString &text);
 
 // No digit run of a file name can be wider: Linux names hold at most 255 bytes.
 inline constexpr int kMaxPadDigits = 255;
+
+} // namespace morvane

@@ -1,19 +1,21 @@
-#include "preset_reader.h"
+#include "presets/preset_reader.h"
 
-#include "morvane_error.h"
-#include "text_file.h"
+#include "engine/morvane_error.h"
+#include "engine/text_file.h"
 
 #include <QFile>
 
+namespace morvane {
+
 namespace {
 
-bool IsSpaceOrControl(QChar c)
+bool isSpaceOrControl(QChar c)
 {
     return c.unicode() <= 0x20;
 }
 
 // "true" with the ASCII letters in any case; no other letters fold to it.
-bool IsTrue(const QString &value)
+bool isTrue(const QString &value)
 {
     static const char word[] = "true";
     if (value.size() != 4)
@@ -30,19 +32,19 @@ bool IsTrue(const QString &value)
 
 }  // namespace
 
-QString DecodePresetBytes(const QByteArray &bytes, const QString &fileName)
+QString decodePresetBytes(const QByteArray &bytes, const QString &fileName)
 {
     const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     // UTF-16 without a byte-order mark is valid UTF-8 when it holds only ASCII,
     // but a preset never begins with a NUL byte; refuse it instead of reading no key.
     const bool looksUtf16 = bytes.size() - start >= 2 && (bytes[start] == '\0' || bytes[start + 1] == '\0');
-    const std::optional<QString> text = looksUtf16 ? std::nullopt : DecodeTextFile(bytes);
+    const std::optional<QString> text = looksUtf16 ? std::nullopt : decodeTextFile(bytes);
     if (!text)
         throw MorvaneError(QStringLiteral("The file \"%1\" is not UTF-8 text").arg(fileName));
     return *text;
 }
 
-QString ReadPresetValue(const QString &fileText, const QString &key, const QString &defaultValue)
+QString readPresetValue(const QString &fileText, const QString &key, const QString &defaultValue)
 {
     const QString needle = QLatin1Char('"') + key + QLatin1String("\":");
     const qsizetype found = fileText.indexOf(needle);
@@ -50,9 +52,9 @@ QString ReadPresetValue(const QString &fileText, const QString &key, const QStri
         return defaultValue;
     qsizetype begin = found + needle.size();
     qsizetype end = fileText.size();
-    while (begin < end && IsSpaceOrControl(fileText[begin]))
+    while (begin < end && isSpaceOrControl(fileText[begin]))
         ++begin;
-    while (end > begin && IsSpaceOrControl(fileText[end - 1]))
+    while (end > begin && isSpaceOrControl(fileText[end - 1]))
         --end;
 
     if (begin < end && fileText[begin] == QLatin1Char('"')) {
@@ -80,22 +82,22 @@ QString ReadPresetValue(const QString &fileText, const QString &key, const QStri
             break;
         ++stop;
     }
-    while (stop > begin && IsSpaceOrControl(fileText[stop - 1]))
+    while (stop > begin && isSpaceOrControl(fileText[stop - 1]))
         --stop;
     return fileText.mid(begin, stop - begin);
 }
 
-void ApplyPresetText(const QString &fileText, OptionPanel &o)
+void applyPresetText(const QString &fileText, OptionPanel &o)
 {
     auto text = [&](const char *key, QString &field) {
-        field = ReadPresetValue(fileText, QLatin1String(key), field);
+        field = readPresetValue(fileText, QLatin1String(key), field);
     };
     auto check = [&](const char *key, bool &field, const char *defaultValue) {
-        field = IsTrue(ReadPresetValue(fileText, QLatin1String(key), QLatin1String(defaultValue)));
+        field = isTrue(readPresetValue(fileText, QLatin1String(key), QLatin1String(defaultValue)));
     };
     // A list shows no selection for an index outside its entries, and reports -1.
     auto index = [&](const char *key, int &field, int count) {
-        const int value = IntOrDefault(ReadPresetValue(fileText, QLatin1String(key), QString::number(field)), field);
+        const int value = intOrDefault(readPresetValue(fileText, QLatin1String(key), QString::number(field)), field);
         field = value >= 0 && value < count ? value : -1;
     };
     text("find", o.find);
@@ -125,7 +127,7 @@ void ApplyPresetText(const QString &fileText, OptionPanel &o)
     check("touchModifiedNow", o.touchModifiedNow, "false");
 }
 
-void LoadPreset(const QString &fileName, OptionPanel &options)
+void loadPreset(const QString &fileName, OptionPanel &options)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -139,6 +141,8 @@ void LoadPreset(const QString &fileName, OptionPanel &options)
         throw MorvaneError(QStringLiteral("The file \"%1\" is too large for a preset").arg(fileName));
     // Apply to a copy first: a failure leaves every value as it was.
     OptionPanel loaded = options;
-    ApplyPresetText(DecodePresetBytes(bytes, fileName), loaded);
+    applyPresetText(decodePresetBytes(bytes, fileName), loaded);
     options = loaded;
 }
+
+} // namespace morvane

@@ -1,35 +1,37 @@
-#include "app_texts.h"
+#include "ui/app_texts.h"
 
 #include <QStringList>
 
-QString ApplicationTitle()
+namespace morvane {
+
+QString applicationTitle()
 {
     return QStringLiteral("Morvane");
 }
 
-QString VersionText()
+QString versionText()
 {
     return QStringLiteral("1.0");
 }
 
-QString WebsiteHost()
+QString websiteHost()
 {
     return QStringLiteral("www.quenzel.example");
 }
 
-QString HomepageUrl()
+QString homepageUrl()
 {
-    return QStringLiteral("https://") + WebsiteHost() + QStringLiteral("/");
+    return QStringLiteral("https://") + websiteHost() + QStringLiteral("/");
 }
 
-QString AboutText(const QDate &today)
+QString aboutText(const QDate &today)
 {
     const QStringList lines = {
-        ApplicationTitle(),
-        QStringLiteral("Version: ") + VersionText(),
+        applicationTitle(),
+        QStringLiteral("Version: ") + versionText(),
         QString(),
         QString(),
-        QStringLiteral("Website: ") + WebsiteHost(),
+        QStringLiteral("Website: ") + websiteHost(),
         QString(),
         QStringLiteral("This software is protected by copyright law and international treaties. "),
         QStringLiteral("Unauthorised reproduction or distribution of this program, or any portion of it, "),
@@ -41,7 +43,7 @@ QString AboutText(const QDate &today)
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QString PatternHelpText()
+QString patternHelpText()
 {
     static const QStringList lines = {
         QStringLiteral("Pattern defines how the new file name will be built."),
@@ -74,9 +76,11 @@ QString PatternHelpText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QString WithFullStop(const QString &message)
+QString withFullStop(const QString &message)
 {
     if (!message.isEmpty() && message.back().unicode() > u'.')
         return message + u'.';
     return message;
 }
+
+} // namespace morvane

@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QMessageBox *MakeMessageBox(QWidget *parent, Dialogs::Box box, const QString &caption, const QString &text)
+namespace morvane {
+
+QMessageBox *makeMessageBox(QWidget *parent, Dialogs::Box box, const QString &caption, const QString &text)
 {
     auto *mb = new QMessageBox(parent);
     mb->setWindowTitle(caption);
@@ -41,7 +43,7 @@ QMessageBox *MakeMessageBox(QWidget *parent, Dialogs::Box box, const QString &ca
 
 bool QtDialogs::message(QWidget *parent, Box box, const QString &caption, const QString &text)
 {
-    QMessageBox *mb = MakeMessageBox(parent, box, caption, text);
+    QMessageBox *mb = makeMessageBox(parent, box, caption, text);
     const int answer = mb->exec();
     delete mb;
     return box == Box::Confirm && answer == QMessageBox::Yes;
@@ -105,3 +107,5 @@ void QtDialogs::showModal(QDialog *dialog)
 {
     dialog->exec();
 }
+
+} // namespace morvane

@@ -8,6 +8,8 @@ class QDialog;
 class QMessageBox;
 class QWidget;
 
+namespace morvane {
+
 // What an open or save dialog is asked for. Filters are in Qt's form
 // ("Name (*.a *.b);;Other (*)").
 struct FileDialogSpec {
@@ -46,7 +48,7 @@ public:
 };
 
 // The standard message box of each kind, built but not shown.
-QMessageBox *MakeMessageBox(QWidget *parent, Dialogs::Box box, const QString &caption, const QString &text);
+QMessageBox *makeMessageBox(QWidget *parent, Dialogs::Box box, const QString &caption, const QString &text);
 
 class QtDialogs : public Dialogs {
 public:
@@ -58,3 +60,5 @@ public:
     void openUrl(const QUrl &url) override;
     void showModal(QDialog *dialog) override;
 };
+
+} // namespace morvane

@@ -1,6 +1,8 @@
-#include "file_list_model.h"
+#include "ui/file_list_model.h"
 
 #include <algorithm>
+
+namespace morvane {
 
 FileListModel::FileListModel(RenameItemList &items, QObject *parent)
     : QAbstractTableModel(parent), m_items(items), m_rows(items.count())
@@ -25,17 +27,17 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
-    const TRenameItem &item = m_items.at(index.row());
+    const RenameItem &item = m_items.at(index.row());
     switch (index.column()) {
     case OriginalNameColumn:
-        return FileNamePart(item.OriginalPath);
+        return fileNamePart(item.originalPath);
     case NewNameColumn:
-        return item.NewName;
+        return item.newName;
     case FolderColumn:
-        return FolderPart(item.OriginalPath);
+        return folderPart(item.originalPath);
     case SizeColumn:
         // "#,##0": thousands grouping of the user's locale, no decimals.
-        return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.Size));
+        return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.size));
     }
     return QVariant();
 }
@@ -115,3 +117,5 @@ void FileListModel::clear()
     m_rows = 0;
     endResetModel();
 }
+
+} // namespace morvane

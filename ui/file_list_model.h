@@ -1,11 +1,13 @@
 #pragma once
 
-#include "rename_item_list.h"
+#include "engine/rename_item_list.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>
 
-// The rows of lvFiles: a view over FRenameItems, one row per item in list
+namespace morvane {
+
+// The rows of lvFiles: a view over m_items, one row per item in list
 // order. The engine changes the list directly; the window then tells the
 // model what changed, so 100,000 rows cost one notification, not 100,000.
 class FileListModel : public QAbstractTableModel {
@@ -35,3 +37,5 @@ private:
     int m_rows = 0;   // rows the view knows of; the list may briefly hold more
     QLocale m_locale;
 };
+
+} // namespace morvane

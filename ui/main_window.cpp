@@ -1,18 +1,18 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
-#include "app_texts.h"
-#include "command_line.h"
-#include "file_collection.h"
-#include "file_list_model.h"
-#include "morvane_error.h"
-#include "name_list.h"
-#include "option_widgets.h"
-#include "preset_reader.h"
-#include "preset_writer.h"
-#include "preview.h"
-#include "settings_dialog.h"
-#include "theme.h"
-#include "undo.h"
+#include "ui/app_texts.h"
+#include "cli/command_line.h"
+#include "engine/file_collection.h"
+#include "ui/file_list_model.h"
+#include "engine/morvane_error.h"
+#include "engine/name_list.h"
+#include "ui/option_widgets.h"
+#include "presets/preset_reader.h"
+#include "presets/preset_writer.h"
+#include "engine/preview.h"
+#include "ui/settings_dialog.h"
+#include "ui/theme.h"
+#include "batch/undo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +42,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+namespace morvane {
 
 namespace {
 
@@ -126,8 +128,8 @@ QWidget *spinEdit(QWidget *parent, QLineEdit **out, const char *name, const char
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
     auto *e = edit(pair, name, width - 18);
-    MakeDigitsOnly(e);
-    auto *upDown = new TUpDown(e, pair);
+    makeDigitsOnly(e);
+    auto *upDown = new UpDownButtons(e, pair);
     upDown->setObjectName(QLatin1String(upDownName));
     layout->addWidget(e);
     layout->addWidget(upDown);
@@ -145,14 +147,14 @@ QHBoxLayout *frameRow(QGroupBox *box)
 
 }  // namespace
 
-TFormMain::TFormMain(MainWindowSetup setup, QWidget *parent)
+MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
     : QMainWindow(parent),
       m_dialogs(setup.dialogs),
       m_arguments(std::move(setup.arguments)),
       m_nameContext(std::move(setup.nameContext)),
       m_batchEnvironment(std::move(setup.batchEnvironment))
 {
-    InitUiResources();
+    initUiResources();
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<QtDialogs>();
         m_dialogs = m_ownDialogs.get();
@@ -214,15 +216,15 @@ TFormMain::TFormMain(MainWindowSetup setup, QWidget *parent)
     lbHomepageURL->installEventFilter(this);
     lbHomepageURL->raise();
 
-    FormSettings = new TFormSettings(m_options, this);
+    m_settingsDialog = new SettingsDialog(m_options, this);
     connectOptions();
     resize(1252, 645);
-    FormCreate();
+    formCreate();
 }
 
-TFormMain::~TFormMain() = default;
+MainWindow::~MainWindow() = default;
 
-void TFormMain::createToolBar(QWidget *panel)
+void MainWindow::createToolBar(QWidget *panel)
 {
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(2, 1, 4, 1);
@@ -289,11 +291,11 @@ void TFormMain::createToolBar(QWidget *panel)
     connect(btnSavePreset, &QToolButton::clicked, this, [this] { guarded([this] { btnSavePresetClick(); }); });
     connect(btnLoadPreset, &QToolButton::clicked, this, [this] { guarded([this] { btnLoadPresetClick(); }); });
     connect(btnLoadNameList, &QToolButton::clicked, this, [this] { guarded([this] { btnLoadNameListClick(); }); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton1Click(); }); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { guarded([this] { SpeedButton4Click(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { speedButton1Click(); }); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { guarded([this] { speedButton4Click(); }); });
 }
 
-void TFormMain::createOptionsPanel(QWidget *panel)
+void MainWindow::createOptionsPanel(QWidget *panel)
 {
     auto *columns = new QHBoxLayout(panel);
     columns->setContentsMargins(11, 14, 13, 0);
@@ -440,14 +442,14 @@ void TFormMain::createOptionsPanel(QWidget *panel)
     right->addWidget(box6);
     right->addStretch(1);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { button1Click(); }); });
 }
 
-void TFormMain::createFileList()
+void MainWindow::createFileList()
 {
     lvFiles = new QTableView(this);
     lvFiles->setObjectName(QStringLiteral("lvFiles"));
-    m_model = new FileListModel(FRenameItems, lvFiles);
+    m_model = new FileListModel(m_items, lvFiles);
     lvFiles->setModel(m_model);
     lvFiles->setShowGrid(true);
     lvFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -478,14 +480,14 @@ void TFormMain::createFileList()
     connect(lvFiles, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(lvFiles->viewport()->mapToGlobal(pos)); });
     connect(miRemoveSelected, &QAction::triggered, this, [this] { guarded([this] { miRemoveSelectedClick(); }); });
-    connect(Clearlist1, &QAction::triggered, this, [this] { guarded([this] { Clearlist1Click(); }); });
+    connect(Clearlist1, &QAction::triggered, this, [this] { guarded([this] { clearlist1Click(); }); });
 
     // Habits of the desktop: Delete in the list removes the selected rows.
     auto *remove = new QShortcut(QKeySequence::Delete, lvFiles, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(remove, &QShortcut::activated, this, [this] { guarded([this] { btnRemoveClick(); }); });
 }
 
-void TFormMain::createOperationPanel(QWidget *panel)
+void MainWindow::createOperationPanel(QWidget *panel)
 {
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(10, 0, 10, 0);
@@ -514,11 +516,11 @@ void TFormMain::createOperationPanel(QWidget *panel)
     edtDestination->setEnabled(false);
     Button2->setEnabled(false);
 
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded([this] { button2Click(); }); });
 }
 
 // Widgets edit the option values; the values stay the truth.
-void TFormMain::connectOptions()
+void MainWindow::connectOptions()
 {
     const std::pair<QLineEdit *, QString OptionPanel::*> texts[] = {
         {edtFind, &OptionPanel::find},
@@ -553,12 +555,12 @@ void TFormMain::connectOptions()
     connect(chkIncludeSubfolders, &QCheckBox::toggled, this, [this](bool on) { m_options.includeSubfolders = on; });
 }
 
-void TFormMain::FormCreate()
+void MainWindow::formCreate()
 {
-    setWindowTitle(ApplicationTitle() + u' ' + VersionText());
-    lbHomepageURL->setText(HomepageUrl());
-    FRenameItems.clear();
-    FImportedNameList.clear();
+    setWindowTitle(applicationTitle() + u' ' + versionText());
+    lbHomepageURL->setText(homepageUrl());
+    m_items.clear();
+    m_importedNameList.clear();
     {
         const QSignalBlocker quietCase(cbCase), quietMode(cbBatchMode);   // filling a list is no choice
         cbCase->addItems({QStringLiteral("Unchanged"), QStringLiteral("lowercase"), QStringLiteral("UPPERCASE"),
@@ -568,7 +570,7 @@ void TFormMain::FormCreate()
     }
     // The start values come from the option values: "{name}", insert position "1", counters "0".
     showOptions();
-    ResizeListColumns();
+    resizeListColumns();
     setAcceptDrops(true);
 
     auto *addFiles = new QShortcut(QKeySequence::Open, this);
@@ -576,26 +578,26 @@ void TFormMain::FormCreate()
     auto *preview = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(preview, &QShortcut::activated, this, [this] { guarded([this] { btnPreviewClick(); }); });
 
-    ProcessCommandLine();
+    processCommandLine();
 }
 
-void TFormMain::ProcessCommandLine()
+void MainWindow::processCommandLine()
 {
     guarded([this] {
-        CommandLineContext context{m_options, FRenameItems, FImportedNameList, *this, m_nameContext,
+        CommandLineContext context{m_options, m_items, m_importedNameList, *this, m_nameContext,
                                    batchEnvironment()};
         // The command line may change options and add files even when the run fails.
         struct Refresh {
-            TFormMain *window;
+            MainWindow *window;
             ~Refresh() { window->showOptions(); }
         } refresh{this};
-        m_terminationRequested = ::ProcessCommandLine(m_arguments, context);
-        if (!FRenameItems.isEmpty())
-            UpdateStatusCount();
+        m_terminationRequested = morvane::processCommandLine(m_arguments, context);
+        if (!m_items.isEmpty())
+            updateStatusCount();
     });
 }
 
-void TFormMain::showOptions()
+void MainWindow::showOptions()
 {
     // A copy: every control writes back into m_options as it is set.
     const OptionPanel o = m_options;
@@ -623,15 +625,15 @@ void TFormMain::showOptions()
     m_options.batchMode = cbBatchMode->currentIndex();
     edtDestination->setText(o.destination);
     chkNewExtClick();
-    FormSettings->showOptions();
+    m_settingsDialog->showOptions();
 }
 
-QString TFormMain::statusText() const
+QString MainWindow::statusText() const
 {
     return StatusText->text();
 }
 
-void TFormMain::setStatusText(const QString &text)
+void MainWindow::setStatusText(const QString &text)
 {
     StatusText->setText(text);
 }
@@ -639,7 +641,7 @@ void TFormMain::setStatusText(const QString &text)
 // ---------------------------------------------------------------- errors and long work
 
 template <class Handler>
-void TFormMain::guarded(Handler &&handler)
+void MainWindow::guarded(Handler &&handler)
 {
     QString failure;
     bool failed = false;
@@ -662,32 +664,32 @@ void TFormMain::guarded(Handler &&handler)
         showApplicationError(failure);
 }
 
-void TFormMain::showApplicationError(const QString &message)
+void MainWindow::showApplicationError(const QString &message)
 {
-    m_dialogs->message(this, Dialogs::Box::AppError, ApplicationTitle(), WithFullStop(message));
+    m_dialogs->message(this, Dialogs::Box::AppError, applicationTitle(), withFullStop(message));
 }
 
-void TFormMain::information(const QString &text)
+void MainWindow::information(const QString &text)
 {
     m_dialogs->message(this, Dialogs::Box::Information, QStringLiteral("Information"), text);
 }
 
-void TFormMain::warning(const QString &text)
+void MainWindow::warning(const QString &text)
 {
     m_dialogs->message(this, Dialogs::Box::Warning, QStringLiteral("Warning"), text);
 }
 
-void TFormMain::error(const QString &text)
+void MainWindow::error(const QString &text)
 {
     m_dialogs->message(this, Dialogs::Box::Error, QStringLiteral("Error"), text);
 }
 
-bool TFormMain::confirm(const QString &text)
+bool MainWindow::confirm(const QString &text)
 {
     return m_dialogs->message(this, Dialogs::Box::Confirm, QStringLiteral("Confirm"), text);
 }
 
-void TFormMain::progress(qint64 done, qint64 total)
+void MainWindow::progress(qint64 done, qint64 total)
 {
     if (total <= 0 || done >= total)
         return;
@@ -704,7 +706,7 @@ void TFormMain::progress(qint64 done, qint64 total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TFormMain::endLongWork()
+void MainWindow::endLongWork()
 {
     if (!m_progressClock.isValid())
         return;
@@ -714,7 +716,7 @@ void TFormMain::endLongWork()
     QApplication::restoreOverrideCursor();
 }
 
-BatchEnvironment TFormMain::batchEnvironment()
+BatchEnvironment MainWindow::batchEnvironment()
 {
     BatchEnvironment env = m_batchEnvironment;
     env.itemUpdated = [this](int index) { m_model->rowChanged(index); };
@@ -724,7 +726,7 @@ BatchEnvironment TFormMain::batchEnvironment()
 
 // ---------------------------------------------------------------- window events
 
-void TFormMain::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
@@ -737,13 +739,13 @@ void TFormMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-void TFormMain::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    formResize();
 }
 
-void TFormMain::FormResize()
+void MainWindow::formResize()
 {
     // The status bar is the lowest strip by the main window's own layout.
     const QRect bar = statusBar()->geometry();
@@ -751,10 +753,10 @@ void TFormMain::FormResize()
     const int top = bar.top() + bar.height() - halfToEven(bar.height()) - halfToEven(lbHomepageURL->height());
     lbHomepageURL->move(left, top);
     lbHomepageURL->raise();
-    ResizeListColumns();
+    resizeListColumns();
 }
 
-void TFormMain::ResizeListColumns()
+void MainWindow::resizeListColumns()
 {
     if (m_model->columnCount() < 4)
         return;
@@ -766,7 +768,7 @@ void TFormMain::ResizeListColumns()
     header->resizeSection(FileListModel::FolderColumn, std::max(150, lvFiles->viewport()->width() - fixed - 6));
 }
 
-bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lbHomepageURL) {
         switch (event->type()) {
@@ -786,12 +788,12 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == lvFiles->viewport() && event->type() == QEvent::Resize) {
         // The list's client width also changes when its scroll bar comes or goes.
-        ResizeListColumns();
+        resizeListColumns();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *mime = event->mimeData();
     if (mime->hasUrls()) {
@@ -805,7 +807,7 @@ void TFormMain::dragEnterEvent(QDragEnterEvent *event)
     QMainWindow::dragEnterEvent(event);
 }
 
-void TFormMain::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     QStringList paths;
     for (const QUrl &url : event->mimeData()->urls()) {
@@ -813,12 +815,12 @@ void TFormMain::dropEvent(QDropEvent *event)
             paths.append(url.toLocalFile());   // taken whole, however long
     }
     event->acceptProposedAction();
-    AddDroppedFiles(paths);
+    addDroppedFiles(paths);
 }
 
 // ---------------------------------------------------------------- handlers
 
-void TFormMain::btnAddClick()
+void MainWindow::btnAddClick()
 {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Select files to add");
@@ -829,56 +831,56 @@ void TFormMain::btnAddClick()
         return;
     QStringList skipped;
     for (const QString &path : paths) {
-        if (!IsExactLocalPath(path)) {
+        if (!isExactLocalPath(path)) {
             skipped.append(path);
             continue;
         }
-        FRenameItems.AddFileItem(path);
+        m_items.addFileItem(path);
     }
     m_model->sync();
-    UpdateStatusCount();
+    updateStatusCount();
     reportSkippedNames(skipped);
 }
 
-void TFormMain::btnAddFolderClick()
+void MainWindow::btnAddFolderClick()
 {
     const QString folder = m_dialogs->pickFolder(this, QStringLiteral("Select folder"), QString());
     if (folder.isEmpty())
         return;
     QStringList skipped;
-    AddFolder(folder, m_options.includeSubfolders, true, &skipped);
-    UpdateStatusCount();
+    addFolder(folder, m_options.includeSubfolders, true, &skipped);
+    updateStatusCount();
     reportSkippedNames(skipped);
 }
 
-void TFormMain::AddFolder(const QString &path, bool includeSubfolders, bool rebuildPreview, QStringList *skipped)
+void MainWindow::addFolder(const QString &path, bool includeSubfolders, bool rebuildPreview, QStringList *skipped)
 {
-    const int added = ::AddFolder(FRenameItems, path, includeSubfolders, skipped);
+    const int added = morvane::addFolder(m_items, path, includeSubfolders, skipped);
     m_model->sync();
     if (added >= 0 && rebuildPreview)
-        BuildPreview();
+        buildPreview();
 }
 
-void TFormMain::AddDroppedFiles(const QStringList &paths)
+void MainWindow::addDroppedFiles(const QStringList &paths)
 {
     guarded([this, &paths] {
         QStringList skipped;
         for (const QString &path : paths) {
-            if (!IsExactLocalPath(path)) {
+            if (!isExactLocalPath(path)) {
                 skipped.append(path);
-            } else if (IsExistingFolder(path)) {
-                AddFolder(path, m_options.includeSubfolders, false, &skipped);
+            } else if (isExistingFolder(path)) {
+                addFolder(path, m_options.includeSubfolders, false, &skipped);
             } else {
-                FRenameItems.AddFileItem(path);   // a vanished path adds nothing
+                m_items.addFileItem(path);   // a vanished path adds nothing
             }
         }
         m_model->sync();
-        UpdateStatusCount();
+        updateStatusCount();
         reportSkippedNames(skipped);
     });
 }
 
-void TFormMain::reportSkippedNames(const QStringList &skipped)
+void MainWindow::reportSkippedNames(const QStringList &skipped)
 {
     if (skipped.isEmpty())
         return;
@@ -892,7 +894,7 @@ void TFormMain::reportSkippedNames(const QStringList &skipped)
                 .arg(shown.join(u'\n')));
 }
 
-QList<int> TFormMain::selectedRows() const
+QList<int> MainWindow::selectedRows() const
 {
     QList<int> rows;
     for (const QModelIndex &index : lvFiles->selectionModel()->selectedRows())
@@ -900,62 +902,62 @@ QList<int> TFormMain::selectedRows() const
     return rows;
 }
 
-void TFormMain::btnRemoveClick()
+void MainWindow::btnRemoveClick()
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
     m_model->removeRows(rows);
-    UpdateStatusCount();
+    updateStatusCount();
 }
 
-void TFormMain::miRemoveSelectedClick()
+void MainWindow::miRemoveSelectedClick()
 {
     m_model->removeRows(selectedRows());
-    UpdateStatusCount();
+    updateStatusCount();
 }
 
-void TFormMain::btnClearClick()
+void MainWindow::btnClearClick()
 {
     m_model->clear();
-    UpdateStatusCount();
+    updateStatusCount();
 }
 
-void TFormMain::Clearlist1Click()
+void MainWindow::clearlist1Click()
 {
     if (selectedRows().isEmpty())
         return;
     m_model->clear();
-    UpdateStatusCount();
+    updateStatusCount();
 }
 
-void TFormMain::UpdateStatusCount()
+void MainWindow::updateStatusCount()
 {
-    setStatusText(QStringLiteral("Files: %1").arg(FRenameItems.count()));
+    setStatusText(QStringLiteral("Files: %1").arg(m_items.count()));
 }
 
-void TFormMain::btnPreviewClick()
+void MainWindow::btnPreviewClick()
 {
-    BuildPreview();
+    buildPreview();
 }
 
-void TFormMain::BuildPreview()
+void MainWindow::buildPreview()
 {
-    ::BuildPreview(FRenameItems, m_options, m_nameContext, FImportedNameList, *this);
+    morvane::buildPreview(m_items, m_options, m_nameContext, m_importedNameList, *this);
     m_model->sync();
 }
 
-void TFormMain::btnRenameClick()
+void MainWindow::btnRenameClick()
 {
-    RenameFilesClick(FRenameItems, m_options, *this, batchEnvironment());
+    renameFilesClick(m_items, m_options, *this, batchEnvironment());
 }
 
-void TFormMain::btnUndoClick()
+void MainWindow::btnUndoClick()
 {
-    UndoLastBatch(FRenameItems, *this, batchEnvironment());
+    undoLastBatch(m_items, *this, batchEnvironment());
 }
 
-void TFormMain::btnSavePresetClick()
+void MainWindow::btnSavePresetClick()
 {
     FileDialogSpec spec;
     spec.filter = QStringLiteral("Preset JSON (*.json)");
@@ -963,22 +965,22 @@ void TFormMain::btnSavePresetClick()
     const QString fileName = m_dialogs->saveFile(this, spec);
     if (fileName.isEmpty())
         return;
-    SavePreset(fileName, m_options);
+    savePreset(fileName, m_options);
 }
 
-void TFormMain::btnLoadPresetClick()
+void MainWindow::btnLoadPresetClick()
 {
     FileDialogSpec spec;
     spec.filter = QStringLiteral("Preset JSON (*.json)");
     const QString fileName = m_dialogs->openFile(this, spec);
     if (fileName.isEmpty())
         return;
-    LoadPreset(fileName, m_options);
+    loadPreset(fileName, m_options);
     // The batch-mode handling does not run: the destination controls keep their state.
     showOptions();
 }
 
-void TFormMain::btnLoadNameListClick()
+void MainWindow::btnLoadNameListClick()
 {
     FileDialogSpec spec;
     spec.filter = QStringLiteral("Name list (*.txt *.csv);;All files (*)");
@@ -986,26 +988,26 @@ void TFormMain::btnLoadNameListClick()
     const QString fileName = m_dialogs->openFile(this, spec);
     if (fileName.isEmpty())
         return;
-    LoadNameList(fileName, FImportedNameList);
-    BuildPreview();
+    loadNameList(fileName, m_importedNameList);
+    buildPreview();
 }
 
-void TFormMain::SpeedButton1Click()
+void MainWindow::speedButton1Click()
 {
-    m_dialogs->showModal(FormSettings);
+    m_dialogs->showModal(m_settingsDialog);
 }
 
-void TFormMain::SpeedButton4Click()
+void MainWindow::speedButton4Click()
 {
-    information(AboutText(m_nameContext.localNow().date()));
+    information(aboutText(m_nameContext.localNow().date()));
 }
 
-void TFormMain::Button1Click()
+void MainWindow::button1Click()
 {
-    information(PatternHelpText());
+    information(patternHelpText());
 }
 
-void TFormMain::Button2Click()
+void MainWindow::button2Click()
 {
     QString start = edtDestination->text();
     if (start.isEmpty() || !QFileInfo(start).isDir())
@@ -1015,7 +1017,7 @@ void TFormMain::Button2Click()
         edtDestination->setText(QFileInfo(folder).absoluteFilePath());
 }
 
-void TFormMain::cbBatchModeChange()
+void MainWindow::cbBatchModeChange()
 {
     const bool toFolder = cbBatchMode->currentIndex() > 0;
     lblDestination->setEnabled(toFolder);
@@ -1023,12 +1025,14 @@ void TFormMain::cbBatchModeChange()
     Button2->setEnabled(toFolder);
 }
 
-void TFormMain::chkNewExtClick()
+void MainWindow::chkNewExtClick()
 {
     edtNewExt->setEnabled(chkNewExt->isChecked());
 }
 
-void TFormMain::lbHomepageURLClick()
+void MainWindow::lbHomepageURLClick()
 {
-    m_dialogs->openUrl(QUrl(HomepageUrl()));
+    m_dialogs->openUrl(QUrl(homepageUrl()));
 }
+
+} // namespace morvane

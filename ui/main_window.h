@@ -1,11 +1,11 @@
 #pragma once
 
-#include "batch_executor.h"
-#include "dialogs.h"
-#include "name_context.h"
-#include "option_panel.h"
-#include "rename_item_list.h"
-#include "reporter.h"
+#include "batch/batch_executor.h"
+#include "ui/dialogs.h"
+#include "engine/name_context.h"
+#include "engine/option_panel.h"
+#include "engine/rename_item_list.h"
+#include "engine/reporter.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -13,7 +13,6 @@
 
 #include <memory>
 
-class FileListModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -22,7 +21,11 @@ class QMenu;
 class QPushButton;
 class QTableView;
 class QToolButton;
-class TFormSettings;
+
+namespace morvane {
+
+class FileListModel;
+class SettingsDialog;
 
 // What the main window is started with. Tests pin the dialogs, the clock and
 // locale, and the batch's world; production leaves the defaults.
@@ -33,14 +36,14 @@ struct MainWindowSetup {
     BatchEnvironment batchEnvironment;
 };
 
-// The main window (FormMain). It owns the item list FRenameItems, the
+// The main window (FormMain). It owns the item list m_items, the
 // imported name list and the option values; every handler runs inside one
 // wrapper that shows an escaping error in the application's error box.
-class TFormMain : public QMainWindow, public Reporter {
+class MainWindow : public QMainWindow, public Reporter {
     Q_OBJECT
 public:
-    explicit TFormMain(MainWindowSetup setup = {}, QWidget *parent = nullptr);
-    ~TFormMain() override;
+    explicit MainWindow(MainWindowSetup setup = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // True when the start-up command-line run asked the program to end.
     bool terminationRequested() const { return m_terminationRequested; }
@@ -48,10 +51,10 @@ public:
     // The option values; after changing them from outside call showOptions().
     OptionPanel &options() { return m_options; }
     void showOptions();
-    const RenameItemList &renameItems() const { return FRenameItems; }
-    const QStringList &importedNameList() const { return FImportedNameList; }
+    const RenameItemList &renameItems() const { return m_items; }
+    const QStringList &importedNameList() const { return m_importedNameList; }
     QString statusText() const;
-    TFormSettings *settingsDialog() const { return FormSettings; }
+    SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
     // Reporter: message boxes of the four standard kinds, and progress in the status bar.
     void information(const QString &text) override;
@@ -60,8 +63,8 @@ public:
     bool confirm(const QString &text) override;
     void progress(qint64 done, qint64 total) override;
 
-    // Dropped paths in the drop's order: folders through AddFolder, files through AddFileItem.
-    void AddDroppedFiles(const QStringList &paths);
+    // Dropped paths in the drop's order: folders through addFolder, files through addFileItem.
+    void addDroppedFiles(const QStringList &paths);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -76,8 +79,8 @@ private:
     void createFileList();
     void createOperationPanel(QWidget *panel);
     void connectOptions();
-    void FormCreate();
-    void ProcessCommandLine();
+    void formCreate();
+    void processCommandLine();
 
     // Runs a handler; an escaping error goes to the application's error box.
     template <class Handler> void guarded(Handler &&handler);
@@ -86,32 +89,32 @@ private:
     BatchEnvironment batchEnvironment();
 
     // Handlers.
-    void FormResize();
-    void ResizeListColumns();
+    void formResize();
+    void resizeListColumns();
     void btnAddClick();
     void btnAddFolderClick();
     void btnRemoveClick();
     void miRemoveSelectedClick();
     void btnClearClick();
-    void Clearlist1Click();
+    void clearlist1Click();
     void btnPreviewClick();
     void btnRenameClick();
     void btnUndoClick();
     void btnSavePresetClick();
     void btnLoadPresetClick();
     void btnLoadNameListClick();
-    void SpeedButton1Click();
-    void SpeedButton4Click();
-    void Button1Click();
-    void Button2Click();
+    void speedButton1Click();
+    void speedButton4Click();
+    void button1Click();
+    void button2Click();
     void cbBatchModeChange();
     void chkNewExtClick();
     void lbHomepageURLClick();
 
     // The operations behind them.
-    void AddFolder(const QString &path, bool includeSubfolders, bool rebuildPreview, QStringList *skipped);
-    void BuildPreview();
-    void UpdateStatusCount();
+    void addFolder(const QString &path, bool includeSubfolders, bool rebuildPreview, QStringList *skipped);
+    void buildPreview();
+    void updateStatusCount();
     void setStatusText(const QString &text);
     void reportSkippedNames(const QStringList &skipped);
     QList<int> selectedRows() const;
@@ -125,10 +128,10 @@ private:
     bool m_placed = false;   // centred on the screen when first shown
 
     OptionPanel m_options;
-    RenameItemList FRenameItems;
-    QStringList FImportedNameList;
+    RenameItemList m_items;
+    QStringList m_importedNameList;
     FileListModel *m_model = nullptr;
-    TFormSettings *FormSettings = nullptr;
+    SettingsDialog *m_settingsDialog = nullptr;
 
     // Long work: status text before it began, and the clock that spaces repaints.
     QElapsedTimer m_progressClock;
@@ -149,3 +152,5 @@ private:
     QTableView *lvFiles;
     QMenu *PopupMenu1;
 };
+
+} // namespace morvane

@@ -1,10 +1,12 @@
-#include "option_widgets.h"
+#include "ui/option_widgets.h"
 
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace morvane {
 
 namespace {
 
@@ -32,13 +34,13 @@ protected:
 
 }  // namespace
 
-void MakeDigitsOnly(QLineEdit *edit)
+void makeDigitsOnly(QLineEdit *edit)
 {
     edit->installEventFilter(new DigitsOnlyFilter(edit));
     edit->setInputMethodHints(Qt::ImhDigitsOnly);
 }
 
-TUpDown::TUpDown(QLineEdit *buddy, QWidget *parent) : QWidget(parent), m_buddy(buddy)
+UpDownButtons::UpDownButtons(QLineEdit *buddy, QWidget *parent) : QWidget(parent), m_buddy(buddy)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,13 +56,13 @@ TUpDown::TUpDown(QLineEdit *buddy, QWidget *parent) : QWidget(parent), m_buddy(b
         layout->addWidget(button);
         return button;
     };
-    connect(makeButton("up"), &QToolButton::clicked, this, &TUpDown::stepUp);
-    connect(makeButton("down"), &QToolButton::clicked, this, &TUpDown::stepDown);
+    connect(makeButton("up"), &QToolButton::clicked, this, &UpDownButtons::stepUp);
+    connect(makeButton("down"), &QToolButton::clicked, this, &UpDownButtons::stepDown);
     setFixedSize(17, 22);
     buddy->installEventFilter(this);
 }
 
-bool TUpDown::eventFilter(QObject *watched, QEvent *event)
+bool UpDownButtons::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_buddy && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -72,7 +74,7 @@ bool TUpDown::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TUpDown::step(int delta)
+void UpDownButtons::step(int delta)
 {
     bool ok = false;
     const int typed = m_buddy->text().trimmed().toInt(&ok);
@@ -80,3 +82,5 @@ void TUpDown::step(int delta)
     m_position = qBound(Minimum, from + delta, Maximum);
     m_buddy->setText(QString::number(m_position));
 }
+
+} // namespace morvane

@@ -5,17 +5,19 @@
 class QLineEdit;
 class QToolButton;
 
+namespace morvane {
+
 // Lets only digits be typed into an edit. Pasted text and text set by code
 // pass unchanged: numeric options are read with their own defaults at use.
-void MakeDigitsOnly(QLineEdit *edit);
+void makeDigitsOnly(QLineEdit *edit);
 
 // A pair of spin buttons attached to an edit (the window's UpDown controls):
 // each step moves the number in the edit by 1 within 0 to 100 and writes it
 // back. Up and Down arrow keys in the edit step too.
-class TUpDown : public QWidget {
+class UpDownButtons : public QWidget {
     Q_OBJECT
 public:
-    TUpDown(QLineEdit *buddy, QWidget *parent = nullptr);
+    UpDownButtons(QLineEdit *buddy, QWidget *parent = nullptr);
     static constexpr int Minimum = 0;
     static constexpr int Maximum = 100;
 
@@ -32,3 +34,5 @@ private:
     QLineEdit *m_buddy;
     int m_position = 0;   // used when the edit holds no number
 };
+
+} // namespace morvane

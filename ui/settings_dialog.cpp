@@ -1,6 +1,6 @@
-#include "settings_dialog.h"
+#include "ui/settings_dialog.h"
 
-#include "option_widgets.h"
+#include "ui/option_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace morvane {
 
 namespace {
 
@@ -35,7 +37,7 @@ QLabel *wrappedLine(const QString &text, QWidget *parent)
 
 }  // namespace
 
-TFormSettings::TFormSettings(OptionPanel &options, QWidget *parent)
+SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_options(options)
 {
@@ -59,7 +61,7 @@ TFormSettings::TFormSettings(OptionPanel &options, QWidget *parent)
     edtDigits->setObjectName(QStringLiteral("edtDigits"));
     for (QLineEdit *edit : {edtCounterStart, edtDigits}) {
         edit->setFixedWidth(73);
-        MakeDigitsOnly(edit);
+        makeDigitsOnly(edit);
     }
     counterGrid->addWidget(new QLabel(QStringLiteral("Counter start:"), counter), 1, 0);
     counterGrid->addWidget(edtCounterStart, 1, 1);
@@ -125,11 +127,11 @@ TFormSettings::TFormSettings(OptionPanel &options, QWidget *parent)
     connect(cbRegex, &QCheckBox::toggled, this, [this](bool on) { m_options.regex = on; });
     connect(chkTouchModifiedNow, &QCheckBox::toggled, this, [this](bool on) { m_options.touchModifiedNow = on; });
 
-    FormCreate();
+    formCreate();
     setFixedSize(433, std::max(412, sizeHint().height()));
 }
 
-void TFormSettings::FormCreate()
+void SettingsDialog::formCreate()
 {
     {
         // Filling the list selects its first entry; that is no choice of the user's.
@@ -139,7 +141,7 @@ void TFormSettings::FormCreate()
     showOptions();
 }
 
-void TFormSettings::showOptions()
+void SettingsDialog::showOptions()
 {
     // A copy: each control writes back into m_options as it is set.
     const OptionPanel o = m_options;
@@ -151,3 +153,5 @@ void TFormSettings::showOptions()
     cbRegex->setChecked(o.regex);
     chkTouchModifiedNow->setChecked(o.touchModifiedNow);
 }
+
+} // namespace morvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "option_panel.h"
+#include "engine/option_panel.h"
 
 #include <QDialog>
 
@@ -8,20 +8,22 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// The settings dialog (FormSettings): counter start and digits, the conflict
+namespace morvane {
+
+// The settings dialog (m_settingsDialog): counter start and digits, the conflict
 // mode, regular expressions and the time-stamp switch. It holds no values of
 // its own: its controls edit the window's OptionPanel, so a change counts at
 // once and lasts until the program ends.
-class TFormSettings : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    TFormSettings(OptionPanel &options, QWidget *parent = nullptr);
+    SettingsDialog(OptionPanel &options, QWidget *parent = nullptr);
 
     // Shows the option values in the controls (after a preset or the command line changed them).
     void showOptions();
 
 private:
-    void FormCreate();
+    void formCreate();
 
     OptionPanel &m_options;
     QLineEdit *edtCounterStart;
@@ -30,3 +32,5 @@ private:
     QCheckBox *cbRegex;
     QCheckBox *chkTouchModifiedNow;
 };
+
+} // namespace morvane

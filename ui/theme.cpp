@@ -1,4 +1,4 @@
-#include "theme.h"
+#include "ui/theme.h"
 
 #include <QApplication>
 #include <QFile>
@@ -7,10 +7,18 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+// Q_INIT_RESOURCE must stand outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace morvane {
+
 namespace {
 
 // Calm teal and blue on a light, cool grey; one palette for every window.
-QPalette AllportsPalette()
+QPalette allportsPalette()
 {
     const QColor window(0xEE, 0xF3, 0xF5);
     const QColor base(0xFF, 0xFF, 0xFF);
@@ -48,26 +56,20 @@ QPalette AllportsPalette()
 
 }  // namespace
 
-// Q_INIT_RESOURCE must stand outside any namespace.
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
-void InitUiResources()
+void initUiResources()
 {
     static const bool done = (initResources(), true);
     Q_UNUSED(done);
 }
 
-void ApplyDesktopFont(QApplication &app)
+void applyDesktopFont(QApplication &app)
 {
     QFont font = QApplication::font();
     font.setPointSize(9);
     app.setFont(font);
 }
 
-bool ApplyTheme(QApplication &app, const QString &name, QString *errorMessage)
+bool applyTheme(QApplication &app, const QString &name, QString *errorMessage)
 {
     QFile sheet(QStringLiteral(":/themes/%1.qss").arg(name));
     QByteArray css;
@@ -83,7 +85,9 @@ bool ApplyTheme(QApplication &app, const QString &name, QString *errorMessage)
         return false;
     }
     app.setStyle(style);   // the application takes ownership
-    app.setPalette(AllportsPalette());
+    app.setPalette(allportsPalette());
     app.setStyleSheet(QString::fromUtf8(css));
     return true;
 }
+
+} // namespace morvane

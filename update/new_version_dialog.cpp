@@ -1,6 +1,6 @@
-#include "new_version_dialog.h"
+#include "update/new_version_dialog.h"
 
-#include "version_check.h"
+#include "update/version_check.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace morvane {
+
 namespace {
 
 const char kFailedPrefix[] = "Failed to download update. Please download manually on website.";
@@ -32,7 +34,7 @@ const char kUpdateIconSvg[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" view
   <path d="M22 56 H48" fill="none" stroke="#ffffff" stroke-width="6" stroke-linecap="round"/>
 </svg>)svg";
 
-QPixmap UpdateIcon(const QSize &size, qreal dpr)
+QPixmap updateIcon(const QSize &size, qreal dpr)
 {
     QPixmap pixmap(size * dpr);
     pixmap.setDevicePixelRatio(dpr);
@@ -44,12 +46,12 @@ QPixmap UpdateIcon(const QSize &size, qreal dpr)
 }
 
 // The texts we build carry CR LF; a label or box wants plain line feeds.
-QString ForDisplay(QString text)
+QString forDisplay(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool IsSuccess(int status)
+bool isSuccess(int status)
 {
     return status >= 200 && status <= 299;
 }
@@ -58,7 +60,7 @@ bool IsSuccess(int status)
 
 void QtUpdateShell::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), ForDisplay(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), forDisplay(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -67,7 +69,7 @@ void QtUpdateShell::openUrl(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-TfrmNewVersion::TfrmNewVersion(TUpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent)
+NewVersionDialog::NewVersionDialog(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent)
     : QDialog(parent), m_state(state), m_endpoint(endpoint), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmNewVersion"));
@@ -75,7 +77,7 @@ TfrmNewVersion::TfrmNewVersion(TUpdateState &state, const UpdateEndpoint &endpoi
     VirtualImage1 = new QLabel(this);
     VirtualImage1->setObjectName(QStringLiteral("VirtualImage1"));
     VirtualImage1->setFixedSize(70, 75);
-    VirtualImage1->setPixmap(UpdateIcon(QSize(70, 75), devicePixelRatioF()));
+    VirtualImage1->setPixmap(updateIcon(QSize(70, 75), devicePixelRatioF()));
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -126,11 +128,11 @@ TfrmNewVersion::TfrmNewVersion(TUpdateState &state, const UpdateEndpoint &endpoi
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(QSize(421, 184).expandedTo(minimumSizeHint()));
 
-    connect(btUpdateNow, &QPushButton::clicked, this, &TfrmNewVersion::btUpdateNowClick);
-    connect(btCancel, &QPushButton::clicked, this, &TfrmNewVersion::btCancelClick);
+    connect(btUpdateNow, &QPushButton::clicked, this, &NewVersionDialog::btUpdateNowClick);
+    connect(btCancel, &QPushButton::clicked, this, &NewVersionDialog::btCancelClick);
 }
 
-TfrmNewVersion::~TfrmNewVersion()
+NewVersionDialog::~NewVersionDialog()
 {
     if (m_reply) {
         m_reply->disconnect(this);
@@ -138,41 +140,41 @@ TfrmNewVersion::~TfrmNewVersion()
     }
 }
 
-void TfrmNewVersion::showEvent(QShowEvent *event)
+void NewVersionDialog::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        FormShow();
+        formShow();
     QDialog::showEvent(event);
 }
 
-void TfrmNewVersion::FormShow()
+void NewVersionDialog::formShow()
 {
-    Tag = 1;
+    tag = 1;
     setWindowTitle(QStringLiteral(" ") + QString::fromLatin1(kUpdateApplicationTitle));
     btUpdateNow->setText(QStringLiteral("Update Now"));
-    btCancel->setText(m_state.MustExit ? QStringLiteral("Exit") : QStringLiteral("Skip"));
-    Label1->setText(ForDisplay(m_state.UpdateMessage));
+    btCancel->setText(m_state.mustExit ? QStringLiteral("Exit") : QStringLiteral("Skip"));
+    Label1->setText(forDisplay(m_state.updateMessage));
 }
 
-void TfrmNewVersion::FormClose()
+void NewVersionDialog::formClose()
 {
-    if (m_state.MustExit)
-        Tag = 0;
+    if (m_state.mustExit)
+        tag = 0;
 }
 
-void TfrmNewVersion::done(int result)
+void NewVersionDialog::done(int result)
 {
     // Closing while the installer arrives would hide the only Abort button.
     if (m_downloading)
         return;
-    FormClose();
+    formClose();
     QDialog::done(result);
 }
 
-void TfrmNewVersion::btCancelClick()
+void NewVersionDialog::btCancelClick()
 {
     if (m_downloading) {
-        m_state.DownloadCancelled = true;
+        m_state.downloadCancelled = true;
         // Stop at once: a stalled server would never send the next progress report.
         finishDownload(QString::fromLatin1(kCancelledText));
         return;
@@ -180,13 +182,13 @@ void TfrmNewVersion::btCancelClick()
     reject();
 }
 
-void TfrmNewVersion::btUpdateNowClick()
+void NewVersionDialog::btUpdateNowClick()
 {
     if (m_downloading || m_downloadDone)
         return;
     // From here on closing the dialog ends the program, whatever the download does.
-    m_state.MustExit = true;
-    m_state.DownloadCancelled = false;
+    m_state.mustExit = true;
+    m_state.downloadCancelled = false;
     m_downloading = true;
 
     btCancel->setText(QStringLiteral("Abort"));
@@ -206,19 +208,19 @@ void TfrmNewVersion::btUpdateNowClick()
     }
 
     m_client = new QNetworkAccessManager(this);
-    QNetworkRequest request = MakeUpdateRequest(m_endpoint, kInstallerPath);
+    QNetworkRequest request = makeUpdateRequest(m_endpoint, kInstallerPath);
     // The installer comes from this address or not at all.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_reply = m_client->get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &TfrmNewVersion::writeReceived);
+    connect(m_reply, &QNetworkReply::readyRead, this, &NewVersionDialog::writeReceived);
     connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64) { DownloadWork(m_reply, received); });
-    connect(m_reply, &QNetworkReply::finished, this, &TfrmNewVersion::replyFinished);
+            [this](qint64 received, qint64) { downloadWork(m_reply, received); });
+    connect(m_reply, &QNetworkReply::finished, this, &NewVersionDialog::replyFinished);
 }
 
-void TfrmNewVersion::DownloadWork(QNetworkReply *ASender, qint64 AWorkCount)
+void NewVersionDialog::downloadWork(QNetworkReply *ASender, qint64 AWorkCount)
 {
-    if (m_state.DownloadCancelled) {
+    if (m_state.downloadCancelled) {
         finishDownload(QString::fromLatin1(kCancelledText));
         return;
     }
@@ -232,19 +234,19 @@ void TfrmNewVersion::DownloadWork(QNetworkReply *ASender, qint64 AWorkCount)
     }
 }
 
-void TfrmNewVersion::writeReceived()
+void NewVersionDialog::writeReceived()
 {
     if (!m_reply || m_finishing)
         return;
     const QByteArray data = m_reply->readAll();
     // A redirect or error page is not the installer; only a success body goes to the file.
-    if (!IsSuccess(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()))
+    if (!isSuccess(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()))
         return;
     if (m_file.write(data) != data.size())
         finishDownload(QStringLiteral("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString()));
 }
 
-void TfrmNewVersion::replyFinished()
+void NewVersionDialog::replyFinished()
 {
     if (!m_reply || m_finishing)
         return;
@@ -261,14 +263,14 @@ void TfrmNewVersion::replyFinished()
         finishDownload(QStringLiteral("The server answered HTTP %1 %2 and redirected to %3.")
                            .arg(status)
                            .arg(reason, target.toDisplayString()));
-    } else if (!IsSuccess(status)) {
+    } else if (!isSuccess(status)) {
         finishDownload(QStringLiteral("The server answered HTTP %1 %2.").arg(status).arg(reason));
     } else {
         finishDownload(QString());
     }
 }
 
-void TfrmNewVersion::finishDownload(const QString &failure)
+void NewVersionDialog::finishDownload(const QString &failure)
 {
     if (m_finishing)
         return;
@@ -280,10 +282,10 @@ void TfrmNewVersion::finishDownload(const QString &failure)
             m_reply->abort();
     }
     // Boxes and closing wait until the network signal that got us here has returned.
-    QTimer::singleShot(0, this, &TfrmNewVersion::completeDownload);
+    QTimer::singleShot(0, this, &NewVersionDialog::completeDownload);
 }
 
-void TfrmNewVersion::completeDownload()
+void NewVersionDialog::completeDownload()
 {
     QString failure = m_failure;
     if (m_file.isOpen()) {
@@ -311,3 +313,5 @@ void TfrmNewVersion::completeDownload()
     }
     reject();
 }
+
+} // namespace morvane

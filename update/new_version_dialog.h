@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update_config.h"
+#include "update/update_config.h"
 
 #include <QDialog>
 #include <QFile>
@@ -14,6 +14,8 @@ class QNetworkReply;
 class QProgressBar;
 class QPushButton;
 class QWidget;
+
+namespace morvane {
 
 // The two things the dialog asks of the desktop; tests answer them.
 class UpdateShell {
@@ -33,14 +35,14 @@ public:
 
 // The new-version dialog: shows the prepared message, offers to skip (or to
 // exit for a mandatory update) and downloads and starts the installer.
-class TfrmNewVersion : public QDialog {
+class NewVersionDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmNewVersion(TUpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent = nullptr);
-    ~TfrmNewVersion() override;
+    NewVersionDialog(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent = nullptr);
+    ~NewVersionDialog() override;
 
     // The continue mark: 1 goes on to the main window, 0 ends the program.
-    int Tag = 0;
+    int tag = 0;
 
     QLabel *Label1 = nullptr;
     QLabel *VirtualImage1 = nullptr;
@@ -50,12 +52,12 @@ public:
 
     bool isDownloading() const { return m_downloading; }
 
-    void FormShow();
-    void FormClose();
+    void formShow();
+    void formClose();
     void btCancelClick();
     void btUpdateNowClick();
     // Progress of the installer transfer: bytes received so far.
-    void DownloadWork(QNetworkReply *ASender, qint64 AWorkCount);
+    void downloadWork(QNetworkReply *ASender, qint64 AWorkCount);
 
     void done(int result) override;
 
@@ -69,7 +71,7 @@ private:
     void finishDownload(const QString &failure);
     void completeDownload();
 
-    TUpdateState &m_state;
+    UpdateState &m_state;
     UpdateEndpoint m_endpoint;
     UpdateShell &m_shell;
     QNetworkAccessManager *m_client = nullptr;
@@ -80,3 +82,5 @@ private:
     bool m_finishing = false;
     bool m_downloadDone = false;
 };
+
+} // namespace morvane

@@ -1,14 +1,16 @@
-#include "startup_check.h"
+#include "update/startup_check.h"
 
-#include "new_version_dialog.h"
-#include "version_check.h"
+#include "update/new_version_dialog.h"
+#include "update/version_check.h"
 
 #include <QGuiApplication>
 
-StartupVerdict RunStartupVersionCheck(const UpdateEndpoint &endpoint, UpdateShell &shell)
+namespace morvane {
+
+StartupVerdict runStartupVersionCheck(const UpdateEndpoint &endpoint, UpdateShell &shell)
 {
-    TUpdateState state;
-    if (!CheckNewVersion(state, endpoint))
+    UpdateState state;
+    if (!checkNewVersion(state, endpoint))
         return StartupVerdict::Continue;
 
     // The dialog is the only window so far; closing it must not end the
@@ -17,16 +19,18 @@ StartupVerdict RunStartupVersionCheck(const UpdateEndpoint &endpoint, UpdateShel
     QGuiApplication::setQuitOnLastWindowClosed(false);
     int mark = 1;
     {
-        TfrmNewVersion dialog(state, endpoint, shell);
+        NewVersionDialog dialog(state, endpoint, shell);
         dialog.exec();
-        mark = dialog.Tag;
+        mark = dialog.tag;
     }
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
     return mark == 0 ? StartupVerdict::Exit : StartupVerdict::Continue;
 }
 
-StartupVerdict RunStartupVersionCheck()
+StartupVerdict runStartupVersionCheck()
 {
     QtUpdateShell shell;
-    return RunStartupVersionCheck(UpdateEndpoint{}, shell);
+    return runStartupVersionCheck(UpdateEndpoint{}, shell);
 }
+
+} // namespace morvane

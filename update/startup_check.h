@@ -1,5 +1,7 @@
 #pragma once
 
+namespace morvane {
+
 class UpdateShell;
 struct UpdateEndpoint;
 
@@ -8,6 +10,8 @@ struct UpdateEndpoint;
 // whether to go on. Every failure is silent and means "go on".
 enum class StartupVerdict { Continue, Exit };
 
-StartupVerdict RunStartupVersionCheck();
+StartupVerdict runStartupVersionCheck();
 // The same against another server and with answered boxes (tests).
-StartupVerdict RunStartupVersionCheck(const UpdateEndpoint &endpoint, UpdateShell &shell);
+StartupVerdict runStartupVersionCheck(const UpdateEndpoint &endpoint, UpdateShell &shell);
+
+} // namespace morvane

@@ -1,6 +1,8 @@
-#include "update_config.h"
+#include "update/update_config.h"
 
 #include <QDir>
+
+namespace morvane {
 
 QUrl UpdateEndpoint::urlFor(const char *path) const
 {
@@ -12,3 +14,5 @@ QString UpdateEndpoint::installerFilePath() const
     const QString folder = tempFolder.isEmpty() ? QDir::tempPath() : tempFolder;
     return QDir(folder).filePath(QString::fromLatin1(kInstallerFileName));
 }
+
+} // namespace morvane

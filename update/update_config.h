@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+namespace morvane {
+
 // The running version as the update server counts it: 10 is "1.0".
 inline constexpr int kBuiltInVersion = 10;
 
@@ -36,8 +38,10 @@ struct UpdateEndpoint {
 };
 
 // State shared by the version check and the new-version dialog for one start.
-struct TUpdateState {
-    QString UpdateMessage;
-    bool MustExit = false;
-    bool DownloadCancelled = false;
+struct UpdateState {
+    QString updateMessage;
+    bool mustExit = false;
+    bool downloadCancelled = false;
 };
+
+} // namespace morvane

@@ -1,6 +1,6 @@
-#include "version_check.h"
+#include "update/version_check.h"
 
-#include "text_file.h"
+#include "engine/text_file.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -9,12 +9,14 @@
 #include <limits>
 #include <memory>
 
+namespace morvane {
+
 namespace {
 
 // GETs one page, following redirects; nothing on any failure.
-std::optional<QByteArray> FetchPage(QNetworkAccessManager &client, const UpdateEndpoint &endpoint, const char *path)
+std::optional<QByteArray> fetchPage(QNetworkAccessManager &client, const UpdateEndpoint &endpoint, const char *path)
 {
-    QNetworkRequest request = MakeUpdateRequest(endpoint, path);
+    QNetworkRequest request = makeUpdateRequest(endpoint, path);
     // Never from HTTPS down to plain HTTP: the page decides what we offer to start.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(10);
@@ -37,15 +39,15 @@ std::optional<QByteArray> FetchPage(QNetworkAccessManager &client, const UpdateE
 
 }  // namespace
 
-std::optional<QStringList> DecodePageLines(const QByteArray &body)
+std::optional<QStringList> decodePageLines(const QByteArray &body)
 {
-    const std::optional<QString> text = DecodeTextFile(body);
+    const std::optional<QString> text = decodeTextFile(body);
     if (!text)
         return std::nullopt;
-    return SplitTextLines(*text);
+    return splitTextLines(*text);
 }
 
-std::optional<int> ParseVersionNumber(const QString &text)
+std::optional<int> parseVersionNumber(const QString &text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -74,14 +76,14 @@ std::optional<int> ParseVersionNumber(const QString &text)
     return int(value);
 }
 
-std::optional<VersionLine> ParseVersionLine(const QString &line)
+std::optional<VersionLine> parseVersionLine(const QString &line)
 {
     const qsizetype slash = line.indexOf(u'/');
     if (slash < 0)
         return std::nullopt;
     const QString latestText = line.left(slash);
-    const auto latest = ParseVersionNumber(latestText);
-    const auto required = ParseVersionNumber(line.mid(slash + 1));
+    const auto latest = parseVersionNumber(latestText);
+    const auto required = parseVersionNumber(line.mid(slash + 1));
     if (!latest || !required)
         return std::nullopt;
     VersionLine result;
@@ -92,17 +94,17 @@ std::optional<VersionLine> ParseVersionLine(const QString &line)
     return result;
 }
 
-bool EvaluateVersionPages(TUpdateState &state, const QStringList &versionLines, const QStringList &changesLines)
+bool evaluateVersionPages(UpdateState &state, const QStringList &versionLines, const QStringList &changesLines)
 {
     if (versionLines.isEmpty())
         return false;
-    const auto version = ParseVersionLine(versionLines.first());
+    const auto version = parseVersionLine(versionLines.first());
     if (!version)
         return false;
 
     QString headline;
     if (version->required > kBuiltInVersion) {
-        state.MustExit = true;
+        state.mustExit = true;
         headline = QStringLiteral("This version of the software is out of date. You must download the current "
                                   "version %1 to continue using the software.")
                        .arg(version->versionText);
@@ -117,11 +119,11 @@ bool EvaluateVersionPages(TUpdateState &state, const QStringList &versionLines, 
         if (!line.isEmpty())
             message += line + QStringLiteral("\r\n");
     }
-    state.UpdateMessage = message;
+    state.updateMessage = message;
     return true;
 }
 
-QNetworkRequest MakeUpdateRequest(const UpdateEndpoint &endpoint, const char *path)
+QNetworkRequest makeUpdateRequest(const UpdateEndpoint &endpoint, const char *path)
 {
     QNetworkRequest request(endpoint.urlFor(path));
     request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUpdateUserAgent));
@@ -131,28 +133,30 @@ QNetworkRequest MakeUpdateRequest(const UpdateEndpoint &endpoint, const char *pa
     return request;
 }
 
-bool CheckNewVersion(TUpdateState &state, const UpdateEndpoint &endpoint)
+bool checkNewVersion(UpdateState &state, const UpdateEndpoint &endpoint)
 {
     QStringList versionLines;
     QStringList changesLines;
     {
         // One client for both pages; leaving this block closes its connections.
         QNetworkAccessManager client;
-        const auto versionBody = FetchPage(client, endpoint, kVersionPagePath);
+        const auto versionBody = fetchPage(client, endpoint, kVersionPagePath);
         if (!versionBody)
             return false;
-        const auto decodedVersion = DecodePageLines(*versionBody);
+        const auto decodedVersion = decodePageLines(*versionBody);
         if (!decodedVersion || decodedVersion->isEmpty())
             return false;
         versionLines = *decodedVersion;
 
-        const auto changesBody = FetchPage(client, endpoint, kChangesPagePath);
+        const auto changesBody = fetchPage(client, endpoint, kChangesPagePath);
         if (!changesBody)
             return false;
-        const auto decodedChanges = DecodePageLines(*changesBody);
+        const auto decodedChanges = decodePageLines(*changesBody);
         if (!decodedChanges)
             return false;
         changesLines = *decodedChanges;
     }
-    return EvaluateVersionPages(state, versionLines, changesLines);
+    return evaluateVersionPages(state, versionLines, changesLines);
 }
+
+} // namespace morvane

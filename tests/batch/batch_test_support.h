@@ -3,8 +3,8 @@
 // Shared pieces of the batch tests: a reporter that records, a file-system
 // snapshot, and system calls that fail on demand.
 
-#include "batch_executor.h"
-#include "system_calls.h"
+#include "batch/batch_executor.h"
+#include "batch/system_calls.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,8 @@
 
 #include <cerrno>
 #include <cstring>
+
+namespace morvane {
 
 class RecordingReporter : public Reporter {
 public:
@@ -30,7 +32,7 @@ public:
     }
 };
 
-inline void WriteFile(const QString &path, const QByteArray &bytes)
+inline void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     if (!f.exists())
@@ -39,14 +41,14 @@ inline void WriteFile(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-inline QByteArray ReadFile(const QString &path)
+inline QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 // "name=content;name=content" of every entry in a folder, sorted; sub-folders as "name/".
-inline QString Snapshot(const QString &folder)
+inline QString snapshot(const QString &folder)
 {
     QStringList parts;
     const QDir dir(folder);
@@ -55,7 +57,7 @@ inline QString Snapshot(const QString &folder)
         if (fi.isDir() && !fi.isSymLink())
             parts << fi.fileName() + u'/';
         else
-            parts << fi.fileName() + u'=' + QString::fromUtf8(ReadFile(fi.filePath()));
+            parts << fi.fileName() + u'=' + QString::fromUtf8(readFile(fi.filePath()));
     }
     return parts.join(u';');
 }
@@ -116,3 +118,5 @@ private:
     QList<QPair<QByteArray, QPair<int, int>>> m_rules;  // call, (nth or 0 for every call, errno)
     QMap<QByteArray, int> m_counts;
 };
+
+} // namespace morvane

@@ -4,12 +4,14 @@
 // item before it, so auto-numbering happens along the way. Prints "go" just
 // before the batch starts.
 
-#include "batch_executor.h"
+#include "batch/batch_executor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
+
+using namespace morvane;
 
 namespace {
 class SilentReporter : public Reporter {
@@ -30,7 +32,7 @@ int main(int argc, char **argv)
     RenameItemList items;
     const QDir folder(args.at(1));
     for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
-        items.AddFileItem(folder.filePath(name));
+        items.addFileItem(folder.filePath(name));
     for (int i = 0; i < items.count(); ++i) {
         const int n = i % 10 == 1 ? i - 1 : i;
         items.setNewName(i, QStringLiteral("g%1.dat").arg(n, 4, 10, QLatin1Char('0')));
@@ -44,6 +46,6 @@ int main(int argc, char **argv)
     SilentReporter reporter;
     std::fputs("go\n", stdout);
     std::fflush(stdout);
-    ExecuteBatch(items, options, reporter, env);
+    executeBatch(items, options, reporter, env);
     return 0;
 }

@@ -1,13 +1,15 @@
 #include "batch_test_support.h"
-#include "batch_executor.h"
-#include "morvane_error.h"
-#include "undo.h"
+#include "batch/batch_executor.h"
+#include "engine/morvane_error.h"
+#include "batch/undo.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -28,20 +30,20 @@ struct World {
         QDir().mkpath(src);
         env.appDataFolder = tmp.path() + "/app";
     }
-    QString logPath() const { return GetUndoLogPath(env.appDataFolder); }
+    QString logPath() const { return undoLogPath(env.appDataFolder); }
     // Adds src/<name> holding content under the new name (empty: no preview yet).
     void add(const QString &name, const QString &newName, const QByteArray &content = QByteArray())
     {
         const QString path = src + u'/' + name;
         if (!QFile::exists(path))
-            WriteFile(path, content.isNull() ? name.toUtf8() : content);
-        QVERIFY(items.AddFileItem(path));
+            writeFile(path, content.isNull() ? name.toUtf8() : content);
+        QVERIFY(items.addFileItem(path));
         items.setNewName(items.count() - 1, newName);
     }
     QString run()  // the error text, empty when the batch did not throw
     {
         try {
-            ExecuteBatch(items, options, reporter, env);
+            executeBatch(items, options, reporter, env);
         } catch (const MorvaneError &e) {
             return e.message();
         }
@@ -50,13 +52,13 @@ struct World {
     void undo()
     {
         RecordingReporter r;
-        UndoLastBatch(items, r, env);
+        undoLastBatch(items, r, env);
         QCOMPARE(r.calls.value(0), "information: Undo completed for the last rename operation.");
     }
-    QByteArray log() const { return ReadFile(logPath()); }
+    QByteArray log() const { return readFile(logPath()); }
 };
 
-QByteArray Line(const QString &from, const QString &to)
+QByteArray entryLine(const QString &from, const QString &to)
 {
     return "\"" + from.toUtf8() + "\",\"" + to.toUtf8() + "\"\r\n";
 }
@@ -72,21 +74,21 @@ private slots:
     void renameButton()
     {
         World w;
-        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        renameFilesClick(w.items, w.options, w.reporter, w.env);
         QCOMPARE(w.reporter.calls, QStringList{"information: Nothing to rename. Add files and build a preview first."});
 
         w.add("a.txt", "b.txt");
         w.reporter.calls.clear();
         w.reporter.answer = false;
-        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        renameFilesClick(w.items, w.options, w.reporter, w.env);
         QCOMPARE(w.reporter.calls, QStringList{"confirm: Proceed to rename files as shown in the preview?"});
-        QCOMPARE(Snapshot(w.src), "a.txt=a.txt");
+        QCOMPARE(snapshot(w.src), "a.txt=a.txt");
         QVERIFY(!QFile::exists(w.logPath()));
 
         w.reporter.answer = true;
-        RenameFilesClick(w.items, w.options, w.reporter, w.env);
+        renameFilesClick(w.items, w.options, w.reporter, w.env);
         QCOMPARE(w.reporter.calls.last(), kCompleted);
-        QCOMPARE(Snapshot(w.src), "b.txt=a.txt");
+        QCOMPARE(snapshot(w.src), "b.txt=a.txt");
     }
 
     // Every batch mode against every conflict mode, then undo. Item x.txt
@@ -115,7 +117,7 @@ private slots:
         QFETCH(int, conflict);
         World w;
         const QString target = mode == 0 ? w.src : w.dst;
-        WriteFile(target + "/t.txt", "old");
+        writeFile(target + "/t.txt", "old");
         w.add("x.txt", "t.txt", "x");
         w.add("y.txt", "u.txt", "y");
         w.options.batchMode = mode;
@@ -123,13 +125,13 @@ private slots:
         w.options.destination = " \t" + w.dst + "  ";  // read trimmed
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.reporter.calls, QStringList{kCompleted});
-        QTEST(Snapshot(w.src), "src");
+        QTEST(snapshot(w.src), "src");
         if (mode != 0)
-            QTEST(Snapshot(w.dst), "dst");
+            QTEST(snapshot(w.dst), "dst");
         w.undo();
-        QTEST(Snapshot(w.src), "srcUndone");
+        QTEST(snapshot(w.src), "srcUndone");
         if (mode != 0)
-            QTEST(Snapshot(w.dst), "dstUndone");
+            QTEST(snapshot(w.dst), "dstUndone");
         QVERIFY(!QFile::exists(w.logPath()));
         QVERIFY(w.items.isEmpty());
     }
@@ -145,13 +147,13 @@ private slots:
             QList<int> updated;
             w.env.itemUpdated = [&](int i) { updated << i; };
             QCOMPARE(w.run(), QString());
-            const TRenameItem &item = w.items.at(0);
+            const RenameItem &item = w.items.at(0);
             const QString expected = mode == 1 ? w.src + "/photo.jpg"
                                                : (mode == 0 ? w.src : w.dst) + "/holiday.tar.gz";
-            QCOMPARE(item.OriginalPath, expected);
-            QCOMPARE(item.OriginalName, mode == 1 ? "photo" : "holiday.tar");
-            QCOMPARE(item.Ext, mode == 1 ? ".jpg" : ".gz");
-            QCOMPARE(item.NewName, "holiday.tar.gz");
+            QCOMPARE(item.originalPath, expected);
+            QCOMPARE(item.originalName, mode == 1 ? "photo" : "holiday.tar");
+            QCOMPARE(item.ext, mode == 1 ? ".jpg" : ".gz");
+            QCOMPARE(item.newName, "holiday.tar.gz");
             QCOMPARE(updated, mode == 1 ? QList<int>() : QList<int>{0});
         }
     }
@@ -179,9 +181,9 @@ private slots:
             if (t.endsWith(u'/'))
                 QDir().mkpath(tmp.path() + u'/' + t);
             else
-                WriteFile(tmp.path() + u'/' + t, "");
+                writeFile(tmp.path() + u'/' + t, "");
         }
-        QCOMPARE(MakeUniqueName(tmp.path(), name), tmp.path() + u'/' + expected);
+        QCOMPARE(morvane::makeUniqueName(tmp.path(), name), tmp.path() + u'/' + expected);
     }
 
     // A clash is judged when the item is met.
@@ -191,10 +193,10 @@ private slots:
         w.add("a.txt", "b.txt", "A");
         w.add("b.txt", "a.txt", "B");
         QCOMPARE(w.run(), QString());
-        QCOMPARE(Snapshot(w.src), "a.txt=B;b (1).txt=A");
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/a.txt", w.src + "/b (1).txt") + Line(w.src + "/b.txt", w.src + "/a.txt"));
+        QCOMPARE(snapshot(w.src), "a.txt=B;b (1).txt=A");
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b (1).txt") + entryLine(w.src + "/b.txt", w.src + "/a.txt"));
         w.undo();
-        QCOMPARE(Snapshot(w.src), "a.txt=A;b.txt=B");
+        QCOMPARE(snapshot(w.src), "a.txt=A;b.txt=B");
     }
 
     // Overwrite never destroys a file of the batch: not the source of a later
@@ -208,12 +210,12 @@ private slots:
         w.add("01", "00");
         w.add("p", "same");
         w.add("q", "same");
-        WriteFile(w.src + "/stranger", "S");
+        writeFile(w.src + "/stranger", "S");
         w.add("r", "stranger");  // a file outside the batch is replaced as asked
         QCOMPARE(w.run(), QString());
-        QCOMPARE(Snapshot(w.src), "00=01;01 (1)=02;02 (1)=03;same=p;same (1)=q;stranger=r");
+        QCOMPARE(snapshot(w.src), "00=01;01 (1)=02;02 (1)=03;same=p;same (1)=q;stranger=r");
         w.undo();
-        QCOMPARE(Snapshot(w.src), "01=01;02=02;03=03;p=p;q=q;r=r");
+        QCOMPARE(snapshot(w.src), "01=01;02=02;03=03;p=p;q=q;r=r");
     }
 
     // In copy and move mode a target that is the item's own file is passed over.
@@ -227,7 +229,7 @@ private slots:
                 w.options.conflict = conflict;
                 w.options.destination = w.src;
                 QCOMPARE(w.run(), QString());
-                QCOMPARE(Snapshot(w.src), "a.txt=a.txt");
+                QCOMPARE(snapshot(w.src), "a.txt=a.txt");
                 QCOMPARE(w.log(), kHeader);
             }
         }
@@ -237,16 +239,16 @@ private slots:
         QVERIFY(::link(QFile::encodeName(w.src + "/a.txt"), QFile::encodeName(w.src + "/b.txt")) == 0);
         w.options.conflict = 1;
         QCOMPARE(w.run(), QString());
-        QCOMPARE(ReadFile(w.src + "/b.txt"), "a.txt");
+        QCOMPARE(readFile(w.src + "/b.txt"), "a.txt");
         w.undo();
-        QCOMPARE(ReadFile(w.src + "/a.txt"), "a.txt");
+        QCOMPARE(readFile(w.src + "/a.txt"), "a.txt");
     }
 
     // Names are case-sensitive here: only the very same name is passed over.
     void unchangedNamesAndHeaderOnlyLog()
     {
         World w;
-        WriteFile(w.logPath(), "previous");
+        writeFile(w.logPath(), "previous");
         w.add("a.txt", "a.txt");
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.log(), kHeader);  // replaces the previous log
@@ -254,7 +256,7 @@ private slots:
         World v;
         v.add("a.txt", "A.TXT");
         QCOMPARE(v.run(), QString());
-        QCOMPARE(Snapshot(v.src), "A.TXT=a.txt");
+        QCOMPARE(snapshot(v.src), "A.TXT=a.txt");
     }
 
     void logBytes()
@@ -263,8 +265,8 @@ private slots:
         w.add("a.txt", "b.txt");
         w.add("c d.txt", "é f.txt");
         QCOMPARE(w.run(), QString());
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/a.txt", w.src + "/b.txt")
-                              + Line(w.src + "/c d.txt", w.src + "/é f.txt"));
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt")
+                              + entryLine(w.src + "/c d.txt", w.src + "/é f.txt"));
     }
 
     // Items of two folders in turn, one given by a relative path: each rename
@@ -286,29 +288,29 @@ private slots:
             sys.fail("open", 1, EACCES);  // the first open is the first item's folder
         const QString sub = w.src + "/sub";
         QDir().mkpath(sub);
-        WriteFile(sub + "/x.txt", "x");
-        WriteFile(sub + "/y", "y");
+        writeFile(sub + "/x.txt", "x");
+        writeFile(sub + "/y", "y");
         w.add("a.txt", "b.txt");
-        QVERIFY(w.items.AddFileItem(sub + "/x.txt"));
+        QVERIFY(w.items.addFileItem(sub + "/x.txt"));
         w.items.setNewName(1, QStringLiteral("ä x.txt"));
         w.add("c", "c");  // unchanged: no call, no line
         const QString cwd = QDir::currentPath();
         QVERIFY(QDir::setCurrent(sub));
-        QVERIFY(w.items.AddFileItem(QStringLiteral("y")));
+        QVERIFY(w.items.addFileItem(QStringLiteral("y")));
         w.items.setNewName(3, QStringLiteral("z"));
         const QString error = w.run();
         QDir::setCurrent(cwd);
         QCOMPARE(error, QString());
         QCOMPARE(sys.callCount("renameat2"), 3);
-        QCOMPARE(Snapshot(w.src), "b.txt=a.txt;c=c;sub/");
-        QCOMPARE(Snapshot(sub), "z=y;ä x.txt=x");
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/a.txt", w.src + "/b.txt") + Line(sub + "/x.txt", sub + "/ä x.txt")
-                              + Line(sub + "/y", sub + "/z"));
-        QCOMPARE(w.items.at(1).OriginalPath, sub + "/ä x.txt");
-        QCOMPARE(w.items.at(1).OriginalName, "ä x");
-        QCOMPARE(w.items.at(1).Ext, ".txt");
-        QCOMPARE(w.items.at(3).OriginalPath, "z");
-        QVERIFY(w.items.ItemExists("z") && !w.items.ItemExists("y"));
+        QCOMPARE(snapshot(w.src), "b.txt=a.txt;c=c;sub/");
+        QCOMPARE(snapshot(sub), "z=y;ä x.txt=x");
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt") + entryLine(sub + "/x.txt", sub + "/ä x.txt")
+                              + entryLine(sub + "/y", sub + "/z"));
+        QCOMPARE(w.items.at(1).originalPath, sub + "/ä x.txt");
+        QCOMPARE(w.items.at(1).originalName, "ä x");
+        QCOMPARE(w.items.at(1).ext, ".txt");
+        QCOMPARE(w.items.at(3).originalPath, "z");
+        QVERIFY(w.items.itemExists("z") && !w.items.itemExists("y"));
     }
 
     void destination()
@@ -327,7 +329,7 @@ private slots:
             v.options.batchMode = mode;
             v.options.destination = v.dst + "/deep/er";
             QCOMPARE(v.run(), QString());
-            QCOMPARE(Snapshot(v.dst + "/deep/er"), "b.txt=a.txt");
+            QCOMPARE(snapshot(v.dst + "/deep/er"), "b.txt=a.txt");
         }
     }
 
@@ -335,13 +337,13 @@ private slots:
     void noSelectionInTheLists()
     {
         World w;
-        WriteFile(w.src + "/b.txt", "old");
+        writeFile(w.src + "/b.txt", "old");
         w.add("a.txt", "b.txt");
         w.options.batchMode = -1;
         w.options.conflict = -1;
         w.options.destination = w.dst;
         QCOMPARE(w.run(), QString());
-        QCOMPARE(Snapshot(w.src), "b (1).txt=a.txt;b.txt=old");
+        QCOMPARE(snapshot(w.src), "b (1).txt=a.txt;b.txt=old");
     }
 
     void touchModifiedNow()
@@ -380,7 +382,7 @@ private slots:
         QTest::newRow("source vanished") << "vanished" << "The specified file was not found";
         QTest::newRow("path through a file") << "notdir" << "The specified path was not found";
         QTest::newRow("quote in a source") << "quote" << "Invalid characters in path";
-        QTest::newRow("read-only folder") << "readonly" << SystemErrorText(EACCES);
+        QTest::newRow("read-only folder") << "readonly" << systemErrorText(EACCES);
     }
     void stopsMidBatch()
     {
@@ -389,7 +391,7 @@ private slots:
         if (fault == u"readonly" && ::geteuid() == 0)
             QSKIP("permission bits do not stop root");
         World w;
-        WriteFile(w.logPath(), "previous");
+        writeFile(w.logPath(), "previous");
         w.add("1", "one");
         w.add("2", "two");
         const QString third = fault == u"quote" ? "3\"" : "3";
@@ -398,7 +400,7 @@ private slots:
         if (fault == u"vanished")
             QFile::remove(w.src + "/3");
         if (fault == u"notdir")
-            WriteFile(w.src + "/blocker", "in the way");
+            writeFile(w.src + "/blocker", "in the way");
         if (fault == u"readonly") {
             QDir().mkdir(w.src + "/ro");
             QVERIFY(QFile::rename(w.src + "/3", w.src + "/ro/3"));
@@ -417,12 +419,12 @@ private slots:
             QCOMPARE(error, message);
             QVERIFY(w.reporter.calls.isEmpty());
         }
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one") + Line(w.src + "/2", w.src + "/two"));
-        QCOMPARE(w.items.at(1).OriginalPath, w.src + "/two");
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/1", w.src + "/one") + entryLine(w.src + "/2", w.src + "/two"));
+        QCOMPARE(w.items.at(1).originalPath, w.src + "/two");
         QVERIFY(QFile::exists(w.src + "/4"));
         w.undo();
         QVERIFY(QFile::exists(w.src + "/2") && !QFile::exists(w.src + "/two") && !QFile::exists(w.src + "/one"));
-        QCOMPARE(ReadFile(w.src + "/2"), "2");
+        QCOMPARE(readFile(w.src + "/2"), "2");
     }
 
     // A batch that stops before any operation leaves the previous log as it was,
@@ -431,7 +433,7 @@ private slots:
     {
         for (const char *fault : {"empty", "vanished", "journal"}) {
             World w;
-            WriteFile(w.logPath(), "previous");
+            writeFile(w.logPath(), "previous");
             w.add("1", QByteArray(fault) == "empty" ? "" : "one");
             w.add("2", "two");
             FaultySystemCalls sys;
@@ -442,7 +444,7 @@ private slots:
                 sys.fail("write", 1, ENOSPC);
             w.run();
             QCOMPARE(w.log(), QByteArray("previous"));
-            QCOMPARE(QDir(FolderPart(w.logPath())).entryList(QDir::Files | QDir::Hidden), QStringList{"last_rename.csv"});
+            QCOMPARE(QDir(folderPart(w.logPath())).entryList(QDir::Files | QDir::Hidden), QStringList{"last_rename.csv"});
             QVERIFY(QFile::exists(w.src + "/2"));
         }
         // Without a previous log there is none afterwards.
@@ -462,9 +464,9 @@ private slots:
         sys.fail("write", 2, ENOSPC);
         w.add("1", "one");
         w.add("2", "two");
-        QCOMPARE(w.run(), SystemErrorText(ENOSPC));
-        QCOMPARE(Snapshot(w.src), "2=2;one=1");
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one"));
+        QCOMPARE(w.run(), systemErrorText(ENOSPC));
+        QCOMPARE(snapshot(w.src), "2=2;one=1");
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/1", w.src + "/one"));
     }
 
     // While the batch runs, a marker says the log may end in a line not yet
@@ -497,15 +499,15 @@ private slots:
         FaultySystemCalls sys;
         w.env.sys = &sys;
         sys.fail("ftruncate", 1, EIO);
-        WriteFile(w.src + "/two", "stranger");
+        writeFile(w.src + "/two", "stranger");
         w.add("1", "one");
         w.add("2", "two");
-        QCOMPARE(w.run(), SystemErrorText(EIO));
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.src + "/one") + Line(w.src + "/2", w.src + "/two"));
+        QCOMPARE(w.run(), systemErrorText(EIO));
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/1", w.src + "/one") + entryLine(w.src + "/2", w.src + "/two"));
         QVERIFY(QFile::exists(w.logPath() + ".unfinished"));
         w.env.sys = nullptr;
         w.undo();
-        QCOMPARE(Snapshot(w.src), "1=1;2=2;two=stranger");
+        QCOMPARE(snapshot(w.src), "1=1;2=2;two=stranger");
         QVERIFY(!QFile::exists(w.logPath() + ".unfinished"));
     }
 
@@ -534,11 +536,11 @@ private slots:
         };
         set("APPDATA", appData, !appData.isNull());
         set("XDG_DATA_HOME", xdg, !xdg.isNull());
-        const QString folder = GetAppDataFolder();
+        const QString folder = appDataFolder();
         set("APPDATA", oldAppData, hadAppData);
         set("XDG_DATA_HOME", oldXdg, hadXdg);
         QCOMPARE(folder, expected);
-        QCOMPARE(GetUndoLogPath(expected), expected + "/Quenzel/Morvane/last_rename.csv");
+        QCOMPARE(undoLogPath(expected), expected + "/Quenzel/Morvane/last_rename.csv");
     }
 
     // A move to another file system copies, keeps the bytes, numbers a clash,
@@ -553,22 +555,22 @@ private slots:
             QSKIP("/dev/shm and the temporary folder are one file system here");
         QByteArray bytes(100000, 'z');
         bytes[5] = 0;
-        WriteFile(shm.path() + "/a.bin", bytes);
-        WriteFile(shm.path() + "/c.bin", "C");
-        WriteFile(w.dst + "/b.bin", "old");
-        QVERIFY(w.items.AddFileItem(shm.path() + "/a.bin"));
+        writeFile(shm.path() + "/a.bin", bytes);
+        writeFile(shm.path() + "/c.bin", "C");
+        writeFile(w.dst + "/b.bin", "old");
+        QVERIFY(w.items.addFileItem(shm.path() + "/a.bin"));
         w.items.setNewName(0, "b.bin");
-        QVERIFY(w.items.AddFileItem(shm.path() + "/c.bin"));
+        QVERIFY(w.items.addFileItem(shm.path() + "/c.bin"));
         w.items.setNewName(1, "c.bin");
         w.options.batchMode = 2;
         w.options.destination = w.dst;
         QCOMPARE(w.run(), QString());
-        QCOMPARE(Snapshot(shm.path()), "");
-        QCOMPARE(ReadFile(w.dst + "/b (1).bin"), bytes);
-        QCOMPARE(Snapshot(w.dst).section(u';', 1), "b.bin=old;c.bin=C");
+        QCOMPARE(snapshot(shm.path()), "");
+        QCOMPARE(readFile(w.dst + "/b (1).bin"), bytes);
+        QCOMPARE(snapshot(w.dst).section(u';', 1), "b.bin=old;c.bin=C");
         w.undo();
-        QCOMPARE(ReadFile(shm.path() + "/a.bin"), bytes);
-        QCOMPARE(Snapshot(w.dst), "b.bin=old");
+        QCOMPARE(readFile(shm.path() + "/a.bin"), bytes);
+        QCOMPARE(snapshot(w.dst), "b.bin=old");
     }
 
     // A copy looks for a clash before it starts; a file that appears at the
@@ -583,12 +585,12 @@ private slots:
         w.options.destination = w.dst;
         w.add("1", "one");
         w.add("2", "two");
-        WriteFile(w.dst + "/two", "other");
+        writeFile(w.dst + "/two", "other");
         // lstat 1 looks at one, 2 at the journal's marker, 3 at two.
         sys.fail("lstat", 3, ENOENT);
         QCOMPARE(w.run(), "The specified file already exists");
-        QCOMPARE(Snapshot(w.dst), "one=1;two=other");
-        QCOMPARE(w.log(), kHeader + Line(w.src + "/1", w.dst + "/one"));
+        QCOMPARE(snapshot(w.dst), "one=1;two=other");
+        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/1", w.dst + "/one"));
     }
 };
 

@@ -10,15 +10,17 @@
 //  - a fault during undo stops it with an error, and undo run again finishes.
 
 #include "batch_test_support.h"
-#include "morvane_error.h"
-#include "undo.h"
-#include "undo_journal.h"
+#include "engine/morvane_error.h"
+#include "batch/undo.h"
+#include "batch/undo_journal.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -88,21 +90,21 @@ const Errno kErrors[] = {{EACCES, "EACCES"}, {ENOSPC, "ENOSPC"}, {EXDEV, "EXDEV"
 // Path -> contents of every file below the folders, and the folders themselves as "name/".
 using Tree = QMap<QString, QByteArray>;
 
-void Scan(const QString &folder, Tree &tree)
+void scan(const QString &folder, Tree &tree)
 {
     const QDir dir(folder);
     for (const QFileInfo &fi : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         if (fi.isDir()) {
             tree.insert(fi.filePath() + u'/', QByteArray());
-            Scan(fi.filePath(), tree);
+            scan(fi.filePath(), tree);
         } else {
-            tree.insert(fi.filePath(), ReadFile(fi.filePath()));
+            tree.insert(fi.filePath(), readFile(fi.filePath()));
         }
     }
 }
 
 // What differs between two trees, as "- path=contents" and "+ path=contents" lines.
-QString Difference(const Tree &expected, const Tree &actual, const QString &root)
+QString difference(const Tree &expected, const Tree &actual, const QString &root)
 {
     QStringList lines;
     for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
@@ -129,19 +131,19 @@ struct Scene {
     QString app = tmp.path() + "/app";
     RenameItemList items;
     OptionPanel options;
-    QByteArray previousLog = UndoJournal::Header() + UndoJournal::Line("/nonexistent/before", "/nonexistent/after");
+    QByteArray previousLog = UndoJournal::header() + UndoJournal::entryLine("/nonexistent/before", "/nonexistent/after");
 
     Scene(int mode, int conflict)
     {
         QDir().mkpath(src);
         for (int i = 0; i < kFiles; ++i)
-            WriteFile(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')), "file " + QByteArray::number(i));
+            writeFile(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')), "file " + QByteArray::number(i));
         const QString targetFolder = mode == 0 ? src : dst;
         for (int i : {5, 10, 45})
-            WriteFile(targetFolder + QStringLiteral("/g%1.dat").arg(i, 2, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
-        WriteFile(GetUndoLogPath(app), previousLog);
+            writeFile(targetFolder + QStringLiteral("/g%1.dat").arg(i, 2, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
+        writeFile(undoLogPath(app), previousLog);
         for (int i = 0; i < kFiles; ++i) {
-            QVERIFY(items.AddFileItem(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0'))));
+            QVERIFY(items.addFileItem(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0'))));
             int n = i;
             QString newName = QStringLiteral("g%1.dat").arg(n, 2, 10, QLatin1Char('0'));
             if (i == 20)
@@ -170,18 +172,18 @@ struct Scene {
     Tree tree() const
     {
         Tree t;
-        Scan(src, t);
-        Scan(dst, t);
+        scan(src, t);
+        scan(dst, t);
         return t;
     }
 
-    QString logPath() const { return GetUndoLogPath(app); }
+    QString logPath() const { return undoLogPath(app); }
 
     // Runs the batch; the error text, or empty when it ran to its end.
     QString run(SystemCalls *sys, RecordingReporter &reporter)
     {
         try {
-            ExecuteBatch(items, options, reporter, env(sys));
+            executeBatch(items, options, reporter, env(sys));
         } catch (const MorvaneError &e) {
             return e.message().isEmpty() ? QStringLiteral("<empty message>") : e.message();
         }
@@ -197,7 +199,7 @@ struct Scene {
     {
         RenameItemList list;
         try {
-            UndoLastBatch(list, reporter, env(sys));
+            undoLastBatch(list, reporter, env(sys));
         } catch (const MorvaneError &e) {
             return e.message().isEmpty() ? QStringLiteral("<empty message>") : e.message();
         }
@@ -205,12 +207,12 @@ struct Scene {
     }
 };
 
-QList<UndoLogEntry> LogPairs(const QByteArray &bytes)
+QList<UndoLogEntry> logPairs(const QByteArray &bytes)
 {
     QList<UndoLogEntry> pairs;
-    const QStringList lines = SplitUndoLogLines(bytes);
+    const QStringList lines = splitUndoLogLines(bytes);
     for (qsizetype k = 1; k < lines.size(); ++k) {
-        if (const auto entry = ParseUndoLogLine(lines.at(k)))
+        if (const auto entry = parseUndoLogLine(lines.at(k)))
             pairs.append(*entry);
     }
     return pairs;
@@ -219,7 +221,7 @@ QList<UndoLogEntry> LogPairs(const QByteArray &bytes)
 // The operations the files show were carried out, in item order: where the
 // contents of each item's file went. Empty text when all is consistent,
 // else what is wrong.
-QString Observed(const Tree &before, const Tree &after, int mode, QList<UndoLogEntry> *ops)
+QString observed(const Tree &before, const Tree &after, int mode, QList<UndoLogEntry> *ops)
 {
     QHash<QByteArray, QStringList> where;
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
@@ -243,7 +245,7 @@ QString Observed(const Tree &before, const Tree &after, int mode, QList<UndoLogE
     return QString();
 }
 
-bool IsLeftover(const QString &path)
+bool isLeftover(const QString &path)
 {
     return path.contains(QStringLiteral("/.morvane-")) || path.endsWith(QStringLiteral(".tmp"));
 }
@@ -279,8 +281,8 @@ private slots:
         QCOMPARE(clean.run(&counter, cleanReporter), QString());
         const int calls = counter.calls;
         Tree cleanAfter;
-        Scan(clean.src, cleanAfter);
-        Scan(clean.dst, cleanAfter);
+        scan(clean.src, cleanAfter);
+        scan(clean.dst, cleanAfter);
         QVERIFY(calls > kFiles);
 
         for (const Errno &e : kErrors) {
@@ -303,23 +305,23 @@ private slots:
                     Tree relocated;
                     for (auto it = after.cbegin(); it != after.cend(); ++it)
                         relocated.insert(QString(it.key()).replace(scene.tmp.path(), clean.tmp.path()), it.value());
-                    QVERIFY2(relocated == cleanAfter, qPrintable(context + QStringLiteral(": ") + Difference(cleanAfter, relocated, clean.tmp.path())));
+                    QVERIFY2(relocated == cleanAfter, qPrintable(context + QStringLiteral(": ") + difference(cleanAfter, relocated, clean.tmp.path())));
                 } else {
                     QVERIFY2(!reporter.calls.contains(QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.")), qPrintable(context));
                     QVERIFY2(!error.contains(QStringLiteral("Unknown error")) && !error.contains(QStringLiteral("Success")), qPrintable(context));
                 }
                 for (auto it = after.cbegin(); it != after.cend(); ++it)
-                    QVERIFY2(!IsLeftover(it.key()), qPrintable(context + QStringLiteral(": left ") + it.key()));
+                    QVERIFY2(!isLeftover(it.key()), qPrintable(context + QStringLiteral(": left ") + it.key()));
 
                 // The log lists exactly what was done.
                 QList<UndoLogEntry> ops;
-                const QString consistency = Observed(before, after, mode, &ops);
+                const QString consistency = observed(before, after, mode, &ops);
                 QVERIFY2(consistency.isEmpty(), qPrintable(context + QStringLiteral(": ") + consistency));
-                const QByteArray log = ReadFile(scene.logPath());
+                const QByteArray log = readFile(scene.logPath());
                 if (ops.isEmpty() && !error.isEmpty()) {
                     QVERIFY2(log == scene.previousLog, qPrintable(context + QStringLiteral(": log ") + QString::fromUtf8(log)));
                 } else {
-                    QList<UndoLogEntry> logged = LogPairs(log);
+                    QList<UndoLogEntry> logged = logPairs(log);
                     // A line whose operation may not have happened, marked as such, is passed over by undo.
                     // A copy overwritten by a later copy of the batch (Overwrite) leaves no trace but its line.
                     if (mode == 1 && conflict == 1) {
@@ -333,7 +335,7 @@ private slots:
                         }
                     }
                     // A last line whose operation did not happen is allowed when marked: undo passes it over.
-                    const bool marked = QFile::exists(UndoJournal::MarkerPath(scene.logPath()));
+                    const bool marked = QFile::exists(UndoJournal::markerPath(scene.logPath()));
                     if (marked && logged.size() == ops.size() + 1 && QFile::exists(logged.last().original))
                         logged.removeLast();
                     if (logged != ops) {
@@ -359,7 +361,7 @@ private slots:
                         expected.remove(op.renamed);  // a stranger replaced under Overwrite is gone for good
                 }
                 const Tree undone = scene.tree();
-                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + Difference(expected, undone, scene.tmp.path())));
+                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
             }
         }
     }
@@ -384,7 +386,7 @@ private slots:
                 const Tree before = scene.tree();
                 RecordingReporter batchReporter;
                 QCOMPARE(scene.run(nullptr, batchReporter), QString());
-                QList<UndoLogEntry> ops = LogPairs(ReadFile(scene.logPath()));
+                QList<UndoLogEntry> ops = logPairs(readFile(scene.logPath()));
                 FaultPlan plan;
                 plan.failAt = k;
                 plan.error = e.value;
@@ -429,7 +431,7 @@ private slots:
                         QVERIFY2(contents.contains(it.value()), qPrintable(context + QStringLiteral(": lost ") + it.key()));
                     continue;
                 }
-                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + Difference(expected, undone, scene.tmp.path())));
+                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
             }
         }
     }

@@ -1,6 +1,6 @@
 #include "batch_test_support.h"
-#include "file_operations.h"
-#include "morvane_error.h"
+#include "batch/file_operations.h"
+#include "engine/morvane_error.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,9 +8,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace morvane;
+
 namespace {
 
-QString ErrorOf(const std::function<void()> &action)
+QString errorOf(const std::function<void()> &action)
 {
     try {
         action();
@@ -47,28 +49,28 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         if (expected == u"!")
-            QCOMPARE(ErrorOf([&] { PathJoin(folder, name); }), QStringLiteral("Invalid characters in path"));
+            QCOMPARE(errorOf([&] { morvane::pathJoin(folder, name); }), QStringLiteral("Invalid characters in path"));
         else
-            QCOMPARE(PathJoin(folder, name), expected);
+            QCOMPARE(morvane::pathJoin(folder, name), expected);
     }
 
     void existenceFollowsLinks()
     {
         QTemporaryDir tmp;
         const QString d = tmp.path();
-        WriteFile(d + "/f", "x");
+        writeFile(d + "/f", "x");
         QDir().mkdir(d + "/sub");
         QVERIFY(QFile::link(d + "/f", d + "/to-file"));
         QVERIFY(QFile::link(d + "/gone", d + "/dangling"));
         FileOperations ops;
-        QVERIFY(ops.FileExists(d + "/f"));
-        QVERIFY(ops.FileExists(d + "/to-file"));
-        QVERIFY(!ops.FileExists(d + "/dangling"));
-        QVERIFY(!ops.FileExists(d + "/sub"));
-        QVERIFY(ops.FolderExists(d + "/sub"));
-        QVERIFY(!ops.FolderExists(d + "/f"));
-        ops.ForceDirectories(d + "/x/y/z/");
-        QVERIFY(ops.FolderExists(d + "/x/y/z"));
+        QVERIFY(ops.fileExists(d + "/f"));
+        QVERIFY(ops.fileExists(d + "/to-file"));
+        QVERIFY(!ops.fileExists(d + "/dangling"));
+        QVERIFY(!ops.fileExists(d + "/sub"));
+        QVERIFY(ops.folderExists(d + "/sub"));
+        QVERIFY(!ops.folderExists(d + "/f"));
+        ops.forceDirectories(d + "/x/y/z/");
+        QVERIFY(ops.folderExists(d + "/x/y/z"));
     }
 
     // The texts of the move, copy and delete failures.
@@ -76,40 +78,40 @@ private slots:
     {
         QTemporaryDir tmp;
         const QString d = tmp.path();
-        WriteFile(d + "/a", "A");
-        WriteFile(d + "/b", "B");
-        WriteFile(d + "/plain", "P");
+        writeFile(d + "/a", "A");
+        writeFile(d + "/b", "B");
+        writeFile(d + "/plain", "P");
         QDir().mkdir(d + "/folder");
         FileOperations ops;
         using R = FileOperations::Replace;
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/none", d + "/c", R::No); }), "The specified file was not found");
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/a", d + "/no/c", R::No); }), "The specified path was not found");
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/a", d + "/plain/c", R::No); }), "The specified path was not found");
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/a", d + "/b", R::No); }), "The specified file already exists");
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/a", d + "/folder", R::No); }), SystemErrorText(EISDIR));
-        QCOMPARE(ErrorOf([&] { ops.CopyFile(d + "/none", d + "/c", R::Yes); }), "The specified file was not found");
-        QCOMPARE(ErrorOf([&] { ops.CopyFile(d + "/a", d + "/no/c", R::Yes); }), "The specified path was not found");
-        QCOMPARE(ErrorOf([&] { ops.CopyFile(d + "/a", d + "/b", R::No); }), "The specified file already exists");
-        QCOMPARE(ErrorOf([&] { ops.DeleteFile(d + "/no/c"); }), "The specified path was not found");
-        QCOMPARE(ErrorOf([&] { ops.DeleteFile(d + "/none"); }), SystemErrorText(ENOENT));
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/none", d + "/c", R::No); }), "The specified file was not found");
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/a", d + "/no/c", R::No); }), "The specified path was not found");
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/a", d + "/plain/c", R::No); }), "The specified path was not found");
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/a", d + "/b", R::No); }), "The specified file already exists");
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/a", d + "/folder", R::No); }), systemErrorText(EISDIR));
+        QCOMPARE(errorOf([&] { ops.copyFile(d + "/none", d + "/c", R::Yes); }), "The specified file was not found");
+        QCOMPARE(errorOf([&] { ops.copyFile(d + "/a", d + "/no/c", R::Yes); }), "The specified path was not found");
+        QCOMPARE(errorOf([&] { ops.copyFile(d + "/a", d + "/b", R::No); }), "The specified file already exists");
+        QCOMPARE(errorOf([&] { ops.deleteFile(d + "/no/c"); }), "The specified path was not found");
+        QCOMPARE(errorOf([&] { ops.deleteFile(d + "/none"); }), systemErrorText(ENOENT));
         // Nothing was touched by the failures.
-        QCOMPARE(Snapshot(d), "a=A;b=B;folder/;plain=P");
+        QCOMPARE(snapshot(d), "a=A;b=B;folder/;plain=P");
     }
 
     void moveAndCopyReplaceAtomically()
     {
         QTemporaryDir tmp;
         const QString d = tmp.path();
-        WriteFile(d + "/a", "A");
-        WriteFile(d + "/b", "B");
-        WriteFile(d + "/c", "C");
+        writeFile(d + "/a", "A");
+        writeFile(d + "/b", "B");
+        writeFile(d + "/c", "C");
         FileOperations ops;
-        ops.MoveFile(d + "/a", d + "/b", FileOperations::Replace::Yes);
-        ops.CopyFile(d + "/c", d + "/b2", FileOperations::Replace::No);
-        ops.CopyFile(d + "/c", d + "/b", FileOperations::Replace::Yes);
+        ops.moveFile(d + "/a", d + "/b", FileOperations::Replace::Yes);
+        ops.copyFile(d + "/c", d + "/b2", FileOperations::Replace::No);
+        ops.copyFile(d + "/c", d + "/b", FileOperations::Replace::Yes);
         // A copy onto the file itself leaves it in place.
-        ops.CopyFile(d + "/c", d + "/c", FileOperations::Replace::Yes);
-        QCOMPARE(Snapshot(d), "b=C;b2=C;c=C");
+        ops.copyFile(d + "/c", d + "/c", FileOperations::Replace::Yes);
+        QCOMPARE(snapshot(d), "b=C;b2=C;c=C");
     }
 
     // Bytes, permissions and the last-write time survive a copy, through every copy method.
@@ -128,7 +130,7 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < 300000; ++i)
             bytes += char(i * 7 + i / 251);
-        WriteFile(d + "/src", bytes);
+        writeFile(d + "/src", bytes);
         QVERIFY(::chmod(QFile::encodeName(d + "/src"), 0751) == 0);
         const struct timespec times[2] = {{1000000000, 0}, {1100000000, 5000}};
         QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(d + "/src"), times, 0) == 0);
@@ -136,9 +138,9 @@ private slots:
         FaultySystemCalls sys;
         for (const QString &call : unsupported)
             sys.fail(call.toLatin1().constData(), 1, call == u"copy_file_range" ? EXDEV : EINVAL);
-        FileOperations(sys).CopyFile(d + "/src", d + "/dst", FileOperations::Replace::No);
+        FileOperations(sys).copyFile(d + "/src", d + "/dst", FileOperations::Replace::No);
 
-        QCOMPARE(ReadFile(d + "/dst"), bytes);
+        QCOMPARE(readFile(d + "/dst"), bytes);
         struct stat st;
         QVERIFY(::stat(QFile::encodeName(d + "/dst"), &st) == 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0751));
@@ -162,15 +164,15 @@ private slots:
         QFETCH(int, error);
         QTemporaryDir tmp;
         const QString d = tmp.path();
-        WriteFile(d + "/src/a", "payload");
+        writeFile(d + "/src/a", "payload");
         QDir().mkdir(d + "/dst");
         FaultySystemCalls sys;
         sys.fail("renameat2", 1, EXDEV);  // the same folder tree, seen as two file systems
         sys.fail(call.toLatin1().constData(), 1, error);
-        QCOMPARE(ErrorOf([&] { FileOperations(sys).MoveFile(d + "/src/a", d + "/dst/a", FileOperations::Replace::No); }),
-                 SystemErrorText(error));
-        QCOMPARE(Snapshot(d + "/src"), "a=payload");
-        QCOMPARE(Snapshot(d + "/dst"), "");
+        QCOMPARE(errorOf([&] { FileOperations(sys).moveFile(d + "/src/a", d + "/dst/a", FileOperations::Replace::No); }),
+                 systemErrorText(error));
+        QCOMPARE(snapshot(d + "/src"), "a=payload");
+        QCOMPARE(snapshot(d + "/dst"), "");
     }
 
     void moveAcrossRealFileSystems()
@@ -182,12 +184,12 @@ private slots:
             || ::stat(QFile::encodeName(here.path()), &b) != 0 || a.st_dev == b.st_dev)
             QSKIP("/dev/shm and the build folder are one file system here");
         const QByteArray bytes(200000, 'q');
-        WriteFile(shm.path() + "/a", bytes);
+        writeFile(shm.path() + "/a", bytes);
         QVERIFY(::chmod(QFile::encodeName(shm.path() + "/a"), 0640) == 0);
         FileOperations ops;
-        ops.MoveFile(shm.path() + "/a", here.path() + "/b", FileOperations::Replace::No);
-        QCOMPARE(Snapshot(shm.path()), "");
-        QCOMPARE(ReadFile(here.path() + "/b"), bytes);
+        ops.moveFile(shm.path() + "/a", here.path() + "/b", FileOperations::Replace::No);
+        QCOMPARE(snapshot(shm.path()), "");
+        QCOMPARE(readFile(here.path() + "/b"), bytes);
         QVERIFY(::stat(QFile::encodeName(here.path() + "/b"), &b) == 0);
         QCOMPARE(b.st_mode & 07777, mode_t(0640));
     }
@@ -197,15 +199,15 @@ private slots:
     {
         QTemporaryDir tmp;
         const QString d = tmp.path();
-        WriteFile(d + "/a", "A");
-        WriteFile(d + "/b", "B");
+        writeFile(d + "/a", "A");
+        writeFile(d + "/b", "B");
         FaultySystemCalls sys;
         sys.fail("renameat2", 0, EINVAL);
         FileOperations ops(sys);
-        QCOMPARE(ErrorOf([&] { ops.MoveFile(d + "/a", d + "/b", FileOperations::Replace::No); }),
+        QCOMPARE(errorOf([&] { ops.moveFile(d + "/a", d + "/b", FileOperations::Replace::No); }),
                  "The specified file already exists");
-        ops.MoveFile(d + "/a", d + "/c", FileOperations::Replace::No);
-        QCOMPARE(Snapshot(d), "b=B;c=A");
+        ops.moveFile(d + "/a", d + "/c", FileOperations::Replace::No);
+        QCOMPARE(snapshot(d), "b=B;c=A");
     }
 };
 

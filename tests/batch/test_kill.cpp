@@ -2,7 +2,7 @@
 // back with its own contents, and nothing else is left behind.
 
 #include "batch_test_support.h"
-#include "undo.h"
+#include "batch/undo.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -11,16 +11,18 @@
 #include <QTest>
 #include <QThread>
 
+using namespace morvane;
+
 namespace {
 constexpr int kFiles = 2000;
 constexpr int kTrials = 20;
 
-QString Name(int i)
+QString name(int i)
 {
     return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
 }
 
-QByteArray Content(int i)
+QByteArray content(int i)
 {
     return "contents of file " + QByteArray::number(i);
 }
@@ -49,7 +51,7 @@ private slots:
             const QString app = tmp.path() + "/app";
             QDir().mkpath(src);
             for (int i = 0; i < kFiles; ++i)
-                WriteFile(src + u'/' + Name(i), Content(i));
+                writeFile(src + u'/' + name(i), content(i));
 
             QProcess driver;
             driver.start(QStringLiteral(MORVANE_KILL_DRIVER), {src, dst, app, QString::number(mode)});
@@ -70,7 +72,7 @@ private slots:
 
             int moved = 0;
             for (int i = 0; i < kFiles; ++i)
-                moved += QFile::exists(src + u'/' + Name(i)) ? 0 : 1;
+                moved += QFile::exists(src + u'/' + name(i)) ? 0 : 1;
             if (trial >= 2 && moved > 0 && moved < kFiles)
                 ++interrupted;
 
@@ -78,16 +80,16 @@ private slots:
             RecordingReporter reporter;
             BatchEnvironment env;
             env.appDataFolder = app;
-            UndoLastBatch(items, reporter, env);
+            undoLastBatch(items, reporter, env);
 
             const QDir srcDir(src);
             const QStringList names = srcDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
             QCOMPARE(names.size(), kFiles);
             for (int i = 0; i < kFiles; ++i) {
-                QCOMPARE(names.at(i), Name(i));
-                QCOMPARE(ReadFile(src + u'/' + Name(i)), Content(i));
+                QCOMPARE(names.at(i), name(i));
+                QCOMPARE(readFile(src + u'/' + name(i)), content(i));
             }
-            QCOMPARE(Snapshot(dst), QString());
+            QCOMPARE(snapshot(dst), QString());
             qInfo("trial %d, mode %d: %d of %d files were renamed when the batch ended", trial, mode, moved, kFiles);
         }
         // Random moments within the batch's own time stop it midway nearly always.

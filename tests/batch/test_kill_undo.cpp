@@ -8,8 +8,8 @@
 // again with "--drive"), which the test kills.
 
 #include "batch_test_support.h"
-#include "morvane_error.h"
-#include "undo.h"
+#include "engine/morvane_error.h"
+#include "batch/undo.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,24 +19,26 @@
 #include <QTest>
 #include <QThread>
 
+using namespace morvane;
+
 namespace {
 
 constexpr int kFiles = 2000;
 constexpr int kTrialsPerCase = 3;
 
-QString Name(int i)
+QString name(int i)
 {
     return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
 }
 
-QByteArray Content(int i)
+QByteArray content(int i)
 {
     return "contents of file " + QByteArray::number(i);
 }
 
 // Item i gets the new name g<i>.dat; every tenth item takes the name of the
 // item before it, and strangers stand at every seventh new name.
-bool HasStranger(int i)
+bool hasStranger(int i)
 {
     return i % 7 == 3;
 }
@@ -50,7 +52,7 @@ public:
 };
 
 // The child: "--drive batch|undo <src> <dst> <app> <mode> <conflict>".
-int Drive(const QStringList &args)
+int drive(const QStringList &args)
 {
     const QString action = args.at(2);
     const QString src = args.at(3);
@@ -60,7 +62,7 @@ int Drive(const QStringList &args)
     RenameItemList items;
     if (action == u"batch") {
         for (int i = 0; i < kFiles; ++i) {
-            items.AddFileItem(src + u'/' + Name(i));
+            items.addFileItem(src + u'/' + name(i));
             const int n = i % 10 == 1 ? i - 1 : i;
             items.setNewName(i, QStringLiteral("g%1.dat").arg(n, 4, 10, QLatin1Char('0')));
         }
@@ -73,9 +75,9 @@ int Drive(const QStringList &args)
     std::fflush(stdout);
     try {
         if (action == u"batch")
-            ExecuteBatch(items, options, reporter, env);
+            executeBatch(items, options, reporter, env);
         else
-            UndoLastBatch(items, reporter, env);
+            undoLastBatch(items, reporter, env);
     } catch (const MorvaneError &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
@@ -86,13 +88,13 @@ int Drive(const QStringList &args)
 } // namespace
 
 // Files of the batch not at their own name: moved, or (mode 1) copied.
-int Displaced(const QString &src, const QString &dst, int mode)
+int displaced(const QString &src, const QString &dst, int mode)
 {
     int n = 0;
     for (int i = 0; i < kFiles; ++i) {
-        const bool home = QFile::exists(src + u'/' + Name(i));
+        const bool home = QFile::exists(src + u'/' + name(i));
         const bool copied = QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
-        n += mode == 1 ? (copied && !HasStranger(i) ? 1 : 0) : (home ? 0 : 1);
+        n += mode == 1 ? (copied && !hasStranger(i) ? 1 : 0) : (home ? 0 : 1);
     }
     return n;
 }
@@ -156,9 +158,9 @@ private slots:
             const QString app = tmp.path() + "/app";
             const QString targets = mode == 0 ? src : dst;
             for (int i = 0; i < kFiles; ++i) {
-                WriteFile(src + u'/' + Name(i), Content(i));
-                if (HasStranger(i))
-                    WriteFile(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
+                writeFile(src + u'/' + name(i), content(i));
+                if (hasStranger(i))
+                    writeFile(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
             }
             QDir().mkpath(dst);
             const QStringList common{src, dst, app, QString::number(mode), QString::number(conflict)};
@@ -168,24 +170,24 @@ private slots:
                 undoMicros = runChild(QStringList{QStringLiteral("undo")} + common, -1);
             } else {
                 runChild(QStringList{QStringLiteral("batch")} + common, random.bounded(batchMicros + 1));
-                const int done = Displaced(src, dst, mode);
+                const int done = displaced(src, dst, mode);
                 m_batchesCut += done > 0 && done < kFiles * 8 / 10 ? 1 : 0;
                 runChild(QStringList{QStringLiteral("undo")} + common, random.bounded(undoMicros + 1));
-                const int left = Displaced(src, dst, mode);
+                const int left = displaced(src, dst, mode);
                 m_undosCut += left > 0 && left < done ? 1 : 0;
                 // Undo again, as a user would, until it reports that it is done.
                 RenameItemList items;
                 RecordingReporter reporter;
                 BatchEnvironment env;
                 env.appDataFolder = app;
-                UndoLastBatch(items, reporter, env);
+                undoLastBatch(items, reporter, env);
                 QVERIFY(reporter.calls.last() == u"information: Undo completed for the last rename operation."
                         || reporter.calls.last() == u"information: No undo log found in AppData.");
             }
 
             // Every file of the batch is back; strangers are back or were overwritten.
             for (int i = 0; i < kFiles; ++i)
-                QCOMPARE(ReadFile(src + u'/' + Name(i)), Content(i));
+                QCOMPARE(readFile(src + u'/' + name(i)), content(i));
             for (const QString &folder : {src, dst}) {
                 for (const QFileInfo &fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
                     const QString name = fi.fileName();
@@ -197,14 +199,14 @@ private slots:
                         continue;
                     }
                     const int n = name.mid(1, 4).toInt();
-                    QVERIFY2(name.startsWith(u'g') && HasStranger(n) && folder == targets
-                                 && ReadFile(fi.filePath()) == "stranger " + QByteArray::number(n),
+                    QVERIFY2(name.startsWith(u'g') && hasStranger(n) && folder == targets
+                                 && readFile(fi.filePath()) == "stranger " + QByteArray::number(n),
                              qPrintable(QStringLiteral("trial %1: left %2").arg(trial).arg(fi.filePath())));
                 }
             }
             if (conflict != 1) {
                 for (int i = 0; i < kFiles; ++i) {
-                    if (HasStranger(i))
+                    if (hasStranger(i))
                         QVERIFY(QFile::exists(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0'))));
                 }
             }
@@ -227,7 +229,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.value(1) == u"--drive")
-        return Drive(args);
+        return drive(args);
     TestKillUndo test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,9 +1,11 @@
 #include "batch_test_support.h"
-#include "morvane_error.h"
-#include "undo.h"
+#include "engine/morvane_error.h"
+#include "batch/undo.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace morvane;
 
 namespace {
 
@@ -14,18 +16,18 @@ struct UndoWorld {
     RenameItemList items;
     RecordingReporter reporter;
     UndoWorld() { env.appDataFolder = d + "/app"; }
-    QString logPath() const { return GetUndoLogPath(env.appDataFolder); }
+    QString logPath() const { return undoLogPath(env.appDataFolder); }
     void writeLog(const QList<QPair<QString, QString>> &lines)
     {
         QByteArray bytes = "\xEF\xBB\xBF" "Original,New\r\n";
         for (const auto &l : lines)
             bytes += "\"" + l.first.toUtf8() + "\",\"" + l.second.toUtf8() + "\"\r\n";
-        WriteFile(logPath(), bytes);
+        writeFile(logPath(), bytes);
     }
     QString undo()
     {
         try {
-            UndoLastBatch(items, reporter, env);
+            undoLastBatch(items, reporter, env);
         } catch (const MorvaneError &e) {
             return e.message();
         }
@@ -64,7 +66,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, original);
         QFETCH(QString, renamed);
-        const std::optional<UndoLogEntry> entry = ParseUndoLogLine(line);
+        const std::optional<UndoLogEntry> entry = parseUndoLogLine(line);
         if (original == u"-") {
             QVERIFY(!entry);
         } else {
@@ -87,15 +89,15 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QCOMPARE(SplitUndoLogLines(bytes), lines);
+        QCOMPARE(splitUndoLogLines(bytes), lines);
     }
 
     // A log that is not UTF-8 fails whole, before anything is moved.
     void invalidUtf8()
     {
         UndoWorld w;
-        WriteFile(w.d + "/b", "B");
-        WriteFile(w.logPath(), "\xEF\xBB\xBF" "Original,New\r\n\"" + w.d.toUtf8() + "/a\",\"" + w.d.toUtf8()
+        writeFile(w.d + "/b", "B");
+        writeFile(w.logPath(), "\xEF\xBB\xBF" "Original,New\r\n\"" + w.d.toUtf8() + "/a\",\"" + w.d.toUtf8()
                                    + "/b\"\r\n\"/caf\xE9\",\"x\"\r\n");
         QCOMPARE(w.undo(), "No mapping for the Unicode character exists in the target multi-byte code page");
         QVERIFY(QFile::exists(w.d + "/b") && QFile::exists(w.logPath()));
@@ -104,7 +106,7 @@ private slots:
     void noLog()
     {
         UndoWorld w;
-        QVERIFY(w.items.AddFileItem(QFINDTESTDATA("test_undo.cpp")));
+        QVERIFY(w.items.addFileItem(QFINDTESTDATA("test_undo.cpp")));
         QCOMPARE(w.undo(), QString());
         QCOMPARE(w.reporter.calls, QStringList{"information: No undo log found in AppData."});
         QCOMPARE(w.items.count(), 1);
@@ -115,7 +117,7 @@ private slots:
     {
         UndoWorld w;
         w.writeLog({});
-        QVERIFY(w.items.AddFileItem(QFINDTESTDATA("test_undo.cpp")));
+        QVERIFY(w.items.addFileItem(QFINDTESTDATA("test_undo.cpp")));
         bool cleared = false;
         w.env.clearList = [&] { cleared = true; w.items.clear(); };
         QCOMPARE(w.undo(), QString());
@@ -131,38 +133,38 @@ private slots:
     {
         UndoWorld w;
         const QString d = w.d;
-        WriteFile(d + "/b", "was a");
-        WriteFile(d + "/a", "was c");
-        WriteFile(d + "/y", "was x");
-        WriteFile(d + "/x", "newcomer");
+        writeFile(d + "/b", "was a");
+        writeFile(d + "/a", "was c");
+        writeFile(d + "/y", "was x");
+        writeFile(d + "/x", "newcomer");
         w.writeLog({{d + "/a", d + "/b"}, {d + "/c", d + "/a"}, {d + "/gone-old", d + "/gone-new"},
                     {d + "/x", d + "/y"}});
         QCOMPARE(w.undo(), QString());
-        QCOMPARE(Snapshot(d), "a=was a;app/;c=was c;x=was x");
+        QCOMPARE(snapshot(d), "a=was a;app/;c=was c;x=was x");
     }
 
     // A move into a folder comes back, re-creating the folder it left.
     void recreatesTheFormerFolder()
     {
         UndoWorld w;
-        WriteFile(w.d + "/dst/f", "F");
+        writeFile(w.d + "/dst/f", "F");
         w.writeLog({{w.d + "/gone/deeper/f", w.d + "/dst/f"}});
         QCOMPARE(w.undo(), QString());
-        QCOMPARE(Snapshot(w.d + "/gone/deeper"), "f=F");
-        QCOMPARE(Snapshot(w.d + "/dst"), "");
+        QCOMPARE(snapshot(w.d + "/gone/deeper"), "f=F");
+        QCOMPARE(snapshot(w.d + "/dst"), "");
     }
 
     // A line that names one file twice (or a file and another name of it) never deletes it.
     void neverDeletesTheFileItMoves()
     {
         UndoWorld w;
-        WriteFile(w.d + "/same", "S");
-        WriteFile(w.d + "/a", "A");
+        writeFile(w.d + "/same", "S");
+        writeFile(w.d + "/a", "A");
         QVERIFY(::link(QFile::encodeName(w.d + "/a"), QFile::encodeName(w.d + "/hard")) == 0);
         w.writeLog({{w.d + "/same", w.d + "/same"}, {w.d + "/a", w.d + "/hard"}});
         QCOMPARE(w.undo(), QString());
-        QCOMPARE(ReadFile(w.d + "/same"), "S");
-        QCOMPARE(ReadFile(w.d + "/a"), "A");
+        QCOMPARE(readFile(w.d + "/same"), "S");
+        QCOMPARE(readFile(w.d + "/a"), "A");
     }
 
     // A failure ends undo: later lines stay reverted, the log stays, the list stays;
@@ -170,20 +172,20 @@ private slots:
     void failureKeepsTheLog()
     {
         UndoWorld w;
-        WriteFile(w.d + "/one", "1");
-        WriteFile(w.d + "/two", "2");
-        QVERIFY(w.items.AddFileItem(w.d + "/one"));
+        writeFile(w.d + "/one", "1");
+        writeFile(w.d + "/two", "2");
+        QVERIFY(w.items.addFileItem(w.d + "/one"));
         w.writeLog({{w.d + "/1", w.d + "/one"}, {w.d + "/2", w.d + "/two"}});
         FaultySystemCalls sys;
         sys.fail("rename", 2, EIO);
         w.env.sys = &sys;
-        QCOMPARE(w.undo(), SystemErrorText(EIO));
-        QCOMPARE(Snapshot(w.d), "2=2;app/;one=1");
+        QCOMPARE(w.undo(), systemErrorText(EIO));
+        QCOMPARE(snapshot(w.d), "2=2;app/;one=1");
         QVERIFY(QFile::exists(w.logPath()));
         QCOMPARE(w.items.count(), 1);
         w.env.sys = nullptr;
         QCOMPARE(w.undo(), QString());
-        QCOMPARE(Snapshot(w.d), "1=1;2=2;app/");
+        QCOMPARE(snapshot(w.d), "1=1;2=2;app/");
     }
 };
 

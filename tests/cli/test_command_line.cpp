@@ -1,10 +1,12 @@
-#include "command_line.h"
-#include "preset_writer.h"
+#include "cli/command_line.h"
+#include "presets/preset_writer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace morvane;
 
 namespace {
 
@@ -21,7 +23,7 @@ struct RecordingReporter : Reporter {
 };
 
 // A start that differs from every "when absent" value, so resets show.
-OptionPanel Started()
+OptionPanel started()
 {
     OptionPanel o;
     o.pattern = QStringLiteral("old");
@@ -35,7 +37,7 @@ OptionPanel Started()
     return o;
 }
 
-void Touch(const QString &path, const QByteArray &content = "x")
+void touch(const QString &path, const QByteArray &content = "x")
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -44,7 +46,7 @@ void Touch(const QString &path, const QByteArray &content = "x")
 
 // Runs the check like the window does, with the undo log kept in dir.
 struct Run {
-    OptionPanel options = Started();
+    OptionPanel options = started();
     RenameItemList items;
     QStringList names;
     RecordingReporter reporter;
@@ -56,7 +58,7 @@ struct Run {
         BatchEnvironment env;
         env.appDataFolder = appData;
         CommandLineContext context{options, items, names, reporter, nameContext, env};
-        result = ProcessCommandLine(arguments, context);
+        result = processCommandLine(arguments, context);
     }
 };
 
@@ -71,7 +73,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<OptionPanel>("expected");
         using L = QStringList;
-        OptionPanel reset = Started();  // "/cli /dryrun" alone
+        OptionPanel reset = started();  // "/cli /dryrun" alone
         reset.find.clear();
         reset.replace.clear();
         reset.regex = false;
@@ -112,7 +114,7 @@ private slots:
         QTest::newRow("empty new extension") << L{"/cli", "/newext=", "/dryrun"} << reset;
         QTest::newRow("start stays text") << L{"/cli", "/start=abc", "/dryrun"} << with([](OptionPanel &o) { o.counterStart = "abc"; });
         QTest::newRow("double dash spelling") << L{"--cli", "--pattern=y", "--dryrun"} << with([](OptionPanel &o) { o.pattern = "y"; });
-        QTest::newRow("without cli nothing") << L{"/pattern=x", "/find=y", "/dryrun"} << Started();
+        QTest::newRow("without cli nothing") << L{"/pattern=x", "/find=y", "/dryrun"} << started();
     }
     void optionsApplied()
     {
@@ -136,7 +138,7 @@ private slots:
         preset.pattern = QStringLiteral("pp");
         preset.padNumbers = QStringLiteral("4");
         const QString presetPath = dir.filePath(QStringLiteral("p.json"));
-        SavePreset(presetPath, preset);
+        savePreset(presetPath, preset);
 
         Run run({"/cli", "/pattern=cmd", "/preset=" + presetPath, "/dryrun"}, dir.path());
         OptionPanel expected = preset;
@@ -148,22 +150,22 @@ private slots:
     {
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("folder/sub"));
-        Touch(dir.filePath(QStringLiteral("folder/a.txt")));
-        Touch(dir.filePath(QStringLiteral("folder/sub/deep.txt")));
-        Touch(dir.filePath(QStringLiteral("single.txt")));
+        touch(dir.filePath(QStringLiteral("folder/a.txt")));
+        touch(dir.filePath(QStringLiteral("folder/sub/deep.txt")));
+        touch(dir.filePath(QStringLiteral("single.txt")));
         QDir::setCurrent(dir.path());
         Run run({"/cli", "/dryrun", "./single.txt", "folder/", "/pattern=n_{name}"}, dir.path());
         QVERIFY(run.result);
         QCOMPARE(run.items.count(), 2);
-        QCOMPARE(run.items.at(0).OriginalPath, dir.filePath(QStringLiteral("single.txt")));
-        QCOMPARE(run.items.at(0).NewName, QStringLiteral("n_single.txt"));
-        QCOMPARE(run.items.at(1).OriginalPath, dir.filePath(QStringLiteral("folder/a.txt")));
+        QCOMPARE(run.items.at(0).originalPath, dir.filePath(QStringLiteral("single.txt")));
+        QCOMPARE(run.items.at(0).newName, QStringLiteral("n_single.txt"));
+        QCOMPARE(run.items.at(1).originalPath, dir.filePath(QStringLiteral("folder/a.txt")));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("single.txt"))));  // dry run
 
         // A preset with subfolders walks them too.
         OptionPanel preset;
         preset.includeSubfolders = true;
-        SavePreset(dir.filePath(QStringLiteral("p.json")), preset);
+        savePreset(dir.filePath(QStringLiteral("p.json")), preset);
         Run deep({"/cli", "/dryrun", "/preset=p.json", "folder"}, dir.path());
         QCOMPARE(deep.items.count(), 2);
         QCOMPARE(deep.reporter.said, QStringList{});
@@ -185,7 +187,7 @@ private slots:
         QFETCH(QString, message);
         Run run(arguments, m_dir.path());
         QVERIFY(!run.result);
-        QCOMPARE(run.options, Started());
+        QCOMPARE(run.options, started());
         QCOMPARE(run.reporter.said, QStringList{"E:" + message});
     }
 
@@ -201,13 +203,13 @@ private slots:
     void normalStartOpensPaths()
     {
         QTemporaryDir dir;
-        Touch(dir.filePath(QStringLiteral("a.txt")));
+        touch(dir.filePath(QStringLiteral("a.txt")));
         Run run({"/pattern=x", dir.filePath(QStringLiteral("a.txt")), dir.filePath(QStringLiteral("gone.txt"))},
                 dir.path());
         QVERIFY(!run.result);
-        QCOMPARE(run.options, Started());
+        QCOMPARE(run.options, started());
         QCOMPARE(run.items.count(), 1);
-        QVERIFY(run.items.at(0).NewName.isEmpty());  // added like a drop: no preview
+        QVERIFY(run.items.at(0).newName.isEmpty());  // added like a drop: no preview
         QCOMPARE(run.reporter.said, QStringList{"W:File or folder not found:\n" + dir.filePath(QStringLiteral("gone.txt"))});
     }
 
@@ -215,7 +217,7 @@ private slots:
     {
         QTemporaryDir dir;
         QTemporaryDir appData;
-        Touch(dir.filePath(QStringLiteral("a.txt")));
+        touch(dir.filePath(QStringLiteral("a.txt")));
         Run run({"/cli", "/pattern=b", dir.path()}, appData.path());
         QVERIFY(run.result);
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("b.txt"))));

@@ -1,7 +1,9 @@
-#include "command_line_args.h"
-#include "console_run.h"
+#include "cli/command_line_args.h"
+#include "cli/console_run.h"
 
 #include <QTest>
+
+using namespace morvane;
 
 class TestCommandLineArgs : public QObject {
     Q_OBJECT
@@ -34,7 +36,7 @@ private slots:
         QFETCH(QStringList, paths);
         QFETCH(int, faults);
         QFETCH(bool, help);
-        const CommandLineArgs parsed = ParseCommandLineArgs(arguments);
+        const CommandLineArgs parsed = parseCommandLineArgs(arguments);
         QCOMPARE(parsed.switchesAndOptions, options);
         QCOMPARE(parsed.paths, paths);
         QCOMPARE(parsed.faults.size(), faults);
@@ -63,21 +65,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         const QByteArray latin = name.toLatin1();
-        QCOMPARE(GetOptionValue(arguments, QLatin1StringView(latin), QStringLiteral("<absent>")), expected);
+        QCOMPARE(optionValue(arguments, QLatin1StringView(latin), QStringLiteral("<absent>")), expected);
     }
 
     void switches()
     {
         const QStringList a{"/CLI", "/cli=1", "/regexx", "/Dryrun"};
-        QVERIFY(HasSwitch(a, QLatin1StringView("cli")));
-        QVERIFY(HasSwitch(a, QLatin1StringView("dryrun")));
-        QVERIFY(!HasSwitch(a, QLatin1StringView("regex")));
-        QVERIFY(!HasSwitch({"/cli=1", "-cli", "cli"}, QLatin1StringView("cli")));
+        QVERIFY(hasSwitch(a, QLatin1StringView("cli")));
+        QVERIFY(hasSwitch(a, QLatin1StringView("dryrun")));
+        QVERIFY(!hasSwitch(a, QLatin1StringView("regex")));
+        QVERIFY(!hasSwitch({"/cli=1", "-cli", "cli"}, QLatin1StringView("cli")));
     }
 
     void usageListsEverything()
     {
-        const QString usage = UsageText();
+        const QString usage = usageText();
         for (const char *name : {"/cli", "/quiet", "/dryrun", "/regex", "/undo", "/help", "/?", "/pattern=",
                                  "/start=", "/digits=", "/case=", "/find=", "/replace=", "/newext=",
                                  "/conflict=", "/preset="})
@@ -86,7 +88,7 @@ private slots:
 
     void dryRunLineEscapes()
     {
-        QCOMPARE(DryRunLine(QStringLiteral("/a\\b/c\td\r\ne.txt"), QStringLiteral("n\\\t.txt")),
+        QCOMPARE(dryRunLine(QStringLiteral("/a\\b/c\td\r\ne.txt"), QStringLiteral("n\\\t.txt")),
                  QStringLiteral("/a\\\\b/c\\td\\r\\ne.txt\tn\\\\\\t.txt"));
     }
 };

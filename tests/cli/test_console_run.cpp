@@ -1,10 +1,12 @@
-#include "preset_writer.h"
+#include "presets/preset_writer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace morvane;
 
 namespace {
 
@@ -14,14 +16,14 @@ struct Result {
     QByteArray err;
 };
 
-void Touch(const QString &path, const QByteArray &content = "x")
+void touch(const QString &path, const QByteArray &content = "x")
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
 }
 
-QStringList Names(const QString &folder)
+QStringList names(const QString &folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     return names;
@@ -57,12 +59,12 @@ class TestConsoleRun : public QObject {
 
     QString UndoLog() const { return m_appData.filePath(QStringLiteral("Quenzel/Morvane/last_rename.csv")); }
 
-    QString Fresh(const QString &name, const QStringList &files)
+    QString fresh(const QString &name, const QStringList &files)
     {
         const QString folder = m_files.filePath(name);
         QDir().mkpath(folder);
         for (const QString &f : files)
-            Touch(folder + QLatin1Char('/') + f, f.toUtf8());
+            touch(folder + QLatin1Char('/') + f, f.toUtf8());
         return folder;
     }
 
@@ -71,18 +73,18 @@ private slots:
 
     void dryRunListsAndTouchesNothing()
     {
-        const QString dir = Fresh(QStringLiteral("dry"), {"a.txt"});
+        const QString dir = fresh(QStringLiteral("dry"), {"a.txt"});
         const Result r = Morvane({"/cli", "/quiet", "/dryrun", "/pattern={counter}_{name}", dir});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, (dir + "/a.txt\t001_a.txt\n").toUtf8());
         QCOMPARE(r.err, QByteArray());
-        QCOMPARE(Names(dir), QStringList{"a.txt"});
+        QCOMPARE(names(dir), QStringList{"a.txt"});
         QVERIFY(!QFile::exists(UndoLog()));
     }
 
     void dryRunEscapesAwkwardNames()
     {
-        const QString dir = Fresh(QStringLiteral("awk"), {"t\tb\\s\nl.txt"});
+        const QString dir = fresh(QStringLiteral("awk"), {"t\tb\\s\nl.txt"});
         const Result r = Morvane({"/cli", "/quiet", "/dryrun", "/pattern={name}", dir});
         QCOMPARE(r.exitCode, 0);
         // The new name has "\" replaced; TAB and LF pass into it and are escaped.
@@ -91,11 +93,11 @@ private slots:
 
     void renameThenUndo()
     {
-        const QString dir = Fresh(QStringLiteral("run"), {"one.txt", "two.txt"});
+        const QString dir = fresh(QStringLiteral("run"), {"one.txt", "two.txt"});
         const Result r = Morvane({"--cli", "--quiet", "/pattern=x_{name}", "/case=upper", "run"}, m_files.path());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QByteArray("Batch completed. A CSV log has been saved in AppData.\n"));
-        QCOMPARE(Names(dir), (QStringList{"X_ONE.txt", "X_TWO.txt"}));
+        QCOMPARE(names(dir), (QStringList{"X_ONE.txt", "X_TWO.txt"}));
         QFile log(UndoLog());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray bytes = log.readAll();
@@ -106,7 +108,7 @@ private slots:
         const Result undo = Morvane({"/cli", "/quiet", "/undo"});
         QCOMPARE(undo.exitCode, 0);
         QCOMPARE(undo.out, QByteArray("Undo completed for the last rename operation.\n"));
-        QCOMPARE(Names(dir), (QStringList{"one.txt", "two.txt"}));
+        QCOMPARE(names(dir), (QStringList{"one.txt", "two.txt"}));
         QVERIFY(!QFile::exists(UndoLog()));
 
         const Result again = Morvane({"/cli", "/quiet", "/undo"});
@@ -128,12 +130,12 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, message);
-        const QString dir = Fresh(QStringLiteral("usage"), {"keep.txt"});
+        const QString dir = fresh(QStringLiteral("usage"), {"keep.txt"});
         const Result r = Morvane(arguments, dir);
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.out, QByteArray());
         QCOMPARE(r.err, message + "Try 'morvane --help' for more information.\n");
-        QCOMPARE(Names(dir), QStringList{"keep.txt"});
+        QCOMPARE(names(dir), QStringList{"keep.txt"});
         QVERIFY(!QFile::exists(UndoLog()));
     }
 
@@ -163,17 +165,17 @@ private slots:
     {
         QFETCH(QStringList, options);
         QFETCH(QByteArray, stderrStart);
-        const QString dir = Fresh(QStringLiteral("fail"), {"keep.txt"});
+        const QString dir = fresh(QStringLiteral("fail"), {"keep.txt"});
         OptionPanel copy;
         copy.batchMode = 1;
-        SavePreset(m_files.filePath(QStringLiteral("copy.json")), copy);
+        savePreset(m_files.filePath(QStringLiteral("copy.json")), copy);
         copy.destination = dir + QStringLiteral("/keep.txt/out");
-        SavePreset(m_files.filePath(QStringLiteral("blocked.json")), copy);
+        savePreset(m_files.filePath(QStringLiteral("blocked.json")), copy);
         const Result r = Morvane(QStringList{"/cli", "/quiet"} + options + QStringList{dir}, m_files.path());
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.startsWith(stderrStart), r.err);
         QVERIFY2(r.err.endsWith(".\n"), r.err);
-        QCOMPARE(Names(dir), QStringList{"keep.txt"});
+        QCOMPARE(names(dir), QStringList{"keep.txt"});
         QVERIFY(!QFile::exists(UndoLog()));
     }
 };

@@ -1,6 +1,8 @@
-#include "date_format.h"
+#include "engine/date_format.h"
 
 #include <QTest>
+
+using namespace morvane;
 
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
@@ -102,21 +104,21 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QDateTime, when);
         QFETCH(QString, expected);
-        QCOMPARE(FormatDateTimeText(format, when, kUs), expected);
+        QCOMPARE(formatDateTimeText(format, when, kUs), expected);
     }
 
     void otherLocales()
     {
-        QCOMPARE(FormatDateTimeText("dddd, d. mmmm yyyy", kMorning, kGerman), QStringLiteral("Montag, 1. Juli 2024"));
-        QCOMPARE(FormatDateTimeText("ddddd", kMorning, kGerman), QStringLiteral("01.07.24"));
-        QCOMPARE(FormatDateTimeText("dddddd", kMorning, kGerman), QStringLiteral("Montag, 1. Juli 2024"));
-        QCOMPARE(FormatDateTimeText("d/m/y", kMorning, kGerman), QStringLiteral("1.7.24"));
-        QCOMPARE(FormatDateTimeText("t|tt", kAfternoon, kGerman), QStringLiteral("15:07|15:07:08"));
+        QCOMPARE(formatDateTimeText("dddd, d. mmmm yyyy", kMorning, kGerman), QStringLiteral("Montag, 1. Juli 2024"));
+        QCOMPARE(formatDateTimeText("ddddd", kMorning, kGerman), QStringLiteral("01.07.24"));
+        QCOMPARE(formatDateTimeText("dddddd", kMorning, kGerman), QStringLiteral("Montag, 1. Juli 2024"));
+        QCOMPARE(formatDateTimeText("d/m/y", kMorning, kGerman), QStringLiteral("1.7.24"));
+        QCOMPARE(formatDateTimeText("t|tt", kAfternoon, kGerman), QStringLiteral("15:07|15:07:08"));
         // Finnish writes the time with a full stop.
-        QCOMPARE(FormatDateTimeText("hh:nn", kMorning, QLocale(QLocale::Finnish, QLocale::Finland)),
+        QCOMPARE(formatDateTimeText("hh:nn", kMorning, QLocale(QLocale::Finnish, QLocale::Finland)),
                  QStringLiteral("09.05"));
         // The tables follow the locale asked for, also after another one was used.
-        QCOMPARE(FormatDateTimeText("mmmm", kMorning, kUs), QStringLiteral("July"));
+        QCOMPARE(formatDateTimeText("mmmm", kMorning, kUs), QStringLiteral("July"));
     }
 
     void translateQtFormats_data()
@@ -138,7 +140,7 @@ private slots:
     {
         QFETCH(QString, qt);
         QFETCH(QString, expected);
-        QCOMPARE(TranslateQtDateFormat(qt), expected);
+        QCOMPARE(translateQtDateFormat(qt), expected);
     }
 
     // Translated formats read back to the text Qt itself prints, in several locales.
@@ -147,10 +149,10 @@ private slots:
         for (const QLocale &l : {kUs, kGerman, QLocale(QLocale::French, QLocale::France),
                                  QLocale(QLocale::Japanese, QLocale::Japan), QLocale(QLocale::Korean, QLocale::SouthKorea)}) {
             for (const auto f : {QLocale::ShortFormat, QLocale::LongFormat}) {
-                QCOMPARE(FormatDateTimeText(TranslateQtDateFormat(l.dateFormat(f)), kAfternoon, l),
+                QCOMPARE(formatDateTimeText(translateQtDateFormat(l.dateFormat(f)), kAfternoon, l),
                          l.toString(kAfternoon.date(), f));
             }
-            QCOMPARE(FormatDateTimeText("t", kAfternoon, l), l.toString(kAfternoon.time(), QLocale::ShortFormat));
+            QCOMPARE(formatDateTimeText("t", kAfternoon, l), l.toString(kAfternoon.time(), QLocale::ShortFormat));
         }
     }
 };

@@ -1,44 +1,46 @@
-#include "extended_keywords.h"
+#include "engine/extended_keywords.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace morvane;
+
 namespace {
 // A fixed offset needs no time-zone database on the test machine.
 const QTimeZone kPlusTwo(2 * 3600);
 
-TDateTime Utc(int y, int mo, int d, int h, int mi, int s)
+DateTime utc(int y, int mo, int d, int h, int mi, int s)
 {
-    return DateTimeFromQt(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
+    return dateTimeFromQt(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
 }
 }
 
 class TestExtendedKeywords : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    TRenameItem m_picture;   // Holiday2024.png, 7 by 5 pixels
-    TRenameItem m_text;      // notes.png holding text
+    RenameItem m_picture;   // Holiday2024.png, 7 by 5 pixels
+    RenameItem m_text;      // notes.png holding text
     NameContext m_context;
     int m_clockReads = 0;
 
-    QString Expand(const QString &pattern, const TRenameItem *item = nullptr)
+    QString expand(const QString &pattern, const RenameItem *item = nullptr)
     {
-        return ExpandExtendedKeywords(item ? *item : m_picture, pattern, m_context);
+        return expandExtendedKeywords(item ? *item : m_picture, pattern, m_context);
     }
 
 private slots:
     void initTestCase()
     {
-        m_picture.OriginalPath = m_dir.filePath("Holiday2024.png");
-        QVERIFY(QFile::copy(MORVANE_FIXTURES "/images/photo.png", m_picture.OriginalPath));
-        m_picture.OriginalName = "Holiday2024";
-        m_picture.Ext = ".png";
-        m_picture.CreatedUtc = Utc(2024, 7, 1, 7, 5, 3);       // 09:05:03 local
-        m_picture.ModifiedUtc = Utc(2024, 12, 24, 22, 30, 45); // 00:30:45 on the 25th, local
+        m_picture.originalPath = m_dir.filePath("Holiday2024.png");
+        QVERIFY(QFile::copy(MORVANE_FIXTURES "/images/photo.png", m_picture.originalPath));
+        m_picture.originalName = "Holiday2024";
+        m_picture.ext = ".png";
+        m_picture.createdUtc = utc(2024, 7, 1, 7, 5, 3);       // 09:05:03 local
+        m_picture.modifiedUtc = utc(2024, 12, 24, 22, 30, 45); // 00:30:45 on the 25th, local
         m_text = m_picture;
-        m_text.OriginalPath = m_dir.filePath("notes.png");
-        QFile f(m_text.OriginalPath);
+        m_text.originalPath = m_dir.filePath("notes.png");
+        QFile f(m_text.originalPath);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("just text");
 
@@ -104,7 +106,7 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, expected);
-        QCOMPARE(Expand(pattern), expected);
+        QCOMPARE(expand(pattern), expected);
     }
 
     // The preview skips the expansion for a pattern without extended keywords:
@@ -114,35 +116,35 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, expected);
-        QCOMPARE(HasExtendedKeywords(pattern), expected != pattern);
+        QCOMPARE(morvane::hasExtendedKeywords(pattern), expected != pattern);
     }
 
     void unreadablePictureGivesEmptyText()
     {
-        QCOMPARE(Expand("{imgw}x{imgh}", &m_text), QStringLiteral("x"));
+        QCOMPARE(expand("{imgw}x{imgh}", &m_text), QStringLiteral("x"));
         // With empty text the pass rescans and meets the keyword it uncovered.
-        QCOMPARE(Expand("{img{imgh}w}", &m_text), QStringLiteral(""));
-        QCOMPARE(Expand("{img{imgh}w}"), QStringLiteral("{img5w}"));
+        QCOMPARE(expand("{img{imgh}w}", &m_text), QStringLiteral(""));
+        QCOMPARE(expand("{img{imgh}w}"), QStringLiteral("{img5w}"));
     }
 
     void clockReadOncePerKeyword()
     {
-        QCOMPARE(Expand("{date:ss}-{time:ss}-{DATE:ss}"), QStringLiteral("07-08-09"));
+        QCOMPARE(expand("{date:ss}-{time:ss}-{DATE:ss}"), QStringLiteral("07-08-09"));
         QCOMPARE(m_clockReads, 3);
     }
 
     void zeroDateTimeIsFormatted()
     {
-        TRenameItem item = m_picture;
-        item.CreatedUtc = 0;
-        QCOMPARE(Expand("{created:yyyy-mm-dd hh}", &item), QStringLiteral("1899-12-30 02"));
+        RenameItem item = m_picture;
+        item.createdUtc = 0;
+        QCOMPARE(expand("{created:yyyy-mm-dd hh}", &item), QStringLiteral("1899-12-30 02"));
     }
 
     void localeNames()
     {
         NameContext german = m_context;
         german.locale = QLocale(QLocale::German, QLocale::Germany);
-        QCOMPARE(ExpandExtendedKeywords(m_picture, "{created:dddd, d. mmmm ddddd}", german),
+        QCOMPARE(expandExtendedKeywords(m_picture, "{created:dddd, d. mmmm ddddd}", german),
                  QStringLiteral("Montag, 1. Juli 01.07.24"));
     }
 
@@ -150,14 +152,14 @@ private slots:
     // Its text must not be read as a new slice, or the pass would never end.
     void sliceValuesAreNotReread()
     {
-        TRenameItem item = m_picture;
-        item.OriginalName = "{name:1:11}";
-        QCOMPARE(Expand("{name:1:11}", &item), QStringLiteral("{name:1:11}"));
-        item.OriginalName = "x:1:2}";
-        QCOMPARE(Expand("{name{name:2:5}", &item), QStringLiteral("{name:1:2}"));
+        RenameItem item = m_picture;
+        item.originalName = "{name:1:11}";
+        QCOMPARE(expand("{name:1:11}", &item), QStringLiteral("{name:1:11}"));
+        item.originalName = "x:1:2}";
+        QCOMPARE(expand("{name{name:2:5}", &item), QStringLiteral("{name:1:2}"));
         // Digits from a slice still complete a keyword of the pattern.
-        item.OriginalName = "2ab";
-        QCOMPARE(Expand("{name:{name:1:1}:1}", &item), QStringLiteral("a"));
+        item.originalName = "2ab";
+        QCOMPARE(expand("{name:{name:1:1}:1}", &item), QStringLiteral("a"));
     }
 };
 

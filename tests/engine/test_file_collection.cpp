@@ -1,5 +1,5 @@
-#include "file_collection.h"
-#include "morvane_error.h"
+#include "engine/file_collection.h"
+#include "engine/morvane_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -61,7 +63,7 @@ private slots:
     void listsFilesOnly()
     {
         QStringList skipped;
-        const QStringList files = ListFolderFiles(m_root, false, &skipped);
+        const QStringList files = listFolderFiles(m_root, false, &skipped);
         QStringList expected;
         for (const QString &name : rawOrder(m_root)) {
             if (name != "sub" && name != "empty" && name != "link-to-sub")
@@ -74,7 +76,7 @@ private slots:
 
     void walksSubfoldersDepthFirst()
     {
-        const QStringList files = ListFolderFiles(m_root, true, nullptr);
+        const QStringList files = listFolderFiles(m_root, true, nullptr);
         // Expected order built by walking the raw enumeration by hand.
         QStringList expected;
         std::function<void(const QString &)> walk = [&](const QString &folder) {
@@ -97,34 +99,34 @@ private slots:
 
     void joinsWithoutDoubleSlash()
     {
-        const QStringList files = ListFolderFiles(m_root + "/sub/", false, nullptr);
+        const QStringList files = listFolderFiles(m_root + "/sub/", false, nullptr);
         QCOMPARE(files, QStringList(m_root + "/sub/b.txt"));
-        QCOMPARE(JoinFolderPath("/", "x"), QStringLiteral("/x"));
-        QCOMPARE(JoinFolderPath("/a", "x"), QStringLiteral("/a/x"));
-        QCOMPARE(JoinFolderPath("/a:", "x"), QStringLiteral("/a:/x"));
+        QCOMPARE(joinFolderPath("/", "x"), QStringLiteral("/x"));
+        QCOMPARE(joinFolderPath("/a", "x"), QStringLiteral("/a/x"));
+        QCOMPARE(joinFolderPath("/a:", "x"), QStringLiteral("/a:/x"));
     }
 
     void linkedTopFolderIsListed()
     {
-        QCOMPARE(ListFolderFiles(m_root + "/link-to-sub", false, nullptr),
+        QCOMPARE(listFolderFiles(m_root + "/link-to-sub", false, nullptr),
                  QStringList(m_root + "/link-to-sub/b.txt"));
     }
 
     void addFolder()
     {
         RenameItemList items;
-        QCOMPARE(AddFolder(items, m_root, false, nullptr), 4);   // link-to-a is an item of its own path
-        QCOMPARE(AddFolder(items, m_root, true, nullptr), 2);    // only the subfolders' files are new
+        QCOMPARE(morvane::addFolder(items, m_root, false, nullptr), 4);   // link-to-a is an item of its own path
+        QCOMPARE(morvane::addFolder(items, m_root, true, nullptr), 2);    // only the subfolders' files are new
         QCOMPARE(items.count(), 6);
-        QCOMPARE(AddFolder(items, m_root + "/empty", true, nullptr), 0);
-        QCOMPARE(AddFolder(items, m_root + "/missing", true, nullptr), -1);
-        QCOMPARE(AddFolder(items, m_root + "/a.txt", true, nullptr), -1);
-        QCOMPARE(AddFolder(items, QString(), true, nullptr), -1);
+        QCOMPARE(morvane::addFolder(items, m_root + "/empty", true, nullptr), 0);
+        QCOMPARE(morvane::addFolder(items, m_root + "/missing", true, nullptr), -1);
+        QCOMPARE(morvane::addFolder(items, m_root + "/a.txt", true, nullptr), -1);
+        QCOMPARE(morvane::addFolder(items, QString(), true, nullptr), -1);
         QCOMPARE(items.count(), 6);
     }
 
     // The folder add takes its short cuts (the walk's open folder and decoded
-    // names); each item must still be what AddFileItem makes of its path.
+    // names); each item must still be what addFileItem makes of its path.
     void addFolderMatchesAddFileItem()
     {
         QTemporaryDir tmp;
@@ -135,19 +137,19 @@ private slots:
             f.write(name);
         }
         RenameItemList byFolder, byPath;
-        QCOMPARE(AddFolder(byFolder, tmp.path() + u'/', true, nullptr), 7);
-        for (const QString &path : ListFolderFiles(tmp.path() + u'/', true, nullptr))
-            QVERIFY(byPath.AddFileItem(path));
+        QCOMPARE(morvane::addFolder(byFolder, tmp.path() + u'/', true, nullptr), 7);
+        for (const QString &path : listFolderFiles(tmp.path() + u'/', true, nullptr))
+            QVERIFY(byPath.addFileItem(path));
         QCOMPARE(byFolder.count(), byPath.count());
         for (int i = 0; i < byPath.count(); ++i) {
-            const TRenameItem &a = byFolder.at(i), &b = byPath.at(i);
-            QCOMPARE(a.OriginalPath, b.OriginalPath);
-            QCOMPARE(a.OriginalName, b.OriginalName);
-            QCOMPARE(a.Ext, b.Ext);
-            QCOMPARE(a.Size, b.Size);
-            QCOMPARE(a.CreatedUtc, b.CreatedUtc);
-            QCOMPARE(a.ModifiedUtc, b.ModifiedUtc);
-            QVERIFY(byFolder.ItemExists(b.OriginalPath));
+            const RenameItem &a = byFolder.at(i), &b = byPath.at(i);
+            QCOMPARE(a.originalPath, b.originalPath);
+            QCOMPARE(a.originalName, b.originalName);
+            QCOMPARE(a.ext, b.ext);
+            QCOMPARE(a.size, b.size);
+            QCOMPARE(a.createdUtc, b.createdUtc);
+            QCOMPARE(a.modifiedUtc, b.modifiedUtc);
+            QVERIFY(byFolder.itemExists(b.originalPath));
         }
     }
 
@@ -167,15 +169,15 @@ private slots:
 
         QStringList skipped;
         RenameItemList items;
-        QCOMPARE(AddFolder(items, tmp.path(), true, &skipped), 1);
-        QCOMPARE(items.at(0).OriginalPath, tmp.path() + "/ok.txt");
+        QCOMPARE(morvane::addFolder(items, tmp.path(), true, &skipped), 1);
+        QCOMPARE(items.at(0).originalPath, tmp.path() + "/ok.txt");
         skipped.sort();
         QCOMPARE(skipped.size(), 3);   // the folder once, not its files
         QVERIFY(skipped.contains(tmp.path() + "/bad\uFFFD"));
         QVERIFY(skipped.contains(tmp.path() + "/caf\uFFFD.txt"));
         QVERIFY(skipped.contains(tmp.path() + "/x\uFFFD.txt"));
         // The decoded folder name cannot be opened in its place.
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, ListFolderFiles(tmp.path() + "/bad\uFFFD", true, nullptr));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, listFolderFiles(tmp.path() + "/bad\uFFFD", true, nullptr));
     }
 
     void unreadableSubfolderIsSkipped()
@@ -187,7 +189,7 @@ private slots:
         touch(tmp.path() + "/locked/x.txt");
         touch(tmp.path() + "/y.txt");
         QVERIFY(QFile::setPermissions(tmp.path() + "/locked", QFileDevice::Permissions()));
-        const QStringList files = ListFolderFiles(tmp.path(), true, nullptr);
+        const QStringList files = listFolderFiles(tmp.path(), true, nullptr);
         QFile::setPermissions(tmp.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(files, QStringList(tmp.path() + "/y.txt"));
     }

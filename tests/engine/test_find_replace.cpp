@@ -1,15 +1,17 @@
-#include "find_replace.h"
-#include "morvane_error.h"
-#include "replacement_text.h"
+#include "engine/find_replace.h"
+#include "engine/morvane_error.h"
+#include "engine/replacement_text.h"
 
 #include <QTest>
+
+using namespace morvane;
 
 namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 
 QString Regex(const QString &find, const QString &replace, const QString &text, const QLocale &locale = kUs)
 {
-    return FindReplace(find, replace, true, locale).Apply(text);
+    return FindReplace(find, replace, true, locale).apply(text);
 }
 }
 
@@ -37,7 +39,7 @@ private slots:
         QFETCH(QString, replace);
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(FindReplace(find, replace, false).Apply(text), expected);
+        QCOMPARE(FindReplace(find, replace, false).apply(text), expected);
     }
 
     // Every replacement form, on "ab12cd" with the pattern (?<x>b)(1)(2):
@@ -215,23 +217,23 @@ private slots:
         FindReplace step(find, "x", true);   // constructing never throws
         for (const QString text : {"abc", ""}) {   // every name fails alike
             try {
-                step.Apply(text);
+                step.apply(text);
                 QFAIL("no error raised");
             } catch (const MorvaneError &e) {
                 QCOMPARE(e.message(), message);
             }
         }
-        QCOMPARE(FindReplace(find, "x", false).Apply("a(b"), find == u"(" ? QStringLiteral("axb") : QStringLiteral("a(b"));
-        QCOMPARE(FindReplace("", "x", true).Apply("a(b"), QStringLiteral("a(b"));
+        QCOMPARE(FindReplace(find, "x", false).apply("a(b"), find == u"(" ? QStringLiteral("axb") : QStringLiteral("a(b"));
+        QCOMPARE(FindReplace("", "x", true).apply("a(b"), QStringLiteral("a(b"));
     }
 
     // One object serves many names: state from one name never leaks into the next.
     void reuseAcrossNames()
     {
         FindReplace step("(\\d+)", "<$1>", true);
-        QCOMPARE(step.Apply("a1b22"), QStringLiteral("a<1>b<22>"));
-        QCOMPARE(step.Apply("none"), QStringLiteral("none"));
-        QCOMPARE(step.Apply("333"), QStringLiteral("<333>"));
+        QCOMPARE(step.apply("a1b22"), QStringLiteral("a<1>b<22>"));
+        QCOMPARE(step.apply("none"), QStringLiteral("none"));
+        QCOMPARE(step.apply("333"), QStringLiteral("<333>"));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "image_size.h"
+#include "engine/image_size.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,10 +7,12 @@
 
 #include <sys/stat.h>
 
+using namespace morvane;
+
 namespace {
 const QString kImages = QStringLiteral(MORVANE_FIXTURES "/images/");
 
-QByteArray Read(const QString &fixture)
+QByteArray read(const QString &fixture)
 {
     QFile f(kImages + fixture);
     if (!f.open(QIODevice::ReadOnly))
@@ -18,7 +20,7 @@ QByteArray Read(const QString &fixture)
     return f.readAll();
 }
 
-quint32 Crc32(const QByteArray &data)
+quint32 crc32(const QByteArray &data)
 {
     quint32 crc = 0xFFFFFFFFu;
     for (const char byte : data) {
@@ -31,20 +33,20 @@ quint32 Crc32(const QByteArray &data)
 
 // A PNG whose IDAT data starts with a byte that is no zlib header, its CRC
 // mended: only inflating the image data can tell it is damaged.
-QByteArray PngWithBadImageData()
+QByteArray pngWithBadImageData()
 {
-    QByteArray png = Read("photo.png");
+    QByteArray png = read("photo.png");
     const qsizetype type = png.indexOf("IDAT");
     const quint32 length = quint32(quint8(png[type - 4])) << 24 | quint8(png[type - 3]) << 16
         | quint8(png[type - 2]) << 8 | quint8(png[type - 1]);
     png[type + 4] = char(0xFF);
-    const quint32 crc = Crc32(png.mid(type, 4 + length));
+    const quint32 crc = crc32(png.mid(type, 4 + length));
     for (int k = 0; k < 4; ++k)
         png[type + 4 + length + k] = char(crc >> (24 - 8 * k));
     return png;
 }
 
-QByteArray Patched(QByteArray data, qsizetype at, const QByteArray &bytes)
+QByteArray patched(QByteArray data, qsizetype at, const QByteArray &bytes)
 {
     data.replace(at, bytes.size(), bytes);
     return data;
@@ -55,7 +57,7 @@ class TestImageSize : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    QString Write(const QString &name, const QByteArray &data)
+    QString write(const QString &name, const QByteArray &data)
     {
         const QString path = m_dir.filePath(name);
         QFile f(path);
@@ -92,7 +94,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         int w = -1, h = -1;
-        QVERIFY(GetImageSize(Write(name, Read(fixture)), &w, &h));
+        QVERIFY(readImageSize(write(name, read(fixture)), &w, &h));
         QCOMPARE(w, width);
         QCOMPARE(h, height);
     }
@@ -101,27 +103,27 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("data");
-        const QByteArray png = Read("photo.png"), jpg = Read("photo.jpg"), bmp = Read("photo.bmp");
+        const QByteArray png = read("photo.png"), jpg = read("photo.jpg"), bmp = read("photo.bmp");
         QTest::newRow("PNG named jpg") << "a.jpg" << png;
         QTest::newRow("JPEG named png") << "a.png" << jpg;
         QTest::newRow("text named bmp") << "a.bmp" << QByteArray("hello");
         QTest::newRow("other extension") << "a.gif" << png;
         QTest::newRow("no extension") << "png" << png;
         QTest::newRow("empty png") << "a.png" << QByteArray();
-        QTest::newRow("png bad chunk CRC") << "a.png" << Patched(png, png.indexOf("IDAT") + 6, "\x01");
-        QTest::newRow("png bad image data") << "a.png" << PngWithBadImageData();
+        QTest::newRow("png bad chunk CRC") << "a.png" << patched(png, png.indexOf("IDAT") + 6, "\x01");
+        QTest::newRow("png bad image data") << "a.png" << pngWithBadImageData();
         QTest::newRow("png cut in image data") << "a.png" << png.left(png.indexOf("IDAT") + 10);
         QTest::newRow("png without IEND") << "a.png" << png.left(png.size() - 12);
         QTest::newRow("jpeg cut in header") << "a.jpg" << jpg.left(100);
-        QTest::newRow("tiff cut short") << "a.tif" << Read("photo.tif").left(16);
+        QTest::newRow("tiff cut short") << "a.tif" << read("photo.tif").left(16);
         QTest::newRow("bmp pixels missing") << "a.bmp" << bmp.left(100);
-        QTest::newRow("bmp zero width") << "a.bmp" << Patched(bmp, 18, QByteArray(4, '\0'));
-        QTest::newRow("bmp two planes") << "a.bmp" << Patched(bmp, 26, "\x02");
-        QTest::newRow("ico entry beyond the end") << "a.ico" << Read("icon.ico").left(500);
+        QTest::newRow("bmp zero width") << "a.bmp" << patched(bmp, 18, QByteArray(4, '\0'));
+        QTest::newRow("bmp two planes") << "a.bmp" << patched(bmp, 26, "\x02");
+        QTest::newRow("ico entry beyond the end") << "a.ico" << read("icon.ico").left(500);
         QTest::newRow("ico no images") << "a.ico" << QByteArray("\0\0\1\0\0\0", 6);
-        QTest::newRow("emf bad signature") << "a.emf" << Patched(Read("picture.emf"), 40, "XXXX");
-        QTest::newRow("wmf without placeable header") << "a.wmf" << Read("picture.wmf").mid(22);
-        QTest::newRow("wmf zero units per inch") << "a.wmf" << Patched(Read("picture.wmf"), 14, QByteArray(2, '\0'));
+        QTest::newRow("emf bad signature") << "a.emf" << patched(read("picture.emf"), 40, "XXXX");
+        QTest::newRow("wmf without placeable header") << "a.wmf" << read("picture.wmf").mid(22);
+        QTest::newRow("wmf zero units per inch") << "a.wmf" << patched(read("picture.wmf"), 14, QByteArray(2, '\0'));
     }
 
     void unreadable()
@@ -129,7 +131,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, data);
         int w = -1, h = -1;
-        QVERIFY(!GetImageSize(Write(name, data), &w, &h));
+        QVERIFY(!readImageSize(write(name, data), &w, &h));
         QCOMPARE(w, 0);
         QCOMPARE(h, 0);
     }
@@ -137,13 +139,13 @@ private slots:
     void notAFile()
     {
         int w = -1, h = -1;
-        QVERIFY(!GetImageSize(m_dir.filePath("missing.png"), &w, &h));
+        QVERIFY(!readImageSize(m_dir.filePath("missing.png"), &w, &h));
         QVERIFY(QDir(m_dir.path()).mkdir("folder.png"));
-        QVERIFY(!GetImageSize(m_dir.filePath("folder.png"), &w, &h));
+        QVERIFY(!readImageSize(m_dir.filePath("folder.png"), &w, &h));
         // A pipe named like a picture must not block the preview.
         const QString fifo = m_dir.filePath("pipe.png");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(!GetImageSize(fifo, &w, &h));
+        QVERIFY(!readImageSize(fifo, &w, &h));
         QCOMPARE(w, 0);
     }
 };

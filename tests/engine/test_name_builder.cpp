@@ -1,18 +1,20 @@
-#include "name_builder.h"
-#include "preview.h"
+#include "engine/name_builder.h"
+#include "engine/preview.h"
 
 #include <QTest>
 
 #include <climits>
 
+using namespace morvane;
+
 namespace {
 
-TRenameItem itemAt(const QString &path, qint64 size = 10)
+RenameItem itemAt(const QString &path, qint64 size = 10)
 {
-    TRenameItem item;
-    item.OriginalPath = path;
-    SplitNameAndExt(path, &item.OriginalName, &item.Ext);
-    item.Size = size;
+    RenameItem item;
+    item.originalPath = path;
+    splitNameAndExt(path, &item.originalName, &item.ext);
+    item.size = size;
     return item;
 }
 
@@ -65,7 +67,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, digits);
         QFETCH(QString, expected);
-        QCOMPARE(FormatCounter(start, index, digits), expected);
+        QCOMPARE(morvane::formatCounter(start, index, digits), expected);
     }
 
     void titleCase_data()
@@ -85,7 +87,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(TitleCase(text, QLocale(QLocale::English)), expected);
+        QCOMPARE(morvane::titleCase(text, QLocale(QLocale::English)), expected);
     }
 
     void convertCase_data()
@@ -113,7 +115,7 @@ private slots:
         QFETCH(int, caseIndex);
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(ConvertCase(text, caseIndex, QLocale(locale)), expected);
+        QCOMPARE(morvane::convertCase(text, caseIndex, QLocale(locale)), expected);
     }
 
     void parentFolderName_data()
@@ -138,7 +140,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, level);
         QFETCH(QString, expected);
-        QCOMPARE(ParentFolderName(path, level), expected);
+        QCOMPARE(morvane::parentFolderName(path, level), expected);
     }
 
     void buildNewName_data()
@@ -190,7 +192,7 @@ private slots:
         const NameContext context = pinnedContext();
         const QStringList list;
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
+        QCOMPARE(builder.buildNewName(itemAt(path), pattern, "007", keepExt, newExt, 1), expected);
     }
 
     // One builder, patterns changing between names: what it knows of a pattern follows the pattern.
@@ -200,10 +202,10 @@ private slots:
         const NameContext context = pinnedContext();
         const QStringList list;
         NameBuilder builder(options, context, list);
-        const TRenameItem item = itemAt("/d/photo.JPG");
-        QCOMPARE(builder.BuildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
-        QCOMPARE(builder.BuildNewName(item, "{name:1:3}-{counter}", 5, 3, true, "", 2), "pho-007.JPG");
-        QCOMPARE(builder.BuildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
+        const RenameItem item = itemAt("/d/photo.JPG");
+        QCOMPARE(builder.buildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
+        QCOMPARE(builder.buildNewName(item, "{name:1:3}-{counter}", 5, 3, true, "", 2), "pho-007.JPG");
+        QCOMPARE(builder.buildNewName(item, "{name}", "1", true, "", 0), "photo.JPG");
     }
 
     void replacementCaseFollowsLocale()
@@ -216,7 +218,7 @@ private slots:
         context.locale = QLocale(QLocale::Turkish, QLocale::Turkey);
         const QStringList list;
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(itemAt("/d/istanbul.txt"), "{name}", "1", true, {}, 0),
+        QCOMPARE(builder.buildNewName(itemAt("/d/istanbul.txt"), "{name}", "1", true, {}, 0),
                  QStringLiteral("İSTANBUL.txt"));
     }
 
@@ -226,9 +228,9 @@ private slots:
         const NameContext context = pinnedContext();
         const QStringList list{"L0", "L|1"};
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{LIST}]", "1", true, {}, 1), QStringLiteral("[L_1].txt"));
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, 2), QStringLiteral("[].txt"));
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, -1), QStringLiteral("[].txt"));
+        QCOMPARE(builder.buildNewName(itemAt("/d/a.txt"), "[{LIST}]", "1", true, {}, 1), QStringLiteral("[L_1].txt"));
+        QCOMPARE(builder.buildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, 2), QStringLiteral("[].txt"));
+        QCOMPARE(builder.buildNewName(itemAt("/d/a.txt"), "[{list}]", "1", true, {}, -1), QStringLiteral("[].txt"));
     }
 
     void fileDatesInLocalTime_data()
@@ -246,14 +248,14 @@ private slots:
     {
         QFETCH(QString, zone);
         QFETCH(QString, expected);
-        TRenameItem item = itemAt("/d/a.txt");
-        item.CreatedUtc = DateTimeFromQt(QDateTime(QDate(2024, 6, 30), QTime(22, 30), Qt::UTC));
-        item.ModifiedUtc = DateTimeFromQt(QDateTime(QDate(2024, 1, 31), QTime(23, 30), Qt::UTC));
+        RenameItem item = itemAt("/d/a.txt");
+        item.createdUtc = dateTimeFromQt(QDateTime(QDate(2024, 6, 30), QTime(22, 30), Qt::UTC));
+        item.modifiedUtc = dateTimeFromQt(QDateTime(QDate(2024, 1, 31), QTime(23, 30), Qt::UTC));
         const OptionPanel options;
         const NameContext context = pinnedContext(zone);
         const QStringList list;
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(item, "{created}_{Modified}", "1", false, {}, 0), expected);
+        QCOMPARE(builder.buildNewName(item, "{created}_{Modified}", "1", false, {}, 0), expected);
     }
 
     void clockReadPerKeyword()
@@ -268,9 +270,9 @@ private slots:
         const OptionPanel options;
         const QStringList list;
         NameBuilder builder(options, context, list);
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a"), "{date}_{time}", "1", true, {}, 0),
+        QCOMPARE(builder.buildNewName(itemAt("/d/a"), "{date}_{time}", "1", true, {}, 0),
                  QStringLiteral("20241231_000000"));
-        QCOMPARE(builder.BuildNewName(itemAt("/d/a"), "{date}", "1", true, {}, 0), QStringLiteral("20250101"));
+        QCOMPARE(builder.buildNewName(itemAt("/d/a"), "{date}", "1", true, {}, 0), QStringLiteral("20250101"));
         QCOMPARE(reads, 3);
     }
 
@@ -283,30 +285,30 @@ private slots:
         options.pattern = "{counter}_{name}";
         const NameContext context = pinnedContext();
         RecordingReporter reporter;
-        QVERIFY(BuildPreview(items, options, context, {}, reporter));
-        QCOMPARE(items.at(0).NewName, QStringLiteral("001_a.txt"));
-        QCOMPARE(items.at(2).NewName, QStringLiteral("003_c.txt"));
+        QVERIFY(buildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).newName, QStringLiteral("001_a.txt"));
+        QCOMPARE(items.at(2).newName, QStringLiteral("003_c.txt"));
         QVERIFY(reporter.messages.isEmpty());
 
         options.counterStart = "-5";
         options.digits = "abc";
         options.changeExt = true;
         options.newExt = "  png \t";
-        QVERIFY(BuildPreview(items, options, context, {}, reporter));
-        QCOMPARE(items.at(0).NewName, QStringLiteral("-005_a.png"));
-        QCOMPARE(items.at(1).NewName, QStringLiteral("-004_b.png"));
+        QVERIFY(buildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).newName, QStringLiteral("-005_a.png"));
+        QCOMPARE(items.at(1).newName, QStringLiteral("-004_b.png"));
 
         options.counterStart = "0x10";
         options.digits = "25";   // at most 10
-        QVERIFY(BuildPreview(items, options, context, {}, reporter));
-        QCOMPARE(items.at(0).NewName, QStringLiteral("0000000016_a.png"));
+        QVERIFY(buildPreview(items, options, context, {}, reporter));
+        QCOMPARE(items.at(0).newName, QStringLiteral("0000000016_a.png"));
     }
 
     void previewOfEmptyList()
     {
         RenameItemList items;
         RecordingReporter reporter;
-        QVERIFY(!BuildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
+        QVERIFY(!buildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
         QCOMPARE(reporter.messages, QStringList("information: No files loaded. Add files first."));
         QVERIFY(reporter.progressCalls.isEmpty());
     }
@@ -318,11 +320,11 @@ private slots:
         for (int i = 0; i < total; ++i)
             items.append(itemAt(QStringLiteral("/d/f%1.txt").arg(i)));
         RecordingReporter reporter;
-        QVERIFY(BuildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
+        QVERIFY(buildPreview(items, OptionPanel(), pinnedContext(), {}, reporter));
         const QList<QPair<qint64, qint64>> expected{
             {kPreviewProgressStep, total}, {2 * kPreviewProgressStep, total}, {total, total}};
         QCOMPARE(reporter.progressCalls, expected);
-        QCOMPARE(items.at(total - 1).NewName, QStringLiteral("f%1.txt").arg(total - 1));
+        QCOMPARE(items.at(total - 1).newName, QStringLiteral("f%1.txt").arg(total - 1));
     }
 };
 

@@ -1,9 +1,11 @@
-#include "morvane_error.h"
-#include "name_list.h"
+#include "engine/morvane_error.h"
+#include "engine/name_list.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace morvane;
 
 class TestNameList : public QObject {
     Q_OBJECT
@@ -49,7 +51,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, expected);
         QStringList list{"old entry"};
-        LoadNameList(writeList(bytes), list);
+        loadNameList(writeList(bytes), list);
         QCOMPARE(list, expected);
     }
 
@@ -68,7 +70,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QStringList list{"old entry"};
         try {
-            LoadNameList(writeList(bytes), list);
+            loadNameList(writeList(bytes), list);
             QFAIL("no error");
         } catch (const MorvaneError &e) {
             QCOMPARE(e.message(), QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
@@ -81,13 +83,13 @@ private slots:
         QStringList list{"old entry"};
         const QString path = m_tmp.path() + "/nowhere.txt";
         try {
-            LoadNameList(path, list);
+            loadNameList(path, list);
             QFAIL("no error");
         } catch (const MorvaneError &e) {
             QCOMPARE(e.message(), QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
         }
         QVERIFY(list.isEmpty());
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadNameList(m_tmp.path(), list));   // a folder
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadNameList(m_tmp.path(), list));   // a folder
     }
 };
 

@@ -1,6 +1,8 @@
-#include "option_panel.h"
+#include "engine/option_panel.h"
 
 #include <QTest>
+
+using namespace morvane;
 
 class TestOptionPanel : public QObject {
     Q_OBJECT
@@ -74,19 +76,19 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        QCOMPARE(IntOrDefault(text, 77), expected);
+        QCOMPARE(morvane::intOrDefault(text, 77), expected);
     }
 
     void optionReadings()
     {
         // How the option tables combine reading, default and limits.
-        auto digits = [](const QString &t) { return ClampInt(IntOrDefault(t, 3), 1, 10); };
+        auto digits = [](const QString &t) { return clampInt(morvane::intOrDefault(t, 3), 1, 10); };
         QCOMPARE(digits("0"), 1);
         QCOMPARE(digits("-4"), 1);
         QCOMPARE(digits("25"), 10);
         QCOMPARE(digits("abc"), 3);
-        QCOMPARE(IntOrDefault(TrimControl("7 "), 0), 7);
-        QCOMPARE(IntOrDefault("7 ", 0), 0);
+        QCOMPARE(morvane::intOrDefault(morvane::trimControl("7 "), 0), 7);
+        QCOMPARE(morvane::intOrDefault("7 ", 0), 0);
     }
 
     void trimControl_data()
@@ -105,7 +107,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(TrimControl(text), expected);
+        QCOMPARE(morvane::trimControl(text), expected);
     }
 };
 

@@ -1,5 +1,5 @@
-#include "morvane_error.h"
-#include "rename_item_list.h"
+#include "engine/morvane_error.h"
+#include "engine/rename_item_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -23,8 +25,8 @@ void writeFile(const QString &path, qint64 size)
 QStringList paths(const RenameItemList &list)
 {
     QStringList out;
-    for (const TRenameItem &item : list.items())
-        out << item.OriginalPath;
+    for (const RenameItem &item : list.items())
+        out << item.originalPath;
     return out;
 }
 
@@ -60,10 +62,10 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, name);
         QFETCH(QString, ext);
-        QCOMPARE(FileNamePart(path), fileName);
-        QCOMPARE(FolderPart(path), folder);
+        QCOMPARE(fileNamePart(path), fileName);
+        QCOMPARE(folderPart(path), folder);
         QString n = "stale", e = "stale";
-        SplitNameAndExt(path, &n, &e);
+        splitNameAndExt(path, &n, &e);
         QCOMPARE(n, name);
         QCOMPARE(e, ext);
     }
@@ -85,7 +87,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(bool, exact);
-        QCOMPARE(IsExactLocalPath(path), exact);
+        QCOMPARE(isExactLocalPath(path), exact);
     }
 
     void addFileItem()
@@ -103,33 +105,33 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(d + "fifo").constData(), 0600) == 0);
 
         RenameItemList list;
-        QVERIFY(list.AddFileItem(d + ".hidden"));
-        QVERIFY(list.AddFileItem(d + "README"));
-        QVERIFY(list.AddFileItem(d + "link-to-file"));
-        QVERIFY(!list.AddFileItem(d + "sub.dir"));
-        QVERIFY(!list.AddFileItem(d + "link-to-folder"));
-        QVERIFY(!list.AddFileItem(d + "dangling"));
-        QVERIFY(!list.AddFileItem(d + "fifo"));
-        QVERIFY(!list.AddFileItem(d + "missing.txt"));
-        QVERIFY(!list.AddFileItem(QString()));
-        QVERIFY(!list.AddFileItem(d + "README"));           // duplicate
-        QVERIFY(list.AddFileItem(d + "a.txt"));             // same file as the link, other path
-        QVERIFY(!list.AddFileItem(d + "A.TXT"));            // no such file: names are case-sensitive
+        QVERIFY(list.addFileItem(d + ".hidden"));
+        QVERIFY(list.addFileItem(d + "README"));
+        QVERIFY(list.addFileItem(d + "link-to-file"));
+        QVERIFY(!list.addFileItem(d + "sub.dir"));
+        QVERIFY(!list.addFileItem(d + "link-to-folder"));
+        QVERIFY(!list.addFileItem(d + "dangling"));
+        QVERIFY(!list.addFileItem(d + "fifo"));
+        QVERIFY(!list.addFileItem(d + "missing.txt"));
+        QVERIFY(!list.addFileItem(QString()));
+        QVERIFY(!list.addFileItem(d + "README"));           // duplicate
+        QVERIFY(list.addFileItem(d + "a.txt"));             // same file as the link, other path
+        QVERIFY(!list.addFileItem(d + "A.TXT"));            // no such file: names are case-sensitive
         QCOMPARE(paths(list), QStringList({d + ".hidden", d + "README", d + "link-to-file", d + "a.txt"}));
 
-        const TRenameItem hidden = list.at(0);
-        QCOMPARE(hidden.OriginalName, QString());
-        QCOMPARE(hidden.Ext, QStringLiteral(".hidden"));
-        QCOMPARE(hidden.Size, 0);
-        QVERIFY(hidden.NewName.isEmpty());
-        QCOMPARE(list.at(1).Size, 1234567);
-        QCOMPARE(list.at(1).OriginalName, QStringLiteral("README"));
-        QCOMPARE(list.at(1).Ext, QString());
-        const TRenameItem link = list.at(2);
-        QCOMPARE(link.Size, 3);                             // the target's size
-        QCOMPARE(link.OriginalName, QStringLiteral("link-to-file"));
-        QVERIFY(list.ItemExists(d + "a.txt"));
-        QVERIFY(!list.ItemExists(d + "A.txt"));
+        const RenameItem hidden = list.at(0);
+        QCOMPARE(hidden.originalName, QString());
+        QCOMPARE(hidden.ext, QStringLiteral(".hidden"));
+        QCOMPARE(hidden.size, 0);
+        QVERIFY(hidden.newName.isEmpty());
+        QCOMPARE(list.at(1).size, 1234567);
+        QCOMPARE(list.at(1).originalName, QStringLiteral("README"));
+        QCOMPARE(list.at(1).ext, QString());
+        const RenameItem link = list.at(2);
+        QCOMPARE(link.size, 3);                             // the target's size
+        QCOMPARE(link.originalName, QStringLiteral("link-to-file"));
+        QVERIFY(list.itemExists(d + "a.txt"));
+        QVERIFY(!list.itemExists(d + "A.txt"));
     }
 
     void fileTimes()
@@ -145,12 +147,12 @@ private slots:
         QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
 
         RenameItemList list;
-        QVERIFY(list.AddFileItem(path));
-        const TRenameItem item = list.at(0);
-        QCOMPARE(QtFromUtcDateTime(item.ModifiedUtc), when);
-        QVERIFY(qAbs(item.ModifiedUtc - (45474.0 + 0.5 + 0.25 / 86400)) < 1e-9);
+        QVERIFY(list.addFileItem(path));
+        const RenameItem item = list.at(0);
+        QCOMPARE(qtFromUtcDateTime(item.modifiedUtc), when);
+        QVERIFY(qAbs(item.modifiedUtc - (45474.0 + 0.5 + 0.25 / 86400)) < 1e-9);
         // Birth time where kept (now, roughly), else the last-write time.
-        const QDateTime created = QtFromUtcDateTime(item.CreatedUtc);
+        const QDateTime created = qtFromUtcDateTime(item.createdUtc);
         QVERIFY2(created == when || qAbs(created.secsTo(QDateTime::currentDateTimeUtc())) < 600,
                  qPrintable(created.toString(Qt::ISODateWithMs)));
     }
@@ -168,47 +170,47 @@ private slots:
         }
         RenameItemList list;
         const QString decoded = QFile::decodeName(dir + "/a\xff.txt");
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.AddFileItem(decoded));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.addFileItem(decoded));
         writeFile(tmp.path() + "/b.txt", 1);
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.AddFileItem(tmp.path() + "/b.txt" + QChar(0) + "x"));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, list.addFileItem(tmp.path() + "/b.txt" + QChar(0) + "x"));
         QVERIFY(list.isEmpty());
-        QVERIFY(!list.ItemExists(decoded));
+        QVERIFY(!list.itemExists(decoded));
     }
 
     void removeAndClear()
     {
         RenameItemList list;
         for (int i = 1; i <= 5; ++i) {
-            TRenameItem item;
-            item.OriginalPath = QStringLiteral("/f/%1").arg(i);
-            item.NewName = QStringLiteral("n%1").arg(i);
+            RenameItem item;
+            item.originalPath = QStringLiteral("/f/%1").arg(i);
+            item.newName = QStringLiteral("n%1").arg(i);
             list.append(item);
         }
         list.removeIndexes({3, 1, 3, 99, -1});   // rows 2 and 4 (1-based)
         QCOMPARE(paths(list), QStringList({"/f/1", "/f/3", "/f/5"}));
-        QCOMPARE(list.at(1).NewName, QStringLiteral("n3"));
-        QVERIFY(!list.ItemExists("/f/2"));
-        QVERIFY(list.ItemExists("/f/3"));
+        QCOMPARE(list.at(1).newName, QStringLiteral("n3"));
+        QVERIFY(!list.itemExists("/f/2"));
+        QVERIFY(list.itemExists("/f/3"));
         list.removeIndexes({});
         QCOMPARE(list.count(), 3);
 
         // A rewritten path moves with the item in the duplicate index.
-        TRenameItem moved = list.at(0);
-        moved.OriginalPath = "/g/1";
+        RenameItem moved = list.at(0);
+        moved.originalPath = "/g/1";
         list.replace(0, moved);
-        QVERIFY(!list.ItemExists("/f/1"));
-        QVERIFY(list.ItemExists("/g/1"));
+        QVERIFY(!list.itemExists("/f/1"));
+        QVERIFY(list.itemExists("/g/1"));
 
         // Two items may share a path after a move; removing one keeps the other findable.
         moved = list.at(1);
-        moved.OriginalPath = "/g/1";
+        moved.originalPath = "/g/1";
         list.replace(1, moved);
         list.removeIndexes({0});
-        QVERIFY(list.ItemExists("/g/1"));
+        QVERIFY(list.itemExists("/g/1"));
 
         list.clear();
         QVERIFY(list.isEmpty());
-        QVERIFY(!list.ItemExists("/g/1"));
+        QVERIFY(!list.itemExists("/g/1"));
     }
 };
 

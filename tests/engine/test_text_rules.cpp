@@ -1,10 +1,12 @@
-#include "text_rules.h"
+#include "engine/text_rules.h"
 
 #include <QTest>
 
+using namespace morvane;
+
 namespace {
 // Options as "key=value" pairs over the start values; "collapse" switches collapsing on.
-OptionPanel Options(const QStringList &pairs)
+OptionPanel optionsFrom(const QStringList &pairs)
 {
     OptionPanel o;
     for (const QString &pair : pairs) {
@@ -87,25 +89,25 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QString, name);
         QFETCH(QString, expected);
-        QCOMPARE(ApplyTextRules(name, 0, Options(options), {}), expected);
+        QCOMPARE(applyTextRules(name, 0, optionsFrom(options), {}), expected);
     }
 
     void nameList()
     {
-        const OptionPanel o = Options({"first=1", "pad=3"});
+        const OptionPanel o = optionsFrom({"first=1", "pad=3"});
         const QStringList list{"Alpha", "   ", " Beta "};
-        QCOMPARE(ApplyTextRules("x7", 0, o, list), QStringLiteral("Alpha"));
-        QCOMPARE(ApplyTextRules("x7", 1, o, list), QStringLiteral("007"));    // blank entry: the rules stand
-        QCOMPARE(ApplyTextRules("x7", 2, o, list), QStringLiteral(" Beta ")); // used untrimmed
-        QCOMPARE(ApplyTextRules("x7", 3, o, list), QStringLiteral("007"));    // beyond the list
-        QCOMPARE(ApplyTextRules("x7", -1, o, list), QStringLiteral("007"));
+        QCOMPARE(applyTextRules("x7", 0, o, list), QStringLiteral("Alpha"));
+        QCOMPARE(applyTextRules("x7", 1, o, list), QStringLiteral("007"));    // blank entry: the rules stand
+        QCOMPARE(applyTextRules("x7", 2, o, list), QStringLiteral(" Beta ")); // used untrimmed
+        QCOMPARE(applyTextRules("x7", 3, o, list), QStringLiteral("007"));    // beyond the list
+        QCOMPARE(applyTextRules("x7", -1, o, list), QStringLiteral("007"));
     }
 
     // Padding has no upper limit in the option, but a name cannot use more
     // than 255 digits: a huge width must not exhaust memory.
     void hugePadding()
     {
-        const QString padded = ApplyTextRules("a1", 0, Options({"pad=2147483647"}), {});
+        const QString padded = applyTextRules("a1", 0, optionsFrom({"pad=2147483647"}), {});
         QCOMPARE(padded.size(), 1 + kMaxPadDigits);
         QVERIFY(padded.endsWith(u"01"));
     }

@@ -1,22 +1,24 @@
 // The argument parser on arbitrary argument lists (split at NUL bytes):
 // every argument is accounted for exactly once, the switches and options it
 // finds parse again to themselves, and the dry-run escaping can be undone.
-#include "command_line_args.h"
-#include "console_run.h"
+#include "cli/command_line_args.h"
+#include "cli/console_run.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
+using namespace morvane;
+
 namespace {
 
-void Require(bool condition)
+void require(bool condition)
 {
     if (!condition)
         std::abort();
 }
 
-QString Unescape(const QString &text)
+QString unescape(const QString &text)
 {
     QString plain;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -24,10 +26,10 @@ QString Unescape(const QString &text)
             plain += text[i];
             continue;
         }
-        Require(i + 1 < text.size());
+        require(i + 1 < text.size());
         const QChar next = text[++i];
         plain += next == u't' ? QChar(u'\t') : next == u'r' ? QChar(u'\r') : next == u'n' ? QChar(u'\n') : next;
-        Require(next == u't' || next == u'r' || next == u'n' || next == u'\\');
+        require(next == u't' || next == u'r' || next == u'n' || next == u'\\');
     }
     return plain;
 }
@@ -41,30 +43,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &part : bytes.split('\0'))
         arguments.append(QString::fromUtf8(part));
 
-    const CommandLineArgs parsed = ParseCommandLineArgs(arguments);
+    const CommandLineArgs parsed = parseCommandLineArgs(arguments);
     const qsizetype marker = arguments.indexOf(QStringLiteral("--"));
     const qsizetype markers = marker >= 0 ? 1 : 0;
     const qsizetype helps = std::count_if(arguments.begin(), marker >= 0 ? arguments.begin() + marker : arguments.end(),
-                                          [](const QString &a) { return ParseCommandLineArgs({a}).help; });
-    Require(parsed.switchesAndOptions.size() + parsed.paths.size() + parsed.faults.size() + helps + markers
+                                          [](const QString &a) { return parseCommandLineArgs({a}).help; });
+    require(parsed.switchesAndOptions.size() + parsed.paths.size() + parsed.faults.size() + helps + markers
             == arguments.size());
-    Require(parsed.help == (helps > 0));
+    require(parsed.help == (helps > 0));
 
-    const CommandLineArgs again = ParseCommandLineArgs(parsed.switchesAndOptions);
-    Require(again.switchesAndOptions == parsed.switchesAndOptions);
-    Require(again.paths.isEmpty() && again.faults.isEmpty());
+    const CommandLineArgs again = parseCommandLineArgs(parsed.switchesAndOptions);
+    require(again.switchesAndOptions == parsed.switchesAndOptions);
+    require(again.paths.isEmpty() && again.faults.isEmpty());
 
     for (const char *name : {"pattern", "start", "digits", "case", "find", "replace", "newext", "conflict", "preset"}) {
-        const auto value = FindOptionValue(parsed.switchesAndOptions, QLatin1StringView(name));
+        const auto value = findOptionValue(parsed.switchesAndOptions, QLatin1StringView(name));
         if (value)
-            Require(!value->startsWith(u'"') && !value->endsWith(u'"'));
+            require(!value->startsWith(u'"') && !value->endsWith(u'"'));
     }
 
     const QString path = arguments.value(0);
     const QString name = arguments.value(1);
-    const QString line = DryRunLine(path, name);
+    const QString line = dryRunLine(path, name);
     const qsizetype tab = line.indexOf(u'\t');
-    Require(tab >= 0 && line.indexOf(u'\t', tab + 1) < 0 && !line.contains(u'\n') && !line.contains(u'\r'));
-    Require(Unescape(line.left(tab)) == path && Unescape(line.mid(tab + 1)) == name);
+    require(tab >= 0 && line.indexOf(u'\t', tab + 1) < 0 && !line.contains(u'\n') && !line.contains(u'\r'));
+    require(unescape(line.left(tab)) == path && unescape(line.mid(tab + 1)) == name);
     return 0;
 }

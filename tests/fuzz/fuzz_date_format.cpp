@@ -3,23 +3,25 @@
 // with an output of bounded length; quoted text and characters that are no
 // token come out as written; and a Qt format translated into the language
 // shows what Qt itself shows.
-#include "date_format.h"
+#include "engine/date_format.h"
 #include "fuzz_support.h"
 
 #include <QTimeZone>
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-const QList<QLocale> &AllLocales()
+const QList<QLocale> &allLocales()
 {
     static const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     return locales;
 }
 
-QDateTime DateTimeFrom(FuzzedDataProvider &data)
+QDateTime dateTimeFrom(FuzzedDataProvider &data)
 {
     const QDate date(data.ConsumeIntegralInRange(1, 9999), data.ConsumeIntegralInRange(1, 12),
                      data.ConsumeIntegralInRange(1, 28));
@@ -45,24 +47,24 @@ const char *const kQtSeparators[] = {"-", " ", ".", "_", ",", " 'at' ", " '' ", 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    const QString format = TakeText(provider, 400);
-    const QList<QLocale> &locales = AllLocales();
+    const QString format = takeText(provider, 400);
+    const QList<QLocale> &locales = allLocales();
     const QLocale locale = locales.at(provider.ConsumeIntegralInRange<qsizetype>(0, locales.size() - 1));
-    const QDateTime when = DateTimeFrom(provider);
+    const QDateTime when = dateTimeFrom(provider);
 
     // Any format: it ends, and no token can print more than a long date and time.
-    const DateFormatLocale &tables = DateFormatLocaleFor(locale);
-    const QString out = FormatDateTimeText(format, when, tables);
+    const DateFormatLocale &tables = dateFormatLocaleFor(locale);
+    const QString out = formatDateTimeText(format, when, tables);
     FUZZ_REQUIRE(out.size() <= (format.size() + 1) * 400);
-    FUZZ_REQUIRE(out == FormatDateTimeText(format, when, locale));
+    FUZZ_REQUIRE(out == formatDateTimeText(format, when, locale));
 
     // Characters that begin no token, and quoted text, come out as written.
-    const QString plain = TakeFrom(provider, u"0123456789 -_.,;!#()[]+=bfijkloqruvwxBFIJKLOQRUVWX\u00e9\u4e2d", 40);
-    FUZZ_REQUIRE(FormatDateTimeText(plain, when, tables) == plain);
+    const QString plain = takeFrom(provider, u"0123456789 -_.,;!#()[]+=bfijkloqruvwxBFIJKLOQRUVWX\u00e9\u4e2d", 40);
+    FUZZ_REQUIRE(formatDateTimeText(plain, when, tables) == plain);
     QString quoted = format;
     quoted.remove(u'"');
-    FUZZ_REQUIRE(FormatDateTimeText(u'"' + quoted + u'"', when, tables) == quoted);
-    FUZZ_REQUIRE(FormatDateTimeText(u'"' + quoted, when, tables) == quoted);  // never closed: to the end
+    FUZZ_REQUIRE(formatDateTimeText(u'"' + quoted + u'"', when, tables) == quoted);
+    FUZZ_REQUIRE(formatDateTimeText(u'"' + quoted, when, tables) == quoted);  // never closed: to the end
 
     // A Qt date or time format, translated, shows what Qt shows (the C locale's names and AM/PM).
     for (bool date : {true, false}) {
@@ -82,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (qsizetype i = 0; i < parts.size(); ++i)
             qtFormat += (i > 0 ? QString::fromUtf8(provider.PickValueInArray(kQtSeparators)) : QString()) + parts[i];
         const QLocale c = QLocale::c();
-        const QString translated = TranslateQtDateFormat(qtFormat);
-        const QString ours = FormatDateTimeText(translated, when, c);
+        const QString translated = translateQtDateFormat(qtFormat);
+        const QString ours = formatDateTimeText(translated, when, c);
         const QString theirs = c.toString(when, qtFormat);
         if (ours != theirs) {
             std::fprintf(stderr, "Qt format \"%s\" -> \"%s\": \"%s\" where Qt shows \"%s\"\n", qPrintable(qtFormat),

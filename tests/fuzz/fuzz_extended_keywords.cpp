@@ -3,29 +3,31 @@
 // out-of-range values included): every expansion ends; with a name free of
 // "}" no expansion adds a "}" (each one uses a keyword's up for good); no
 // picture keyword is left; and text without "{" passes unchanged.
-#include "extended_keywords.h"
+#include "engine/extended_keywords.h"
 #include "fuzz_support.h"
 
 #include <QTimeZone>
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-const QList<QLocale> &AllLocales()
+const QList<QLocale> &allLocales()
 {
     static const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     return locales;
 }
 
-const QList<QByteArray> &AllZones()
+const QList<QByteArray> &allZones()
 {
     static const QList<QByteArray> zones = QTimeZone::availableTimeZoneIds();
     return zones;
 }
 
-bool HasPictureKeyword(const QString &s)
+bool hasPictureKeyword(const QString &s)
 {
     return s.contains(u"{imgw}", Qt::CaseInsensitive) || s.contains(u"{imgh}", Qt::CaseInsensitive);
 }
@@ -35,28 +37,28 @@ bool HasPictureKeyword(const QString &s)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    const QString pattern = TakeText(provider, 400);
-    TRenameItem item;
-    item.OriginalName = provider.ConsumeBool() ? TakeText(provider, 60) : TakeUtf16(provider, 30);
-    item.Ext = provider.PickValueInArray({".png", ".jpg", ".bmp", "", ".tiff"});
+    const QString pattern = takeText(provider, 400);
+    RenameItem item;
+    item.originalName = provider.ConsumeBool() ? takeText(provider, 60) : takeUtf16(provider, 30);
+    item.ext = provider.PickValueInArray({".png", ".jpg", ".bmp", "", ".tiff"});
     // No such file: the picture keywords read nothing and turn into empty text.
-    item.OriginalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.OriginalName + item.Ext;
-    item.CreatedUtc = provider.ConsumeFloatingPoint<double>();
-    item.ModifiedUtc = provider.ConsumeBool() ? provider.ConsumeFloatingPointInRange(-700000.0, 3000000.0)
+    item.originalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.originalName + item.ext;
+    item.createdUtc = provider.ConsumeFloatingPoint<double>();
+    item.modifiedUtc = provider.ConsumeBool() ? provider.ConsumeFloatingPointInRange(-700000.0, 3000000.0)
                                               : provider.ConsumeFloatingPoint<double>();
 
     NameContext context;
-    const QList<QLocale> &locales = AllLocales();
+    const QList<QLocale> &locales = allLocales();
     context.locale = locales.at(provider.ConsumeIntegralInRange<qsizetype>(0, locales.size() - 1));
-    const QList<QByteArray> &zones = AllZones();
+    const QList<QByteArray> &zones = allZones();
     if (!zones.isEmpty())
         context.timeZone = QTimeZone(zones.at(provider.ConsumeIntegralInRange<qsizetype>(0, zones.size() - 1)));
     const qint64 now = provider.ConsumeIntegralInRange<qint64>(-62135596800000LL, 253402300799000LL);
     context.now = [now] { return QDateTime::fromMSecsSinceEpoch(now, QTimeZone::utc()); };
 
-    const QString out = ExpandExtendedKeywords(item, pattern, context);
-    FUZZ_REQUIRE(!HasPictureKeyword(out));
-    if (!item.OriginalName.contains(u'}'))
+    const QString out = expandExtendedKeywords(item, pattern, context);
+    FUZZ_REQUIRE(!hasPictureKeyword(out));
+    if (!item.originalName.contains(u'}'))
         FUZZ_REQUIRE(out.count(u'}') <= pattern.count(u'}'));
     if (!pattern.contains(u'{'))
         FUZZ_REQUIRE(out == pattern);

@@ -1,16 +1,18 @@
-// IntOrDefault against a reading written straight from its rules, on the
+// intOrDefault against a reading written straight from its rules, on the
 // input taken as UTF-8 and as raw UTF-16; and every 32-bit value read back
 // from its decimal and hexadecimal spellings.
 #include "fuzz_support.h"
-#include "option_panel.h"
+#include "engine/option_panel.h"
 
 #include <cstdint>
 #include <cstring>
 #include <optional>
 
+using namespace morvane;
+
 namespace {
 
-std::optional<int> Reference(QStringView text)
+std::optional<int> reference(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
@@ -53,11 +55,11 @@ std::optional<int> Reference(QStringView text)
     return int(value);
 }
 
-void Check(const QString &text)
+void check(const QString &text)
 {
-    const int a = IntOrDefault(text, 7);
-    const int b = IntOrDefault(text, -7);
-    const std::optional<int> expected = Reference(text);
+    const int a = intOrDefault(text, 7);
+    const int b = intOrDefault(text, -7);
+    const std::optional<int> expected = reference(text);
     if (expected) {
         FUZZ_REQUIRE(a == *expected && b == *expected);
     } else {
@@ -69,19 +71,19 @@ void Check(const QString &text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Check(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
-    Check(QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2)));
+    check(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
+    check(QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2)));
 
     if (size >= 4) {
         int32_t n;
         std::memcpy(&n, data, sizeof n);
-        FUZZ_REQUIRE(IntOrDefault(QString::number(n), n ^ 1) == n);
-        FUZZ_REQUIRE(IntOrDefault(QStringLiteral("  +") + QString::number(n).remove(u'-'), 0)
+        FUZZ_REQUIRE(intOrDefault(QString::number(n), n ^ 1) == n);
+        FUZZ_REQUIRE(intOrDefault(QStringLiteral("  +") + QString::number(n).remove(u'-'), 0)
                      == (n == INT32_MIN ? 0 : (n < 0 ? -n : n)));
         const QString hex = QString::number(quint32(n), 16).toUpper();
-        FUZZ_REQUIRE(IntOrDefault(u'$' + hex, n ^ 1) == n);
-        FUZZ_REQUIRE(IntOrDefault(QStringLiteral("0x") + hex.toLower(), n ^ 1) == n);
-        FUZZ_REQUIRE(IntOrDefault(QString::number(n) + u' ', n ^ 1) == (n ^ 1));
+        FUZZ_REQUIRE(intOrDefault(u'$' + hex, n ^ 1) == n);
+        FUZZ_REQUIRE(intOrDefault(QStringLiteral("0x") + hex.toLower(), n ^ 1) == n);
+        FUZZ_REQUIRE(intOrDefault(QString::number(n) + u' ', n ^ 1) == (n ^ 1));
     }
     return 0;
 }

@@ -4,13 +4,15 @@
 // asked for, and the only error is that of a regular expression that does
 // not compile.
 #include "fuzz_support.h"
-#include "morvane_error.h"
-#include "name_builder.h"
-#include "preview.h"
+#include "engine/morvane_error.h"
+#include "engine/name_builder.h"
+#include "engine/preview.h"
 
 #include <QTimeZone>
 
 #include <cstdint>
+
+using namespace morvane;
 
 namespace {
 
@@ -22,12 +24,12 @@ public:
     bool confirm(const QString &) override { return true; }
 };
 
-QString Number(FuzzedDataProvider &data)
+QString number(FuzzedDataProvider &data)
 {
-    return data.ConsumeBool() ? TakeFrom(data, u"0123456789 -+$xX", 6) : TakeText(data, 12);
+    return data.ConsumeBool() ? takeFrom(data, u"0123456789 -+$xX", 6) : takeText(data, 12);
 }
 
-QString Safe(QString text)
+QString safe(QString text)
 {
     for (QChar &c : text) {
         if (c.unicode() == 0 || std::u16string_view(IllegalNameChars).find(c.unicode()) != std::u16string_view::npos)
@@ -42,22 +44,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
     OptionPanel o;
-    o.pattern = TakeText(provider, 200);
-    o.find = TakeText(provider, 40);
-    o.replace = TakeText(provider, 40);
-    o.insertText = TakeText(provider, 20);
-    o.charactersToRemove = TakeText(provider, 10);
-    o.cropBefore = TakeText(provider, 10);
-    o.cropAfter = TakeText(provider, 10);
-    o.newExt = TakeText(provider, 12);
-    o.insertPos = Number(provider);
-    o.removeFirst = Number(provider);
-    o.removeLast = Number(provider);
-    o.removeFromPos = Number(provider);
-    o.removeTillPos = Number(provider);
-    o.padNumbers = Number(provider);
-    o.counterStart = Number(provider);
-    o.digits = Number(provider);
+    o.pattern = takeText(provider, 200);
+    o.find = takeText(provider, 40);
+    o.replace = takeText(provider, 40);
+    o.insertText = takeText(provider, 20);
+    o.charactersToRemove = takeText(provider, 10);
+    o.cropBefore = takeText(provider, 10);
+    o.cropAfter = takeText(provider, 10);
+    o.newExt = takeText(provider, 12);
+    o.insertPos = number(provider);
+    o.removeFirst = number(provider);
+    o.removeLast = number(provider);
+    o.removeFromPos = number(provider);
+    o.removeTillPos = number(provider);
+    o.padNumbers = number(provider);
+    o.counterStart = number(provider);
+    o.digits = number(provider);
     o.regex = provider.ConsumeBool();
     o.changeExt = provider.ConsumeBool();
     o.collapseDoubleSpaces = provider.ConsumeBool();
@@ -66,19 +68,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     RenameItemList items;
     const int count = provider.ConsumeIntegralInRange(1, 3);
     for (int i = 0; i < count; ++i) {
-        TRenameItem item;
-        item.OriginalName = provider.ConsumeBool() ? TakeText(provider, 40) : TakeUtf16(provider, 20);
-        item.Ext = provider.ConsumeBool() ? QString() : u'.' + TakeText(provider, 8);
-        item.OriginalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.OriginalName + item.Ext;
-        item.Size = provider.ConsumeIntegral<qint64>();
-        item.CreatedUtc = provider.ConsumeFloatingPoint<double>();
-        item.ModifiedUtc = provider.ConsumeFloatingPointInRange(0.0, 2958465.0);
+        RenameItem item;
+        item.originalName = provider.ConsumeBool() ? takeText(provider, 40) : takeUtf16(provider, 20);
+        item.ext = provider.ConsumeBool() ? QString() : u'.' + takeText(provider, 8);
+        item.originalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.originalName + item.ext;
+        item.size = provider.ConsumeIntegral<qint64>();
+        item.createdUtc = provider.ConsumeFloatingPoint<double>();
+        item.modifiedUtc = provider.ConsumeFloatingPointInRange(0.0, 2958465.0);
         items.append(item);
     }
     QStringList nameList;
     const int listed = provider.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < listed; ++i)
-        nameList.append(TakeText(provider, 20));
+        nameList.append(takeText(provider, 20));
 
     NameContext context;
     context.locale = QLocale(provider.PickValueInArray({"en_US", "de_DE", "tr_TR", "ja_JP", "ar_EG", "C"}));
@@ -88,20 +90,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QuietReporter reporter;
     int built = 0;
     try {
-        FUZZ_REQUIRE(BuildPreview(items, o, context, nameList, reporter));
+        FUZZ_REQUIRE(buildPreview(items, o, context, nameList, reporter));
         built = items.count();
     } catch (const MorvaneError &e) {
         FUZZ_REQUIRE(o.regex && !o.find.isEmpty());
         FUZZ_REQUIRE(e.message().startsWith(u"Error in regular expression at offset "));
     }
     for (int i = 0; i < built; ++i) {
-        const TRenameItem &item = items.at(i);
-        for (const QChar c : item.NewName) {
+        const RenameItem &item = items.at(i);
+        for (const QChar c : item.newName) {
             FUZZ_REQUIRE(c.unicode() != 0);
             FUZZ_REQUIRE(std::u16string_view(IllegalNameChars).find(c.unicode()) == std::u16string_view::npos);
         }
         if (!o.changeExt)
-            FUZZ_REQUIRE(item.NewName.endsWith(Safe(item.Ext)));
+            FUZZ_REQUIRE(item.newName.endsWith(safe(item.ext)));
     }
     return 0;
 }

@@ -3,15 +3,17 @@
 // breaks, commas, outer quotes or outer control characters; and a list of
 // clean names written as a file reads back as the same list.
 #include "fuzz_support.h"
-#include "name_list.h"
+#include "engine/name_list.h"
 
 #include <QRegularExpression>
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-qsizetype LineCount(QStringView text)
+qsizetype lineCount(QStringView text)
 {
     qsizetype lines = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -28,16 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(data, qsizetype(size));
     QString text;
-    const bool valid = DecodeUtf8Strict(bytes, &text);
-    FUZZ_REQUIRE(valid == IsWellFormedUtf8(data, size));
+    const bool valid = decodeUtf8Strict(bytes, &text);
+    FUZZ_REQUIRE(valid == isWellFormedUtf8(data, size));
     if (valid) {
         FUZZ_REQUIRE(text.toUtf8() == bytes);
 
         QStringView body(text);
         if (body.startsWith(QChar(0xFEFF)))
             body = body.mid(1);
-        const QStringList names = ParseNameList(body);
-        FUZZ_REQUIRE(names.size() == LineCount(body));
+        const QStringList names = parseNameList(body);
+        FUZZ_REQUIRE(names.size() == lineCount(body));
         for (const QString &name : names) {
             FUZZ_REQUIRE(!name.contains(u'\r') && !name.contains(u'\n') && !name.contains(u','));
             FUZZ_REQUIRE(!name.startsWith(u'"') && !name.endsWith(u'"'));
@@ -58,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (qsizetype i = 0; i < clean.size(); ++i)
             file += clean[i].toUtf8() + breaks[i % 3];
         QString decoded;
-        FUZZ_REQUIRE(DecodeUtf8Strict(file, &decoded));
-        FUZZ_REQUIRE(ParseNameList(QStringView(decoded).mid(1)) == clean);
+        FUZZ_REQUIRE(decodeUtf8Strict(file, &decoded));
+        FUZZ_REQUIRE(parseNameList(QStringView(decoded).mid(1)) == clean);
     }
     return 0;
 }

@@ -2,50 +2,52 @@
 // give the path back, the file name holds no "/", name and extension put
 // together give the file name, and a path called exact encodes and decodes
 // to itself.
-#include "file_operations.h"
+#include "batch/file_operations.h"
 #include "fuzz_support.h"
-#include "morvane_error.h"
-#include "rename_item.h"
+#include "engine/morvane_error.h"
+#include "engine/rename_item.h"
 
 #include <QStringDecoder>
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-void Check(const QString &path)
+void check(const QString &path)
 {
-    const QString folder = FolderPart(path);
-    const QString file = FileNamePart(path);
+    const QString folder = folderPart(path);
+    const QString file = fileNamePart(path);
     FUZZ_REQUIRE(folder + file == path);
     FUZZ_REQUIRE(!file.contains(u'/'));
     FUZZ_REQUIRE(folder.isEmpty() || folder.endsWith(u'/'));
 
     QString name, ext;
-    SplitNameAndExt(path, &name, &ext);
+    splitNameAndExt(path, &name, &ext);
     FUZZ_REQUIRE(name + ext == file);
     FUZZ_REQUIRE(ext.isEmpty() || (ext.startsWith(u'.') && ext.count(u'.') == 1));
     FUZZ_REQUIRE(!ext.isEmpty() || !file.contains(u'.'));
 
-    if (IsExactLocalPath(path)) {
+    if (isExactLocalPath(path)) {
         FUZZ_REQUIRE(!path.contains(QChar(0)));
         // Decoded with a leading U+FEFF kept: it is a character of the name here.
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         const QString back = decoder(path.toUtf8());
         FUZZ_REQUIRE(!decoder.hasError() && back == path);
     } else {
-        FUZZ_REQUIRE(!InexactPathMessage(path).isEmpty());
+        FUZZ_REQUIRE(!inexactPathMessage(path).isEmpty());
     }
 
     // Joining the parts again: the join adds a "/" only where none is.
     try {
-        const QString joined = PathJoin(folder, file);
-        FUZZ_REQUIRE(!HasInvalidPathCharacters(path));
+        const QString joined = pathJoin(folder, file);
+        FUZZ_REQUIRE(!hasInvalidPathCharacters(path));
         FUZZ_REQUIRE(file.isEmpty() ? joined == folder || joined.isEmpty() : joined.endsWith(file));
         if (!folder.isEmpty() && !file.isEmpty())
             FUZZ_REQUIRE(joined == path);
     } catch (const MorvaneError &e) {
-        FUZZ_REQUIRE(HasInvalidPathCharacters(path));
+        FUZZ_REQUIRE(hasInvalidPathCharacters(path));
         FUZZ_REQUIRE(e.message() == u"Invalid characters in path");
     }
 }
@@ -54,7 +56,7 @@ void Check(const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Check(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
-    Check(QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2)));
+    check(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
+    check(QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2)));
     return 0;
 }

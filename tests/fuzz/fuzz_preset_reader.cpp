@@ -1,28 +1,30 @@
 // Property: whatever a file makes of the option values, writing them and
 // reading the written preset back gives the same 25 values.
-#include "morvane_error.h"
-#include "preset_reader.h"
-#include "preset_writer.h"
+#include "engine/morvane_error.h"
+#include "presets/preset_reader.h"
+#include "presets/preset_writer.h"
 
 #include <QList>
 
 #include <cstdint>
 #include <cstdlib>
 
+using namespace morvane;
+
 namespace {
 
-void CheckRoundTrip(const OptionPanel &options)
+void checkRoundTrip(const OptionPanel &options)
 {
     OptionPanel back;
     back.find = QStringLiteral("something else");
     back.case_ = 3;
-    ApplyPresetText(DecodePresetBytes(PresetBytes(options), QString()), back);
+    applyPresetText(decodePresetBytes(presetBytes(options), QString()), back);
     if (!(back == options))
         std::abort();
 }
 
 // Option values straight from the bytes: 17 texts split at 0xFF, then flags.
-OptionPanel PanelFromBytes(const QByteArray &bytes)
+OptionPanel panelFromBytes(const QByteArray &bytes)
 {
     const QList<QByteArray> parts = bytes.split('\xFF');
     auto text = [&](int i) { return i < parts.size() ? QString::fromUtf8(parts[i]) : QString(); };
@@ -53,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     OptionPanel loaded;
     try {
-        ApplyPresetText(DecodePresetBytes(bytes, QString()), loaded);
-        CheckRoundTrip(loaded);
+        applyPresetText(decodePresetBytes(bytes, QString()), loaded);
+        checkRoundTrip(loaded);
     } catch (const MorvaneError &) {
         // not UTF-8: rejected as a whole, which is the expected outcome
     }
-    CheckRoundTrip(PanelFromBytes(bytes));
+    checkRoundTrip(panelFromBytes(bytes));
     return 0;
 }

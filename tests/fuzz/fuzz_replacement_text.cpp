@@ -5,16 +5,18 @@
 // each match by itself changes nothing; escaped text stands for itself; the
 // before, match and after references put the name back together; and no
 // replacement makes a name grow without bound.
-#include "find_replace.h"
+#include "engine/find_replace.h"
 #include "fuzz_support.h"
-#include "morvane_error.h"
-#include "replacement_text.h"
+#include "engine/morvane_error.h"
+#include "engine/replacement_text.h"
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-QString ReferencePlain(const QString &text, const QString &find, const QString &replace)
+QString referencePlain(const QString &text, const QString &find, const QString &replace)
 {
     if (find.isEmpty())
         return text;
@@ -31,7 +33,7 @@ QString ReferencePlain(const QString &text, const QString &find, const QString &
     return out;
 }
 
-QString Escaped(const QString &text)
+QString escaped(const QString &text)
 {
     QString out;
     for (QChar c : text) {
@@ -42,9 +44,9 @@ QString Escaped(const QString &text)
     return out;
 }
 
-QString Expand(const QString &replacement, int groups, const MatchGroups &match)
+QString expand(const QString &replacement, int groups, const MatchGroups &match)
 {
-    return ReplacementText(replacement, groups, {}).Expand(match, QLocale::c());
+    return ReplacementText(replacement, groups, {}).expand(match, QLocale::c());
 }
 
 } // namespace
@@ -52,27 +54,27 @@ QString Expand(const QString &replacement, int groups, const MatchGroups &match)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider provider(data, size);
-    const QString find = TakeText(provider, 200);
-    const QString replace = TakeText(provider, 100);
-    const QString subject = provider.ConsumeBool() ? TakeText(provider, 300) : TakeUtf16(provider, 150);
+    const QString find = takeText(provider, 200);
+    const QString replace = takeText(provider, 100);
+    const QString subject = provider.ConsumeBool() ? takeText(provider, 300) : takeUtf16(provider, 150);
 
     FindReplace plain(find, replace, false);
-    FUZZ_REQUIRE(plain.Apply(subject) == ReferencePlain(subject, find, replace));
+    FUZZ_REQUIRE(plain.apply(subject) == referencePlain(subject, find, replace));
 
     FindReplace regex(find, replace, true);
     FindReplace same(find, QStringLiteral("$&"), true);
     FindReplace sameByNumber(find, QStringLiteral("\\0"), true);
     try {
-        const QString result = regex.Apply(subject);
+        const QString result = regex.apply(subject);
         FUZZ_REQUIRE(result.size() <= qMax<qsizetype>(subject.size(), 1 << 16));
-        FUZZ_REQUIRE(same.Apply(subject) == subject);
-        FUZZ_REQUIRE(sameByNumber.Apply(subject) == subject);
+        FUZZ_REQUIRE(same.apply(subject) == subject);
+        FUZZ_REQUIRE(sameByNumber.apply(subject) == subject);
         FUZZ_REQUIRE(!find.isEmpty() || result == subject);
     } catch (const MorvaneError &e) {
         FUZZ_REQUIRE(!find.isEmpty());
         FUZZ_REQUIRE(e.message().startsWith(u"Error in regular expression at offset "));
         try {
-            regex.Apply(subject);
+            regex.apply(subject);
             FUZZ_REQUIRE(false);  // a broken pattern fails on every name
         } catch (const MorvaneError &again) {
             FUZZ_REQUIRE(again.message() == e.message());
@@ -86,10 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t spans[] = {start, end, start, start, MatchGroups::kUnsetGroup, MatchGroups::kUnsetGroup};
     const MatchGroups match{QStringView(subject), spans, 2};
     const QString whole = subject.mid(qsizetype(start), qsizetype(end - start));
-    FUZZ_REQUIRE(Expand(Escaped(replace), groups, match) == replace);
-    FUZZ_REQUIRE(Expand(QStringLiteral("$`$&$'"), groups, match) == subject);
-    FUZZ_REQUIRE(Expand(QStringLiteral("${0}|$0|\\0|$_"), groups, match) == whole + u'|' + whole + u'|' + whole + u'|' + subject);
-    FUZZ_REQUIRE(Expand(QStringLiteral("$2$9\\g<none>"), groups, match).isEmpty());
-    (void)Expand(replace, groups, match);  // anything goes, but it must end
+    FUZZ_REQUIRE(expand(escaped(replace), groups, match) == replace);
+    FUZZ_REQUIRE(expand(QStringLiteral("$`$&$'"), groups, match) == subject);
+    FUZZ_REQUIRE(expand(QStringLiteral("${0}|$0|\\0|$_"), groups, match) == whole + u'|' + whole + u'|' + whole + u'|' + subject);
+    FUZZ_REQUIRE(expand(QStringLiteral("$2$9\\g<none>"), groups, match).isEmpty());
+    (void)expand(replace, groups, match);  // anything goes, but it must end
     return 0;
 }

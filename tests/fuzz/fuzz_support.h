@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace morvane {
+
 #define FUZZ_REQUIRE(condition)                                                        \
     do {                                                                               \
         if (!(condition)) {                                                            \
@@ -22,7 +24,7 @@
 
 // Text of up to maxUnits UTF-16 code units, lone surrogates included: names
 // and option values are UTF-16 and may hold anything a file or preset gave.
-inline QString TakeUtf16(FuzzedDataProvider &data, size_t maxUnits)
+inline QString takeUtf16(FuzzedDataProvider &data, size_t maxUnits)
 {
     const size_t units = data.ConsumeIntegralInRange<size_t>(0, maxUnits);
     QString text;
@@ -34,7 +36,7 @@ inline QString TakeUtf16(FuzzedDataProvider &data, size_t maxUnits)
 
 // Text from a short alphabet, so that the fuzzer finds the words and
 // punctuation a grammar cares about quickly.
-inline QString TakeFrom(FuzzedDataProvider &data, QStringView alphabet, size_t maxUnits)
+inline QString takeFrom(FuzzedDataProvider &data, QStringView alphabet, size_t maxUnits)
 {
     const size_t units = data.ConsumeIntegralInRange<size_t>(0, maxUnits);
     QString text;
@@ -44,7 +46,7 @@ inline QString TakeFrom(FuzzedDataProvider &data, QStringView alphabet, size_t m
 }
 
 // Well-formed UTF-8 (RFC 3629): shortest forms only, no surrogates, nothing past U+10FFFF.
-inline bool IsWellFormedUtf8(const uint8_t *p, size_t n)
+inline bool isWellFormedUtf8(const uint8_t *p, size_t n)
 {
     size_t i = 0;
     while (i < n) {
@@ -83,8 +85,10 @@ inline bool IsWellFormedUtf8(const uint8_t *p, size_t n)
 
 // UTF-8 text from the front of the input, so that seed files stay readable:
 // up to maxBytes bytes, ended early by a backslash followed by another byte.
-inline QString TakeText(FuzzedDataProvider &data, size_t maxBytes)
+inline QString takeText(FuzzedDataProvider &data, size_t maxBytes)
 {
     const std::string bytes = data.ConsumeRandomLengthString(maxBytes);
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
+
+} // namespace morvane

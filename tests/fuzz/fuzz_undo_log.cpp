@@ -4,9 +4,9 @@
 // operations, leaves a log that reads back as exactly the pairs of the
 // operations carried out, or the previous log when none was.
 #include "fuzz_support.h"
-#include "morvane_error.h"
-#include "undo.h"
-#include "undo_journal.h"
+#include "engine/morvane_error.h"
+#include "batch/undo.h"
+#include "batch/undo_journal.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,29 +14,31 @@
 
 #include <cstdint>
 
+using namespace morvane;
+
 namespace {
 
-QByteArray ReadAll(const QString &path)
+QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-QList<UndoLogEntry> ReadPairs(const QByteArray &bytes)
+QList<UndoLogEntry> readPairs(const QByteArray &bytes)
 {
     QList<UndoLogEntry> pairs;
-    const QStringList lines = SplitUndoLogLines(bytes);
+    const QStringList lines = splitUndoLogLines(bytes);
     for (qsizetype k = 1; k < lines.size(); ++k) {
-        if (const auto entry = ParseUndoLogLine(lines[k]))
+        if (const auto entry = parseUndoLogLine(lines[k]))
             pairs.append(*entry);
     }
     return pairs;
 }
 
 // A full path as the batch logs it: absolute, no quote, no control character.
-QByteArray PathFrom(FuzzedDataProvider &data)
+QByteArray pathFrom(FuzzedDataProvider &data)
 {
-    QString text = TakeUtf16(data, 24);
+    QString text = takeUtf16(data, 24);
     QString path = QStringLiteral("/");
     for (QChar c : text) {
         if (c.unicode() >= 0x20 && c != u'"' && !c.isSurrogate())
@@ -45,19 +47,19 @@ QByteArray PathFrom(FuzzedDataProvider &data)
     return path.toUtf8();
 }
 
-void CheckReader(const QByteArray &bytes)
+void checkReader(const QByteArray &bytes)
 {
     QStringList lines;
     try {
-        lines = SplitUndoLogLines(bytes);
+        lines = splitUndoLogLines(bytes);
     } catch (const MorvaneError &) {
-        FUZZ_REQUIRE(!IsWellFormedUtf8(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
+        FUZZ_REQUIRE(!isWellFormedUtf8(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
         return;
     }
-    FUZZ_REQUIRE(IsWellFormedUtf8(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
+    FUZZ_REQUIRE(isWellFormedUtf8(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())));
     for (const QString &line : lines) {
         FUZZ_REQUIRE(!line.contains(u'\r') && !line.contains(u'\n'));
-        const std::optional<UndoLogEntry> entry = ParseUndoLogLine(line);
+        const std::optional<UndoLogEntry> entry = parseUndoLogLine(line);
         if (!entry)
             continue;
         const QString inner = entry->original + QStringLiteral("\",\"") + entry->renamed;
@@ -65,30 +67,30 @@ void CheckReader(const QByteArray &bytes)
     }
 }
 
-void CheckJournal(FuzzedDataProvider &data)
+void checkJournal(FuzzedDataProvider &data)
 {
     static QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
                                     ? QStringLiteral("/dev/shm/fuzz-undo-log-XXXXXX")
                                     : QDir::tempPath() + QStringLiteral("/fuzz-undo-log-XXXXXX"));
     const QString logPath = folder.path() + QStringLiteral("/Quenzel/Morvane/last_rename.csv");
-    const QString marker = UndoJournal::MarkerPath(logPath);
+    const QString marker = UndoJournal::markerPath(logPath);
     QFile::remove(logPath);
     QFile::remove(marker);
     QDir().mkpath(folder.path() + QStringLiteral("/Quenzel/Morvane"));
     QByteArray previous;
     if (data.ConsumeBool()) {
-        previous = UndoJournal::Header() + UndoJournal::Line("/before/a", "/before/b");
+        previous = UndoJournal::header() + UndoJournal::entryLine("/before/a", "/before/b");
         QFile f(logPath);
         FUZZ_REQUIRE(f.open(QIODevice::WriteOnly) && f.write(previous) == previous.size());
     }
 
     QList<UndoLogEntry> done;
     {
-        UndoJournal journal(RealSystemCalls(), logPath);
+        UndoJournal journal(realSystemCalls(), logPath);
         const int operations = data.ConsumeIntegralInRange(0, 6);
         for (int i = 0; i < operations; ++i) {
-            const QByteArray from = PathFrom(data);
-            const QByteArray to = PathFrom(data);
+            const QByteArray from = pathFrom(data);
+            const QByteArray to = pathFrom(data);
             switch (data.ConsumeIntegralInRange(0, 2)) {
             case 0:
                 journal.intend(from, to);
@@ -110,14 +112,14 @@ void CheckJournal(FuzzedDataProvider &data)
             journal.finish();
         if (!runsToItsEnd && done.isEmpty()) {
             journal.close();
-            FUZZ_REQUIRE(ReadAll(logPath) == (previous.isEmpty() ? QByteArray("<missing>") : previous));
+            FUZZ_REQUIRE(readAll(logPath) == (previous.isEmpty() ? QByteArray("<missing>") : previous));
             FUZZ_REQUIRE(!QFile::exists(marker));
             return;
         }
     }
-    const QByteArray written = ReadAll(logPath);
-    FUZZ_REQUIRE(written.startsWith(UndoJournal::Header()) && written.endsWith("\r\n"));
-    FUZZ_REQUIRE(ReadPairs(written) == done);
+    const QByteArray written = readAll(logPath);
+    FUZZ_REQUIRE(written.startsWith(UndoJournal::header()) && written.endsWith("\r\n"));
+    FUZZ_REQUIRE(readPairs(written) == done);
     FUZZ_REQUIRE(!QFile::exists(marker));
 }
 
@@ -126,8 +128,8 @@ void CheckJournal(FuzzedDataProvider &data)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    CheckReader(bytes);
+    checkReader(bytes);
     FuzzedDataProvider provider(data, size);
-    CheckJournal(provider);
+    checkJournal(provider);
     return 0;
 }

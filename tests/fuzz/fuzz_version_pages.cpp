@@ -4,16 +4,18 @@
 // decision that announces exactly the newer or required versions and leaves
 // the state alone otherwise.
 #include "fuzz_support.h"
-#include "version_check.h"
+#include "update/version_check.h"
 
 #include <QStringDecoder>
 
 #include <cstdint>
 #include <cstring>
 
+using namespace morvane;
+
 namespace {
 
-bool IsVersionNumber(const QString &text, int *value)
+bool isVersionNumber(const QString &text, int *value)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
@@ -32,10 +34,10 @@ bool IsVersionNumber(const QString &text, int *value)
     return ok;
 }
 
-void CheckPage(const QByteArray &body)
+void checkPage(const QByteArray &body)
 {
-    const std::optional<QStringList> lines = DecodePageLines(body);
-    const bool wellFormed = IsWellFormedUtf8(reinterpret_cast<const uint8_t *>(body.constData()), size_t(body.size()));
+    const std::optional<QStringList> lines = decodePageLines(body);
+    const bool wellFormed = isWellFormedUtf8(reinterpret_cast<const uint8_t *>(body.constData()), size_t(body.size()));
     FUZZ_REQUIRE(lines.has_value() == wellFormed);
     if (!lines)
         return;
@@ -61,19 +63,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArray versionBody = nul < 0 ? bytes : bytes.left(nul);
     const QByteArray changesBody = nul < 0 ? QByteArray() : bytes.mid(nul + 1);
-    CheckPage(versionBody);
-    CheckPage(changesBody);
+    checkPage(versionBody);
+    checkPage(changesBody);
 
-    const QStringList versionLines = DecodePageLines(versionBody).value_or(QStringList());
-    const QStringList changesLines = DecodePageLines(changesBody).value_or(QStringList());
+    const QStringList versionLines = decodePageLines(versionBody).value_or(QStringList());
+    const QStringList changesLines = decodePageLines(changesBody).value_or(QStringList());
     const QString first = versionLines.value(0);
 
     // The version line: exactly "number/number", split at the first slash.
-    const std::optional<VersionLine> version = ParseVersionLine(first);
+    const std::optional<VersionLine> version = parseVersionLine(first);
     const qsizetype slash = first.indexOf(u'/');
     int latest = 0, required = 0;
-    const bool wellFormed = slash >= 0 && IsVersionNumber(first.left(slash), &latest)
-                            && IsVersionNumber(first.mid(slash + 1), &required);
+    const bool wellFormed = slash >= 0 && isVersionNumber(first.left(slash), &latest)
+                            && isVersionNumber(first.mid(slash + 1), &required);
     FUZZ_REQUIRE(version.has_value() == wellFormed);
     if (version) {
         FUZZ_REQUIRE(version->latest == latest && version->required == required);
@@ -81,15 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_REQUIRE(text.size() == slash + 1 && text[slash - 1] == u'.' && text.remove(slash - 1, 1) == first.left(slash));
     }
 
-    TUpdateState state;
-    state.UpdateMessage = QStringLiteral("untouched");
-    const bool offer = EvaluateVersionPages(state, versionLines, changesLines);
+    UpdateState state;
+    state.updateMessage = QStringLiteral("untouched");
+    const bool offer = evaluateVersionPages(state, versionLines, changesLines);
     FUZZ_REQUIRE(offer == (version && (version->required > kBuiltInVersion || version->latest > kBuiltInVersion)));
-    FUZZ_REQUIRE(state.MustExit == (version && version->required > kBuiltInVersion));
+    FUZZ_REQUIRE(state.mustExit == (version && version->required > kBuiltInVersion));
     if (!offer) {
-        FUZZ_REQUIRE(state.UpdateMessage == u"untouched");
+        FUZZ_REQUIRE(state.updateMessage == u"untouched");
     } else {
-        const QString &message = state.UpdateMessage;
+        const QString &message = state.updateMessage;
         FUZZ_REQUIRE(message.contains(version->versionText) && message.endsWith(u"\r\n"));
         const qsizetype list = message.indexOf(u"\r\n\r\nWhat's new:\r\n");
         FUZZ_REQUIRE(list > 0);
@@ -107,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         int32_t a, b;
         std::memcpy(&a, data, 4);
         std::memcpy(&b, data + 4, 4);
-        const std::optional<VersionLine> back = ParseVersionLine(QStringLiteral("%1/%2").arg(a).arg(b));
+        const std::optional<VersionLine> back = parseVersionLine(QStringLiteral("%1/%2").arg(a).arg(b));
         FUZZ_REQUIRE(back && back->latest == a && back->required == b);
     }
     return 0;

@@ -1,15 +1,17 @@
-#include "morvane_error.h"
-#include "preset_reader.h"
-#include "preset_writer.h"
+#include "engine/morvane_error.h"
+#include "presets/preset_reader.h"
+#include "presets/preset_writer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace morvane;
+
 namespace {
 
 // Current values that differ from every default, so "left unchanged" shows.
-OptionPanel Current()
+OptionPanel current()
 {
     OptionPanel o;
     o.find = QStringLiteral("oldFind");
@@ -25,7 +27,7 @@ OptionPanel Current()
     return o;
 }
 
-QString Field(const OptionPanel &o, const QString &key)
+QString field(const OptionPanel &o, const QString &key)
 {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
     if (key == u"find") return o.find;
@@ -40,7 +42,7 @@ QString Field(const OptionPanel &o, const QString &key)
     return QStringLiteral("?");
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -95,22 +97,22 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        OptionPanel o = Current();
-        ApplyPresetText(text, o);
-        QCOMPARE(Field(o, key), expected);
+        OptionPanel o = current();
+        applyPresetText(text, o);
+        QCOMPARE(field(o, key), expected);
     }
 
     void outOfRangeIndexSavedAsMinusOne()
     {
         OptionPanel o;
-        ApplyPresetText(QStringLiteral("{\"conflict\":7}"), o);
-        QVERIFY(PresetBytes(o).contains("\r\n\"conflict\":-1,\r\n"));
+        applyPresetText(QStringLiteral("{\"conflict\":7}"), o);
+        QVERIFY(presetBytes(o).contains("\r\n\"conflict\":-1,\r\n"));
     }
 
     void workedExampleLoads()
     {
-        OptionPanel o = Current();
-        LoadPreset(QStringLiteral(MORVANE_FIXTURES "/presets/worked_example.json"), o);
+        OptionPanel o = current();
+        loadPreset(QStringLiteral(MORVANE_FIXTURES "/presets/worked_example.json"), o);
         QCOMPARE(o.destination, QStringLiteral("D:\\Photos\\Sorted"));
         QCOMPARE(o.find, QStringLiteral("IMG_"));
         QCOMPARE(o.replace, QString());
@@ -141,9 +143,9 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("all.json"));
-        SavePreset(path, o);
-        OptionPanel loaded = Current();
-        LoadPreset(path, loaded);
+        savePreset(path, o);
+        OptionPanel loaded = current();
+        loadPreset(path, loaded);
         QCOMPARE(loaded, o);
     }
 
@@ -170,40 +172,40 @@ private slots:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.json"));
-        WriteFile(path, bytes);
-        OptionPanel o = Current();
+        writeFile(path, bytes);
+        OptionPanel o = current();
         try {
-            LoadPreset(path, o);
+            loadPreset(path, o);
             QFAIL("no error");
         } catch (const MorvaneError &e) {
             QVERIFY2(e.message().contains(QStringLiteral("bad.json")), qPrintable(e.message()));
         }
-        QCOMPARE(o, Current());
+        QCOMPARE(o, current());
     }
 
     void unreadableFiles()
     {
         QTemporaryDir dir;
-        OptionPanel o = Current();
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(dir.filePath(QStringLiteral("missing.json")), o));
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(dir.path(), o));
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, LoadPreset(QStringLiteral("/dev/zero"), o));
-        QCOMPARE(o, Current());
+        OptionPanel o = current();
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadPreset(dir.filePath(QStringLiteral("missing.json")), o));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadPreset(dir.path(), o));
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadPreset(QStringLiteral("/dev/zero"), o));
+        QCOMPARE(o, current());
     }
 
     void asciiCodePageAndSecondMark()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.json"));
-        WriteFile(path, "{\"find\":\"plain\"}");
-        OptionPanel o = Current();
-        LoadPreset(path, o);
+        writeFile(path, "{\"find\":\"plain\"}");
+        OptionPanel o = current();
+        loadPreset(path, o);
         QCOMPARE(o.find, QStringLiteral("plain"));
         // Only one leading mark is skipped; a second one is text.
-        WriteFile(path, "\xEF\xBB\xBF\xEF\xBB\xBF\"find\":x");
-        LoadPreset(path, o);
+        writeFile(path, "\xEF\xBB\xBF\xEF\xBB\xBF\"find\":x");
+        loadPreset(path, o);
         QCOMPARE(o.find, QStringLiteral("x"));
-        QCOMPARE(DecodePresetBytes("\xEF\xBB\xBF\xEF\xBB\xBF", {}), QString(QChar(0xFEFF)));
+        QCOMPARE(decodePresetBytes("\xEF\xBB\xBF\xEF\xBB\xBF", {}), QString(QChar(0xFEFF)));
     }
 };
 

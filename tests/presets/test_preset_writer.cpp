@@ -1,5 +1,5 @@
-#include "morvane_error.h"
-#include "preset_writer.h"
+#include "engine/morvane_error.h"
+#include "presets/preset_writer.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,15 +9,17 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace morvane;
+
 namespace {
 
-QByteArray ReadAll(const QString &path)
+QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-OptionPanel WorkedExample()
+OptionPanel workedExample()
 {
     OptionPanel o;
     o.find = QStringLiteral("IMG_");
@@ -34,7 +36,7 @@ OptionPanel WorkedExample()
 }
 
 // The key line of a preset, without its CR LF.
-QByteArray LineOf(const QByteArray &bytes, const QByteArray &key)
+QByteArray lineOf(const QByteArray &bytes, const QByteArray &key)
 {
     for (const QByteArray &line : bytes.split('\n'))
         if (line.startsWith("\"" + key + "\":"))
@@ -49,12 +51,12 @@ class TestPresetWriter : public QObject {
 private slots:
     void workedExampleByteForByte()
     {
-        QCOMPARE(PresetBytes(WorkedExample()), ReadAll(MORVANE_FIXTURES "/presets/worked_example.json"));
+        QCOMPARE(presetBytes(workedExample()), readAll(MORVANE_FIXTURES "/presets/worked_example.json"));
     }
 
     void layout()
     {
-        const QByteArray bytes = PresetBytes(OptionPanel());
+        const QByteArray bytes = presetBytes(OptionPanel());
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF{\r\n"));
         QVERIFY(bytes.endsWith("\"touchModifiedNow\":false\r\n}\r\n"));
         QCOMPARE(bytes.count("\r\n"), 27);
@@ -91,7 +93,7 @@ private slots:
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, expected);
         QFETCH(OptionPanel, options);
-        QCOMPARE(LineOf(PresetBytes(options), key), expected);
+        QCOMPARE(lineOf(presetBytes(options), key), expected);
     }
 
     void saveReplacesWholeFile()
@@ -100,9 +102,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("p.json"));
         OptionPanel big;
         big.find = QString(5000, QLatin1Char('x'));
-        SavePreset(path, big);
-        SavePreset(path, WorkedExample());
-        QCOMPARE(ReadAll(path), PresetBytes(WorkedExample()));
+        savePreset(path, big);
+        savePreset(path, workedExample());
+        QCOMPARE(readAll(path), presetBytes(workedExample()));
     }
 
     // A write that fails half-way (here: the file size limit) must not leave
@@ -111,7 +113,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.json"));
-        SavePreset(path, WorkedExample());
+        savePreset(path, workedExample());
         OptionPanel big;
         big.find = QString(100000, QLatin1Char('x'));
 
@@ -123,13 +125,13 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &small);
         bool threw = false;
         try {
-            SavePreset(path, big);
+            savePreset(path, big);
         } catch (const MorvaneError &) {
             threw = true;
         }
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(threw);
-        QCOMPARE(ReadAll(path), PresetBytes(WorkedExample()));
+        QCOMPARE(readAll(path), presetBytes(workedExample()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.json")});
     }
 
@@ -137,7 +139,7 @@ private slots:
     {
         QTemporaryDir dir;
         try {
-            SavePreset(dir.filePath(QStringLiteral("no/such/p.json")), OptionPanel());
+            savePreset(dir.filePath(QStringLiteral("no/such/p.json")), OptionPanel());
             QFAIL("no error");
         } catch (const MorvaneError &e) {
             QVERIFY2(e.message().contains(QStringLiteral("no/such/p.json")), qPrintable(e.message()));

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDialog>
 #include <QList>
 #include <QQueue>
 
 #include <functional>
+
+namespace morvane {
 
 // Answers the window's dialogs from a script and records what was asked.
 // An unscripted file or folder dialog is cancelled; an unscripted
@@ -77,3 +79,5 @@ public:
         return list;
     }
 };
+
+} // namespace morvane

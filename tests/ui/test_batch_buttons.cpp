@@ -1,9 +1,11 @@
 // Preview, rename, undo, presets and the start-up command line, driven
 // through the window's buttons on real temporary files.
-#include "settings_dialog.h"
+#include "ui/settings_dialog.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
+
+using namespace morvane;
 
 namespace {
 

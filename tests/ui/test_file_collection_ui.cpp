@@ -1,6 +1,6 @@
 // How files get into the window's list, and the name-list button: the add
 // dialog, folder adds, drops, removal, and imports, through the real widgets.
-#include "file_collection.h"
+#include "engine/file_collection.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -12,6 +12,8 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace morvane;
 
 namespace {
 
@@ -151,7 +153,7 @@ void TestFileCollectionUi::folderAddWithAndWithoutSubfolders()
     f.click("btnAddFolder");
     QCOMPARE(f.dialogs.folderRequests.value(0).first, QStringLiteral("Select folder"));
     QCOMPARE(f.dialogs.folderRequests.value(0).second, QString());
-    const QStringList direct = names(ListFolderFiles(top, false, nullptr));
+    const QStringList direct = names(listFolderFiles(top, false, nullptr));
     QCOMPARE(direct.size(), 3);   // the hidden file and the one without extension too
     QCOMPARE(f.column(0), direct);
     QCOMPARE(f.column(1), direct);   // the folder add rebuilds the preview
@@ -164,7 +166,7 @@ void TestFileCollectionUi::folderAddWithAndWithoutSubfolders()
     QVERIFY(f.window->options().includeSubfolders);
     f.dialogs.folderAnswers.enqueue(top);
     f.click("btnAddFolder");
-    const QStringList all = names(ListFolderFiles(top, true, nullptr));
+    const QStringList all = names(listFolderFiles(top, true, nullptr));
     QCOMPARE(all.size(), 5);
     QCOMPARE(f.column(0), all);
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 5"));
@@ -195,7 +197,7 @@ void TestFileCollectionUi::dropTwoFoldersAndAFile()
     const QString two = f.files.filePath(QStringLiteral("two"));
 
     QVERIFY(dropOn(f.window.get(), {one, two, file}));
-    const QStringList expected = names(ListFolderFiles(one, false, nullptr)) + QStringList{"b1.txt", "single.txt"};
+    const QStringList expected = names(listFolderFiles(one, false, nullptr)) + QStringList{"b1.txt", "single.txt"};
     QCOMPARE(f.column(0), expected);
     QCOMPARE(f.column(1), QStringList(4, QString()));   // no preview after a drop
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 4"));
@@ -212,7 +214,7 @@ void TestFileCollectionUi::droppedFoldersFollowSubfolderSwitchOfPreset()
     f.click("btnLoadPreset");
     QVERIFY(f.find<QCheckBox>("chkIncludeSubfolders")->isChecked());
     QVERIFY(dropOn(f.window.get(), {tree}));
-    QCOMPARE(f.column(0), names(ListFolderFiles(tree, true, nullptr)));
+    QCOMPARE(f.column(0), names(listFolderFiles(tree, true, nullptr)));
     QCOMPARE(f.rows(), 2);
 }
 

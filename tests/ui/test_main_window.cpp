@@ -1,8 +1,8 @@
 // The main window itself: start state, layout rules, enabling rules, the
 // error box, the fixed texts, the settings dialog and the small controls.
-#include "app_texts.h"
-#include "settings_dialog.h"
-#include "theme.h"
+#include "ui/app_texts.h"
+#include "ui/settings_dialog.h"
+#include "ui/theme.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
+
+using namespace morvane;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -108,7 +110,7 @@ void TestMainWindow::homepageLinkSitsOnStatusBar()
     WindowFixture f;
     auto *link = f.find<QLabel>("lbHomepageURL");
     const QRect bar = f.window->statusBar()->geometry();
-    QCOMPARE(link->text(), HomepageUrl());
+    QCOMPARE(link->text(), homepageUrl());
     QCOMPARE(link->size(), QSize(262, 19));
     QCOMPARE(link->geometry().right() + 1, f.window->width() - 25);
     // 25-pixel bar, 19-pixel link: 12.5 and 9.5 round to 12 and 10.
@@ -122,7 +124,7 @@ void TestMainWindow::homepageLinkSitsOnStatusBar()
     QCoreApplication::sendEvent(link, &leave);
     QVERIFY(!link->font().underline());
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(f.dialogs.openedUrls, QList<QUrl>({QUrl(HomepageUrl())}));
+    QCOMPARE(f.dialogs.openedUrls, QList<QUrl>({QUrl(homepageUrl())}));
 }
 
 void TestMainWindow::batchModeEnablesDestinationOnlyWhenPicked()
@@ -223,7 +225,7 @@ void TestMainWindow::fullStopRule()
 {
     QFETCH(QString, message);
     QFETCH(QString, shown);
-    QCOMPARE(WithFullStop(message), shown);
+    QCOMPARE(withFullStop(message), shown);
 }
 
 void TestMainWindow::handlerErrorGoesToApplicationErrorBox()
@@ -238,7 +240,7 @@ void TestMainWindow::handlerErrorGoesToApplicationErrorBox()
     QCOMPARE(int(box.box), int(Dialogs::Box::AppError));
     QCOMPARE(box.caption, QStringLiteral("Morvane"));
     QVERIFY(box.text.contains(preset));
-    QCOMPARE(WithFullStop(box.text), box.text);   // the full-stop rule was applied
+    QCOMPARE(withFullStop(box.text), box.text);   // the full-stop rule was applied
     QCOMPARE(f.find<QLineEdit>("edtFind")->text(), QString());   // nothing changed
 
     // The window goes on: the next handler runs normally.
@@ -265,7 +267,7 @@ void TestMainWindow::messageBoxKinds()
     QFETCH(QString, caption);
     QFETCH(int, icon);
     QFETCH(QStringList, buttons);
-    std::unique_ptr<QMessageBox> mb(MakeMessageBox(nullptr, Dialogs::Box(box), caption, QStringLiteral("text")));
+    std::unique_ptr<QMessageBox> mb(makeMessageBox(nullptr, Dialogs::Box(box), caption, QStringLiteral("text")));
     QCOMPARE(mb->windowTitle(), caption);
     QCOMPARE(int(mb->icon()), icon);
     QStringList texts;
@@ -290,7 +292,7 @@ void TestMainWindow::aboutAndPatternHelp()
     QCOMPARE(about.size(), 12);
     QCOMPARE(about[0], QStringLiteral("Morvane"));
     QCOMPARE(about[1], QStringLiteral("Version: 1.0"));
-    QCOMPARE(about[4], QStringLiteral("Website: ") + WebsiteHost());
+    QCOMPARE(about[4], QStringLiteral("Website: ") + websiteHost());
     for (int i : {2, 3, 5, 10})
         QVERIFY(about[i].isEmpty());
     for (int i : {6, 7, 8})
@@ -370,11 +372,11 @@ void TestMainWindow::themeAppliesOrSaysWhy()
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
     const QString sheetBefore = app->styleSheet();
     QString why;
-    QVERIFY(!ApplyTheme(*app, QStringLiteral("NoSuchTheme"), &why));
+    QVERIFY(!applyTheme(*app, QStringLiteral("NoSuchTheme"), &why));
     QVERIFY(why.contains(QStringLiteral("NoSuchTheme")));
     QCOMPARE(app->styleSheet(), sheetBefore);   // the look stays as it was
 
-    QVERIFY(ApplyTheme(*app, DefaultThemeName(), &why));
+    QVERIFY(applyTheme(*app, defaultThemeName(), &why));
     QVERIFY(app->styleSheet().contains(QStringLiteral("Allports")));
     app->setStyleSheet(sheetBefore);
 }

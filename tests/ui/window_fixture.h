@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window.h"
+#include "ui/main_window.h"
 #include "scripted_dialogs.h"
 
 #include <QAbstractItemModel>
@@ -14,13 +14,15 @@
 
 #include <memory>
 
+namespace morvane {
+
 // The real main window on the offscreen platform, its dialogs answered by a
 // script, its clock and locale pinned, its undo log in a temporary APPDATA.
 struct WindowFixture {
     QTemporaryDir appData;
     QTemporaryDir files;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TFormMain> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit WindowFixture(QStringList arguments = {})
     {
@@ -31,7 +33,7 @@ struct WindowFixture {
         setup.nameContext.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         setup.nameContext.timeZone = QTimeZone::utc();
         setup.nameContext.now = [] { return QDateTime(QDate(2031, 1, 1), QTime(0, 0, 5), Qt::UTC); };
-        window = std::make_unique<TFormMain>(std::move(setup));
+        window = std::make_unique<MainWindow>(std::move(setup));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -79,3 +81,5 @@ struct WindowFixture {
         return path;
     }
 };
+
+} // namespace morvane

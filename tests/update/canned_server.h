@@ -2,7 +2,7 @@
 
 // A loopback HTTP(S) server with canned responses, run inside the test process.
 
-#include "update_config.h"
+#include "update/update_config.h"
 
 #include <QFile>
 #include <QHash>
@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <memory>
 
+namespace morvane {
+
 struct CannedResponse {
     QByteArray head;           // status line and headers, with the closing blank line
     QList<QByteArray> pieces;  // body pieces, the first sent at once, the rest one per interval
@@ -27,14 +29,14 @@ struct CannedResponse {
     bool closeAfter = false;   // close the connection after the last piece
 };
 
-inline CannedResponse Page(const QByteArray &body, const QByteArray &status = "200 OK")
+inline CannedResponse page(const QByteArray &body, const QByteArray &status = "200 OK")
 {
     return {"HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=windows-1252\r\nContent-Length: " +
                 QByteArray::number(body.size()) + "\r\n\r\n",
             {body}};
 }
 
-inline CannedResponse Redirect(const QByteArray &location)
+inline CannedResponse redirect(const QByteArray &location)
 {
     const QByteArray body = "<html>moved</html>";
     return {"HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: " + QByteArray::number(body.size()) +
@@ -43,7 +45,7 @@ inline CannedResponse Redirect(const QByteArray &location)
 }
 
 // A body sent in pieces with its length declared up front.
-inline CannedResponse Sized(const QList<QByteArray> &pieces, int intervalMs)
+inline CannedResponse sized(const QList<QByteArray> &pieces, int intervalMs)
 {
     qint64 total = 0;
     for (const QByteArray &p : pieces)
@@ -53,7 +55,7 @@ inline CannedResponse Sized(const QList<QByteArray> &pieces, int intervalMs)
             pieces, intervalMs};
 }
 
-inline CannedResponse Chunked(const QList<QByteArray> &pieces, int intervalMs)
+inline CannedResponse chunked(const QList<QByteArray> &pieces, int intervalMs)
 {
     CannedResponse r{"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nTransfer-Encoding: chunked\r\n\r\n",
                      {}, intervalMs};
@@ -72,7 +74,7 @@ public:
         if (tls) {
             auto *server = new QSslServer;
             QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-            config.setLocalCertificate(LoadCertificate("server.pem"));
+            config.setLocalCertificate(loadCertificate("server.pem"));
             QFile keyFile(QStringLiteral(MORVANE_FIXTURES "/update/server.key"));
             keyFile.open(QIODevice::ReadOnly);
             config.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Rsa));
@@ -97,7 +99,7 @@ public:
         m_server.reset();
     }
 
-    static QSslCertificate LoadCertificate(const char *name)
+    static QSslCertificate loadCertificate(const char *name)
     {
         QFile file(QStringLiteral(MORVANE_FIXTURES "/update/") + QString::fromLatin1(name));
         file.open(QIODevice::ReadOnly);
@@ -117,7 +119,7 @@ public:
         UpdateEndpoint e;
         e.baseUrl = base();
         e.homePage = QUrl(QStringLiteral("https://home.test/"));
-        e.ssl.addCaCertificate(LoadCertificate("ca.pem"));
+        e.ssl.addCaCertificate(loadCertificate("ca.pem"));
         e.tempFolder = folder;
         return e;
     }
@@ -125,7 +127,7 @@ public:
     QList<QByteArray> requests;  // request heads in arrival order
 
     // TLS where the Qt build can do it; plain HTTP otherwise, said once.
-    static bool TlsAvailable()
+    static bool tlsAvailable()
     {
         static const bool available = [] {
             const bool ok = QSslSocket::supportsSsl();
@@ -152,7 +154,7 @@ private:
                 buffer.remove(0, end + 4);
                 requests << head;
                 const QByteArray path = head.split(' ').value(1);
-                respond(socket, m_routes.value(path, Page("<html>not here</html>", "404 Not Found")));
+                respond(socket, m_routes.value(path, page("<html>not here</html>", "404 Not Found")));
             }
         });
     }
@@ -195,3 +197,5 @@ private:
     QHash<QByteArray, CannedResponse> m_routes;
     QHash<QTcpSocket *, QByteArray> m_buffers;
 };
+
+} // namespace morvane

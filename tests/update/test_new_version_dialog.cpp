@@ -1,6 +1,6 @@
 #include "canned_server.h"
-#include "new_version_dialog.h"
-#include "startup_check.h"
+#include "update/new_version_dialog.h"
+#include "update/startup_check.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace morvane;
 
 namespace {
 
@@ -22,7 +24,7 @@ public:
 
 const QString kFailed = "error:Failed to download update. Please download manually on website.\r\n\r\n";
 
-QByteArray Filler(int size, char seed)
+QByteArray filler(int size, char seed)
 {
     QByteArray data(size, Qt::Uninitialized);
     for (int i = 0; i < size; ++i)
@@ -30,15 +32,15 @@ QByteArray Filler(int size, char seed)
     return data;
 }
 
-QList<QByteArray> Pieces(int count, int size)
+QList<QByteArray> makePieces(int count, int size)
 {
     QList<QByteArray> pieces;
     for (int i = 0; i < count; ++i)
-        pieces << Filler(size, char('A' + i));
+        pieces << filler(size, char('A' + i));
     return pieces;
 }
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -85,15 +87,15 @@ void TestNewVersionDialog::showsOffer_data()
 void TestNewVersionDialog::showsOffer()
 {
     QFETCH(bool, mustExit);
-    TUpdateState state;
-    state.MustExit = mustExit;
-    state.UpdateMessage = "The new version 1.1 is available\r\n\r\nWhat's new:\r\n<b>not bold</b>\r\n";
+    UpdateState state;
+    state.mustExit = mustExit;
+    state.updateMessage = "The new version 1.1 is available\r\n\r\nWhat's new:\r\n<b>not bold</b>\r\n";
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, UpdateEndpoint{}, shell);
-    QCOMPARE(dialog.Tag, 0);
+    NewVersionDialog dialog(state, UpdateEndpoint{}, shell);
+    QCOMPARE(dialog.tag, 0);
     dialog.show();
 
-    QCOMPARE(dialog.Tag, 1);
+    QCOMPARE(dialog.tag, 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Morvane"));
     QCOMPARE(dialog.btUpdateNow->text(), QStringLiteral("Update Now"));
     QTEST(dialog.btCancel->text(), "cancelCaption");
@@ -119,12 +121,12 @@ void TestNewVersionDialog::closesWithoutDownload()
 {
     QFETCH(bool, mustExit);
     QFETCH(bool, closeBox);
-    TUpdateState state;
-    state.MustExit = mustExit;
+    UpdateState state;
+    state.mustExit = mustExit;
     ScriptedShell shell;
     UpdateEndpoint endpoint;
     endpoint.tempFolder = m_temp->path();
-    TfrmNewVersion dialog(state, endpoint, shell);
+    NewVersionDialog dialog(state, endpoint, shell);
     dialog.show();
 
     if (closeBox)
@@ -133,18 +135,18 @@ void TestNewVersionDialog::closesWithoutDownload()
         QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
-    QTEST(dialog.Tag, "mark");
-    QCOMPARE(state.MustExit, mustExit);
+    QTEST(dialog.tag, "mark");
+    QCOMPARE(state.mustExit, mustExit);
     QVERIFY(shell.events.isEmpty());
     QVERIFY(QDir(m_temp->path()).isEmpty());
 }
 
 void TestNewVersionDialog::downloadsWithLength()
 {
-    CannedServer server(CannedServer::TlsAvailable());
+    CannedServer server(CannedServer::tlsAvailable());
     // Qt reports progress at most every 100 ms; slow pieces give several steps.
-    const QList<QByteArray> pieces = Pieces(10, 32 * 1024);
-    server.route(kInstallerPath, Sized(pieces, 60));
+    const QList<QByteArray> pieces = makePieces(10, 32 * 1024);
+    server.route(kInstallerPath, sized(pieces, 60));
     const QString path = m_temp->filePath("qzl_update.exe");
     {
         // An older, longer installer of ours is replaced, not overwritten in part.
@@ -153,15 +155,15 @@ void TestNewVersionDialog::downloadsWithLength()
         old.write(QByteArray(400 * 1024, 'x'));
     }
 
-    TUpdateState state;
+    UpdateState state;
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
     QSignalSpy finished(&dialog, &QDialog::finished);
 
     QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
-    QVERIFY(state.MustExit);
+    QVERIFY(state.mustExit);
     QCOMPARE(dialog.btCancel->text(), QStringLiteral("Abort"));
     QVERIFY(!dialog.btUpdateNow->isEnabled());
     QVERIFY(dialog.ProgressBar1->isVisible());
@@ -175,25 +177,25 @@ void TestNewVersionDialog::downloadsWithLength()
     QVERIFY(values.first() > 0 && values.first() < 100);
     QCOMPARE(values.last(), 100);
 
-    QCOMPARE(ReadFile(path), pieces.join());
+    QCOMPARE(readFile(path), pieces.join());
     QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
                                          QFileDevice::WriteOther),
              QFileDevice::Permissions());
     QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
-    QCOMPARE(dialog.Tag, 0);
+    QCOMPARE(dialog.tag, 0);
     QVERIFY(!dialog.btUpdateNow->isEnabled());
     QVERIFY(server.requests.first().contains("\r\nUser-Agent: Mozilla/4.0 (compatible; MyApp)\r\n"));
 }
 
 void TestNewVersionDialog::downloadsChunked()
 {
-    CannedServer server(CannedServer::TlsAvailable());
-    const QList<QByteArray> pieces = Pieces(5, 20 * 1024);
-    server.route(kInstallerPath, Chunked(pieces, 20));
+    CannedServer server(CannedServer::tlsAvailable());
+    const QList<QByteArray> pieces = makePieces(5, 20 * 1024);
+    server.route(kInstallerPath, chunked(pieces, 20));
 
-    TUpdateState state;
+    UpdateState state;
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
     QSignalSpy finished(&dialog, &QDialog::finished);
@@ -203,20 +205,20 @@ void TestNewVersionDialog::downloadsChunked()
     QCOMPARE(dialog.ProgressBar1->value(), 0);
     QVERIFY(progress.isEmpty());
     const QString path = m_temp->filePath("qzl_update.exe");
-    QCOMPARE(ReadFile(path), pieces.join());
+    QCOMPARE(readFile(path), pieces.join());
     QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
-    QCOMPARE(dialog.Tag, 0);
+    QCOMPARE(dialog.tag, 0);
 }
 
 void TestNewVersionDialog::abortMidTransfer()
 {
-    CannedServer server(CannedServer::TlsAvailable());
-    const QList<QByteArray> pieces = Pieces(100, 16 * 1024);
-    server.route(kInstallerPath, Sized(pieces, 50));
+    CannedServer server(CannedServer::tlsAvailable());
+    const QList<QByteArray> pieces = makePieces(100, 16 * 1024);
+    server.route(kInstallerPath, sized(pieces, 50));
 
-    TUpdateState state;
+    UpdateState state;
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
     QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
@@ -229,26 +231,26 @@ void TestNewVersionDialog::abortMidTransfer()
     QCOMPARE(server.requests.size(), 1);
 
     QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
-    QVERIFY(state.DownloadCancelled);
+    QVERIFY(state.downloadCancelled);
     QVERIFY(finished.wait(5000));
 
     QCOMPARE(shell.events, (QStringList{kFailed + "Download is cancelled. Please download manually.",
                                         "open:https://home.test/"}));
     const qint64 kept = QFileInfo(m_temp->filePath("qzl_update.exe")).size();
     QVERIFY2(kept > 0 && kept < 100 * 16 * 1024, qPrintable(QString::number(kept)));
-    QCOMPARE(dialog.Tag, 0);
+    QCOMPARE(dialog.tag, 0);
     QVERIFY(!dialog.isVisible());
 }
 
 void TestNewVersionDialog::abortWhileServerStalls()
 {
-    CannedServer server(CannedServer::TlsAvailable());
+    CannedServer server(CannedServer::tlsAvailable());
     CannedResponse stalled{"HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n", {"MZ"}};
     server.route(kInstallerPath, stalled);
 
-    TUpdateState state;
+    UpdateState state;
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, server.endpoint(m_temp->path()), shell);
+    NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
     QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
@@ -259,7 +261,7 @@ void TestNewVersionDialog::abortWhileServerStalls()
     QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
     QVERIFY(finished.wait(2000));
     QCOMPARE(shell.events.value(0), kFailed + "Download is cancelled. Please download manually.");
-    QCOMPARE(dialog.Tag, 0);
+    QCOMPARE(dialog.tag, 0);
 }
 
 void TestNewVersionDialog::downloadFailures_data()
@@ -269,7 +271,7 @@ void TestNewVersionDialog::downloadFailures_data()
     QTest::newRow("404") << "404" << "server replied: Not Found";
     QTest::newRow("redirect") << "redirect" << "The server answered HTTP 302 Found and redirected to http";
     QTest::newRow("file cannot be created") << "no folder" << "Cannot create file \"";
-    if (CannedServer::TlsAvailable())
+    if (CannedServer::tlsAvailable())
         QTest::newRow("untrusted certificate") << "untrusted" << "";
 }
 
@@ -278,19 +280,19 @@ void TestNewVersionDialog::downloadFailures()
     QFETCH(QString, kind);
     QFETCH(QString, expectedTail);
 
-    CannedServer server(kind == "untrusted" || CannedServer::TlsAvailable());
-    server.route("/elsewhere/mvx.exe", Sized({"MZ"}, 0));
+    CannedServer server(kind == "untrusted" || CannedServer::tlsAvailable());
+    server.route("/elsewhere/mvx.exe", sized({"MZ"}, 0));
     if (kind == "redirect")
-        server.route(kInstallerPath, Redirect("/elsewhere/mvx.exe"));
+        server.route(kInstallerPath, redirect("/elsewhere/mvx.exe"));
     UpdateEndpoint endpoint = server.endpoint(m_temp->path());
     if (kind == "no folder")
         endpoint.tempFolder = m_temp->filePath("missing");
     if (kind == "untrusted")
         endpoint.ssl = QSslConfiguration::defaultConfiguration();
 
-    TUpdateState state;
+    UpdateState state;
     ScriptedShell shell;
-    TfrmNewVersion dialog(state, endpoint, shell);
+    NewVersionDialog dialog(state, endpoint, shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
     QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
@@ -301,9 +303,9 @@ void TestNewVersionDialog::downloadFailures()
     const QString reason = shell.events.at(0).mid(kFailed.size());
     QVERIFY2(!reason.isEmpty() && reason.contains(expectedTail), qPrintable(reason));
     QCOMPARE(shell.events.at(1), QStringLiteral("open:https://home.test/"));
-    QCOMPARE(dialog.Tag, 0);
+    QCOMPARE(dialog.tag, 0);
     // Whatever the server sent instead of the installer is not kept as one.
-    QCOMPARE(ReadFile(m_temp->filePath("qzl_update.exe")), QByteArray());
+    QCOMPARE(readFile(m_temp->filePath("qzl_update.exe")), QByteArray());
     for (const QByteArray &head : server.requests)
         QVERIFY(!head.contains("/elsewhere/"));
 }
@@ -325,17 +327,17 @@ void TestNewVersionDialog::startupVerdict()
     QFETCH(QByteArray, versionPage);
     QFETCH(QString, button);
 
-    CannedServer server(CannedServer::TlsAvailable());
-    server.route(kVersionPagePath, Page(versionPage));
-    server.route(kChangesPagePath, Page("Better"));
-    server.route(kInstallerPath, Sized({"MZ installer"}, 0));
+    CannedServer server(CannedServer::tlsAvailable());
+    server.route(kVersionPagePath, page(versionPage));
+    server.route(kChangesPagePath, page("Better"));
+    server.route(kInstallerPath, sized({"MZ installer"}, 0));
     ScriptedShell shell;
 
     // Clicks the named button of the modal dialog once it is up.
     QTimer clicker;
     bool clicked = false;
     connect(&clicker, &QTimer::timeout, this, [&] {
-        auto *dialog = qobject_cast<TfrmNewVersion *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<NewVersionDialog *>(QApplication::activeModalWidget());
         if (!dialog || clicked)
             return;
         clicked = true;
@@ -343,7 +345,7 @@ void TestNewVersionDialog::startupVerdict()
     });
     clicker.start(10);
 
-    const StartupVerdict verdict = RunStartupVersionCheck(server.endpoint(m_temp->path()), shell);
+    const StartupVerdict verdict = runStartupVersionCheck(server.endpoint(m_temp->path()), shell);
     QCOMPARE(clicked, !button.isEmpty());
     QTEST(verdict == StartupVerdict::Exit, "ends");
     QTEST(shell.events.size() == 1 && shell.events.first().startsWith("open:file:"), "installerStarted");

@@ -1,12 +1,14 @@
 #include "canned_server.h"
-#include "version_check.h"
+#include "update/version_check.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
+using namespace morvane;
+
 // The request heads with a repeat of the one before dropped: Qt 6.4 at times
 // sends the first request on a fresh TLS connection twice.
-static QList<QByteArray> DistinctRequests(const QList<QByteArray> &requests)
+static QList<QByteArray> distinctRequests(const QList<QByteArray> &requests)
 {
     QList<QByteArray> distinct;
     for (const QByteArray &head : requests) {
@@ -84,15 +86,15 @@ void TestVersionCheck::pagesDecide()
     QFETCH(bool, mustExit);
     QFETCH(QString, message);
 
-    CannedServer server(CannedServer::TlsAvailable());
-    server.route(kVersionPagePath, Page(versionPage));
-    server.route(kChangesPagePath, Page(changesPage));
+    CannedServer server(CannedServer::tlsAvailable());
+    server.route(kVersionPagePath, page(versionPage));
+    server.route(kChangesPagePath, page(changesPage));
 
-    TUpdateState state;
-    state.UpdateMessage = QStringLiteral("untouched");
-    QCOMPARE(CheckNewVersion(state, server.endpoint()), shown);
-    QCOMPARE(state.MustExit, mustExit);
-    QCOMPARE(state.UpdateMessage, shown ? message : QStringLiteral("untouched"));
+    UpdateState state;
+    state.updateMessage = QStringLiteral("untouched");
+    QCOMPARE(checkNewVersion(state, server.endpoint()), shown);
+    QCOMPARE(state.mustExit, mustExit);
+    QCOMPARE(state.updateMessage, shown ? message : QStringLiteral("untouched"));
 
     QVERIFY(!server.requests.isEmpty());
     for (const QByteArray &head : server.requests)
@@ -124,7 +126,7 @@ void TestVersionCheck::decodeStrictUtf8()
     QFETCH(bool, valid);
     QFETCH(QStringList, lines);
 
-    const auto decoded = DecodePageLines(body);
+    const auto decoded = decodePageLines(body);
     QCOMPARE(decoded.has_value(), valid);
     if (valid)
         QCOMPARE(*decoded, lines);
@@ -155,7 +157,7 @@ void TestVersionCheck::versionLineReading()
     QFETCH(QString, line);
     QFETCH(bool, valid);
 
-    const auto parsed = ParseVersionLine(line);
+    const auto parsed = parseVersionLine(line);
     QCOMPARE(parsed.has_value(), valid);
     if (!valid)
         return;
@@ -166,15 +168,15 @@ void TestVersionCheck::versionLineReading()
 
 void TestVersionCheck::redirectIsFollowed()
 {
-    CannedServer server(CannedServer::TlsAvailable());
-    server.route(kVersionPagePath, Redirect("/elsewhere/version.txt"));
-    server.route("/elsewhere/version.txt", Page("11/10"));
-    server.route(kChangesPagePath, Page("More"));
+    CannedServer server(CannedServer::tlsAvailable());
+    server.route(kVersionPagePath, redirect("/elsewhere/version.txt"));
+    server.route("/elsewhere/version.txt", page("11/10"));
+    server.route(kChangesPagePath, page("More"));
 
-    TUpdateState state;
-    QVERIFY(CheckNewVersion(state, server.endpoint()));
-    QVERIFY(state.UpdateMessage.startsWith("The new version 1.1 is available"));
-    const QList<QByteArray> requests = DistinctRequests(server.requests);
+    UpdateState state;
+    QVERIFY(checkNewVersion(state, server.endpoint()));
+    QVERIFY(state.updateMessage.startsWith("The new version 1.1 is available"));
+    const QList<QByteArray> requests = distinctRequests(server.requests);
     QCOMPARE(requests.size(), 3);
     QVERIFY(requests.at(1).startsWith("GET /elsewhere/version.txt "));
     QVERIFY(requests.at(1).contains("User-Agent: Mozilla/4.0 (compatible; MyApp)"));
@@ -182,49 +184,49 @@ void TestVersionCheck::redirectIsFollowed()
 
 void TestVersionCheck::redirectLoopFails()
 {
-    CannedServer server(CannedServer::TlsAvailable());
-    server.route(kVersionPagePath, Redirect("/loop"));
-    server.route("/loop", Redirect(kVersionPagePath));
-    server.route(kChangesPagePath, Page("More"));
+    CannedServer server(CannedServer::tlsAvailable());
+    server.route(kVersionPagePath, redirect("/loop"));
+    server.route("/loop", redirect(kVersionPagePath));
+    server.route(kChangesPagePath, page("More"));
 
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, server.endpoint()));
-    QVERIFY(!state.MustExit);
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, server.endpoint()));
+    QVERIFY(!state.mustExit);
     // The first request plus at most ten redirects, and the changes page is never asked for.
-    QVERIFY(DistinctRequests(server.requests).size() <= 11);
+    QVERIFY(distinctRequests(server.requests).size() <= 11);
     for (const QByteArray &head : server.requests)
         QVERIFY(!head.contains("mvx-changes"));
 }
 
 void TestVersionCheck::redirectToPlainHttpIsRefused()
 {
-    if (!CannedServer::TlsAvailable())
+    if (!CannedServer::tlsAvailable())
         QSKIP("needs TLS");
     CannedServer plain(false);
-    plain.route(kVersionPagePath, Page("11/11"));
-    plain.route(kChangesPagePath, Page("More"));
+    plain.route(kVersionPagePath, page("11/11"));
+    plain.route(kChangesPagePath, page("More"));
     CannedServer secure(true);
-    secure.route(kVersionPagePath, Redirect(plain.base().toEncoded() + kVersionPagePath));
-    secure.route(kChangesPagePath, Page("More"));
+    secure.route(kVersionPagePath, redirect(plain.base().toEncoded() + kVersionPagePath));
+    secure.route(kChangesPagePath, page("More"));
 
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, secure.endpoint()));
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, secure.endpoint()));
     QVERIFY(plain.requests.isEmpty());
 }
 
 void TestVersionCheck::untrustedCertificateFails()
 {
-    if (!CannedServer::TlsAvailable())
+    if (!CannedServer::tlsAvailable())
         QSKIP("needs TLS");
     CannedServer server(true);
-    server.route(kVersionPagePath, Page("11/11"));
-    server.route(kChangesPagePath, Page("More"));
+    server.route(kVersionPagePath, page("11/11"));
+    server.route(kChangesPagePath, page("More"));
     UpdateEndpoint endpoint = server.endpoint();
     endpoint.ssl = QSslConfiguration::defaultConfiguration();  // the system's CAs only
 
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, endpoint));
-    QVERIFY(!state.MustExit);
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, endpoint));
+    QVERIFY(!state.mustExit);
     QVERIFY(server.requests.isEmpty());
 }
 
@@ -238,43 +240,43 @@ void TestVersionCheck::missingPageFails_data()
 void TestVersionCheck::missingPageFails()
 {
     QFETCH(bool, versionMissing);
-    CannedServer server(CannedServer::TlsAvailable());
-    server.route(versionMissing ? QByteArray(kChangesPagePath) : QByteArray(kVersionPagePath), Page("11/11"));
+    CannedServer server(CannedServer::tlsAvailable());
+    server.route(versionMissing ? QByteArray(kChangesPagePath) : QByteArray(kVersionPagePath), page("11/11"));
 
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, server.endpoint()));
-    QVERIFY(!state.MustExit);
-    QVERIFY(state.UpdateMessage.isEmpty());
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, server.endpoint()));
+    QVERIFY(!state.mustExit);
+    QVERIFY(state.updateMessage.isEmpty());
     QCOMPARE(server.requests.size(), versionMissing ? 1 : 2);
 }
 
 void TestVersionCheck::stallingServerTimesOut()
 {
-    CannedServer server(CannedServer::TlsAvailable());
+    CannedServer server(CannedServer::tlsAvailable());
     CannedResponse headersOnly{"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n", {"11/"}};
     server.route(kVersionPagePath, headersOnly);
-    server.route(kChangesPagePath, Page("More"));
+    server.route(kChangesPagePath, page("More"));
     UpdateEndpoint endpoint = server.endpoint();
     endpoint.pageReadTimeoutMs = 300;
 
     QElapsedTimer clock;
     clock.start();
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, endpoint));
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, endpoint));
     QVERIFY2(clock.elapsed() < 5000, "the read time-out did not end the wait");
 
     CannedResponse silent;
     silent.silent = true;
     server.route(kVersionPagePath, silent);
     clock.restart();
-    QVERIFY(!CheckNewVersion(state, endpoint));
+    QVERIFY(!checkNewVersion(state, endpoint));
     QVERIFY2(clock.elapsed() < 5000, "a server that never answers held the check");
 
     // Accepts the connection but never takes part in the TLS handshake.
     CannedServer mute(false);
     endpoint.baseUrl = QUrl(QStringLiteral("https://127.0.0.1:%1").arg(mute.base().port()));
     clock.restart();
-    QVERIFY(!CheckNewVersion(state, endpoint));
+    QVERIFY(!checkNewVersion(state, endpoint));
     QVERIFY2(clock.elapsed() < 5000, "a stalled handshake held the check");
 }
 
@@ -288,9 +290,9 @@ void TestVersionCheck::refusedConnectionFails()
     }
     UpdateEndpoint endpoint;
     endpoint.baseUrl = QUrl(QStringLiteral("https://127.0.0.1:%1").arg(port));
-    TUpdateState state;
-    QVERIFY(!CheckNewVersion(state, endpoint));
-    QVERIFY(state.UpdateMessage.isEmpty());
+    UpdateState state;
+    QVERIFY(!checkNewVersion(state, endpoint));
+    QVERIFY(state.updateMessage.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestVersionCheck)
