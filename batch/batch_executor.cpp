@@ -195,21 +195,17 @@ void renameFilesClick(RenameItemList &items, const OptionPanel &options, Reporte
 void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                   const BatchEnvironment &env)
 {
-    // A preset can leave either list without a selection (-1). No conflict mode
-    // then means Auto-number, the start value, which neither skips nor destroys
-    // a file; no batch mode means rename in place, the start value, which needs
-    // no destination.
-    const int conflict = options.conflict >= 0 && options.conflict <= 2 ? options.conflict : 2;
-    const int mode = options.batchMode >= 0 && options.batchMode <= 2 ? options.batchMode : 0;
+    const ConflictMode conflict = options.conflict;
+    const BatchMode mode = options.batchMode;
     const QString destination = trimControl(options.destination);
 
-    if (mode != 0 && destination.isEmpty()) {
+    if (mode != BatchMode::RenameInPlace && destination.isEmpty()) {
         reporter.warning(kSelectDestination);
         return;
     }
     SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
     FileOperations ops(sys);
-    if (mode != 0 && !ops.folderExists(destination))
+    if (mode != BatchMode::RenameInPlace && !ops.folderExists(destination))
         ops.forceDirectories(destination);
 
     const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
@@ -267,7 +263,7 @@ void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
     };
     auto placeAtFreeTarget = [&](const QByteArray &from, const QByteArray &to, int dirFd) {
         struct stat found;
-        if (mode == 1) {
+        if (mode == BatchMode::CopyToFolder) {
             if (fileAt(to, &found))
                 return false;
             journal.intend(from, to);
@@ -321,7 +317,7 @@ void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         QString target;
         int dirFd = -1;
         const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
-        if (mode == 0 && !newName.startsWith(u'/')) {
+        if (mode == BatchMode::RenameInPlace && !newName.startsWith(u'/')) {
             // In place: the folder is checked, made absolute and encoded once for all its files.
             folder.select(QStringView(source).left(nameStart), cwd, true);
             if (!folder.valid() || hasInvalidPathCharacters(newName))
@@ -340,7 +336,7 @@ void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             appendUtf8(to, newName);
             dirFd = folder.fd();
         } else {
-            target = pathJoin(mode == 0 ? folderPart(source) : destination, newName);
+            target = pathJoin(mode == BatchMode::RenameInPlace ? folderPart(source) : destination, newName);
             const QString sourceAbs = absolute(source, cwd);
             const QString targetAbs = absolute(target, cwd);
             // Linux names are case-sensitive: only the very same path is unchanged.
@@ -361,23 +357,23 @@ void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
             if (sys.lstat(from.constData(), &own) == 0 && idOf(own) == idOf(found)) {
                 // The target is another name of the source (a hard link, a
                 // case-insensitive mount): no clash, and nothing to copy.
-                if (mode == 1)
+                if (mode == BatchMode::CopyToFolder)
                     continue;
                 replace = true;
             } else {
-                int resolution = conflict;
-                if (resolution == 1 && isOtherBatchFile(found, to, i))
-                    resolution = 2;
-                if (resolution == 0)
+                ConflictMode resolution = conflict;
+                if (resolution == ConflictMode::Overwrite && isOtherBatchFile(found, to, i))
+                    resolution = ConflictMode::AutoNumber;
+                if (resolution == ConflictMode::Skip)
                     continue;
-                replace = resolution == 1;
+                replace = resolution == ConflictMode::Overwrite;
             }
             if (replace) {
                 // Line first, as for every operation: should the process die
                 // before the replace, the marker has undo pass over the line.
                 journal.intend(from, to);
                 try {
-                    if (mode == 1)
+                    if (mode == BatchMode::CopyToFolder)
                         ops.copyFileNative(from, to, FileOperations::Replace::Yes);
                     else
                         ops.moveFileNative(from, to, FileOperations::Replace::Yes);
@@ -398,7 +394,7 @@ void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &r
         if (options.touchModifiedNow)
             touch(sys, to.constData(), now());
 
-        if (mode != 1) {
+        if (mode != BatchMode::CopyToFolder) {
             items.setPath(i, target);
             if (batchFilesKnown) {
                 struct stat moved;  // a move across file systems makes a new file

@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     options.regex = true;
     options.charactersToRemove = QStringLiteral("()");
     options.padNumbers = QStringLiteral("4");
-    options.case_ = 3;
+    options.caseChange = CaseChange(3);
     NameContext context;
     context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     // A zone with daylight saving makes the local-time conversion do its full work.

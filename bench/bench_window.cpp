@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     options.pattern = QStringLiteral("{counter}_{name}");
     options.find = QStringLiteral("IMG_");
     options.replace = QStringLiteral("photo-");
-    options.case_ = 3;
+    options.caseChange = CaseChange(3);
     window.showOptions();
 
     std::vector<double> previews;

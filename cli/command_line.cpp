@@ -45,13 +45,13 @@ void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
     const QString caseValue = optionValue(a, QLatin1StringView("case"), QString());
     if (!caseValue.isEmpty()) {
         if (asciiEqualsIgnoreCase(caseValue, u"lower"))
-            o.case_ = 1;
+            o.caseChange = CaseChange::Lower;
         else if (asciiEqualsIgnoreCase(caseValue, u"upper"))
-            o.case_ = 2;
+            o.caseChange = CaseChange::Upper;
         else if (asciiEqualsIgnoreCase(caseValue, u"title"))
-            o.case_ = 3;
+            o.caseChange = CaseChange::Title;
         else
-            o.case_ = 0;
+            o.caseChange = CaseChange::Unchanged;
     }
     // Without a preset an absent option resets its value; with one it keeps the preset's.
     o.find = optionValue(a, QLatin1StringView("find"), keepAbsent ? o.find : QString());
@@ -66,13 +66,13 @@ void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
     }
     if (const auto conflict = findOptionValue(a, QLatin1StringView("conflict"))) {
         if (asciiEqualsIgnoreCase(*conflict, u"skip"))
-            o.conflict = 0;
+            o.conflict = ConflictMode::Skip;
         else if (asciiEqualsIgnoreCase(*conflict, u"overwrite"))
-            o.conflict = 1;
+            o.conflict = ConflictMode::Overwrite;
         else
-            o.conflict = 2;
+            o.conflict = ConflictMode::AutoNumber;
     } else if (!keepAbsent) {
-        o.conflict = 2;
+        o.conflict = ConflictMode::AutoNumber;
     }
 }
 

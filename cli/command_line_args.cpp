@@ -18,22 +18,7 @@ bool isOneOf(QStringView name, const char *const (&names)[N])
     return false;
 }
 
-char16_t asciiLower(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
-}
-
 }  // namespace
-
-bool asciiEqualsIgnoreCase(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i].unicode()) != asciiLower(b[i].unicode()))
-            return false;
-    return true;
-}
 
 CommandLineArgs parseCommandLineArgs(const QStringList &arguments)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ascii.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,8 +34,6 @@ std::optional<QString> findOptionValue(const QStringList &arguments, QLatin1Stri
 // an empty value is a value.
 QString optionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue);
 
-// ASCII-only case-insensitive equality; other letters must match exactly.
-bool asciiEqualsIgnoreCase(QStringView a, QStringView b);
 
 // The usage text of --help.
 QString usageText();

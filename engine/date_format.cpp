@@ -1,18 +1,10 @@
 #include "engine/date_format.h"
 
+#include "engine/ascii.h"
+
 namespace morvane {
 
 namespace {
-
-bool isAsciiLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-char16_t asciiLower(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-}
 
 qsizetype runLength(const QString &s, qsizetype i)
 {

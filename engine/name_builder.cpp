@@ -1,5 +1,6 @@
 #include "engine/name_builder.h"
 
+#include "engine/ascii.h"
 #include "engine/extended_keywords.h"
 #include "engine/text_rules.h"
 
@@ -11,11 +12,6 @@
 namespace morvane {
 
 namespace {
-
-bool isAsciiAlnum(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
 
 // Bit c set for every character of IllegalNameChars, and for U+0000: the
 // system would end a name there and rename to a shorter one.
@@ -37,11 +33,6 @@ constexpr quint64 kIllegalFrom64 = [] {
 bool isIllegalNameChar(char16_t c)
 {
     return c < 64 ? (kIllegalBelow64 >> c) & 1 : (c < 128 && ((kIllegalFrom64 >> (c - 64)) & 1));
-}
-
-char16_t asciiLower(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
 }
 
 // Position of `keyword` (given in lower case) in s from `from` on, ASCII letter case ignored.
@@ -100,18 +91,19 @@ QString formatCounter(int start, int index, int digits)
     return number;
 }
 
-QString convertCase(const QString &text, int caseIndex, const QLocale &locale)
+QString convertCase(const QString &text, CaseChange change, const QLocale &locale)
 {
-    switch (caseIndex) {
-    case 1:
+    switch (change) {
+    case CaseChange::Lower:
         return locale.toLower(text);
-    case 2:
+    case CaseChange::Upper:
         return locale.toUpper(text);
-    case 3:
+    case CaseChange::Title:
         return titleCase(text, locale);
-    default:
-        return text;
+    case CaseChange::Unchanged:
+        break;
     }
+    return text;
 }
 
 QString titleCase(const QString &text, const QLocale &locale)
@@ -214,7 +206,7 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
     replace(u"{size}", [&] { return QString::number(item.size); });
 
     s = m_findReplace.apply(s);
-    s = convertCase(s, m_options.case_, m_context.locale);
+    s = convertCase(s, m_options.caseChange, m_context.locale);
 
     if (keepExtension)
         s += item.ext;

@@ -17,7 +17,7 @@ inline constexpr char16_t IllegalNameChars[] = u"<>:\"/\\|?*";
 // the zeros. The sum is taken in 64 bits, so it never wraps.
 QString formatCounter(int start, int index, int digits);
 // 1 lower case, 2 upper case (the locale's linguistic casing), 3 titleCase; else unchanged.
-QString convertCase(const QString &text, int caseIndex, const QLocale &locale);
+QString convertCase(const QString &text, CaseChange change, const QLocale &locale);
 // Lower case, then the first ASCII letter of every run of ASCII letters and digits upper case.
 QString titleCase(const QString &text, const QLocale &locale);
 // The name of the folder `level` steps above the file (1: the folder holding it).

@@ -4,16 +4,26 @@
 
 namespace morvane {
 
+// Letter case of the finished name; preset values 0-3 in this order.
+enum class CaseChange { Unchanged, Lower, Upper, Title };
+// What happens when a target name is taken; preset values 0-2 in this order.
+enum class ConflictMode { Skip, Overwrite, AutoNumber };
+// Where the files go; preset values 0-2 in this order.
+enum class BatchMode { RenameInPlace, CopyToFolder, MoveToFolder };
+
 // The option values of the main window and the settings dialog, as the raw
-// text, index or checked state of each control. Fields are named by their
+// text, choice or checked state of each control. Fields are named by their
 // preset keys; the start values are those of a fresh program start.
-// Numeric values stay text and are converted at the moment of use.
+// Numeric values stay text and are converted at the moment of use. A list
+// left without a selection (a preset's -1) is read as its default choice
+// where the preset or the combo box is read, so every mode here is valid.
+// optionFields() (option_fields.h) lists every field with its preset key.
 struct OptionPanel {
     // main window
     QString pattern = QStringLiteral("{name}");
     QString find;
     QString replace;
-    int case_ = 0;                 // preset key "case"; 1 lower, 2 UPPER, 3 Title, else unchanged
+    CaseChange caseChange = CaseChange::Unchanged;   // preset key "case"
     bool changeExt = false;        // chkNewExt
     QString newExt;                // edtNewExt, read trimmed
     QString insertText;
@@ -28,12 +38,12 @@ struct OptionPanel {
     QString cropAfter;             // labelled "Trim until text:"
     QString padNumbers = QStringLiteral("0");
     bool includeSubfolders = false;
-    int batchMode = 0;             // 0 rename in place, 1 copy to folder, 2 move to folder; -1 none selected
+    BatchMode batchMode = BatchMode::RenameInPlace;
     QString destination;
     // settings dialog
     QString counterStart = QStringLiteral("1");
     QString digits = QStringLiteral("3");
-    int conflict = 2;              // 0 skip, 1 overwrite, 2 auto-number; -1 none selected
+    ConflictMode conflict = ConflictMode::AutoNumber;
     bool regex = false;            // cbRegex
     bool touchModifiedNow = false;
 

@@ -1,6 +1,7 @@
 #include "presets/preset_reader.h"
 
 #include "engine/morvane_error.h"
+#include "engine/option_fields.h"
 #include "engine/text_file.h"
 
 #include <QFile>
@@ -89,42 +90,23 @@ QString readPresetValue(const QString &fileText, const QString &key, const QStri
 
 void applyPresetText(const QString &fileText, OptionPanel &o)
 {
-    auto text = [&](const char *key, QString &field) {
-        field = readPresetValue(fileText, QLatin1String(key), field);
-    };
-    auto check = [&](const char *key, bool &field, const char *defaultValue) {
-        field = isTrue(readPresetValue(fileText, QLatin1String(key), QLatin1String(defaultValue)));
-    };
-    // A list shows no selection for an index outside its entries, and reports -1.
-    auto index = [&](const char *key, int &field, int count) {
-        const int value = intOrDefault(readPresetValue(fileText, QLatin1String(key), QString::number(field)), field);
-        field = value >= 0 && value < count ? value : -1;
-    };
-    text("find", o.find);
-    text("replace", o.replace);
-    check("regex", o.regex, "false");
-    text("pattern", o.pattern);
-    text("counterStart", o.counterStart);
-    text("digits", o.digits);
-    index("case", o.case_, 4);
-    check("changeExt", o.changeExt, "true");
-    text("newExt", o.newExt);
-    index("conflict", o.conflict, 3);
-    text("insertText", o.insertText);
-    text("insertPos", o.insertPos);
-    text("removeFirst", o.removeFirst);
-    text("removeLast", o.removeLast);
-    text("removeFromPos", o.removeFromPos);
-    text("removeTillPos", o.removeTillPos);
-    text("charactersToRemove", o.charactersToRemove);
-    check("collapseDoubleSpaces", o.collapseDoubleSpaces, "false");
-    text("cropBefore", o.cropBefore);
-    text("cropAfter", o.cropAfter);
-    text("padNumbers", o.padNumbers);
-    check("includeSubfolders", o.includeSubfolders, "false");
-    index("batchMode", o.batchMode, 3);
-    text("destination", o.destination);
-    check("touchModifiedNow", o.touchModifiedNow, "false");
+    for (const OptionField &f : optionFields()) {
+        switch (f.kind) {
+        case OptionKind::Text:
+        case OptionKind::Number:
+            o.*f.text = readPresetValue(fileText, f.key, o.*f.text);
+            break;
+        case OptionKind::Check:
+            o.*f.check = isTrue(readPresetValue(fileText, f.key, f.checkWhenAbsent ? QStringLiteral("true") : QString()));
+            break;
+        case OptionKind::Choice: {
+            // An index outside the list (-1 is "nothing selected") picks the default choice.
+            const int current = f.choiceIndex(o);
+            f.setChoiceIndex(o, intOrDefault(readPresetValue(fileText, f.key, QString::number(current)), current));
+            break;
+        }
+        }
+    }
 }
 
 void loadPreset(const QString &fileName, OptionPanel &options)

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "engine/option_fields.h"
+
 #include "ui/app_texts.h"
 #include "cli/command_line.h"
 #include "engine/file_collection.h"
@@ -543,8 +545,8 @@ void MainWindow::connectOptions()
         connect(widget, &QLineEdit::textChanged, this,
                 [this, field = field](const QString &text) { m_options.*field = text; });
     }
-    connect(cbCase, &QComboBox::currentIndexChanged, this, [this](int i) { m_options.case_ = i; });
-    connect(cbBatchMode, &QComboBox::currentIndexChanged, this, [this](int i) { m_options.batchMode = i; });
+    connect(cbCase, &QComboBox::currentIndexChanged, this, [this](int i) { findOptionField(u"case")->setChoiceIndex(m_options, i); });
+    connect(cbBatchMode, &QComboBox::currentIndexChanged, this, [this](int i) { findOptionField(u"batchMode")->setChoiceIndex(m_options, i); });
     // Only a pick by the user runs the batch-mode handling, not a preset.
     connect(cbBatchMode, &QComboBox::activated, this, [this] { guarded([this] { cbBatchModeChange(); }); });
     connect(chkNewExt, &QCheckBox::toggled, this, [this](bool on) {
@@ -605,8 +607,7 @@ void MainWindow::showOptions()
     edtReplace->setText(o.replace);
     edtPattern->setText(o.pattern);
     // An index outside a list shows no selection and reads back as -1.
-    cbCase->setCurrentIndex(o.case_ >= 0 && o.case_ < cbCase->count() ? o.case_ : -1);
-    m_options.case_ = cbCase->currentIndex();
+    cbCase->setCurrentIndex(int(o.caseChange));
     chkNewExt->setChecked(o.changeExt);
     edtNewExt->setText(o.newExt);
     edtInsertText->setText(o.insertText);
@@ -621,8 +622,7 @@ void MainWindow::showOptions()
     edtCropAfter->setText(o.cropAfter);
     edtPadNumbers->setText(o.padNumbers);
     chkIncludeSubfolders->setChecked(o.includeSubfolders);
-    cbBatchMode->setCurrentIndex(o.batchMode >= 0 && o.batchMode < cbBatchMode->count() ? o.batchMode : -1);
-    m_options.batchMode = cbBatchMode->currentIndex();
+    cbBatchMode->setCurrentIndex(int(o.batchMode));
     edtDestination->setText(o.destination);
     chkNewExtClick();
     m_settingsDialog->showOptions();

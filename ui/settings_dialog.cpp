@@ -1,5 +1,7 @@
 #include "ui/settings_dialog.h"
 
+#include "engine/option_fields.h"
+
 #include "ui/option_widgets.h"
 
 #include <QCheckBox>
@@ -123,7 +125,7 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(edtCounterStart, &QLineEdit::textChanged, this, [this](const QString &t) { m_options.counterStart = t; });
     connect(edtDigits, &QLineEdit::textChanged, this, [this](const QString &t) { m_options.digits = t; });
-    connect(cbConflict, &QComboBox::currentIndexChanged, this, [this](int i) { m_options.conflict = i; });
+    connect(cbConflict, &QComboBox::currentIndexChanged, this, [this](int i) { findOptionField(u"conflict")->setChoiceIndex(m_options, i); });
     connect(cbRegex, &QCheckBox::toggled, this, [this](bool on) { m_options.regex = on; });
     connect(chkTouchModifiedNow, &QCheckBox::toggled, this, [this](bool on) { m_options.touchModifiedNow = on; });
 
@@ -148,8 +150,7 @@ void SettingsDialog::showOptions()
     edtCounterStart->setText(o.counterStart);
     edtDigits->setText(o.digits);
     // An index outside the list shows no selection and reads back as -1.
-    cbConflict->setCurrentIndex(o.conflict >= 0 && o.conflict < cbConflict->count() ? o.conflict : -1);
-    m_options.conflict = cbConflict->currentIndex();
+    cbConflict->setCurrentIndex(int(o.conflict));
     cbRegex->setChecked(o.regex);
     chkTouchModifiedNow->setChecked(o.touchModifiedNow);
 }

@@ -38,9 +38,9 @@ int main(int argc, char **argv)
         items.setNewName(i, QStringLiteral("g%1.dat").arg(n, 4, 10, QLatin1Char('0')));
     }
     OptionPanel options;
-    options.batchMode = args.at(4).toInt();
+    options.batchMode = BatchMode(args.at(4).toInt());
     options.destination = args.at(2);
-    options.conflict = 2;
+    options.conflict = ConflictMode(2);
     BatchEnvironment env;
     env.appDataFolder = args.at(3);
     SilentReporter reporter;

@@ -154,8 +154,8 @@ struct Scene {
                 newName = QStringLiteral("f40.dat");   // unchanged
             items.setNewName(i, newName);
         }
-        options.batchMode = mode;
-        options.conflict = conflict;
+        options.batchMode = BatchMode(mode);
+        options.conflict = ConflictMode(conflict);
         options.destination = dst;
         options.touchModifiedNow = true;
     }

@@ -69,8 +69,8 @@ int drive(const QStringList &args)
     }
     OptionPanel options;
     options.destination = args.at(4);
-    options.batchMode = args.at(6).toInt();
-    options.conflict = args.at(7).toInt();
+    options.batchMode = BatchMode(args.at(6).toInt());
+    options.conflict = ConflictMode(args.at(7).toInt());
     std::fputs("go\n", stdout);
     std::fflush(stdout);
     try {

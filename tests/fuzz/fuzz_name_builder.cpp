@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     o.regex = provider.ConsumeBool();
     o.changeExt = provider.ConsumeBool();
     o.collapseDoubleSpaces = provider.ConsumeBool();
-    o.case_ = provider.ConsumeIntegralInRange(-1, 4);
+    o.caseChange = CaseChange(provider.ConsumeIntegralInRange(0, 3));
 
     RenameItemList items;
     const int count = provider.ConsumeIntegralInRange(1, 3);

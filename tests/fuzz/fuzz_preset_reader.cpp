@@ -1,6 +1,7 @@
 // Property: whatever a file makes of the option values, writing them and
-// reading the written preset back gives the same 25 values.
+// reading the written preset back gives the same values, every field of the option table.
 #include "engine/morvane_error.h"
+#include "engine/option_fields.h"
 #include "presets/preset_reader.h"
 #include "presets/preset_writer.h"
 
@@ -17,34 +18,36 @@ void checkRoundTrip(const OptionPanel &options)
 {
     OptionPanel back;
     back.find = QStringLiteral("something else");
-    back.case_ = 3;
+    back.caseChange = CaseChange::Title;
     applyPresetText(decodePresetBytes(presetBytes(options), QString()), back);
     if (!(back == options))
         std::abort();
 }
 
-// Option values straight from the bytes: 17 texts split at 0xFF, then flags.
+// Option values straight from the bytes, walking the option table: texts
+// split at 0xFF, check boxes and choices from the bits of the last byte.
 OptionPanel panelFromBytes(const QByteArray &bytes)
 {
     const QList<QByteArray> parts = bytes.split('\xFF');
-    auto text = [&](int i) { return i < parts.size() ? QString::fromUtf8(parts[i]) : QString(); };
-    OptionPanel o;
-    QString *texts[] = {&o.find, &o.replace, &o.pattern, &o.counterStart, &o.digits, &o.newExt,
-                        &o.insertText, &o.insertPos, &o.removeFirst, &o.removeLast, &o.removeFromPos,
-                        &o.removeTillPos, &o.charactersToRemove, &o.cropBefore, &o.cropAfter,
-                        &o.padNumbers, &o.destination};
-    int i = 0;
-    for (QString *t : texts)
-        *t = text(i++);
     const unsigned flags = bytes.isEmpty() ? 0 : static_cast<unsigned char>(bytes.back());
-    o.regex = flags & 1;
-    o.changeExt = flags & 2;
-    o.collapseDoubleSpaces = flags & 4;
-    o.includeSubfolders = flags & 8;
-    o.touchModifiedNow = flags & 16;
-    o.case_ = int(flags % 5) - 1;
-    o.conflict = int(flags % 4) - 1;
-    o.batchMode = int((flags >> 2) % 4) - 1;
+    OptionPanel o;
+    int text = 0, bit = 0;
+    for (const OptionField &f : optionFields()) {
+        switch (f.kind) {
+        case OptionKind::Text:
+        case OptionKind::Number:
+            o.*f.text = text < parts.size() ? QString::fromUtf8(parts[text]) : QString();
+            ++text;
+            break;
+        case OptionKind::Check:
+            o.*f.check = (flags >> (bit++ % 8)) & 1;
+            break;
+        case OptionKind::Choice:
+            // Out-of-range indexes too (-1 is a list without a selection).
+            f.setChoiceIndex(o, int((flags >> (bit++ % 8)) % unsigned(f.choiceCount() + 2)) - 1);
+            break;
+        }
+    }
     return o;
 }
 

@@ -17,9 +17,9 @@ OptionPanel current()
     o.find = QStringLiteral("oldFind");
     o.pattern = QStringLiteral("oldPattern");
     o.insertText = QStringLiteral("oldInsert");
-    o.case_ = 2;
-    o.conflict = 1;
-    o.batchMode = 2;
+    o.caseChange = CaseChange(2);
+    o.conflict = ConflictMode(1);
+    o.batchMode = BatchMode(2);
     o.regex = true;
     o.collapseDoubleSpaces = true;
     o.includeSubfolders = true;
@@ -33,9 +33,9 @@ QString field(const OptionPanel &o, const QString &key)
     if (key == u"find") return o.find;
     if (key == u"pattern") return o.pattern;
     if (key == u"insertText") return o.insertText;
-    if (key == u"case") return QString::number(o.case_);
-    if (key == u"conflict") return QString::number(o.conflict);
-    if (key == u"batchMode") return QString::number(o.batchMode);
+    if (key == u"case") return QString::number(int(o.caseChange));
+    if (key == u"conflict") return QString::number(int(o.conflict));
+    if (key == u"batchMode") return QString::number(int(o.batchMode));
     if (key == u"regex") return b(o.regex);
     if (key == u"changeExt") return b(o.changeExt);
     if (key == u"touchModifiedNow") return b(o.touchModifiedNow);
@@ -88,8 +88,8 @@ private slots:
         row("changeExt false", "\"changeExt\":false", "changeExt", "false");
         row("index as string", "\"case\":\"3\"", "case", "3");
         row("index not a number keeps", "\"case\":lower", "case", "2");
-        row("index out of range is no selection", "\"conflict\":7", "conflict", "-1");
-        row("negative index", "\"batchMode\":-1", "batchMode", "-1");
+        row("index out of range is the default choice", "\"conflict\":7", "conflict", "2");
+        row("no selection is the default choice", "\"batchMode\":-1", "batchMode", "0");
         row("empty file keeps texts", "", "pattern", "oldPattern");
     }
     void tolerance()
@@ -102,11 +102,13 @@ private slots:
         QCOMPARE(field(o, key), expected);
     }
 
-    void outOfRangeIndexSavedAsMinusOne()
+    // Read once as the default choice, the value is saved back as a valid index.
+    void outOfRangeIndexSavedAsDefault()
     {
         OptionPanel o;
+        o.conflict = ConflictMode::Skip;
         applyPresetText(QStringLiteral("{\"conflict\":7}"), o);
-        QVERIFY(presetBytes(o).contains("\r\n\"conflict\":-1,\r\n"));
+        QVERIFY(presetBytes(o).contains("\r\n\"conflict\":2,\r\n"));
     }
 
     void workedExampleLoads()
@@ -116,7 +118,7 @@ private slots:
         QCOMPARE(o.destination, QStringLiteral("D:\\Photos\\Sorted"));
         QCOMPARE(o.find, QStringLiteral("IMG_"));
         QCOMPARE(o.replace, QString());
-        QCOMPARE(o.case_, 1);
+        QCOMPARE(o.caseChange, CaseChange(1));
         QCOMPARE(o.regex, false);
         QCOMPARE(o.collapseDoubleSpaces, true);
     }
@@ -137,9 +139,9 @@ private slots:
         o.collapseDoubleSpaces = true;
         o.includeSubfolders = false;
         o.touchModifiedNow = true;
-        o.case_ = 3;
-        o.conflict = 0;
-        o.batchMode = -1;
+        o.caseChange = CaseChange(3);
+        o.conflict = ConflictMode(0);
+        o.batchMode = BatchMode::MoveToFolder;
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("all.json"));

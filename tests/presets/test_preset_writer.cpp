@@ -24,13 +24,13 @@ OptionPanel workedExample()
     OptionPanel o;
     o.find = QStringLiteral("IMG_");
     o.pattern = QStringLiteral("{counter}_{name}");
-    o.case_ = 1;
+    o.caseChange = CaseChange(1);
     o.changeExt = true;
     o.newExt = QStringLiteral("jpg");
     o.insertPos = QStringLiteral("0");
     o.charactersToRemove = QStringLiteral("#");
     o.collapseDoubleSpaces = true;
-    o.batchMode = 1;
+    o.batchMode = BatchMode(1);
     o.destination = QStringLiteral("D:\\Photos\\Sorted");
     return o;
 }
@@ -72,7 +72,7 @@ private slots:
         o.destination = QStringLiteral("C:\\Out\\New");
         o.find = QStringLiteral("say \"hi\"");
         o.replace = QStringLiteral("a\\\"b");
-        o.case_ = -1;
+        o.caseChange = CaseChange::Title;
         o.pattern = QStringLiteral("\tcaf\u00e9/\u65e5\x01");
         o.counterStart = QString();
         o.digits = QStringLiteral("1\"2\\");
@@ -80,7 +80,7 @@ private slots:
         QTest::newRow("backslashes doubled") << QByteArray("destination") << QByteArray("\"destination\":\"C:\\\\Out\\\\New\",") << o;
         QTest::newRow("quotes escaped") << QByteArray("find") << QByteArray("\"find\":\"say \\\"hi\\\"\",") << o;
         QTest::newRow("backslash before quote") << QByteArray("replace") << QByteArray("\"replace\":\"a\\\\\\\"b\",") << o;
-        QTest::newRow("no selection") << QByteArray("case") << QByteArray("\"case\":-1,") << o;
+        QTest::newRow("choice as its index") << QByteArray("case") << QByteArray("\"case\":3,") << o;
         QTest::newRow("empty numeric text") << QByteArray("counterStart") << QByteArray("\"counterStart\":\"\",") << o;
         // Digits boxes can hold pasted text; escaping keeps them from cutting the line.
         QTest::newRow("numeric text escaped") << QByteArray("digits") << QByteArray("\"digits\":\"1\\\"2\\\\\",") << o;

@@ -173,12 +173,12 @@ void TestBatchButtons::presetSaveAndLoadRoundTrip()
     QCOMPARE(caseBox->currentIndex(), 1);
     QVERIFY(f.dialogs.messages.isEmpty());
 
-    // An index beyond the list shows no selection and is saved back as -1.
+    // An index beyond the list picks the list's default choice.
     f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("seven.json"), "{\"conflict\":7,\"case\":9}")});
     f.click("btnLoadPreset");
-    QCOMPARE(caseBox->currentIndex(), -1);
-    QCOMPARE(f.window->options().conflict, -1);
-    QCOMPARE(f.window->options().case_, -1);
+    QCOMPARE(caseBox->currentIndex(), 0);
+    QCOMPARE(f.window->options().conflict, ConflictMode::AutoNumber);
+    QCOMPARE(f.window->options().caseChange, CaseChange::Unchanged);
 }
 
 void TestBatchButtons::commandLineAtStart()

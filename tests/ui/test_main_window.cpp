@@ -152,7 +152,7 @@ void TestMainWindow::batchModeEnablesDestinationOnlyWhenPicked()
     f.dialogs.fileAnswers.enqueue({preset});
     f.click("btnLoadPreset");
     QCOMPARE(mode->currentIndex(), 1);
-    QCOMPARE(f.window->options().batchMode, 1);
+    QCOMPARE(f.window->options().batchMode, BatchMode(1));
     QVERIFY(!destinationEnabled());
 }
 
