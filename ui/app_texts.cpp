@@ -1,8 +1,18 @@
 #include "ui/app_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace morvane {
+
+namespace {
+
+// The translation context of these texts.
+struct AppTexts {
+    Q_DECLARE_TR_FUNCTIONS(morvane::AppTexts)
+};
+
+}  // namespace
 
 QString applicationTitle()
 {
@@ -28,50 +38,50 @@ QString aboutText(const QDate &today)
 {
     const QStringList lines = {
         applicationTitle(),
-        QStringLiteral("Version: ") + versionText(),
+        AppTexts::tr("Version: %1").arg(versionText()),
         QString(),
         QString(),
-        QStringLiteral("Website: ") + websiteHost(),
+        AppTexts::tr("Website: %1").arg(websiteHost()),
         QString(),
-        QStringLiteral("This software is protected by copyright law and international treaties. "),
-        QStringLiteral("Unauthorised reproduction or distribution of this program, or any portion of it, "),
-        QStringLiteral("may result in severe civil and criminal penalties, and will be prosecuted "),
-        QStringLiteral("to the maximum extent possible under the law."),
+        AppTexts::tr("This software is protected by copyright law and international treaties. "),
+        AppTexts::tr("Unauthorised reproduction or distribution of this program, or any portion of it, "),
+        AppTexts::tr("may result in severe civil and criminal penalties, and will be prosecuted "),
+        AppTexts::tr("to the maximum extent possible under the law."),
         QString(),
-        QStringLiteral("Copyright (c) %1 Quenzel. All rights reserved.").arg(today.year()),
+        AppTexts::tr("Copyright (c) %1 Quenzel. All rights reserved.").arg(today.year()),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
 
 QString patternHelpText()
 {
-    static const QStringList lines = {
-        QStringLiteral("Pattern defines how the new file name will be built."),
+    const QStringList lines = {
+        AppTexts::tr("Pattern defines how the new file name will be built."),
         QString(),
-        QStringLiteral("You can combine plain text with keywords in braces."),
-        QStringLiteral("Examples:"),
+        AppTexts::tr("You can combine plain text with keywords in braces."),
+        AppTexts::tr("Examples:"),
         QStringLiteral("{counter}_{name}"),
         QStringLiteral("yourprefix_{name}"),
         QStringLiteral("{name}_{imgw}x{imgh}"),
         QString(),
-        QStringLiteral("Supported keywords:"),
-        QStringLiteral("{name} - file name after string replacement"),
-        QStringLiteral("{ext} - original file extension without dot"),
-        QStringLiteral("{counter} - auto-increment number"),
-        QStringLiteral("{date} - current date"),
-        QStringLiteral("{time} - current time"),
-        QStringLiteral("{created} - file creation date"),
-        QStringLiteral("{modified} - file modification date"),
-        QStringLiteral("{parent}/{folder} - parent folder name"),
-        QStringLiteral("{size} - file size in bytes"),
-        QStringLiteral("{list} - imported name list entry"),
-        QStringLiteral("{imgw}/{imgh} - image width/height when available"),
+        AppTexts::tr("Supported keywords:"),
+        AppTexts::tr("{name} - file name after string replacement"),
+        AppTexts::tr("{ext} - original file extension without dot"),
+        AppTexts::tr("{counter} - auto-increment number"),
+        AppTexts::tr("{date} - current date"),
+        AppTexts::tr("{time} - current time"),
+        AppTexts::tr("{created} - file creation date"),
+        AppTexts::tr("{modified} - file modification date"),
+        AppTexts::tr("{parent}/{folder} - parent folder name"),
+        AppTexts::tr("{size} - file size in bytes"),
+        AppTexts::tr("{list} - imported name list entry"),
+        AppTexts::tr("{imgw}/{imgh} - image width/height when available"),
         QString(),
-        QStringLiteral("Formatting examples:"),
+        AppTexts::tr("Formatting examples:"),
         QStringLiteral("{date:yyyy-MM-dd}"),
         QStringLiteral("{created:yyyyMMdd}"),
         QStringLiteral("{modified:yyyy-MM-dd_HH-mm-ss}"),
-        QStringLiteral("{name:1:8} - substring of the original name"),
+        AppTexts::tr("{name:1:8} - substring of the original name"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

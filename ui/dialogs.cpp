@@ -1,5 +1,6 @@
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -30,12 +31,12 @@ QMessageBox *makeMessageBox(QWidget *parent, Dialogs::Box box, const QString &ca
         break;
     }
     if (box == Dialogs::Box::Confirm) {
-        mb->addButton(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
-        mb->addButton(QMessageBox::No)->setText(QStringLiteral("&No"));
+        mb->addButton(QMessageBox::Yes)->setText(QCoreApplication::translate("morvane::Dialogs", "&Yes"));
+        mb->addButton(QMessageBox::No)->setText(QCoreApplication::translate("morvane::Dialogs", "&No"));
         mb->setDefaultButton(QMessageBox::Yes);
         mb->setEscapeButton(QMessageBox::No);
     } else {
-        mb->addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+        mb->addButton(QMessageBox::Ok)->setText(QCoreApplication::translate("morvane::Dialogs", "OK"));
         mb->setDefaultButton(QMessageBox::Ok);
     }
     return mb;

@@ -48,13 +48,13 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case OriginalNameColumn:
-        return QStringLiteral("Original Name");
+        return tr("Original Name");
     case NewNameColumn:
-        return QStringLiteral("New Name (preview)");
+        return tr("New Name (preview)");
     case FolderColumn:
-        return QStringLiteral("Folder");
+        return tr("Folder");
     case SizeColumn:
-        return QStringLiteral("Size");
+        return tr("Size");
     }
     return QVariant();
 }

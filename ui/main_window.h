@@ -1,31 +1,28 @@
 #pragma once
 
 #include "batch/batch_executor.h"
-#include "ui/dialogs.h"
 #include "engine/name_context.h"
 #include "engine/option_panel.h"
 #include "engine/rename_item_list.h"
 #include "engine/reporter.h"
+#include "ui/command_bar.h"
+#include "ui/dialogs.h"
+#include "ui/option_binding.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QTableView;
-class QToolButton;
-
 namespace morvane {
 
 class FileListModel;
+class FileListView;
+class HomePageLink;
+class OperationPanel;
+class RulePanel;
 class SettingsDialog;
+class StatusBar;
 
 // What the main window is started with. Tests pin the dialogs, the clock and
 // locale, and the batch's world; production leaves the defaults.
@@ -36,9 +33,10 @@ struct MainWindowSetup {
     BatchEnvironment batchEnvironment;
 };
 
-// The main window (FormMain). It owns the item list m_items, the
-// imported name list and the option values; every handler runs inside one
-// wrapper that shows an escaping error in the application's error box.
+// The main window: tool bar, rule panel, file list, operation panel and
+// status bar. It owns the rename items, the imported name list and the
+// option values, wires its widgets to its handlers, and runs every handler
+// inside one wrapper that shows an escaping error in the application's error box.
 class MainWindow : public QMainWindow, public Reporter {
     Q_OBJECT
 public:
@@ -63,7 +61,7 @@ public:
     bool confirm(const QString &text) override;
     void progress(qint64 done, qint64 total) override;
 
-    // Dropped paths in the drop's order: folders through addFolder, files through addFileItem.
+    // Dropped paths in the drop's order: folders with their files, files one by one.
     void addDroppedFiles(const QStringList &paths);
 
 protected:
@@ -71,53 +69,38 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createToolBar(QWidget *panel);
-    void createOptionsPanel(QWidget *panel);
-    void createFileList();
-    void createOperationPanel(QWidget *panel);
-    void connectOptions();
-    void formCreate();
-    void processCommandLine();
+    void connectHandlers();
+    void runStartupCommandLine();
 
     // Runs a handler; an escaping error goes to the application's error box.
     template <class Handler> void guarded(Handler &&handler);
+    template <class Sender, class Signal> void runOn(Sender *sender, Signal signal, void (MainWindow::*handler)());
     void showApplicationError(const QString &message);
-    void endLongWork();
     BatchEnvironment batchEnvironment();
 
     // Handlers.
-    void formResize();
-    void resizeListColumns();
-    void btnAddClick();
-    void btnAddFolderClick();
-    void btnRemoveClick();
-    void miRemoveSelectedClick();
-    void btnClearClick();
-    void clearlist1Click();
-    void btnPreviewClick();
-    void btnRenameClick();
-    void btnUndoClick();
-    void btnSavePresetClick();
-    void btnLoadPresetClick();
-    void btnLoadNameListClick();
-    void speedButton1Click();
-    void speedButton4Click();
-    void button1Click();
-    void button2Click();
-    void cbBatchModeChange();
-    void chkNewExtClick();
-    void lbHomepageURLClick();
+    void addFiles();
+    void chooseFolderToAdd();
+    void removeSelected();
+    void clearList();
+    void previewNames();
+    void renameFiles();
+    void undoLastRename();
+    void savePresetAs();
+    void openPreset();
+    void openNameList();
+    void showSettings();
+    void showAbout();
+    void showPatternHelp();
+    void chooseDestinationFolder();
+    void openHomePage();
 
-    // The operations behind them.
-    void addFolder(const QString &path, bool includeSubfolders, bool rebuildPreview, QStringList *skipped);
-    void buildPreview();
+    // What they share.
+    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
     void updateStatusCount();
-    void setStatusText(const QString &text);
     void reportSkippedNames(const QStringList &skipped);
-    QList<int> selectedRows() const;
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
@@ -128,29 +111,19 @@ private:
     bool m_placed = false;   // centred on the screen when first shown
 
     OptionPanel m_options;
+    OptionBinding m_binding;   // the options outside the rule panel
     RenameItemList m_items;
     QStringList m_importedNameList;
-    FileListModel *m_model = nullptr;
+
+    CommandActions m_actions;
+    CommandBar *m_commandBar = nullptr;
+    RulePanel *m_rulePanel = nullptr;
+    FileListView *m_fileList = nullptr;
+    FileListModel *m_fileModel = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
-
-    // Long work: status text before it began, and the clock that spaces repaints.
-    QElapsedTimer m_progressClock;
-    QString m_statusBeforeProgress;
-
-    // Controls, named as the window names them.
-    QToolButton *btnAdd, *btnAddFolder, *btnRemove, *btnPreview, *btnRename, *btnUndo;
-    QToolButton *btnSavePreset, *btnLoadPreset, *btnLoadNameList, *SpeedButton1, *SpeedButton4;
-    QPushButton *btnClear;
-    QCheckBox *chkIncludeSubfolders;
-    QLineEdit *edtFind, *edtReplace, *edtPattern, *edtNewExt, *edtInsertText, *edtInsertPos;
-    QLineEdit *edtRemoveFirst, *edtRemoveLast, *edtRemoveFromPos, *edtRemoveTillPos;
-    QLineEdit *edtCropBefore, *edtCropAfter, *edtCharactersToRemove, *edtPadNumbers, *edtDestination;
-    QPushButton *Button1, *Button2;
-    QCheckBox *chkNewExt, *chkCollapseDoubleSpaces;
-    QComboBox *cbCase, *cbBatchMode;
-    QLabel *lblDestination, *StatusText, *lbHomepageURL;
-    QTableView *lvFiles;
-    QMenu *PopupMenu1;
+    OperationPanel *m_operationPanel = nullptr;
+    StatusBar *m_statusBar = nullptr;
+    HomePageLink *m_homePageLink = nullptr;
 };
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/option_panel.h"
+#include "ui/option_binding.h"
 
 #include <QDialog>
 
@@ -10,7 +11,7 @@ class QLineEdit;
 
 namespace morvane {
 
-// The settings dialog (m_settingsDialog): counter start and digits, the conflict
+// The settings dialog: counter start and digits, the conflict
 // mode, regular expressions and the time-stamp switch. It holds no values of
 // its own: its controls edit the window's OptionPanel, so a change counts at
 // once and lasts until the program ends.
@@ -23,14 +24,12 @@ public:
     void showOptions();
 
 private:
-    void formCreate();
-
-    OptionPanel &m_options;
-    QLineEdit *edtCounterStart;
-    QLineEdit *edtDigits;
-    QComboBox *cbConflict;
-    QCheckBox *cbRegex;
-    QCheckBox *chkTouchModifiedNow;
+    OptionBinding m_binding;
+    QLineEdit *m_counterStartEdit;
+    QLineEdit *m_digitsEdit;
+    QComboBox *m_conflictCombo;
+    QCheckBox *m_regexCheck;
+    QCheckBox *m_touchModifiedCheck;
 };
 
 } // namespace morvane

@@ -79,8 +79,9 @@ bool applyTheme(QApplication &app, const QString &name, QString *errorMessage)
     if (css.isEmpty() || !style) {
         delete style;
         if (errorMessage)
-            *errorMessage = QStringLiteral("The visual style \"%1\" cannot be applied: it is not among the "
-                                           "program's resources. The default look is used.")
+            *errorMessage = QCoreApplication::translate("morvane::Theme",
+                                                        "The visual style \"%1\" cannot be applied: it is not "
+                                                        "among the program's resources. The default look is used.")
                                 .arg(name);
         return false;
     }

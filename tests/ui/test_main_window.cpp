@@ -1,6 +1,7 @@
 // The main window itself: start state, layout rules, enabling rules, the
 // error box, the fixed texts, the settings dialog and the small controls.
 #include "ui/app_texts.h"
+#include "ui/option_widgets.h"
 #include "ui/settings_dialog.h"
 #include "ui/theme.h"
 #include "window_fixture.h"
@@ -378,6 +379,9 @@ void TestMainWindow::themeAppliesOrSaysWhy()
 
     QVERIFY(applyTheme(*app, defaultThemeName(), &why));
     QVERIFY(app->styleSheet().contains(QStringLiteral("Allports")));
+    // Type selectors name classes as Qt sees them; a renamed class would silently lose its look.
+    const QString spinButtons = QString::fromLatin1(UpDownButtons::staticMetaObject.className()).replace(QStringLiteral("::"), QStringLiteral("--"));
+    QVERIFY2(app->styleSheet().contains(spinButtons + QStringLiteral(" QToolButton")), qPrintable(spinButtons));
     app->setStyleSheet(sheetBefore);
 }
 

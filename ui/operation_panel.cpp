@@ -1,0 +1,63 @@
+#include "ui/operation_panel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace morvane {
+
+namespace {
+
+// Height of the strip at 96 dpi; Qt scales it with the monitor.
+constexpr int kHeight = 53;
+
+}  // namespace
+
+OperationPanel::OperationPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Panel5"));
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedHeight(kHeight);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 0, 10, 0);
+    row->setSpacing(8);
+    auto *operationLabel = new QLabel(tr("Operation::"), this);
+    operationLabel->setObjectName(QStringLiteral("Label1"));
+    m_batchModeCombo = new QComboBox(this);
+    m_batchModeCombo->setObjectName(QStringLiteral("cbBatchMode"));
+    m_batchModeCombo->setMinimumWidth(122);
+    m_batchModeCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_batchModeCombo->addItems({tr("Rename in place"), tr("Copy to folder"), tr("MOVE to folder")});
+    m_destinationLabel = new QLabel(tr("Destination:"), this);
+    m_destinationLabel->setObjectName(QStringLiteral("lblDestination"));
+    m_destinationEdit = new QLineEdit(this);
+    m_destinationEdit->setObjectName(QStringLiteral("edtDestination"));
+    m_destinationButton = new QPushButton(tr("..."), this);
+    m_destinationButton->setObjectName(QStringLiteral("Button2"));
+    m_destinationButton->setFixedSize(61, 22);
+    m_destinationButton->setToolTip(tr("Select destination folder"));
+    row->addWidget(operationLabel);
+    row->addWidget(m_batchModeCombo);
+    row->addSpacing(10);
+    row->addWidget(m_destinationLabel);
+    row->addWidget(m_destinationEdit, 1);
+    row->addWidget(m_destinationButton);
+    m_destinationLabel->setEnabled(false);
+    m_destinationEdit->setEnabled(false);
+    m_destinationButton->setEnabled(false);
+
+    connect(m_batchModeCombo, &QComboBox::activated, this, &OperationPanel::enableDestinationForPickedMode);
+    connect(m_destinationButton, &QPushButton::clicked, this, &OperationPanel::destinationFolderRequested);
+}
+
+void OperationPanel::enableDestinationForPickedMode()
+{
+    const bool toFolder = m_batchModeCombo->currentIndex() > 0;
+    m_destinationLabel->setEnabled(toFolder);
+    m_destinationEdit->setEnabled(toFolder);
+    m_destinationButton->setEnabled(toFolder);
+}
+
+} // namespace morvane
