@@ -38,14 +38,12 @@ QString makeUniqueName(FileOperations &ops, const QString &folder, const QString
 
 // Sets the last-write time of path to now; access time untouched; never reports.
 void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now);
+// The same for an absolute, encoded path.
+void setModifiedTime(SystemCalls &sys, const char *encodedPath, const QDateTime &now);
 
-// The Rename button: "Nothing to rename..." for an empty list, else the
-// confirmation, then executeBatch.
-void renameFilesClick(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
-                      const BatchEnvironment &env);
-
-// Applies the previewed names. Throws MorvaneError when a file operation fails;
-// what was done before stays done and is in the undo log.
+// Applies the previewed names (see BatchRun in batch/batch_run.h). Throws
+// MorvaneError when a file operation fails; what was done before stays done
+// and is in the undo log. The caller asks the user first.
 void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                   const BatchEnvironment &env);
 

@@ -1,5 +1,7 @@
 #include "batch/file_operations.h"
 
+#include "batch/batch_texts.h"
+#include "batch/file_descriptor.h"
 #include "engine/morvane_error.h"
 
 #include <QDir>
@@ -13,20 +15,6 @@
 namespace morvane {
 
 namespace {
-
-const QString kFileNotFound = QStringLiteral("The specified file was not found");
-const QString kPathNotFound = QStringLiteral("The specified path was not found");
-const QString kFileExists = QStringLiteral("The specified file already exists");
-const QString kInvalidCharacters = QStringLiteral("Invalid characters in path");
-
-// Keeps errno across the clean-up calls of a failure path.
-class ErrnoSaver {
-public:
-    ErrnoSaver() : m_saved(errno) {}
-    ~ErrnoSaver() { errno = m_saved; }
-private:
-    int m_saved;
-};
 
 QByteArray parentFolder(const QByteArray &path)
 {
@@ -63,7 +51,7 @@ bool hasInvalidPathCharacters(const QString &path)
 QString pathJoin(const QString &folder, const QString &name)
 {
     if (hasInvalidPathCharacters(folder) || hasInvalidPathCharacters(name))
-        throw MorvaneError(kInvalidCharacters);
+        throw MorvaneError(batchText::invalidCharacters());
     if (folder.isEmpty() || name.startsWith(u'/'))
         return name;
     if (folder.endsWith(u'/'))
@@ -133,14 +121,14 @@ void FileOperations::throwMoveError(const QByteArray &from, const QByteArray &to
     case ENOENT:
     case ENOTDIR:
         if (m_sys.lstat(from.constData(), &st) != 0)
-            throw MorvaneError(kFileNotFound);
+            throw MorvaneError(batchText::fileNotFound());
         if (m_sys.stat(parentFolder(to).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-            throw MorvaneError(kPathNotFound);
+            throw MorvaneError(batchText::pathNotFound());
         break;
     case EEXIST:
         if (m_sys.stat(to.constData(), &st) == 0 && S_ISDIR(st.st_mode))
             throw MorvaneError(systemErrorText(EISDIR));
-        throw MorvaneError(kFileExists);
+        throw MorvaneError(batchText::fileExists());
     default:
         break;
     }
@@ -192,103 +180,52 @@ void FileOperations::copyFileNative(const QByteArray &from, const QByteArray &to
     copyAcross(from, to, replace, false);
 }
 
+// The file at to once the copy is done: a failure before that removes it.
+class FileOperations::TemporaryCopy {
+public:
+    TemporaryCopy(SystemCalls &sys, const QByteArray &path) : m_sys(sys), m_path(path) {}
+    ~TemporaryCopy()
+    {
+        if (!m_placed)
+            m_sys.unlink(m_path.constData());
+    }
+    TemporaryCopy(const TemporaryCopy &) = delete;
+    TemporaryCopy &operator=(const TemporaryCopy &) = delete;
+    void placed() { m_placed = true; }
+
+private:
+    SystemCalls &m_sys;
+    const QByteArray &m_path;
+    bool m_placed = false;
+};
+
 void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync)
 {
-    const int in = m_sys.open(from.constData(), O_RDONLY, 0);
-    if (in < 0) {
+    const FileDescriptor in(m_sys, m_sys.open(from.constData(), O_RDONLY, 0));
+    if (!in.isOpen()) {
         const int error = errno;
-        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kFileNotFound : systemErrorText(error));
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::fileNotFound() : systemErrorText(error));
     }
     struct stat st;
-    const int statError = m_sys.fstat(in, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-    if (statError != 0) {
-        m_sys.close(in);
+    const int statError = m_sys.fstat(in.get(), &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (statError != 0)
         throw MorvaneError(systemErrorText(statError));
-    }
 
-    // A short, fixed temporary name: the target's own name may already be at the length limit.
-    const QByteArray folder = parentFolder(to);
-    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
-        + QByteArray::number(qint64(::getpid())) + '-';
     QByteArray temp;
-    int out = -1;
-    for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
-        temp = prefix + QByteArray::number(++m_tempCounter) + ".tmp";
-        out = m_sys.open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-        if (out < 0 && errno != EEXIST)
-            break;
-    }
-    if (out < 0) {
-        const int error = errno;
-        m_sys.close(in);
-        throw MorvaneError(error == ENOENT || error == ENOTDIR ? kPathNotFound : systemErrorText(error));
-    }
-
-    auto fail = [&](int error, const QString &text) {
-        m_sys.close(in);
-        if (out >= 0)
-            m_sys.close(out);
-        m_sys.unlink(temp.constData());
-        throw MorvaneError(text.isEmpty() ? systemErrorText(error) : text);
-    };
-
-    // copy_file_range first (reflinks, in-kernel copy), sendfile next, plain read/write last.
-    qint64 copied = 0;
-    int method = 0;
-    for (;;) {
-        ssize_t n = -1;
-        if (method == 0) {
-            n = m_sys.copy_file_range(in, out, size_t(1) << 30);
-            if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL
-                                         || errno == EOPNOTSUPP || errno == EBADF || errno == EPERM)) {
-                method = 1;
-                continue;
-            }
-        } else if (method == 1) {
-            n = m_sys.sendfile(out, in, size_t(1) << 30);
-            if (n < 0 && copied == 0 && (errno == EINVAL || errno == ENOSYS)) {
-                method = 2;
-                continue;
-            }
-        } else {
-            char buffer[1 << 16];
-            n = m_sys.read(in, buffer, sizeof buffer);
-            if (n > 0) {
-                for (ssize_t done = 0; done < n;) {
-                    const ssize_t w = m_sys.write(out, buffer + done, size_t(n - done));
-                    if (w < 0) {
-                        if (errno == EINTR)
-                            continue;
-                        fail(errno, QString());
-                    }
-                    done += w;
-                }
-            }
-        }
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno, QString());
-        }
-        if (n == 0)
-            break;
-        copied += n;
-    }
+    FileDescriptor out = createTemporary(to, &temp);
+    TemporaryCopy copy(m_sys, temp);
+    const qint64 copied = copyBytes(in.get(), out.get());
     // The check: every byte the source held at the start has arrived.
     struct stat now;
-    if (copied != qint64(st.st_size) || m_sys.fstat(in, &now) != 0 || now.st_size != st.st_size)
-        fail(EIO, QStringLiteral("The file changed while it was being copied"));
+    if (copied != qint64(st.st_size) || m_sys.fstat(in.get(), &now) != 0 || now.st_size != st.st_size)
+        throw MorvaneError(batchText::fileChangedWhileCopied());
 
     // Permissions and times follow the bytes; file systems that cannot keep them do not stop the copy.
-    m_sys.fchmod(out, st.st_mode & 07777);
+    m_sys.fchmod(out.get(), st.st_mode & 07777);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    m_sys.futimens(out, times);
-    if (sync && m_sys.fsync(out) != 0)
-        fail(errno, QString());
-    const int closed = m_sys.close(out);
-    out = -1;
-    if (closed != 0)
-        fail(errno, QString());
+    m_sys.futimens(out.get(), times);
+    if ((sync && m_sys.fsync(out.get()) != 0) || out.close() != 0)
+        throw MorvaneError(systemErrorText(errno));
 
     const int placed = replace == Replace::Yes ? m_sys.rename(temp.constData(), to.constData())
                                                : renameNoReplace(temp.constData(), to.constData());
@@ -296,11 +233,66 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
         const int error = errno;
         struct stat target;
         if (error == EEXIST)
-            fail(error, m_sys.stat(to.constData(), &target) == 0 && S_ISDIR(target.st_mode)
-                            ? systemErrorText(EISDIR) : kFileExists);
-        fail(error, error == ENOENT ? kPathNotFound : QString());
+            throw MorvaneError(m_sys.stat(to.constData(), &target) == 0 && S_ISDIR(target.st_mode)
+                                   ? systemErrorText(EISDIR) : batchText::fileExists());
+        throw MorvaneError(error == ENOENT ? batchText::pathNotFound() : systemErrorText(error));
     }
-    m_sys.close(in);
+    copy.placed();
+}
+
+// A short, fixed name in the target's folder: the target's own name may already be at the length limit.
+FileDescriptor FileOperations::createTemporary(const QByteArray &to, QByteArray *temp)
+{
+    const QByteArray folder = parentFolder(to);
+    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
+        + QByteArray::number(qint64(::getpid())) + '-';
+    int out = -1;
+    for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
+        *temp = prefix + QByteArray::number(++m_tempCounter) + ".tmp";
+        out = m_sys.open(temp->constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (out < 0 && errno != EEXIST)
+            break;
+    }
+    if (out < 0) {
+        const int error = errno;
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::pathNotFound() : systemErrorText(error));
+    }
+    return FileDescriptor(m_sys, out);
+}
+
+// copy_file_range first (reflinks, in-kernel copy), sendfile next, plain
+// read/write last. Returns the bytes copied; throws when a call fails.
+qint64 FileOperations::copyBytes(int in, int out)
+{
+    qint64 copied = 0;
+    int method = 0;
+    for (;;) {
+        ssize_t n = -1;
+        if (method == 0) {
+            n = retryOnInterrupt([&] { return m_sys.copy_file_range(in, out, size_t(1) << 30); });
+            if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL
+                                         || errno == EOPNOTSUPP || errno == EBADF || errno == EPERM)) {
+                method = 1;
+                continue;
+            }
+        } else if (method == 1) {
+            n = retryOnInterrupt([&] { return m_sys.sendfile(out, in, size_t(1) << 30); });
+            if (n < 0 && copied == 0 && (errno == EINVAL || errno == ENOSYS)) {
+                method = 2;
+                continue;
+            }
+        } else {
+            char buffer[1 << 16];
+            n = retryOnInterrupt([&] { return m_sys.read(in, buffer, sizeof buffer); });
+            if (n > 0 && !writeAll(m_sys, out, buffer, n))
+                n = -1;
+        }
+        if (n < 0)
+            throw MorvaneError(systemErrorText(errno));
+        if (n == 0)
+            return copied;
+        copied += n;
+    }
 }
 
 void FileOperations::deleteFile(const QString &path)
@@ -312,7 +304,7 @@ void FileOperations::deleteFile(const QString &path)
     struct stat st;
     if ((error == ENOENT || error == ENOTDIR)
         && (m_sys.stat(parentFolder(p).constData(), &st) != 0 || !S_ISDIR(st.st_mode)))
-        throw MorvaneError(kPathNotFound);
+        throw MorvaneError(batchText::pathNotFound());
     throw MorvaneError(systemErrorText(error));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/file_descriptor.h"
 #include "batch/system_calls.h"
 
 #include <QByteArray>
@@ -55,7 +56,10 @@ public:
     [[noreturn]] void throwMoveError(const QByteArray &from, const QByteArray &to, int error);
 
 private:
+    class TemporaryCopy;
     void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
+    FileDescriptor createTemporary(const QByteArray &to, QByteArray *temp);
+    qint64 copyBytes(int in, int out);
 
     SystemCalls &m_sys;
     bool m_noReplaceUnsupported = false;

@@ -1,8 +1,10 @@
 #include "batch/undo.h"
 
+#include "batch/batch_texts.h"
+#include "batch/file_descriptor.h"
+#include "batch/undo_journal.h"
 #include "engine/morvane_error.h"
 #include "engine/text_file.h"
-#include "batch/undo_journal.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,31 +13,16 @@ namespace morvane {
 
 namespace {
 
-const QString kNoUndoLog = QStringLiteral("No undo log found in AppData.");
-const QString kUndoCompleted = QStringLiteral("Undo completed for the last rename operation.");
 constexpr int kProgressStep = 4096;
 
 QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 {
-    const int fd = sys.open(path.constData(), O_RDONLY, 0);
-    if (fd < 0)
+    const FileDescriptor fd(sys, sys.open(path.constData(), O_RDONLY, 0));
+    if (!fd.isOpen())
         throw MorvaneError(systemErrorText(errno));
     QByteArray bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = sys.read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            sys.close(fd);
-            throw MorvaneError(systemErrorText(error));
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, n);
-    }
-    sys.close(fd);
+    if (!readAll(sys, fd.get(), bytes))
+        throw MorvaneError(systemErrorText(errno));
     return bytes;
 }
 
@@ -54,32 +41,28 @@ bool fileIsThere(SystemCalls &sys, const QByteArray &path)
 // True when both files hold the same bytes; false also when either cannot be read.
 bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 {
-    const int fa = sys.open(a.constData(), O_RDONLY, 0);
-    const int fb = fa < 0 ? -1 : sys.open(b.constData(), O_RDONLY, 0);
-    bool same = fb >= 0;
+    const FileDescriptor fa(sys, sys.open(a.constData(), O_RDONLY, 0));
+    const FileDescriptor fb(sys, fa.isOpen() ? sys.open(b.constData(), O_RDONLY, 0) : -1);
+    bool same = fb.isOpen();
     struct stat sa, sb;
     if (same)
-        same = sys.fstat(fa, &sa) == 0 && sys.fstat(fb, &sb) == 0 && sa.st_size == sb.st_size;
+        same = sys.fstat(fa.get(), &sa) == 0 && sys.fstat(fb.get(), &sb) == 0 && sa.st_size == sb.st_size;
     QByteArray bufferA(1 << 16, Qt::Uninitialized), bufferB(1 << 16, Qt::Uninitialized);
     while (same) {
-        const ssize_t na = sys.read(fa, bufferA.data(), size_t(bufferA.size()));
+        const ssize_t na = sys.read(fa.get(), bufferA.data(), size_t(bufferA.size()));
         if (na <= 0) {
             same = na == 0;
             break;
         }
         ssize_t nb = 0;
         while (nb < na) {
-            const ssize_t n = sys.read(fb, bufferB.data() + nb, size_t(na - nb));
+            const ssize_t n = sys.read(fb.get(), bufferB.data() + nb, size_t(na - nb));
             if (n <= 0)
                 break;
             nb += n;
         }
         same = nb == na && std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) == 0;
     }
-    if (fb >= 0)
-        sys.close(fb);
-    if (fa >= 0)
-        sys.close(fa);
     return same;
 }
 
@@ -131,7 +114,7 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
 {
     const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
-        throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
+        throw MorvaneError(batchText::logNotUtf8());
     return splitTextLines(*text);
 }
 
@@ -142,7 +125,7 @@ void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
     const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
     const QString logPath = undoLogPath(appData);
     if (!fileIsThere(sys, logPath.toUtf8())) {
-        reporter.information(kNoUndoLog);
+        reporter.information(batchText::noUndoLog());
         return;
     }
     const QStringList lines = splitUndoLogLines(readWholeFile(sys, logPath.toUtf8()));
@@ -181,7 +164,7 @@ void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
         env.clearList();
     else
         items.clear();
-    reporter.information(kUndoCompleted);
+    reporter.information(batchText::undoCompleted());
 }
 
 } // namespace morvane

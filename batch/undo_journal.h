@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/file_descriptor.h"
 #include "batch/system_calls.h"
 
 #include <QByteArray>
@@ -35,6 +36,9 @@ public:
     void confirm();
     // Takes the intended line back; throws when the log cannot be cut back.
     void cancel();
+    // The same for a batch already stopping on an error: a log that cannot be
+    // cut back keeps its marker, and undo passes over the line.
+    void abandon() noexcept;
     void record(const QByteArray &from, const QByteArray &to);
     // The batch ran to its end: a header-only log replaces the previous one
     // when nothing was done; the file is synced.
@@ -48,9 +52,11 @@ public:
 
 private:
     void append(const QByteArray &line);
-    int createTemporary(QByteArray *tempPath);
+    void keepPrevious();
+    FileDescriptor createTemporary(QByteArray *tempPath);
     void replaceLog(const QByteArray &content, bool keepOpen);
     bool cutBack() noexcept;
+    bool takeBack() noexcept;
     void restorePrevious() noexcept;
     void syncFolder() noexcept;
     bool setMarker(bool present) noexcept;
@@ -59,7 +65,7 @@ private:
     QString m_logPath;
     QByteArray m_path;
     QByteArray m_marker;
-    int m_fd = -1;
+    FileDescriptor m_fd;
     off_t m_committed = 0;
     off_t m_length = 0;
     bool m_pending = false;
@@ -69,6 +75,49 @@ private:
     bool m_markerBefore = false;
     QByteArray m_previous;
     QByteArray m_line;  // reused for every line of the batch
+};
+
+} // namespace morvane
+
+namespace morvane {
+
+// One line of the journal around the operation it names: written when the
+// entry is made, confirmed by done(), taken back by cancel() or when the
+// operation throws.
+//
+//   JournalEntry entry(journal, from, to);
+//   ops.copyFileNative(from, to, FileOperations::Replace::No);  // may throw
+//   entry.done();
+class JournalEntry {
+public:
+    JournalEntry(UndoJournal &journal, const QByteArray &from, const QByteArray &to)
+        : m_journal(journal)
+    {
+        journal.intend(from, to);
+    }
+    ~JournalEntry()
+    {
+        if (m_open)
+            m_journal.abandon();
+    }
+    JournalEntry(const JournalEntry &) = delete;
+    JournalEntry &operator=(const JournalEntry &) = delete;
+
+    void done()
+    {
+        m_open = false;
+        m_journal.confirm();
+    }
+    // Nothing was done; throws when the log cannot be cut back.
+    void cancel()
+    {
+        m_open = false;
+        m_journal.cancel();
+    }
+
+private:
+    UndoJournal &m_journal;
+    bool m_open = true;
 };
 
 } // namespace morvane

@@ -71,26 +71,6 @@ class TestBatchExecutor : public QObject {
     Q_OBJECT
 
 private slots:
-    void renameButton()
-    {
-        World w;
-        renameFilesClick(w.items, w.options, w.reporter, w.env);
-        QCOMPARE(w.reporter.calls, QStringList{"information: Nothing to rename. Add files and build a preview first."});
-
-        w.add("a.txt", "b.txt");
-        w.reporter.calls.clear();
-        w.reporter.answer = false;
-        renameFilesClick(w.items, w.options, w.reporter, w.env);
-        QCOMPARE(w.reporter.calls, QStringList{"confirm: Proceed to rename files as shown in the preview?"});
-        QCOMPARE(snapshot(w.src), "a.txt=a.txt");
-        QVERIFY(!QFile::exists(w.logPath()));
-
-        w.reporter.answer = true;
-        renameFilesClick(w.items, w.options, w.reporter, w.env);
-        QCOMPARE(w.reporter.calls.last(), kCompleted);
-        QCOMPARE(snapshot(w.src), "b.txt=a.txt");
-    }
-
     // Every batch mode against every conflict mode, then undo. Item x.txt
     // meets an existing t.txt in the target folder; y.txt meets nothing.
     void modesAndConflicts_data()

@@ -29,56 +29,21 @@ constexpr int kFiles = 50;
 // Call number `failAt` (1-based, counting every call) fails with `error`;
 // the failing call has no effect, except that close still releases its file
 // descriptor, as on Linux.
-class FaultPlan : public SystemCalls {
+class FaultPlan : public SystemCallStub {
 public:
     int failAt = 0;
     int error = 0;
     int calls = 0;
     QByteArray failed;  // the name of the call that failed
 
-#define MORVANE_PLAN(name, ...)           \
-    if (hit(#name))                       \
-        return -1;                        \
-    return SystemCalls::name(__VA_ARGS__);
-
-    int open(const char *p, int f, mode_t m) override { MORVANE_PLAN(open, p, f, m) }
-    int close(int fd) override
-    {
-        if (hit("close")) {
-            SystemCalls::close(fd);
-            errno = error;
-            return -1;
-        }
-        return SystemCalls::close(fd);
-    }
-    ssize_t read(int fd, void *b, size_t n) override { MORVANE_PLAN(read, fd, b, n) }
-    ssize_t write(int fd, const void *b, size_t n) override { MORVANE_PLAN(write, fd, b, n) }
-    int fstat(int fd, struct stat *st) override { MORVANE_PLAN(fstat, fd, st) }
-    int stat(const char *p, struct stat *st) override { MORVANE_PLAN(stat, p, st) }
-    int lstat(const char *p, struct stat *st) override { MORVANE_PLAN(lstat, p, st) }
-    int mkdir(const char *p, mode_t m) override { MORVANE_PLAN(mkdir, p, m) }
-    int rename(const char *a, const char *b) override { MORVANE_PLAN(rename, a, b) }
-    int renameat2(const char *a, const char *b, unsigned f) override { MORVANE_PLAN(renameat2, a, b, f) }
-    int renameat2At(int fd, const char *a, int td, const char *b, unsigned f) override { MORVANE_PLAN(renameat2At, fd, a, td, b, f) }
-    int unlink(const char *p) override { MORVANE_PLAN(unlink, p) }
-    int fsync(int fd) override { MORVANE_PLAN(fsync, fd) }
-    int ftruncate(int fd, off_t n) override { MORVANE_PLAN(ftruncate, fd, n) }
-    ssize_t copy_file_range(int i, int o, size_t n) override { MORVANE_PLAN(copy_file_range, i, o, n) }
-    ssize_t sendfile(int o, int i, size_t n) override { MORVANE_PLAN(sendfile, o, i, n) }
-    int fchmod(int fd, mode_t m) override { MORVANE_PLAN(fchmod, fd, m) }
-    int futimens(int fd, const struct timespec t[2]) override { MORVANE_PLAN(futimens, fd, t) }
-    int utimensat(const char *p, const struct timespec t[2], int f) override { MORVANE_PLAN(utimensat, p, t, f) }
-#undef MORVANE_PLAN
-
-private:
-    bool hit(const char *name)
+    int intercept(const char *name) override
     {
         if (++calls != failAt)
-            return false;
+            return 0;
         failed = name;
-        errno = error;
-        return true;
+        return error;
     }
+    bool closeOnFailure() const override { return true; }
 };
 
 struct Errno {

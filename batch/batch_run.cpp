@@ -1,0 +1,334 @@
+#include "batch/batch_run.h"
+
+#include "batch/batch_texts.h"
+#include "engine/morvane_error.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace morvane {
+
+namespace {
+
+constexpr int kProgressStep = 4096;
+
+// A quote or a line break in a source path would break its line in the undo log.
+bool breaksLogLine(const QString &path)
+{
+    for (const QChar ch : path) {
+        if (ch.unicode() < 0x20 || ch == u'"')
+            return true;
+    }
+    return false;
+}
+
+QString absolute(const QString &path, const QString &cwd)
+{
+    if (path.startsWith(u'/'))
+        return path;
+    return cwd.endsWith(u'/') ? cwd + path : cwd + u'/' + path;
+}
+
+// Appends the UTF-8 form of text; plain ASCII, the common case, needs no temporary.
+void appendUtf8(QByteArray &out, QStringView text)
+{
+    const QChar *p = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i].unicode() >= 0x80) {
+            out += text.toUtf8();
+            return;
+        }
+    }
+    const qsizetype at = out.size();
+    out.resize(at + n);
+    char *d = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i)
+        d[i] = char(p[i].unicode());
+}
+
+// The folder's encoded path, then name: appended as bytes, since += onto an
+// empty array would share the folder's and copy it again.
+void setFolderPath(QByteArray &out, const QByteArray &folder, QStringView name)
+{
+    out.resize(0);
+    out.append(folder.constData(), folder.size());
+    appendUtf8(out, name);
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+void SourceFolder::select(QStringView folder, const QString &cwd)
+{
+    if (m_known && folder == QStringView(m_path))
+        return;
+    m_fd.reset();
+    m_known = true;
+    m_path = folder.toString();
+    m_valid = !hasInvalidPathCharacters(m_path);
+    m_encoded = absolute(m_path, cwd).toUtf8();
+    // Without it every call walks the absolute path, which works just as well.
+    if (m_valid)
+        m_fd = FileDescriptor(m_sys, m_sys.open(m_encoded.constData(), O_RDONLY | O_DIRECTORY | O_PATH, 0));
+}
+
+void BatchFileIndex::collect()
+{
+    m_known = true;
+    for (int j = 0; j < m_items.count(); ++j) {
+        struct stat st;
+        const QByteArray path = absolute(m_items.at(j).originalPath, m_cwd).toUtf8();
+        m_paths.insert(path, j);
+        if (m_sys.lstat(path.constData(), &st) == 0)
+            m_files.insert(FileId{st.st_dev, st.st_ino}, j);
+        else if (errno != ENOENT && errno != ENOTDIR)
+            throw MorvaneError(systemErrorText(errno));  // unknown: an overwrite could destroy it
+    }
+}
+
+bool BatchFileIndex::isOtherItemsFile(const struct stat &target, const QByteArray &targetPath, int index)
+{
+    if (!m_known)
+        collect();
+    const auto it = m_files.constFind(FileId{target.st_dev, target.st_ino});
+    return (it != m_files.cend() && it.value() != index) || m_paths.value(targetPath, index) != index;
+}
+
+void BatchFileIndex::moved(int index, const QByteArray &from, const QByteArray &to)
+{
+    if (!m_known)
+        return;
+    struct stat st;  // a move across file systems makes a new file
+    if (m_sys.lstat(to.constData(), &st) == 0)
+        m_files.insert(FileId{st.st_dev, st.st_ino}, index);
+    if (m_paths.value(from, -1) == index)
+        m_paths.remove(from);
+    m_paths.insert(to, index);
+}
+
+BatchRun::BatchRun(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
+                   const BatchEnvironment &env)
+    : m_items(items)
+    , m_options(options)
+    , m_reporter(reporter)
+    , m_env(env)
+    , m_mode(options.batchMode)
+    , m_destination(trimControl(options.destination))
+    , m_cwd(QDir::currentPath())
+    , m_sys(env.sys ? *env.sys : realSystemCalls())
+    , m_ops(m_sys)
+    , m_journal(m_sys, undoLogPath(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder))
+    , m_folder(m_sys)
+    , m_batchFiles(m_sys, items, m_cwd)
+{
+}
+
+void BatchRun::run()
+{
+    if (m_mode != BatchMode::RenameInPlace && m_destination.isEmpty()) {
+        m_reporter.warning(batchText::selectDestination());
+        return;
+    }
+    if (m_mode != BatchMode::RenameInPlace && !m_ops.folderExists(m_destination))
+        m_ops.forceDirectories(m_destination);
+
+    const int count = m_items.count();
+    for (int i = 0; i < count; ++i) {
+        if (i % kProgressStep == 0)
+            m_reporter.progress(i, count);
+        if (m_items.at(i).newName.isEmpty()) {
+            m_journal.close();
+            m_reporter.warning(batchText::buildPreviewFirst());
+            return;
+        }
+        renameItem(i);
+    }
+    m_reporter.progress(count, count);
+
+    if (count > 0)
+        m_journal.finish();
+    m_reporter.information(batchText::batchCompleted());
+}
+
+void BatchRun::renameItem(int index)
+{
+    // Copies: the item is rewritten once it is placed.
+    const QString source = m_items.at(index).originalPath;
+    const QString newName = m_items.at(index).newName;
+    QString target;
+    int dirFd = -1;
+    if (!locateTarget(source, newName, &target, &dirFd))
+        return;
+    if (!placeAtFreeTarget(dirFd)) {
+        switch (resolveClash(index)) {
+        case Clash::Leave:
+            return;
+        case Clash::Replace:
+            replaceExisting();
+            break;
+        case Clash::Number:
+            placeNumbered(&target);
+            break;
+        }
+    }
+    itemPlaced(index, target);
+}
+
+// Sets target, m_from and m_to, and the open folder both are relative to (or
+// -1). False when the item keeps its name: nothing to do.
+bool BatchRun::locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd)
+{
+    if (breaksLogLine(source))
+        throw MorvaneError(batchText::invalidCharacters());
+    const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
+    if (m_mode == BatchMode::RenameInPlace && !newName.startsWith(u'/')) {
+        // In place: the folder is checked, made absolute and encoded once for all its files.
+        m_folder.select(QStringView(source).left(nameStart), m_cwd);
+        if (!m_folder.valid() || hasInvalidPathCharacters(newName))
+            throw MorvaneError(batchText::invalidCharacters());
+        // Linux names are case-sensitive: only the very same name is unchanged.
+        if (QStringView(source).mid(nameStart) == newName)
+            return false;
+        *target = m_folder.path() + newName;
+        setFolderPath(m_from, m_folder.encoded(), QStringView(source).mid(nameStart));
+        setFolderPath(m_to, m_folder.encoded(), newName);
+        *dirFd = m_folder.fd();
+        return true;
+    }
+    *target = pathJoin(m_mode == BatchMode::RenameInPlace ? folderPart(source) : m_destination, newName);
+    const QString sourceAbs = absolute(source, m_cwd);
+    const QString targetAbs = absolute(*target, m_cwd);
+    // Linux names are case-sensitive: only the very same path is unchanged.
+    // In copy and move mode the same path is the item's own file: nothing to do.
+    if (sourceAbs == targetAbs)
+        return false;
+    m_from = sourceAbs.toUtf8();
+    m_to = targetAbs.toUtf8();
+    return true;
+}
+
+// "File exists" at a target: anything but a folder, a dangling link included.
+bool BatchRun::fileAt(const QByteArray &path, struct stat *found)
+{
+    if (m_sys.lstat(path.constData(), found) != 0 || S_ISDIR(found->st_mode))
+        return false;
+    struct stat linked;
+    return !S_ISLNK(found->st_mode) || m_sys.stat(path.constData(), &linked) != 0 || !S_ISDIR(linked.st_mode);
+}
+
+// With dirFd >= 0 both paths start with the encoded folder it is open on.
+int BatchRun::renameNoReplace(int dirFd)
+{
+    if (dirFd >= 0) {
+        const qsizetype rel = m_folder.encoded().size();
+        if (m_sys.renameat2At(dirFd, m_from.constData() + rel, dirFd, m_to.constData() + rel, RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return -1;
+    }
+    return m_ops.renameNoReplace(m_from.constData(), m_to.constData());
+}
+
+// Moves or copies m_from to m_to, which must be free, its line in the journal
+// first. False, with nothing done, when a file stands there. On one file
+// system the rename itself is the clash check; a copy, which is costly to
+// throw away, looks first.
+bool BatchRun::placeAtFreeTarget(int dirFd)
+{
+    struct stat found;
+    if (m_mode == BatchMode::CopyToFolder) {
+        if (fileAt(m_to, &found))
+            return false;
+        JournalEntry entry(m_journal, m_from, m_to);
+        m_ops.copyFileNative(m_from, m_to, FileOperations::Replace::No);
+        entry.done();
+        return true;
+    }
+    JournalEntry entry(m_journal, m_from, m_to);
+    if (renameNoReplace(dirFd) == 0) {
+        entry.done();
+        return true;
+    }
+    const int error = errno;
+    if ((error == EEXIST || error == EXDEV) && fileAt(m_to, &found)) {
+        entry.cancel();
+        return false;
+    }
+    if (error != EXDEV)
+        m_ops.throwMoveError(m_from, m_to, error);
+    m_ops.moveFileNative(m_from, m_to, FileOperations::Replace::No);
+    entry.done();
+    return true;
+}
+
+// A file stands at m_to: what to do with it. The clash is judged by what
+// stands there; what cannot be looked at is not touched.
+BatchRun::Clash BatchRun::resolveClash(int index)
+{
+    struct stat found, own;
+    if (m_sys.lstat(m_to.constData(), &found) != 0)
+        throw MorvaneError(systemErrorText(errno));
+    if (m_sys.lstat(m_from.constData(), &own) == 0 && sameFile(own, found)) {
+        // The target is another name of the source (a hard link, a
+        // case-insensitive mount): no clash, and nothing to copy.
+        return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::Replace;
+    }
+    ConflictMode resolution = m_options.conflict;
+    if (resolution == ConflictMode::Overwrite && m_batchFiles.isOtherItemsFile(found, m_to, index))
+        resolution = ConflictMode::AutoNumber;
+    switch (resolution) {
+    case ConflictMode::Skip:
+        return Clash::Leave;
+    case ConflictMode::Overwrite:
+        return Clash::Replace;
+    default:
+        return Clash::Number;
+    }
+}
+
+// Line first, as for every operation: should the process die before the
+// replace, the marker has undo pass over the line.
+void BatchRun::replaceExisting()
+{
+    JournalEntry entry(m_journal, m_from, m_to);
+    if (m_mode == BatchMode::CopyToFolder)
+        m_ops.copyFileNative(m_from, m_to, FileOperations::Replace::Yes);
+    else
+        m_ops.moveFileNative(m_from, m_to, FileOperations::Replace::Yes);
+    entry.done();
+}
+
+void BatchRun::placeNumbered(QString *target)
+{
+    *target = makeUniqueName(m_ops, folderPart(*target), fileNamePart(*target));
+    m_to = absolute(*target, m_cwd).toUtf8();
+    // Taken since makeUniqueName looked: another program is at work there.
+    if (!placeAtFreeTarget(-1))
+        throw MorvaneError(batchText::fileExists());
+}
+
+void BatchRun::itemPlaced(int index, const QString &target)
+{
+    if (m_options.touchModifiedNow)
+        setModifiedTime(m_sys, m_to.constData(), now());
+    if (m_mode == BatchMode::CopyToFolder)
+        return;
+    m_items.setPath(index, target);
+    m_batchFiles.moved(index, m_from, m_to);
+    if (m_env.itemUpdated)
+        m_env.itemUpdated(index);
+}
+
+QDateTime BatchRun::now() const
+{
+    return m_env.now ? m_env.now() : QDateTime::currentDateTimeUtc();
+}
+
+} // namespace morvane

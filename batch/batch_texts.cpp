@@ -1,0 +1,20 @@
+#include "batch/batch_texts.h"
+
+#include <QCoreApplication>
+
+namespace morvane::batchText {
+
+// Spelled out in each function so that lupdate finds every text with its context.
+QString selectDestination() { return QCoreApplication::translate("Batch", "Please select a destination folder for Copy/Move mode."); }
+QString buildPreviewFirst() { return QCoreApplication::translate("Batch", "Please build preview first (click \"Preview Result\" button)."); }
+QString batchCompleted() { return QCoreApplication::translate("Batch", "Batch completed. A CSV log has been saved in AppData."); }
+QString invalidCharacters() { return QCoreApplication::translate("Batch", "Invalid characters in path"); }
+QString fileNotFound() { return QCoreApplication::translate("Batch", "The specified file was not found"); }
+QString pathNotFound() { return QCoreApplication::translate("Batch", "The specified path was not found"); }
+QString fileExists() { return QCoreApplication::translate("Batch", "The specified file already exists"); }
+QString fileChangedWhileCopied() { return QCoreApplication::translate("Batch", "The file changed while it was being copied"); }
+QString noUndoLog() { return QCoreApplication::translate("Batch", "No undo log found in AppData."); }
+QString undoCompleted() { return QCoreApplication::translate("Batch", "Undo completed for the last rename operation."); }
+QString logNotUtf8() { return QCoreApplication::translate("Batch", "No mapping for the Unicode character exists in the target multi-byte code page"); }
+
+} // namespace morvane::batchText

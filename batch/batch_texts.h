@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace morvane::batchText {
+
+// The messages of the batch and of undo, in the user's language. Functions,
+// not constants: the translator is installed after start-up.
+QString selectDestination();
+QString buildPreviewFirst();
+QString batchCompleted();
+QString invalidCharacters();
+QString fileNotFound();
+QString pathNotFound();
+QString fileExists();
+QString fileChangedWhileCopied();
+QString noUndoLog();
+QString undoCompleted();
+QString logNotUtf8();
+
+} // namespace morvane::batchText
