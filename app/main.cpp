@@ -1,3 +1,4 @@
+#include "build_config.h"
 #include "ui/app_texts.h"
 #include "cli/console_run.h"
 #include "ui/dialogs.h"
@@ -39,7 +40,7 @@ int main(int argc, char *argv[])
     initUiResources();
     applyDesktopFont(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("example.quenzel.Morvane"));
+    QApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
     QString themeError;
     if (!applyTheme(app, defaultThemeName(), &themeError))
         QtDialogs().message(nullptr, Dialogs::Box::Error, QStringLiteral("Error"), themeError);

@@ -16,6 +16,11 @@ packages=(
   xvfb xauth imagemagick
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
+  # the Debian package: PNG icons, CPack's dependency search, checks of the
+  # package and its desktop files, the manual page, completion, a cache for
+  # the package's own build
+  librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream groff-base man-db
+  bash-completion ccache
 )
 
 missing=()

@@ -24,3 +24,11 @@ export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j2 --timeout 1800
 echo "sanitizer build and tests: $((SECONDS - started)) s"
+
+# ---- Debian package (packs build/, no second compile) -------------------
+# Lintian and the manual page; then, as root, install it with apt, rename and
+# undo with the installed program, validate its desktop files and purge it.
+started=$SECONDS
+bash scripts/package.sh --from build
+bash scripts/check-package.sh
+echo "package build and check: $((SECONDS - started)) s"

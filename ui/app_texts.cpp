@@ -1,7 +1,10 @@
 #include "ui/app_texts.h"
 
+#include "build_config.h"
+
 #include <QCoreApplication>
 #include <QStringList>
+#include <QUrl>
 
 namespace morvane {
 
@@ -21,17 +24,17 @@ QString applicationTitle()
 
 QString versionText()
 {
-    return QStringLiteral("1.0");
+    return QStringLiteral(MORVANE_VERSION_TEXT);
 }
 
 QString websiteHost()
 {
-    return QStringLiteral("www.quenzel.example");
+    return QUrl(QStringLiteral(MORVANE_HOME_PAGE)).host();
 }
 
 QString homepageUrl()
 {
-    return QStringLiteral("https://") + websiteHost() + QStringLiteral("/");
+    return QStringLiteral(MORVANE_HOME_PAGE);
 }
 
 QString aboutText(const QDate &today)

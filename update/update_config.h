@@ -1,5 +1,7 @@
 #pragma once
 
+#include "build_config.h"
+
 #include <QSslConfiguration>
 #include <QString>
 #include <QUrl>
@@ -7,14 +9,14 @@
 namespace morvane {
 
 // The running version as the update server counts it: 10 is "1.0".
-inline constexpr int kBuiltInVersion = 10;
+inline constexpr int kBuiltInVersion = MORVANE_VERSION_NUMBER;
 
 inline constexpr char kUpdateApplicationTitle[] = "Morvane";
 
 // The maker's update server; HTTPS so that nobody on the way can swap the
 // installer we are about to start.
-inline constexpr char kUpdateServerBase[] = "https://update.quenzel.example";
-inline constexpr char kHomePageAddress[] = "https://www.quenzel.example/";
+inline constexpr char kUpdateServerBase[] = MORVANE_UPDATE_SERVER;
+inline constexpr char kHomePageAddress[] = MORVANE_HOME_PAGE;
 
 inline constexpr char kUpdateUserAgent[] = "Mozilla/4.0 (compatible; MyApp)";
 inline constexpr char kVersionPagePath[] = "/download/version/mvx-version.html";
