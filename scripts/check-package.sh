@@ -31,9 +31,9 @@ step "apt-get install ./$deb"
 export DEBIAN_FRONTEND=noninteractive
 # An older build of the same version would stay installed: start clean.
 if dpkg-query -W -f='${Status}' morvane 2>/dev/null | grep -q "ok installed"; then
-  apt-get purge -y -qq morvane >/dev/null
+  apt-get purge -y -qq -o DPkg::Lock::Timeout=300 morvane >/dev/null
 fi
-apt-get install -y -qq --no-install-recommends "./$deb" >/dev/null
+apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends "./$deb" >/dev/null
 dpkg -L morvane >"$scratch/files"
 echo "installed $(wc -l <"$scratch/files") paths"
 
@@ -75,7 +75,7 @@ while read -r path; do
 done <"$scratch/files"
 
 step "apt-get purge morvane"
-apt-get purge -y -qq morvane >/dev/null
+apt-get purge -y -qq -o DPkg::Lock::Timeout=300 morvane >/dev/null
 ! dpkg-query -W -f='${Status}' morvane 2>/dev/null | grep -q "ok installed" || fail "morvane is still installed"
 left=0
 while read -r path; do

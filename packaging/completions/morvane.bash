@@ -38,16 +38,18 @@ _morvane()
         names+=" /pattern= /start= /digits= /case= /find= /replace= /newext= /conflict= /preset="
         [[ $cur == --* ]] && names=${names//\//--}
         COMPREPLY=($(compgen -W "$names" -- "$cur"))
-        # "/" also begins an absolute path; readline quotes paths and marks folders.
+        # "/" also begins an absolute path. Quoted here rather than with
+        # "-o filenames", which would also escape the "=" of the options.
         if [[ $cur == /* ]]; then
-            local path
+            local path quoted
             while IFS= read -r path; do
-                COMPREPLY+=("$path")
+                [[ -d $path ]] && path+=/
+                printf -v quoted %q "$path"
+                COMPREPLY+=("$quoted")
             done < <(compgen -f -- "$cur")
-            compopt -o filenames
         fi
-        # An option waits for its value: no space after "=".
-        [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace
+        # An option waits for its value and a folder for its files: no space.
+        [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *[=/] ]] && compopt -o nospace
         return
     fi
 
