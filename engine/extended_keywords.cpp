@@ -2,6 +2,7 @@
 
 #include "engine/date_format.h"
 #include "engine/image_size.h"
+#include "engine/metadata_keywords.h"
 #include "engine/option_panel.h"
 
 #include <limits>
@@ -200,7 +201,7 @@ void expandPictureSize(QString &s, const QString &path)
 } // namespace
 
 // Each pass of expandExtendedKeywords changes the text only at a match of its
-// finder, and the finders look at the text alone (a fresh pass marks nothing
+// finder (the metadata pass included), and the finders look at the text alone (a fresh pass marks nothing
 // as inserted). So when none of them matches the text as given, no pass
 // changes it, and the next pass sees the same text: the whole is a no-op.
 bool hasExtendedKeywords(const QString &text)
@@ -208,7 +209,8 @@ bool hasExtendedKeywords(const QString &text)
     if (!text.contains(u'{'))
         return false;
     const std::vector<bool> noneInserted(size_t(text.size()), false);
-    return findDate(text, 0) || findSlice(text, noneInserted, 0) || findPictureKeyword(text, 0);
+    return findDate(text, 0) || findSlice(text, noneInserted, 0) || findPictureKeyword(text, 0)
+        || hasMetadataKeywords(text);
 }
 
 QString expandExtendedKeywords(const RenameItem &item, const QString &text, const NameContext &context)
@@ -217,7 +219,7 @@ QString expandExtendedKeywords(const RenameItem &item, const QString &text, cons
     expandDates(s, item, context);
     expandNameSlices(s, item.originalName);
     expandPictureSize(s, item.originalPath);
-    return s;
+    return expandMetadataKeywords(s, item.originalPath, context);
 }
 
 } // namespace morvane

@@ -5,12 +5,13 @@
 
 namespace morvane {
 
-// Expands formatted dates, name slices and picture sizes in a pattern for one item.
+// Expands formatted dates, name slices, picture sizes and the file's photo
+// metadata and audio tags (metadata_keywords.h) in a pattern for one item.
 QString expandExtendedKeywords(const RenameItem &item, const QString &text, const NameContext &context);
 
 // False when expandExtendedKeywords would give text back unchanged for every
 // item: it holds no {date:f}, {time:f}, {created:f}, {modified:f},
-// {name:start:count}, {imgw} or {imgh}.
+// {name:start:count}, {imgw}, {imgh} or metadata keyword.
 bool hasExtendedKeywords(const QString &text);
 
 } // namespace morvane

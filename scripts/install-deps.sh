@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
   # libraries of the name rules
   libpcre2-dev libjpeg-dev libpng-dev zlib1g-dev libtiff-dev
+  # photo metadata and audio tags
+  libexiv2-dev libtag1-dev
   # tests: TLS certificates for the update server tests, fonts for the offscreen platform
   openssl ca-certificates fonts-dejavu-core tzdata
   # running the window without a screen, and looking at it
