@@ -85,6 +85,14 @@ QString patternHelpText()
         QStringLiteral("{created:yyyyMMdd}"),
         QStringLiteral("{modified:yyyy-MM-dd_HH-mm-ss}"),
         AppTexts::tr("{name:1:8} - substring of the original name"),
+        // Keywords read from the file itself, after the text above.
+        QString(),
+        AppTexts::tr("Photo metadata (JPEG, TIFF, PNG, raw; empty when absent):"),
+        AppTexts::tr("{taken} - date taken, yyyymmdd; {taken:yyyy-MM-dd_hh-nn-ss.zzz} formatted"),
+        AppTexts::tr("{camera} - make and model; {make}, {model}, {lens}, {iso}"),
+        AppTexts::tr("{exif:Exif.Photo.FNumber} - any Exif, IPTC or XMP key"),
+        AppTexts::tr("Audio tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):"),
+        AppTexts::tr("{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
