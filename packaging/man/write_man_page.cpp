@@ -184,9 +184,10 @@ void printKeywords(const QString &patternHelp)
         if (trimmed.isEmpty())
             continue;
         if (trimmed.endsWith(u':') && !trimmed.startsWith(u'{')) {
-            inList = trimmed.startsWith(QStringLiteral("Supported keywords"))
-                || trimmed.startsWith(QStringLiteral("Formatting"));
-            if (inList && trimmed.startsWith(QStringLiteral("Formatting")))
+            const bool supported = trimmed.startsWith(QStringLiteral("Supported keywords"));
+            inList = supported || trimmed.startsWith(QStringLiteral("Formatting"))
+                || trimmed.startsWith(QStringLiteral("Photo metadata")) || trimmed.startsWith(QStringLiteral("Audio tags"));
+            if (inList && !supported)
                 print(QStringLiteral(".PP\n") + roff(trimmed));
             continue;
         }

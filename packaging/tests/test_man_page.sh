@@ -22,4 +22,5 @@ for section in SYNOPSIS DESCRIPTION OPTIONS KEYWORDS "EXIT STATUS" FILES EXAMPLE
   grep -q "^$section" <<<"$rendered" || { echo "no section $section"; missing=1; }
 done
 grep -qF '{counter}' <<<"$rendered" || { echo "no keywords listed"; missing=1; }
+grep -qF '{taken}' <<<"$rendered" && grep -qF '{artist}' <<<"$rendered" || { echo "no metadata keywords listed"; missing=1; }
 exit "$missing"
