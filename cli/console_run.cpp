@@ -111,7 +111,7 @@ QString escaped(const QString &text)
 
 QString dryRunLine(const QString &originalPath, const QString &newName)
 {
-    return escaped(originalPath) + QLatin1Char('\t') + escaped(newName);
+    return escaped(originalPath) + QLatin1Char('\t') + newName;
 }
 
 bool isConsoleRun(int argc, char *argv[])

@@ -11,7 +11,8 @@ bool isConsoleRun(int argc, char *argv[]);
 int runConsole(int argc, char *argv[]);
 
 // One line of a quiet dry run (without its line feed): the original path, a
-// TAB, the new name; TAB, CR, LF and backslash inside either become \t \r \n \\.
+// TAB, the new name. TAB, CR, LF and backslash in the path become \t \r \n
+// \\; a new name holds none of them (they become "_"), so it stands as it is.
 QString dryRunLine(const QString &originalPath, const QString &newName);
 
 } // namespace morvane

@@ -13,17 +13,18 @@ namespace morvane {
 
 namespace {
 
-// Bit c set for every character of IllegalNameChars, and for U+0000: the
-// system would end a name there and rename to a shorter one.
+// Bit c set for every character of IllegalNameChars and for the control
+// characters: U+0000 would end the name early; the others are illegal on
+// Windows and SMB shares, cannot be typed and break terminal listings.
 constexpr quint64 kIllegalBelow64 = [] {
-    quint64 bits = 1;
+    quint64 bits = 0xFFFFFFFFu;
     for (char16_t c : std::u16string_view(IllegalNameChars))
         if (c < 64)
             bits |= quint64(1) << c;
     return bits;
 }();
 constexpr quint64 kIllegalFrom64 = [] {
-    quint64 bits = 0;
+    quint64 bits = quint64(1) << (0x7F - 64);
     for (char16_t c : std::u16string_view(IllegalNameChars))
         if (c >= 64 && c < 128)
             bits |= quint64(1) << (c - 64);

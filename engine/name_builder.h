@@ -10,7 +10,8 @@
 
 namespace morvane {
 
-// The characters that file names cannot hold; each becomes "_" in a finished name.
+// The characters that file names cannot hold; each becomes "_" in a finished
+// name, and so does every control character (U+0000-U+001F, U+007F).
 inline constexpr char16_t IllegalNameChars[] = u"<>:\"/\\|?*";
 
 // "%.*d": start + index with at least `digits` digits, the minus sign before

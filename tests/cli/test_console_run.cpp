@@ -87,8 +87,8 @@ private slots:
         const QString dir = fresh(QStringLiteral("awk"), {"t\tb\\s\nl.txt"});
         const Result r = Morvane({"/cli", "/quiet", "/dryrun", "/pattern={name}", dir});
         QCOMPARE(r.exitCode, 0);
-        // The new name has "\" replaced; TAB and LF pass into it and are escaped.
-        QCOMPARE(r.out, (dir + "/t\\tb\\\\s\\nl.txt\tt\\tb_s\\nl.txt\n").toUtf8());
+        // The path keeps TAB, "\" and LF, escaped; the new name has all three replaced.
+        QCOMPARE(r.out, (dir + "/t\\tb\\\\s\\nl.txt\tt_b_s_l.txt\n").toUtf8());
     }
 
     void renameThenUndo()

@@ -166,6 +166,9 @@ private slots:
         QTest::newRow("colon") << "/d/a.txt" << "a:b" << 0 << true << "" << "a_b.txt";
         QTest::newRow("all illegal") << "/d/a.txt" << "<>:\"/\\|?*" << 0 << true << "" << "_________.txt";
         QTest::newRow("nul") << "/d/a.txt" << QString("x") + QChar(0) + "y" << 0 << true << "" << "x_y.txt";
+        QTest::newRow("control characters") << QString::fromUtf16(u"/d/a\tb\nc\x1F\x7F\x80.t\rx") << "{name}" << 0 << true
+                                            << "" << QString::fromUtf16(u"a_b_c__\x80.t_x");
+        QTest::newRow("control in new ext") << "/d/a.txt" << "{name}" << 0 << false << "x\ty" << "a.x_y";
         QTest::newRow("lone surrogate") << "/d/a.txt" << QString::fromUtf16(u"x\xD83Dy") << 0 << true << "" << "x_y.txt";
         QTest::newRow("surrogate pair kept") << "/d/a.txt" << QString::fromUtf16(u"x\U0001F600y") << 0 << true << ""
                                              << QString::fromUtf16(u"x\U0001F600y.txt");
