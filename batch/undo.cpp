@@ -95,10 +95,75 @@ void revert(FileOperations &ops, const UndoLogEntry &entry)
     ops.throwMoveError(renamed, original, error);
 }
 
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Reads a quoted field from its opening quote at text[i]: "" inside stands
+// for one quote. Returns the position after the closing quote, or -1. A line
+// break inside is taken only while *budget lasts, which every code unit read
+// past one spends: a file of unclosed quotes then costs linear time, not
+// quadratic.
+qsizetype readQuotedField(QStringView text, qsizetype i, QString *out, qsizetype *budget)
+{
+    const qsizetype n = text.size();
+    if (i >= n || text[i] != u'"')
+        return -1;
+    out->clear();
+    bool crossed = false;
+    qsizetype chunk = ++i;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (crossed && --*budget < 0)
+            return -1;
+        if (isLineBreak(c)) {
+            if (*budget <= 0)
+                return -1;
+            crossed = true;
+        } else if (c == u'"') {
+            out->append(text.mid(chunk, i - chunk));
+            if (i + 1 < n && text[i + 1] == u'"') {
+                out->append(u'"');
+                chunk = ++i + 1;
+                continue;
+            }
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+// A record as the journal writes it from text[pos]: two quoted fields with a
+// comma between, nothing else up to the line's end but code units <= U+0020.
+// Returns the position of the line break (or the text's end) after it, or -1.
+qsizetype readQuotedRecord(QStringView text, qsizetype pos, UndoLogEntry *entry, qsizetype *budget)
+{
+    const qsizetype n = text.size();
+    auto skipBlank = [&](qsizetype i) {
+        while (i < n && text[i].unicode() <= 0x20 && !isLineBreak(text[i]))
+            ++i;
+        return i;
+    };
+    qsizetype i = readQuotedField(text, skipBlank(pos), &entry->original, budget);
+    if (i < 0 || i >= n || text[i] != u',')
+        return -1;
+    i = readQuotedField(text, i + 1, &entry->renamed, budget);
+    if (i < 0)
+        return -1;
+    i = skipBlank(i);
+    return i == n || isLineBreak(text[i]) ? i : -1;
+}
+
 } // namespace
 
 std::optional<UndoLogEntry> parseUndoLogLine(const QString &line)
 {
+    UndoLogEntry entry;
+    qsizetype unlimited = line.size() + 1;
+    if (readQuotedRecord(line, 0, &entry, &unlimited) == line.size())
+        return entry;
+    // Anything else is read as logs always were: no unquoting inside.
     QString text = trimControl(line);
     if (text.isEmpty())
         return std::nullopt;
@@ -115,7 +180,25 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
     const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
         throw MorvaneError(batchText::logNotUtf8());
-    return splitTextLines(*text);
+    const QStringView all(*text);
+    const qsizetype n = all.size();
+    QStringList lines;
+    qsizetype budget = 4 * n + 65536;
+    UndoLogEntry ignored;
+    for (qsizetype start = 0; start < n;) {
+        // The header line is taken as it stands, whatever it holds.
+        qsizetype end = lines.isEmpty() ? -1 : readQuotedRecord(all, start, &ignored, &budget);
+        if (end < 0) {
+            end = start;
+            while (end < n && !isLineBreak(all[end]))
+                ++end;
+        }
+        lines.append(all.mid(start, end - start).toString());
+        if (end + 1 < n && all[end] == u'\r' && all[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
 }
 
 void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)

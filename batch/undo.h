@@ -16,13 +16,18 @@ struct UndoLogEntry {
     bool operator==(const UndoLogEntry &) const = default;
 };
 
-// One line of the undo log: trimmed of code units <= U+0020, one pair of
-// surrounding quotes removed, split at the first "\",\"". Nothing for an empty
-// line or one without the separator. Pure: no file system.
+// One record of the undo log. Written by the journal: two quoted fields, a
+// comma between, "" inside a field for one quote, line breaks kept inside
+// (RFC 4180). Any other line is read as logs always were: trimmed of code
+// units <= U+0020, one pair of surrounding quotes removed, split at the first
+// "\",\"". Nothing for an empty line or one without the separator. Pure: no
+// file system.
 std::optional<UndoLogEntry> parseUndoLogLine(const QString &line);
 
-// The log's bytes as lines: UTF-8 with an optional byte-order mark, split at
-// CR LF, lone CR and lone LF. Throws MorvaneError when the bytes are not UTF-8.
+// The log's bytes as records: UTF-8 with an optional byte-order mark, split at
+// CR LF, lone CR and lone LF, except inside the quoted fields of a record that
+// is complete (the first line, the header, is always one line of its own).
+// Throws MorvaneError when the bytes are not UTF-8.
 QStringList splitUndoLogLines(const QByteArray &bytes);
 
 // The Undo button: reverts the last batch from its log, deletes the log and

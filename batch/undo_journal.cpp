@@ -18,15 +18,32 @@ QString logErrorText(int error)
     return error == ENOENT || error == ENOTDIR ? batchText::pathNotFound() : systemErrorText(error);
 }
 
+// A path as one field of the log: in quotes, a quote inside doubled (RFC
+// 4180); line breaks need nothing more. Paths without a quote, nearly all,
+// are written as they stand.
+void appendField(QByteArray &line, const QByteArray &path)
+{
+    line += '"';
+    if (path.contains('"')) {
+        for (const char c : path) {
+            if (c == '"')
+                line += '"';
+            line += c;
+        }
+    } else {
+        line += path;
+    }
+    line += '"';
+}
+
 // The bytes of entryLine(from, to), appended to out.
 void appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &to)
 {
     out.reserve(out.size() + from.size() + to.size() + 7);
-    out += '"';
-    out += from;
-    out += "\",\"";
-    out += to;
-    out += "\"\r\n";
+    appendField(out, from);
+    out += ',';
+    appendField(out, to);
+    out += "\r\n";
 }
 
 } // namespace

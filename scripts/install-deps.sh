@@ -16,6 +16,8 @@ packages=(
   openssl ca-certificates fonts-dejavu-core tzdata
   # running the window without a screen, and looking at it
   xvfb xauth imagemagick
+  # case-insensitive file system tests: an exFAT image mounted through FUSE on a loop device
+  exfatprogs exfat-fuse mount
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # the Debian package: PNG icons, CPack's dependency search, checks of the

@@ -59,6 +59,11 @@ private slots:
         QTest::newRow("blank") << " \t " << "-" << "";
         QTest::newRow("lone quote") << "\"" << "-" << "";
         QTest::newRow("plain comma") << "\"a\",b" << "-" << "";
+        QTest::newRow("doubled quotes") << "\"/a/What is \"\"love\"\"?.mp3\",\"/a/b\"" << "/a/What is \"love\"?.mp3" << "/a/b";
+        QTest::newRow("separator inside a field") << "\"/a/x\"\",\"\"y\",\"/b\"" << "/a/x\",\"y" << "/b";
+        QTest::newRow("line breaks and blanks inside")
+            << "\"/a/t\tb\r\nc \",\" /d\n\"\r" << "/a/t\tb\r\nc " << " /d\n";
+        QTest::newRow("torn record read as before") << "\"/a/x\"\"y\",\"/b" << "\"/a/x\"\"y" << "/b";
         QTest::newRow("non-ASCII space kept") << "\u00a0\"a\",\"b\"" << "\u00a0\"a" << "b\"";
     }
     void parseLine()
@@ -84,6 +89,13 @@ private slots:
         QTest::newRow("mixed breaks") << QByteArray("a\rb\nc\r\n\r\nd") << QStringList{"a", "b", "c", "", "d"};
         QTest::newRow("second mark kept") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a") << QStringList{QChar(0xFEFF) + QStringLiteral("a")};
         QTest::newRow("empty") << QByteArray() << QStringList();
+        QTest::newRow("line breaks inside records")
+            << QByteArray("h\r\n\"/a\r\nb\",\"/c\nd\"\r\n\"/e\",\"/f\"\r\n")
+            << QStringList{"h", "\"/a\r\nb\",\"/c\nd\"", "\"/e\",\"/f\""};
+        // What a torn write leaves: the unfinished record falls back to lines, the rest stays whole.
+        QTest::newRow("torn last record") << QByteArray("h\r\n\"/a\",\"/b\"\r\n\"/c\nd\",\"/e")
+                                          << QStringList{"h", "\"/a\",\"/b\"", "\"/c", "d\",\"/e"};
+        QTest::newRow("header is one line") << QByteArray("\"h\r\n\",\"x\"\r\n") << QStringList{"\"h", "\",\"x\""};
     }
     void splitLines()
     {
