@@ -1,9 +1,12 @@
 #include "batch/batch_run.h"
 
 #include "batch/batch_texts.h"
+#include "batch/name_spelling.h"
 #include "engine/morvane_error.h"
 
 #include <QDir>
+
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -176,6 +179,9 @@ void BatchRun::renameItem(int index)
         case Clash::Number:
             placeNumbered(&target);
             break;
+        case Clash::Respell:
+            respell();
+            break;
         }
     }
     itemPlaced(index, target);
@@ -275,9 +281,13 @@ BatchRun::Clash BatchRun::resolveClash(int index)
     struct stat found, own;
     if (m_sys.lstat(m_to.constData(), &found) != 0)
         throw MorvaneError(systemErrorText(errno));
+    // A case-insensitive file system finds the source itself under the new
+    // name: no clash, and nothing to copy.
+    if (isOtherSpellingOfSource(m_sys, m_from, m_to))
+        return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::Respell;
     if (m_sys.lstat(m_from.constData(), &own) == 0 && sameFile(own, found)) {
-        // The target is another name of the source (a hard link, a
-        // case-insensitive mount): no clash, and nothing to copy.
+        // The target is another name of the source (a hard link): no clash,
+        // and nothing to copy.
         return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::Replace;
     }
     ConflictMode resolution = m_options.conflict;
@@ -302,6 +312,47 @@ void BatchRun::replaceExisting()
         m_ops.copyFileNative(m_from, m_to, FileOperations::Replace::Yes);
     else
         m_ops.moveFileNative(m_from, m_to, FileOperations::Replace::Yes);
+    entry.done();
+}
+
+// Gives the source, which the file system also finds at m_to, exactly
+// m_to's name. A file system that keeps the old spelling on a rename that
+// only changes case is taken through a temporary name, each step in the
+// journal, so undo goes back the same two steps.
+void BatchRun::respell()
+{
+    {
+        JournalEntry entry(m_journal, m_from, m_to);
+        if (m_sys.rename(m_from.constData(), m_to.constData()) != 0)
+            m_ops.throwMoveError(m_from, m_to, errno);
+        if (folderListsExactName(m_to)) {
+            entry.done();
+            return;
+        }
+        entry.cancel();
+    }
+    const QByteArray prefix = m_to.left(m_to.lastIndexOf('/') + 1) + ".morvane-" + QByteArray::number(qint64(::getpid())) + '-';
+    QByteArray temp;
+    for (int attempt = 0;; ++attempt) {
+        temp = prefix + QByteArray::number(++m_respellCount) + ".case";
+        JournalEntry entry(m_journal, m_from, temp);
+        if (m_ops.renameNoReplace(m_from.constData(), temp.constData()) == 0) {
+            entry.done();
+            break;
+        }
+        const int error = errno;
+        entry.cancel();
+        if (error != EEXIST || attempt == 100)
+            m_ops.throwMoveError(m_from, temp, error);
+    }
+    JournalEntry entry(m_journal, temp, m_to);
+    if (m_ops.renameNoReplace(temp.constData(), m_to.constData()) != 0) {
+        const int error = errno;
+        entry.cancel();
+        // Back under its own name; the line of the first step then names no file.
+        m_sys.rename(temp.constData(), m_from.constData());
+        m_ops.throwMoveError(temp, m_to, error);
+    }
     entry.done();
 }
 

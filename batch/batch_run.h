@@ -84,7 +84,7 @@ public:
     void run();
 
 private:
-    enum class Clash { Leave, Replace, Number };
+    enum class Clash { Leave, Replace, Number, Respell };
 
     void renameItem(int index);
     bool locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd);
@@ -93,6 +93,7 @@ private:
     bool placeAtFreeTarget(int dirFd);
     Clash resolveClash(int index);
     void replaceExisting();
+    void respell();
     void placeNumbered(QString *target);
     void itemPlaced(int index, const QString &target);
     QDateTime now() const;
@@ -110,6 +111,7 @@ private:
     SourceFolder m_folder;  // after the journal: its folder is let go first
     BatchFileIndex m_batchFiles;
     QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
+    unsigned m_respellCount = 0;
 };
 
 } // namespace morvane
