@@ -17,16 +17,6 @@ namespace {
 
 constexpr int kProgressStep = 4096;
 
-// A quote or a line break in a source path would break its line in the undo log.
-bool breaksLogLine(const QString &path)
-{
-    for (const QChar ch : path) {
-        if (ch.unicode() < 0x20 || ch == u'"')
-            return true;
-    }
-    return false;
-}
-
 QString absolute(const QString &path, const QString &cwd)
 {
     if (path.startsWith(u'/'))
@@ -191,8 +181,6 @@ void BatchRun::renameItem(int index)
 // -1). False when the item keeps its name: nothing to do.
 bool BatchRun::locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd)
 {
-    if (breaksLogLine(source))
-        throw MorvaneError(batchText::invalidCharacters());
     const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
     if (m_mode == BatchMode::RenameInPlace && !newName.startsWith(u'/')) {
         // In place: the folder is checked, made absolute and encoded once for all its files.

@@ -40,9 +40,14 @@ QString systemErrorText(int error)
 
 bool hasInvalidPathCharacters(const QString &path)
 {
-    for (const QChar ch : path) {
-        const char16_t c = ch.unicode();
-        if (c < 0x20 || c == u'"' || c == u'<' || c == u'>' || c == u'|')
+    const QChar *p = path.constData();
+    for (qsizetype i = 0, n = path.size(); i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == 0)
+            return true;
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode()))
+            ++i;
+        else if (QChar::isSurrogate(c))
             return true;
     }
     return false;

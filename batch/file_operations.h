@@ -8,7 +8,9 @@
 
 namespace morvane {
 
-// "Invalid characters in path": control characters, the double quote, "<", ">" and "|".
+// "Invalid characters in path": U+0000, which would end the path early, and a
+// lone surrogate, which has no UTF-8 form. Every other character is a legal
+// name character on Linux, quotes and control characters included.
 bool hasInvalidPathCharacters(const QString &path);
 
 // Folder, one "/" unless the folder already ends in one, then the name. An
