@@ -17,9 +17,12 @@ namespace {
 constexpr int kFiles = 2000;
 constexpr int kTrials = 20;
 
+// Every fifth name holds what the undo log must quote: quotes, the log's own
+// separator, line breaks, and the characters Windows forbids.
 QString name(int i)
 {
-    return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
+    const QString plain = QStringLiteral("f%1").arg(i, 4, 10, QLatin1Char('0'));
+    return plain + (i % 5 == 0 ? QStringLiteral(" What is \"love\"?\",\"<a>|\t\r\n.dat") : QStringLiteral(".dat"));
 }
 
 QByteArray content(int i)
@@ -46,8 +49,8 @@ private slots:
                                   ? QStringLiteral("/dev/shm/morvane-kill-XXXXXX")
                                   : QDir::tempPath() + QStringLiteral("/morvane-kill-XXXXXX"));
             QVERIFY(tmp.isValid());
-            const QString src = tmp.path() + "/src";
-            const QString dst = tmp.path() + "/dst";
+            const QString src = tmp.path() + "/src \"q\"\n";
+            const QString dst = tmp.path() + "/dst\t\"x\",\"y\"";
             const QString app = tmp.path() + "/app";
             QDir().mkpath(src);
             for (int i = 0; i < kFiles; ++i)

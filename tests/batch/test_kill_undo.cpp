@@ -26,9 +26,12 @@ namespace {
 constexpr int kFiles = 2000;
 constexpr int kTrialsPerCase = 3;
 
+// Every fifth name holds what the undo log must quote: quotes, the log's own
+// separator, line breaks, and the characters Windows forbids.
 QString name(int i)
 {
-    return QStringLiteral("f%1.dat").arg(i, 4, 10, QLatin1Char('0'));
+    const QString plain = QStringLiteral("f%1").arg(i, 4, 10, QLatin1Char('0'));
+    return plain + (i % 5 == 0 ? QStringLiteral(" What is \"love\"?\",\"<a>|\t\r\n.dat") : QStringLiteral(".dat"));
 }
 
 QByteArray content(int i)
@@ -153,8 +156,8 @@ private slots:
                                   ? QStringLiteral("/dev/shm/morvane-kill-undo-XXXXXX")
                                   : QDir::tempPath() + QStringLiteral("/morvane-kill-undo-XXXXXX"));
             QVERIFY(tmp.isValid());
-            const QString src = tmp.path() + "/src";
-            const QString dst = tmp.path() + "/dst";
+            const QString src = tmp.path() + "/src \"q\"\n";
+            const QString dst = tmp.path() + "/dst\t\"x\",\"y\"";
             const QString app = tmp.path() + "/app";
             const QString targets = mode == 0 ? src : dst;
             for (int i = 0; i < kFiles; ++i) {
@@ -190,16 +193,16 @@ private slots:
                 QCOMPARE(readFile(src + u'/' + name(i)), content(i));
             for (const QString &folder : {src, dst}) {
                 for (const QFileInfo &fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-                    const QString name = fi.fileName();
-                    if (folder == src && name.startsWith(u'f') && name.mid(1, 4).toInt() < kFiles && name.size() == 9)
+                    const QString entry = fi.fileName();
+                    const int n = entry.mid(1, 4).toInt();
+                    if (folder == src && entry.startsWith(u'f') && n < kFiles && entry == name(n))
                         continue;
                     // A copy killed midway leaves its temporary file behind in the destination.
-                    if (name.startsWith(QStringLiteral(".morvane-")) && name.endsWith(QStringLiteral(".tmp"))) {
+                    if (entry.startsWith(QStringLiteral(".morvane-")) && entry.endsWith(QStringLiteral(".tmp"))) {
                         ++stranded;
                         continue;
                     }
-                    const int n = name.mid(1, 4).toInt();
-                    QVERIFY2(name.startsWith(u'g') && hasStranger(n) && folder == targets
+                    QVERIFY2(entry.startsWith(u'g') && hasStranger(n) && folder == targets
                                  && readFile(fi.filePath()) == "stranger " + QByteArray::number(n),
                              qPrintable(QStringLiteral("trial %1: left %2").arg(trial).arg(fi.filePath())));
                 }
