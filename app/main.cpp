@@ -3,7 +3,7 @@
 #include "cli/console_run.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
-#include "update/startup_check.h"
+#include "ui/new_version_dialog.h"
 #include "ui/theme.h"
 
 #include <QApplication>
@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
         QtDialogs().message(nullptr, Dialogs::Box::Error, QStringLiteral("Error"), themeError);
     QCoreApplication::setApplicationName(applicationTitle());
 
-    if (runStartupVersionCheck() == StartupVerdict::Exit)
+    QtUpdateShell updateShell;
+    if (checkForUpdateAtStartup(UpdateEndpoint{}, updateShell) == StartupVerdict::Exit)
         return 0;
 
     MainWindowSetup setup;

@@ -1,6 +1,7 @@
 #include "batch/batch_executor.h"
 
 #include "batch/batch_run.h"
+#include "engine/paths.h"
 
 #include <QDir>
 

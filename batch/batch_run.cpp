@@ -3,6 +3,7 @@
 #include "batch/batch_texts.h"
 #include "batch/name_spelling.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 
 #include <QDir>
 
@@ -16,13 +17,6 @@ namespace morvane {
 namespace {
 
 constexpr int kProgressStep = 4096;
-
-QString absolute(const QString &path, const QString &cwd)
-{
-    if (path.startsWith(u'/'))
-        return path;
-    return cwd.endsWith(u'/') ? cwd + path : cwd + u'/' + path;
-}
 
 // Appends the UTF-8 form of text; plain ASCII, the common case, needs no temporary.
 void appendUtf8(QByteArray &out, QStringView text)
@@ -66,7 +60,7 @@ void SourceFolder::select(QStringView folder, const QString &cwd)
     m_known = true;
     m_path = folder.toString();
     m_valid = !hasInvalidPathCharacters(m_path);
-    m_encoded = absolute(m_path, cwd).toUtf8();
+    m_encoded = absolutePathIn(m_path, cwd).toUtf8();
     // Without it every call walks the absolute path, which works just as well.
     if (m_valid)
         m_fd = FileDescriptor(m_sys, m_sys.open(m_encoded.constData(), O_RDONLY | O_DIRECTORY | O_PATH, 0));
@@ -77,7 +71,7 @@ void BatchFileIndex::collect()
     m_known = true;
     for (int j = 0; j < m_items.count(); ++j) {
         struct stat st;
-        const QByteArray path = absolute(m_items.at(j).originalPath, m_cwd).toUtf8();
+        const QByteArray path = absolutePathIn(m_items.at(j).originalPath, m_cwd).toUtf8();
         m_paths.insert(path, j);
         if (m_sys.lstat(path.constData(), &st) == 0)
             m_files.insert(FileId{st.st_dev, st.st_ino}, j);
@@ -197,8 +191,8 @@ bool BatchRun::locateTarget(const QString &source, const QString &newName, QStri
         return true;
     }
     *target = pathJoin(m_mode == BatchMode::RenameInPlace ? folderPart(source) : m_destination, newName);
-    const QString sourceAbs = absolute(source, m_cwd);
-    const QString targetAbs = absolute(*target, m_cwd);
+    const QString sourceAbs = absolutePathIn(source, m_cwd);
+    const QString targetAbs = absolutePathIn(*target, m_cwd);
     // Linux names are case-sensitive: only the very same path is unchanged.
     // In copy and move mode the same path is the item's own file: nothing to do.
     if (sourceAbs == targetAbs)
@@ -347,7 +341,7 @@ void BatchRun::respell()
 void BatchRun::placeNumbered(QString *target)
 {
     *target = makeUniqueName(m_ops, folderPart(*target), fileNamePart(*target));
-    m_to = absolute(*target, m_cwd).toUtf8();
+    m_to = absolutePathIn(*target, m_cwd).toUtf8();
     // Taken since makeUniqueName looked: another program is at work there.
     if (!placeAtFreeTarget(-1))
         throw MorvaneError(batchText::fileExists());

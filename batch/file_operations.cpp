@@ -3,6 +3,7 @@
 #include "batch/batch_texts.h"
 #include "batch/file_descriptor.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 
 #include <QDir>
 
@@ -36,44 +37,6 @@ QByteArray encode(const QString &path)
 QString systemErrorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool hasInvalidPathCharacters(const QString &path)
-{
-    const QChar *p = path.constData();
-    for (qsizetype i = 0, n = path.size(); i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c == 0)
-            return true;
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode()))
-            ++i;
-        else if (QChar::isSurrogate(c))
-            return true;
-    }
-    return false;
-}
-
-QString pathJoin(const QString &folder, const QString &name)
-{
-    if (hasInvalidPathCharacters(folder) || hasInvalidPathCharacters(name))
-        throw MorvaneError(batchText::invalidCharacters());
-    if (folder.isEmpty() || name.startsWith(u'/'))
-        return name;
-    if (folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'/' + name;
-}
-
-QString absolutePath(const QString &path)
-{
-    if (path.startsWith(u'/'))
-        return path;
-    QString cwd = QDir::currentPath();
-    if (path.isEmpty())
-        return cwd;
-    if (!cwd.endsWith(u'/'))
-        cwd += u'/';
-    return cwd + path;
 }
 
 bool FileOperations::fileExists(const QString &path)

@@ -8,19 +8,6 @@
 
 namespace morvane {
 
-// "Invalid characters in path": U+0000, which would end the path early, and a
-// lone surrogate, which has no UTF-8 form. Every other character is a legal
-// name character on Linux, quotes and control characters included.
-bool hasInvalidPathCharacters(const QString &path);
-
-// Folder, one "/" unless the folder already ends in one, then the name. An
-// empty folder or an absolute name yields the name alone. Throws MorvaneError
-// "Invalid characters in path" when either part holds an invalid character.
-QString pathJoin(const QString &folder, const QString &name);
-
-// The path made absolute against the working folder (no "." or ".." folding).
-QString absolutePath(const QString &path);
-
 // The file operations of the batch and of undo. All failures throw
 // MorvaneError: "The specified file was not found" (no source file), "The
 // specified path was not found" (the target's folder is missing), "The

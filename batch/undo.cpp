@@ -4,6 +4,7 @@
 #include "batch/file_descriptor.h"
 #include "batch/undo_journal.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 #include "engine/text_file.h"
 
 #include <cerrno>

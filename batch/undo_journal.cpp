@@ -3,7 +3,7 @@
 #include "batch/batch_texts.h"
 #include "batch/file_operations.h"
 #include "engine/morvane_error.h"
-#include "engine/rename_item.h"
+#include "engine/paths.h"
 
 #include <unistd.h>
 

@@ -2,10 +2,12 @@
 
 #include "cli/command_line_run.h"
 #include "engine/file_collection.h"
+#include "engine/paths.h"
 #include "presets/preset_reader.h"
 #include "engine/preview.h"
 #include "batch/undo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -22,17 +24,19 @@ QStringList runFaults(const CommandLineArgs &args, bool quiet)
     QStringList faults = args.faults;
     const bool undo = hasSwitch(args.switchesAndOptions, QLatin1StringView("undo"));
     if (undo && hasSwitch(args.switchesAndOptions, QLatin1StringView("dryrun")))
-        faults.append(QStringLiteral("/undo cannot be combined with /dryrun: an undo cannot be tried out."));
+        faults.append(QCoreApplication::translate(
+            "CommandLine", "/undo cannot be combined with /dryrun: an undo cannot be tried out."));
     if (undo && !args.paths.isEmpty())
-        faults.append(QStringLiteral("/undo takes no files or folders: it reverts the last batch from its undo log."));
+        faults.append(QCoreApplication::translate(
+            "CommandLine", "/undo takes no files or folders: it reverts the last batch from its undo log."));
     if (quiet && !undo && args.paths.isEmpty())
-        faults.append(QStringLiteral("No files or folders given."));
+        faults.append(QCoreApplication::translate("CommandLine", "No files or folders given."));
     for (const QString &path : args.paths) {
-        const QString absolute = absoluteArgumentPath(path);
+        const QString absolute = absoluteCleanPath(path);
         if (!isExactLocalPath(absolute))
             faults.append(inexactPathMessage(path) + QLatin1Char('.'));
         else if (!QFileInfo::exists(absolute))
-            faults.append(QStringLiteral("File or folder not found: %1").arg(path));
+            faults.append(QCoreApplication::translate("CommandLine", "File or folder not found: %1").arg(path));
     }
     return faults;
 }
@@ -78,31 +82,20 @@ void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
 
 }  // namespace
 
-QString absoluteArgumentPath(const QString &path)
-{
-    // "." segments and doubled slashes go; ".." stays, since after a link it
-    // need not lead back to the folder the text suggests.
-    const QString full = path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path;
-    QStringList kept;
-    for (const QString &segment : full.split(QLatin1Char('/'), Qt::SkipEmptyParts))
-        if (segment != QLatin1String("."))
-            kept.append(segment);
-    return QLatin1Char('/') + kept.join(QLatin1Char('/'));
-}
-
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context,
                       const std::function<void(const QString &)> &notice)
 {
     QStringList skipped;
     for (const QString &path : paths) {
-        const QString absolute = absoluteArgumentPath(path);
+        const QString absolute = absoluteCleanPath(path);
         if (isExistingFolder(absolute))
             addFolder(context.items, absolute, context.options.includeSubfolders, &skipped);
         else
             context.items.addFileItem(absolute);
     }
     if (!skipped.isEmpty() && notice)
-        notice(QStringLiteral("These files were left out because their names are not valid UTF-8 text:\n%1")
+        notice(QCoreApplication::translate(
+                   "CommandLine", "These files were left out because their names are not valid UTF-8 text:\n%1")
                    .arg(skipped.join(QLatin1Char('\n'))));
 }
 
@@ -121,7 +114,7 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
 
     const std::optional<QString> preset = findOptionValue(a, QLatin1StringView("preset"));
     if (preset)
-        loadPreset(absoluteArgumentPath(*preset), context.options);
+        loadPreset(absoluteCleanPath(*preset), context.options);
     applyOptions(a, preset.has_value(), context.options);
 
     if (hasSwitch(a, QLatin1StringView("undo"))) {
@@ -155,13 +148,14 @@ bool processCommandLine(const QStringList &arguments, CommandLineContext &contex
 
     // A normal start opens what it was given, like a drop: no preview, no batch.
     if (const auto preset = findOptionValue(args.switchesAndOptions, QLatin1StringView("preset")))
-        loadPreset(absoluteArgumentPath(*preset), context.options);
+        loadPreset(absoluteCleanPath(*preset), context.options);
     QStringList existing, missing;
     for (const QString &path : args.paths)
-        (QFileInfo::exists(absoluteArgumentPath(path)) ? existing : missing).append(path);
+        (QFileInfo::exists(absoluteCleanPath(path)) ? existing : missing).append(path);
     addArgumentPaths(existing, context, hooks.notice);
     if (!missing.isEmpty())
-        reporter.warning(QStringLiteral("File or folder not found:\n%1").arg(missing.join(QLatin1Char('\n'))));
+        reporter.warning(QCoreApplication::translate("CommandLine", "File or folder not found:\n%1")
+                             .arg(missing.join(QLatin1Char('\n'))));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/command_line_args.h"
 
+#include <QCoreApplication>
+
 namespace morvane {
 
 namespace {
@@ -50,13 +52,15 @@ CommandLineArgs parseCommandLineArgs(const QStringList &arguments)
             if (equals < 0)
                 parsed.switchesAndOptions.append(QLatin1Char('/') + body.toString());
             else
-                parsed.faults.append(QStringLiteral("The switch /%1 takes no value.").arg(name.toString()));
+                parsed.faults.append(
+                    QCoreApplication::translate("CommandLine", "The switch /%1 takes no value.").arg(name.toString()));
         } else if (isOneOf(name, KnownOptions)) {
             if (equals >= 0)
                 parsed.switchesAndOptions.append(QLatin1Char('/') + body.toString());
             else
                 parsed.faults.append(
-                    QStringLiteral("The option /%1 needs a value: /%1=VALUE.").arg(name.toString()));
+                    QCoreApplication::translate("CommandLine", "The option /%1 needs a value: /%1=VALUE.")
+                        .arg(name.toString()));
         } else {
             parsed.paths.append(argument);
         }
@@ -97,7 +101,8 @@ QString optionValue(const QStringList &arguments, QLatin1StringView name, const 
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: morvane [FILE|FOLDER...]\n"
         "       morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...\n"
         "       morvane /cli [/quiet] /undo\n"

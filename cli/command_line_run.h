@@ -28,9 +28,6 @@ struct CommandLineHooks {
 CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContext &context,
                                   const CommandLineHooks &hooks);
 
-// A path argument made absolute, so the undo log holds full paths.
-QString absoluteArgumentPath(const QString &path);
-
 // Adds the files and folders of the arguments (folders with or without their
 // subfolders); names that cannot be named exactly are told through notice.
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context,

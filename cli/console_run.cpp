@@ -55,7 +55,7 @@ public:
     void error(const QString &text) override
     {
         m_out.flush();
-        m_err.write(QStringLiteral("Error: ") + text + QLatin1Char('\n'));
+        m_err.write(QCoreApplication::translate("CommandLine", "Error: ") + text + QLatin1Char('\n'));
         m_err.flush();
         m_failed = true;
     }
@@ -64,7 +64,7 @@ public:
     void notice(const QString &text)
     {
         m_out.flush();
-        m_err.write(QStringLiteral("Warning: ") + text + QLatin1Char('\n'));
+        m_err.write(QCoreApplication::translate("CommandLine", "Warning: ") + text + QLatin1Char('\n'));
         m_err.flush();
     }
     bool failed() const { return m_failed; }
@@ -133,11 +133,11 @@ int runConsole(int argc, char *argv[])
     auto usageFault = [&](const QStringList &faults) {
         for (const QString &fault : faults)
             err.write(QStringLiteral("morvane: ") + fault + QLatin1Char('\n'));
-        err.write(QStringLiteral("Try 'morvane --help' for more information.\n"));
+        err.write(QCoreApplication::translate("CommandLine", "Try 'morvane --help' for more information.\n"));
         err.flush();
     };
     if (!hasSwitch(args.switchesAndOptions, QLatin1StringView("cli"))) {
-        usageFault({QStringLiteral("/quiet runs a batch only together with /cli.")});
+        usageFault({QCoreApplication::translate("CommandLine", "/quiet runs a batch only together with /cli.")});
         return 2;
     }
 
@@ -169,7 +169,7 @@ int runConsole(int argc, char *argv[])
     if (outcome == CommandLineOutcome::UsageFault)
         return 2;
     if (!out.flush()) {
-        err.write(QStringLiteral("Error: cannot write to standard output.\n"));
+        err.write(QCoreApplication::translate("CommandLine", "Error: cannot write to standard output.\n"));
         return 1;
     }
     return reporter.failed() ? 1 : 0;

@@ -30,6 +30,11 @@ const DateFormatLocale &dateFormatLocaleFor(const QLocale &locale);
 
 // Formats a local wall-clock date-time with the format language of the
 // formatted-date keywords ("yyyy-mm-dd", "hh:nn", "dddd", quoted text, ...).
+//
+//   const QDateTime t(QDate(2024, 3, 7), QTime(9, 5, 2));
+//   formatDateTimeText("yyyy-mm-dd hh:nn:ss", t, QLocale::c()) == "2024-03-07 09:05:02"
+//   formatDateTimeText("dddd d mmmm", t, QLocale::c()) == "Thursday 7 March"
+//   formatDateTimeText("\"at\" h:nn ampm", t, QLocale::c()) == "at 9:05 AM"
 QString formatDateTimeText(const QString &format, const QDateTime &local, const QLocale &locale);
 QString formatDateTimeText(const QString &format, const QDateTime &local, const DateFormatLocale &tables);
 

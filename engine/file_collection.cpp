@@ -1,6 +1,7 @@
 #include "engine/file_collection.h"
 
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 #include "engine/text_file.h"
 
 #include <QFile>
@@ -91,13 +92,6 @@ void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
 }
 
 } // namespace
-
-QString joinFolderPath(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'/' + name;
-}
 
 bool isExistingFolder(const QString &path)
 {

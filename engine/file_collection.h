@@ -7,9 +7,6 @@
 
 namespace morvane {
 
-// Joins a folder and a name with "/", adding none when the folder already ends with one.
-QString joinFolderPath(const QString &folder, const QString &name);
-
 // True when path is an existing folder (links followed).
 bool isExistingFolder(const QString &path);
 

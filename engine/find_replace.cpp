@@ -3,6 +3,7 @@
 #include "engine/morvane_error.h"
 #include "engine/replacement_text.h"
 
+#include <QCoreApplication>
 #include <pcre2.h>
 
 #include <optional>
@@ -75,9 +76,9 @@ FindReplace::FindReplace(const QString &find, const QString &replace, bool regex
     if (!code) {
         PCRE2_UCHAR message[256];
         pcre2_get_error_message(errorCode, message, sizeof message / sizeof message[0]);
-        m_error = QStringLiteral("Error in regular expression at offset %1: %2")
-                      .arg(QString::number(errorOffset),
-                           QString::fromUtf16(reinterpret_cast<const char16_t *>(message)));
+        m_error =
+            QCoreApplication::translate("Engine", "Error in regular expression at offset %1: %2")
+                .arg(QString::number(errorOffset), QString::fromUtf16(reinterpret_cast<const char16_t *>(message)));
         return;
     }
     m_compiled = std::make_unique<Regex>();

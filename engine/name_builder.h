@@ -16,12 +16,30 @@ inline constexpr char16_t IllegalNameChars[] = u"<>:\"/\\|?*";
 
 // "%.*d": start + index with at least `digits` digits, the minus sign before
 // the zeros. The sum is taken in 64 bits, so it never wraps.
+//
+//   formatCounter(1, 4, 3) == "005"
+//   formatCounter(-3, 0, 3) == "-003"
+//   formatCounter(98, 2, 2) == "100"
 QString formatCounter(int start, int index, int digits);
+
 // 1 lower case, 2 upper case (the locale's linguistic casing), 3 titleCase; else unchanged.
+//
+//   convertCase("my File", CaseChange::Upper, QLocale::c()) == "MY FILE"
+//   convertCase("my FILE", CaseChange::Title, QLocale::c()) == "My File"
 QString convertCase(const QString &text, CaseChange change, const QLocale &locale);
+
 // Lower case, then the first ASCII letter of every run of ASCII letters and digits upper case.
+//
+//   titleCase("hello wORLD-2nd take", QLocale::c()) == "Hello World-2nd Take"
+//   titleCase("o'neil", QLocale::c()) == "O'Neil"
 QString titleCase(const QString &text, const QLocale &locale);
-// The name of the folder `level` steps above the file (1: the folder holding it).
+
+// The name of the folder `level` steps above the file (1: the folder holding
+// it); empty above the root.
+//
+//   parentFolderName("/home/u/photos/a.jpg", 1) == "photos"
+//   parentFolderName("/home/u/photos/a.jpg", 2) == "u"
+//   parentFolderName("/a.jpg", 1) == ""
 QString parentFolderName(const QString &path, int level);
 // The local date of a UTC date-time in the zone, "yyyymmdd".
 QString formatDateStamp(DateTime utc, const QTimeZone &zone);

@@ -5,6 +5,7 @@
 #include "engine/rename_item.h"
 #include "engine/text_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,13 +36,16 @@ void loadNameList(const QString &fileName, QStringList &list)
         throw MorvaneError(inexactPathMessage(fullPath));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw MorvaneError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Engine", "Cannot open file \"%1\". %2").arg(fullPath, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fullPath, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Engine", "Cannot read file \"%1\". %2").arg(fullPath, file.errorString()));
     const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
-        throw MorvaneError(QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
+        throw MorvaneError(QCoreApplication::translate(
+            "Engine", "No mapping for the Unicode character exists in the target multi-byte code page"));
     list = parseNameList(*text);
 }
 

@@ -54,11 +54,18 @@ struct OptionPanel {
 // spaces, a sign, then decimal digits or hexadecimal ones after "$", "x", "X",
 // "0x" or "0X" (a 32-bit two's-complement pattern, so "$FFFFFFFF" is -1);
 // the whole text consumed and the signed result within 32 bits, else the default.
+//
+//   intOrDefault(" -12", 0) == -12
+//   intOrDefault("$FF", 0) == 255; intOrDefault("0x10", 0) == 16
+//   intOrDefault("$FFFFFFFF", 0) == -1
+//   intOrDefault("12 ", 7) == 7; intOrDefault("2147483648", 7) == 7
 int intOrDefault(const QString &text, int defaultValue);
 
 int clampInt(int value, int low, int high);
 
 // Removes every leading and trailing code unit at or below U+0020.
+//
+//   trimControl("\t x y \n") == "x y"
 QString trimControl(const QString &text);
 
 } // namespace morvane

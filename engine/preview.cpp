@@ -2,13 +2,15 @@
 
 #include "engine/name_builder.h"
 
+#include <QCoreApplication>
+
 namespace morvane {
 
 bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameContext &context,
                   const QStringList &importedNameList, Reporter &reporter)
 {
     if (items.isEmpty()) {
-        reporter.information(QStringLiteral("No files loaded. Add files first."));
+        reporter.information(QCoreApplication::translate("Engine", "No files loaded. Add files first."));
         return false;
     }
     // Read once per run; the rest is read for every name.

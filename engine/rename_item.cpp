@@ -1,29 +1,8 @@
 #include "engine/rename_item.h"
 
+#include <QCoreApplication>
+
 namespace morvane {
-
-QString fileNamePart(const QString &path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
-
-QString folderPart(const QString &path)
-{
-    return path.left(path.lastIndexOf(u'/') + 1);
-}
-
-void splitNameAndExt(const QString &path, QString *originalName, QString *ext)
-{
-    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    if (dot < nameStart) {
-        *originalName = path.mid(nameStart);
-        ext->clear();
-    } else {
-        *originalName = path.mid(nameStart, dot - nameStart);
-        *ext = path.mid(dot);
-    }
-}
 
 bool isExactLocalPath(const QString &path)
 {
@@ -49,7 +28,8 @@ QString inexactPathMessage(const QString &path)
     // Shown text only: lone surrogates and U+0000 become visible U+FFFD.
     QString shown = QString::fromUtf8(path.toUtf8());
     shown.replace(QChar(0), QChar(0xFFFD));
-    return QStringLiteral("\"%1\" cannot be named exactly: its name is not valid UTF-8 text").arg(shown);
+    return QCoreApplication::translate("Engine", "\"%1\" cannot be named exactly: its name is not valid UTF-8 text")
+        .arg(shown);
 }
 
 } // namespace morvane

@@ -18,12 +18,6 @@ struct RenameItem {
     DateTime modifiedUtc = 0;
 };
 
-// Path split on Linux: "/" is the only separator; ":" and "\" are ordinary characters.
-QString fileNamePart(const QString &path);      // text after the last "/"
-QString folderPart(const QString &path);        // text up to and including the last "/"
-// originalName and Ext of a path: the extension starts at the last "." of the file name part.
-void splitNameAndExt(const QString &path, QString *originalName, QString *ext);
-
 // True when the path names exactly one file on disk once encoded: no U+0000
 // (the system would cut the path there), no lone surrogate and no U+FFFD
 // (both stand for bytes that were not valid UTF-8, so the encoded path could

@@ -1,6 +1,7 @@
 #include "engine/rename_item_list.h"
 
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 
 #include <QFile>
 

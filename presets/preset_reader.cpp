@@ -4,6 +4,7 @@
 #include "engine/option_fields.h"
 #include "engine/text_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace morvane {
@@ -41,7 +42,7 @@ QString decodePresetBytes(const QByteArray &bytes, const QString &fileName)
     const bool looksUtf16 = bytes.size() - start >= 2 && (bytes[start] == '\0' || bytes[start + 1] == '\0');
     const std::optional<QString> text = looksUtf16 ? std::nullopt : decodeTextFile(bytes);
     if (!text)
-        throw MorvaneError(QStringLiteral("The file \"%1\" is not UTF-8 text").arg(fileName));
+        throw MorvaneError(QCoreApplication::translate("Presets", "The file \"%1\" is not UTF-8 text").arg(fileName));
     return *text;
 }
 
@@ -113,14 +114,17 @@ void loadPreset(const QString &fileName, OptionPanel &options)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw MorvaneError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Presets", "Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     // A preset is a few hundred bytes; a cap keeps a device or a wrong pick from eating memory.
     constexpr qint64 MaxPresetBytes = 16 << 20;
     const QByteArray bytes = file.read(MaxPresetBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw MorvaneError(QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Presets", "Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
     if (bytes.size() > MaxPresetBytes)
-        throw MorvaneError(QStringLiteral("The file \"%1\" is too large for a preset").arg(fileName));
+        throw MorvaneError(
+            QCoreApplication::translate("Presets", "The file \"%1\" is too large for a preset").arg(fileName));
     // Apply to a copy first: a failure leaves every value as it was.
     OptionPanel loaded = options;
     applyPresetText(decodePresetBytes(bytes, fileName), loaded);

@@ -3,6 +3,7 @@
 #include "engine/morvane_error.h"
 #include "engine/option_fields.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace morvane {
@@ -49,9 +50,11 @@ void savePreset(const QString &fileName, const OptionPanel &options)
     const QByteArray bytes = presetBytes(options);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw MorvaneError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Presets", "Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw MorvaneError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+        throw MorvaneError(
+            QCoreApplication::translate("Presets", "Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
 }
 
 } // namespace morvane

@@ -1,5 +1,7 @@
 #include "ui/file_list_model.h"
 
+#include "engine/paths.h"
+
 #include <algorithm>
 
 namespace morvane {

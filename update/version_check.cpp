@@ -1,7 +1,9 @@
 #include "update/version_check.h"
 
+#include "engine/number_text.h"
 #include "engine/text_file.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -49,29 +51,14 @@ std::optional<QStringList> decodePageLines(const QByteArray &body)
 
 std::optional<int> parseVersionNumber(const QString &text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text.at(i) == u' ')
-        ++i;
     bool negative = false;
-    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    if (i == n)
+    const qsizetype start = skipSpacesAndSign(text, &negative);
+    const quint64 limit = quint64(std::numeric_limits<int>::max()) + 1;
+    const DigitRun digits = scanDigits(text, start, 10, limit);
+    if (digits.end == start || digits.end != text.size() || digits.tooBig)
         return std::nullopt;
-    qint64 value = 0;
-    for (; i < n; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+    const qint64 value = negative ? -qint64(digits.value) : qint64(digits.value);
+    if (value > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(value);
 }
@@ -105,16 +92,18 @@ bool evaluateVersionPages(UpdateState &state, const QStringList &versionLines, c
     QString headline;
     if (version->required > kBuiltInVersion) {
         state.mustExit = true;
-        headline = QStringLiteral("This version of the software is out of date. You must download the current "
-                                  "version %1 to continue using the software.")
+        headline = QCoreApplication::translate("Update",
+                                               "This version of the software is out of date. You must download the "
+                                               "current version %1 to continue using the software.")
                        .arg(version->versionText);
     } else if (version->latest > kBuiltInVersion) {
-        headline = QStringLiteral("The new version %1 is available").arg(version->versionText);
+        headline = QCoreApplication::translate("Update", "The new version %1 is available").arg(version->versionText);
     } else {
         return false;
     }
 
-    QString message = headline + QStringLiteral("\r\n\r\nWhat's new:\r\n");
+    QString message = headline + QStringLiteral("\r\n\r\n") + QCoreApplication::translate("Update", "What's new:")
+        + QStringLiteral("\r\n");
     for (const QString &line : changesLines) {
         if (!line.isEmpty())
             message += line + QStringLiteral("\r\n");

@@ -1,6 +1,7 @@
 #include "batch_test_support.h"
 #include "batch/batch_executor.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 #include "batch/undo.h"
 
 #include <QTemporaryDir>

@@ -28,31 +28,6 @@ class TestFileOperations : public QObject {
     Q_OBJECT
 
 private slots:
-    void pathJoin_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");  // "!" for the invalid-characters error
-        QTest::newRow("plain") << "/a/b" << "c.txt" << "/a/b/c.txt";
-        QTest::newRow("folder ends in slash") << "/a/b/" << "c.txt" << "/a/b/c.txt";
-        QTest::newRow("colon and backslash are ordinary") << "/a:" << "c\\d" << "/a:/c\\d";
-        QTest::newRow("empty folder") << "" << "c.txt" << "c.txt";
-        QTest::newRow("absolute name") << "/a" << "/x/c.txt" << "/x/c.txt";
-        QTest::newRow("any legal name") << "/a|\"b\"\n" << "<c>?*\t.txt" << "/a|\"b\"\n/<c>?*\t.txt";
-        QTest::newRow("nul in name") << "/a" << QString("c") + QChar(0) << "!";
-        QTest::newRow("lone surrogate in folder") << QString::fromUtf16(u"/a\xD800") << "c" << "!";
-    }
-    void pathJoin()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        if (expected == u"!")
-            QCOMPARE(errorOf([&] { morvane::pathJoin(folder, name); }), QStringLiteral("Invalid characters in path"));
-        else
-            QCOMPARE(morvane::pathJoin(folder, name), expected);
-    }
-
     void existenceFollowsLinks()
     {
         QTemporaryDir tmp;

@@ -1,4 +1,5 @@
 #include "engine/name_builder.h"
+#include "engine/paths.h"
 #include "engine/preview.h"
 
 #include <QTest>

@@ -35,41 +35,6 @@ QStringList paths(const RenameItemList &list)
 class TestRenameItems : public QObject {
     Q_OBJECT
 private slots:
-    void pathSplit_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("ext");
-        QTest::newRow("photo") << "/home/u/photo.JPG" << "photo.JPG" << "/home/u/" << "photo" << ".JPG";
-        QTest::newRow("two dots") << "/a/archive.tar.gz" << "archive.tar.gz" << "/a/" << "archive.tar" << ".gz";
-        QTest::newRow("no ext") << "/a/README" << "README" << "/a/" << "README" << "";
-        QTest::newRow("dot file") << "/a/.profile" << ".profile" << "/a/" << "" << ".profile";
-        QTest::newRow("trailing dot") << "/a/name." << "name." << "/a/" << "name" << ".";
-        QTest::newRow("dot in folder") << "/x/Docs.old/notes" << "notes" << "/x/Docs.old/" << "notes" << "";
-        QTest::newRow("colon is a char") << "/a/C:b.txt" << "C:b.txt" << "/a/" << "C:b" << ".txt";
-        QTest::newRow("backslash is a char") << "/a/x\\y.z\\w" << "x\\y.z\\w" << "/a/" << "x\\y" << ".z\\w";
-        QTest::newRow("no folder") << "plain.txt" << "plain.txt" << "" << "plain" << ".txt";
-        QTest::newRow("in root") << "/r.txt" << "r.txt" << "/" << "r" << ".txt";
-        QTest::newRow("trailing slash") << "/a/b.c/" << "" << "/a/b.c/" << "" << "";
-    }
-
-    void pathSplit()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, fileName);
-        QFETCH(QString, folder);
-        QFETCH(QString, name);
-        QFETCH(QString, ext);
-        QCOMPARE(fileNamePart(path), fileName);
-        QCOMPARE(folderPart(path), folder);
-        QString n = "stale", e = "stale";
-        splitNameAndExt(path, &n, &e);
-        QCOMPARE(n, name);
-        QCOMPARE(e, ext);
-    }
-
     void exactPath_data()
     {
         QTest::addColumn<QString>("path");

@@ -2,10 +2,9 @@
 // give the path back, the file name holds no "/", name and extension put
 // together give the file name, and a path called exact encodes and decodes
 // to itself.
-#include "batch/file_operations.h"
 #include "fuzz_support.h"
 #include "engine/morvane_error.h"
-#include "engine/rename_item.h"
+#include "engine/paths.h"
 
 #include <QStringDecoder>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/startup_check.h"
 #include "update/update_config.h"
 
 #include <QDialog>
@@ -82,5 +83,12 @@ private:
     bool m_finishing = false;
     bool m_downloadDone = false;
 };
+
+// Shows the dialog modally as start-up's only window: Exit when the user
+// chose to end the program (a mandatory update, or the installer started).
+StartupVerdict promptNewVersion(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell);
+
+// Start-up's version check with this dialog as its prompt.
+StartupVerdict checkForUpdateAtStartup(const UpdateEndpoint &endpoint, UpdateShell &shell);
 
 } // namespace morvane

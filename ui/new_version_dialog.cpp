@@ -1,9 +1,10 @@
-#include "update/new_version_dialog.h"
+#include "ui/new_version_dialog.h"
 
 #include "update/version_check.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -312,6 +313,29 @@ void NewVersionDialog::completeDownload()
         m_shell.openUrl(m_endpoint.homePage);
     }
     reject();
+}
+
+StartupVerdict promptNewVersion(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell)
+{
+    // The dialog is the only window so far; closing it must not end the
+    // application before the main window exists.
+    const bool quitOnLastClosed = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    int mark = 1;
+    {
+        NewVersionDialog dialog(state, endpoint, shell);
+        dialog.exec();
+        mark = dialog.tag;
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
+    return mark == 0 ? StartupVerdict::Exit : StartupVerdict::Continue;
+}
+
+StartupVerdict checkForUpdateAtStartup(const UpdateEndpoint &endpoint, UpdateShell &shell)
+{
+    return runStartupVersionCheck(endpoint, [&shell](UpdateState &state, const UpdateEndpoint &at) {
+        return promptNewVersion(state, at, shell);
+    });
 }
 
 } // namespace morvane

@@ -1,6 +1,5 @@
-#include "canned_server.h"
-#include "update/new_version_dialog.h"
-#include "update/startup_check.h"
+#include "tests/update/canned_server.h"
+#include "ui/new_version_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -345,7 +344,7 @@ void TestNewVersionDialog::startupVerdict()
     });
     clicker.start(10);
 
-    const StartupVerdict verdict = runStartupVersionCheck(server.endpoint(m_temp->path()), shell);
+    const StartupVerdict verdict = checkForUpdateAtStartup(server.endpoint(m_temp->path()), shell);
     QCOMPARE(clicked, !button.isEmpty());
     QTEST(verdict == StartupVerdict::Exit, "ends");
     QTEST(shell.events.size() == 1 && shell.events.first().startsWith("open:file:"), "installerStarted");
