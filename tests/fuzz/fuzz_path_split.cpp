@@ -5,6 +5,7 @@
 #include "fuzz_support.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
+#include "engine/rename_item.h"
 
 #include <QStringDecoder>
 
