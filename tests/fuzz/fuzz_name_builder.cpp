@@ -1,5 +1,6 @@
 // Whole previews on any option values, names and name list: a finished name
-// never holds one of the characters that file names cannot hold (nor U+0000),
+// never holds one of the characters that file names cannot hold nor a control
+// character,
 // keeps the item's extension (its characters made safe) unless a new one is
 // asked for, and the only error is that of a regular expression that does
 // not compile.
@@ -29,10 +30,16 @@ QString number(FuzzedDataProvider &data)
     return data.ConsumeBool() ? takeFrom(data, u"0123456789 -+$xX", 6) : takeText(data, 12);
 }
 
+bool unsafe(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F
+        || std::u16string_view(IllegalNameChars).find(c.unicode()) != std::u16string_view::npos;
+}
+
 QString safe(QString text)
 {
     for (QChar &c : text) {
-        if (c.unicode() == 0 || std::u16string_view(IllegalNameChars).find(c.unicode()) != std::u16string_view::npos)
+        if (unsafe(c))
             c = u'_';
     }
     return text;
@@ -98,10 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (int i = 0; i < built; ++i) {
         const RenameItem &item = items.at(i);
-        for (const QChar c : item.newName) {
-            FUZZ_REQUIRE(c.unicode() != 0);
-            FUZZ_REQUIRE(std::u16string_view(IllegalNameChars).find(c.unicode()) == std::u16string_view::npos);
-        }
+        for (const QChar c : item.newName)
+            FUZZ_REQUIRE(!unsafe(c));
         if (!o.changeExt)
             FUZZ_REQUIRE(item.newName.endsWith(safe(item.ext)));
     }
