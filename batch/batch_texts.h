@@ -17,5 +17,6 @@ QString fileChangedWhileCopied();
 QString noUndoLog();
 QString undoCompleted();
 QString logNotUtf8();
+QString destinationNotCreated(const QString &folder, const QString &reason);
 
 } // namespace morvane::batchText

@@ -167,17 +167,20 @@ private slots:
         QCOMPARE(morvane::makeUniqueName(tmp.path(), name), tmp.path() + u'/' + expected);
     }
 
-    // A clash is judged when the item is met.
-    void swapWithAutoNumber()
+    // A swap lands at the previewed names through a temporary one, in every
+    // conflict mode: the two rows clash with nothing outside the batch.
+    void swapLandsAsPreviewed()
     {
-        World w;
-        w.add("a.txt", "b.txt", "A");
-        w.add("b.txt", "a.txt", "B");
-        QCOMPARE(w.run(), QString());
-        QCOMPARE(snapshot(w.src), "a.txt=B;b (1).txt=A");
-        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b (1).txt") + entryLine(w.src + "/b.txt", w.src + "/a.txt"));
-        w.undo();
-        QCOMPARE(snapshot(w.src), "a.txt=A;b.txt=B");
+        for (const int conflict : {0, 1, 2}) {
+            World w;
+            w.options.conflict = ConflictMode(conflict);
+            w.add("a.txt", "b.txt", "A");
+            w.add("b.txt", "a.txt", "B");
+            QCOMPARE(w.run(), QString());
+            QCOMPARE(snapshot(w.src), "a.txt=B;b.txt=A");
+            w.undo();
+            QCOMPARE(snapshot(w.src), "a.txt=A;b.txt=B");
+        }
     }
 
     // Overwrite never destroys a file of the batch: not the source of a later
