@@ -16,6 +16,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 #include <QTimeZone>
 
 #include <unistd.h>
@@ -303,6 +305,10 @@ private slots:
                     const bool marked = QFile::exists(UndoJournal::markerPath(scene.logPath()));
                     if (marked && logged.size() == ops.size() + 1 && QFile::exists(logged.last().original))
                         logged.removeLast();
+                    // A chain runs from its end, so the log is in the order of the operations, not of the items.
+                    auto byOriginal = [](const UndoLogEntry &a, const UndoLogEntry &b) { return a.original < b.original; };
+                    std::stable_sort(logged.begin(), logged.end(), byOriginal);
+                    std::stable_sort(ops.begin(), ops.end(), byOriginal);
                     if (logged != ops) {
                         qsizetype at = 0;
                         while (at < logged.size() && at < ops.size() && logged.at(at) == ops.at(at))
