@@ -1,6 +1,7 @@
 #include "batch/preflight.h"
 
 #include "batch/file_operations.h"
+#include "batch/name_spelling.h"
 #include "engine/morvane_error.h"
 
 #include <QCoreApplication>
@@ -59,22 +60,6 @@ QByteArray nearestExisting(QByteArray folder)
     return folder.isEmpty() ? QByteArrayLiteral("/") : folder;
 }
 
-bool listsExactName(const QByteArray &folder, const QByteArray &name)
-{
-    DIR *dir = ::opendir(folder.constData());
-    if (!dir)
-        return true;  // cannot tell: take the file system for case-sensitive
-    bool found = false;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (name == entry->d_name) {
-            found = true;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return found;
-}
-
 // Whether the folder's file system takes names that differ only in letter case
 // for one: the kinds known to (FAT, exFAT, SMB), or, for any other (FUSE,
 // casefold folders), the sample entry found under its other spelling that the
@@ -107,10 +92,11 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
     }
     if (!letters)
         return false;
-    const QByteArray otherName = other.toUtf8();
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    const QByteArray path = prefix + other.toUtf8();
     struct stat st;
-    const QByteArray path = folder.endsWith('/') ? folder + otherName : folder + '/' + otherName;
-    return ::lstat(path.constData(), &st) == 0 && !listsExactName(folder, otherName);
+    return ::lstat(path.constData(), &st) == 0
+           && isOtherSpellingOfSource(realSystemCalls(), prefix + sample.toUtf8(), path);
 }
 
 QString caseKey(const QString &name, bool folds)
