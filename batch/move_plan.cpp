@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <vector>
+
 namespace morvane {
 
 QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QString &destination)
@@ -35,12 +37,12 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
         if (target != source)
             sources.insert(source, i);
     }
-    QList<int> blocker(count, -1);
+    std::vector<int> blocker(size_t(count), -1);
     bool anyBlocked = false;
     for (int i = 0; i < count; ++i) {
         const int j = sources.value(targets.at(i), -1);
         if (j != i && j >= 0) {
-            blocker[i] = j;
+            blocker[size_t(i)] = j;
             anyBlocked = true;
         }
     }
@@ -51,24 +53,24 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
     }
 
     enum : quint8 { Pending, OnPath, Done };
-    QList<quint8> state(count, Pending);
+    std::vector<quint8> state(size_t(count), Pending);
     QList<int> path;
     for (int i = 0; i < count; ++i) {
-        if (state.at(i) != Pending)
+        if (state[size_t(i)] != Pending)
             continue;
         // Follow the rows this one waits for, without recursion: chains can be long.
         path.clear();
         int current = i;
-        while (current >= 0 && state.at(current) == Pending) {
-            state[current] = OnPath;
+        while (current >= 0 && state[size_t(current)] == Pending) {
+            state[size_t(current)] = OnPath;
             path.append(current);
-            current = blocker.at(current);
+            current = blocker[size_t(current)];
         }
-        if (current >= 0 && state.at(current) == OnPath)
+        if (current >= 0 && state[size_t(current)] == OnPath)
             steps.append(MoveStep{current, MoveStep::Kind::Park});
         for (qsizetype k = path.size() - 1; k >= 0; --k) {
             steps.append(MoveStep{path.at(k)});
-            state[path.at(k)] = Done;
+            state[size_t(path.at(k))] = Done;
         }
     }
     return steps;

@@ -14,6 +14,7 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
 namespace morvane {
 
@@ -114,13 +115,14 @@ struct TargetFolder {
         int target = -1;  // first row landing at this name
         int source = -1;  // a row whose file now has this name and moves away
     };
-    QHash<QString, Slot> names;
+    QHash<QString, int> names;  // name (case-folded where the folder ignores case) -> its slot + 1
+    std::vector<Slot> slotList;
     QList<int> toTest;  // rows whose target may be taken by a file outside the batch
 };
 
 class FolderTable {
 public:
-    TargetFolder &at(const QString &folder, const QString &sample)
+    TargetFolder &at(const QString &folder, QStringView sample)
     {
         if (m_last && folder == m_lastPath)
             return *m_last;
@@ -129,13 +131,15 @@ public:
             it = m_folders.insert(folder, TargetFolder());
             TargetFolder &f = it.value();
             f.encoded = folder.toUtf8();
+            f.names.reserve(m_expectedNames);
+            m_expectedNames = 0;  // the first folder usually holds the whole batch
             const QByteArray existing = nearestExisting(f.encoded);
             errno = 0;
             if (const long n = ::pathconf(existing.constData(), _PC_NAME_MAX); n > 0)
                 f.nameMax = n;
             if (const long n = ::pathconf(existing.constData(), _PC_PATH_MAX); n > 0)
                 f.pathMax = n;
-            f.folds = existing == f.encoded && foldsCase(f.encoded, sample);
+            f.folds = existing == f.encoded && foldsCase(f.encoded, sample.toString());
         }
         m_lastPath = folder;
         m_last = &it.value();
@@ -149,11 +153,13 @@ public:
         return it == m_folders.end() ? nullptr : &it.value();
     }
     QHash<QString, TargetFolder> &all() { return m_folders; }
+    void expectNames(qsizetype n) { m_expectedNames = n; }
 
 private:
     QHash<QString, TargetFolder> m_folders;  // QHash keeps its values in place
     QString m_lastPath;
     TargetFolder *m_last = nullptr;
+    qsizetype m_expectedNames = 0;
 };
 
 void countRows(PreviewCheck &check)
@@ -181,12 +187,26 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
     DIR *dir = ::opendir(folder.encoded.constData());
     if (!dir)
         return;  // nothing there yet (a destination to be made), or nothing to learn
+    QString name;  // one buffer for every entry: ASCII names, the common case, need no allocation
     while (const dirent *entry = ::readdir(dir)) {
-        const QString name = QString::fromUtf8(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+        const qsizetype length = qsizetype(std::strlen(entry->d_name));
+        name.resize(length);
+        QChar *d = name.data();
+        for (qsizetype k = 0; k < length; ++k) {
+            const uchar c = uchar(entry->d_name[k]);
+            if (c >= 0x80) {
+                name = QString::fromUtf8(entry->d_name, length);
+                break;
+            }
+            d[k] = QChar(c);
+        }
         const auto it = folder.names.constFind(folder.folds ? name.toCaseFolded() : name);
-        if (it == folder.names.cend() || it->target < 0 || it->source >= 0)
+        if (it == folder.names.cend())
             continue;
-        RowCheck &row = check.rows[it->target];
+        const TargetFolder::Slot &slot = folder.slotList[size_t(it.value() - 1)];
+        if (slot.target < 0 || slot.source >= 0)
+            continue;
+        RowCheck &row = check.rows[slot.target];
         if (row.status == RowStatus::Ready)
             row.status = RowStatus::Exists;
     }
@@ -225,7 +245,9 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
     const int count = items.count();
     check.rows.resize(count);
     FolderTable folders;
-    QList<TargetFolder *> rowFolder(count, nullptr);
+    folders.expectNames(qsizetype(count) * (mode == BatchMode::CopyToFolder ? 1 : 2));
+    std::vector<TargetFolder *> rowFolder(size_t(count), nullptr);
+    std::vector<int> rowSlot(size_t(count), -1);
 
     // Targets: unchanged, too long, duplicate.
     QString lastSourceFolder, lastTargetFolder;
@@ -246,8 +268,8 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         } else if (lastTargetFolder.isEmpty()) {
             lastTargetFolder = withoutTrailingSlash(absolutePath(destination));
         }
-        TargetFolder &folder = folders.at(lastTargetFolder, sourceName.toString());
-        rowFolder[i] = &folder;
+        TargetFolder &folder = folders.at(lastTargetFolder, sourceName);
+        rowFolder[size_t(i)] = &folder;
         const bool sameFolder = mode == BatchMode::RenameInPlace
                                 || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
         row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
@@ -256,7 +278,14 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             row.status = RowStatus::TooLong;
             continue;
         }
-        TargetFolder::Slot &slot = folder.names[caseKey(item.newName, folder.folds)];
+        int &slotNumber = folder.names[caseKey(item.newName, folder.folds)];
+        if (slotNumber == 0) {
+            folder.slotList.emplace_back();
+            slotNumber = int(folder.slotList.size());
+        }
+        const int slotIndex = slotNumber - 1;
+        rowSlot[size_t(i)] = slotIndex;
+        TargetFolder::Slot &slot = folder.slotList[size_t(slotIndex)];
         if (slot.target < 0) {
             slot.target = i;
         } else {
@@ -281,15 +310,19 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             if (check.rows[i].status == RowStatus::Unchanged)
                 continue;
             const qsizetype slash = item.originalPath.lastIndexOf(u'/');
-            QString folderPath = slash < 0 ? QString() : item.originalPath.left(slash + 1);
-            TargetFolder *folder = rowFolder[i] && mode == BatchMode::RenameInPlace
-                                       ? rowFolder[i]
+            const QString folderPath = mode == BatchMode::RenameInPlace || slash < 0 ? QString()
+                                                                                  : item.originalPath.left(slash + 1);
+            TargetFolder *folder = rowFolder[size_t(i)] && mode == BatchMode::RenameInPlace
+                                       ? rowFolder[size_t(i)]
                                        : folders.find(withoutTrailingSlash(absolutePath(folderPath)));
             if (!folder)
                 continue;
-            const auto it = folder->names.find(caseKey(item.originalPath.mid(slash + 1), folder->folds));
-            if (it != folder->names.end())
-                it->source = i;
+            // A view of the name inside the path: no copy for the look-up.
+            const QString name = QString::fromRawData(item.originalPath.constData() + slash + 1,
+                                                      item.originalPath.size() - slash - 1);
+            const auto it = folder->names.constFind(folder->folds ? name.toCaseFolded() : name);
+            if (it != folder->names.cend())
+                folder->slotList[size_t(it.value() - 1)].source = i;
         }
     }
 
@@ -298,8 +331,8 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         RowCheck &row = check.rows[i];
         if (row.status != RowStatus::Ready)
             continue;
-        TargetFolder *folder = rowFolder[i];
-        const TargetFolder::Slot slot = folder->names.value(caseKey(items.at(i).newName, folder->folds));
+        TargetFolder *folder = rowFolder[size_t(i)];
+        const TargetFolder::Slot slot = folder->slotList[size_t(rowSlot[size_t(i)])];
         if (slot.source >= 0 && slot.source != i) {
             continue;  // another row's file, which moves away first
         }

@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     const QStringList noList;
     SilentReporter reporter;
 
-    std::vector<double> without, with;
+    std::vector<double> without, with, checkOnly, checkNoListing;
     int problems = 0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
@@ -58,11 +58,19 @@ int main(int argc, char *argv[])
         const PreviewCheck check = checkPreview(items, options);
         with.push_back(timer.nsecsElapsed() / 1e9);
         problems = check.problems();
+        timer.start();
+        checkPreview(items, options);
+        checkOnly.push_back(timer.nsecsElapsed() / 1e9);
+        timer.start();
+        checkPreview(items, options, ExistenceTest::No);
+        checkNoListing.push_back(timer.nsecsElapsed() / 1e9);
     }
     const double a = median(without), b = median(with);
     std::printf("items %d, runs %d, problem rows %d\n", items.count(), runs, problems);
     std::printf("preview without status  median %.4f s\n", a);
     std::printf("preview with status     median %.4f s\n", b);
+    std::printf("status alone            median %.4f s (without the folder listing %.4f s)\n", median(checkOnly),
+                median(checkNoListing));
     std::printf("ratio %.2f (target at most 1.30) %s\n", b / a, b / a <= 1.3 ? "ok" : "SLOW");
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <array>
 
 namespace morvane {
 
@@ -32,7 +33,7 @@ QColor statusColor(RowStatus status)
     return QColor();
 }
 
-QIcon statusIcon(RowStatus status)
+QIcon makeStatusIcon(RowStatus status)
 {
     QStyle *style = QApplication::style();
     switch (status) {
@@ -50,6 +51,16 @@ QIcon statusIcon(RowStatus status)
         return style->standardIcon(QStyle::SP_MessageBoxWarning);
     }
     return QIcon();
+}
+
+// Made once: every painted row asks for its icon.
+const QIcon &statusIcon(RowStatus status)
+{
+    static std::array<QIcon, kRowStatusCount> icons;
+    QIcon &icon = icons[size_t(status)];
+    if (icon.isNull())
+        icon = makeStatusIcon(status);
+    return icon;
 }
 
 } // namespace
