@@ -15,6 +15,7 @@
 #include "batch/undo_journal.h"
 
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -328,8 +329,15 @@ private slots:
                 QVERIFY2(undoError.isEmpty(), qPrintable(context + QStringLiteral(": undo: ") + undoError));
                 Tree expected = before;
                 if (conflict == 1) {
+                    // A stranger replaced under Overwrite is gone for good; the file of a
+                    // row that moved away before the row after it in a chain is not.
+                    QSet<QString> sources;
                     for (const UndoLogEntry &op : ops)
-                        expected.remove(op.renamed);  // a stranger replaced under Overwrite is gone for good
+                        sources.insert(op.original);
+                    for (const UndoLogEntry &op : ops) {
+                        if (!sources.contains(op.renamed))
+                            expected.remove(op.renamed);
+                    }
                 }
                 const Tree undone = scene.tree();
                 QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
@@ -383,8 +391,13 @@ private slots:
                 }
                 Tree expected = before;
                 if (conflict == 1) {
+                    QSet<QString> sources;
                     for (const UndoLogEntry &op : ops)
-                        expected.remove(op.renamed);
+                        sources.insert(op.original);
+                    for (const UndoLogEntry &op : ops) {
+                        if (!sources.contains(op.renamed))
+                            expected.remove(op.renamed);
+                    }
                 }
                 const Tree undone = scene.tree();
                 if (e.value == ENOENT && (plan.failed == "stat" || plan.failed == "lstat")) {
