@@ -133,7 +133,7 @@ void BatchRun::run()
         m_ops.forceDirectories(m_destination);
         if (!m_ops.folderExists(m_destination)) {
             // Once more, for the reason: the creation itself does not report one.
-            const int error = m_sys.mkdir(absolute(m_destination, m_cwd).toUtf8().constData(), 0777) == 0 ? 0 : errno;
+            const int error = m_sys.mkdir(absolutePathIn(m_destination, m_cwd).toUtf8().constData(), 0777) == 0 ? 0 : errno;
             if (error != 0 || !m_ops.folderExists(m_destination))
                 throw MorvaneError(batchText::destinationNotCreated(m_destination, systemErrorText(error ? error : ENOTDIR)));
         }
@@ -167,7 +167,7 @@ void BatchRun::run()
 // rows can land. The journal holds the step, so undo and a kill lose nothing.
 void BatchRun::park(int index)
 {
-    const QString source = absolute(m_items.at(index).originalPath, m_cwd);
+    const QString source = absolutePathIn(m_items.at(index).originalPath, m_cwd);
     const QString prefix = folderPart(source) + QStringLiteral(".morvane-%1-").arg(qint64(::getpid()));
     m_from = source.toUtf8();
     for (int attempt = 0;; ++attempt) {
@@ -192,7 +192,7 @@ bool BatchRun::unpark(int index) noexcept
 {
     try {
         const QByteArray temp = m_parked.value(index).toUtf8();
-        const QByteArray original = absolute(m_items.at(index).originalPath, m_cwd).toUtf8();
+        const QByteArray original = absolutePathIn(m_items.at(index).originalPath, m_cwd).toUtf8();
         JournalEntry entry(m_journal, temp, original);
         if (m_ops.renameNoReplace(temp.constData(), original.constData()) != 0) {
             entry.cancel();

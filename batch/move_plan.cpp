@@ -2,6 +2,7 @@
 
 #include "batch/file_operations.h"
 #include "batch/preflight.h"
+#include "engine/paths.h"
 
 #include <QHash>
 

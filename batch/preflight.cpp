@@ -3,6 +3,7 @@
 #include "batch/file_operations.h"
 #include "batch/name_spelling.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 
 #include <QCoreApplication>
 #include <QHash>

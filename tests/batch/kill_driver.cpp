@@ -7,6 +7,7 @@
 // or waits for another. Prints "go" just before the batch starts.
 
 #include "batch/batch_executor.h"
+#include "engine/paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

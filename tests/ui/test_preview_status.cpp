@@ -1,6 +1,7 @@
 // The preview's status per row in the window, the problems-only filter, the
 // marked change in the New Name column and the live preview, driven through
 // the real widgets offscreen.
+#include "engine/paths.h"
 #include "ui/file_list_model.h"
 #include "ui/name_diff.h"
 #include "window_fixture.h"
