@@ -2,6 +2,7 @@
 
 #include "batch/batch_texts.h"
 #include "batch/name_spelling.h"
+#include "batch/preflight.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
 
@@ -123,31 +124,101 @@ void BatchRun::run()
         m_reporter.warning(batchText::selectDestination());
         return;
     }
-    if (m_mode != BatchMode::RenameInPlace && !m_ops.folderExists(m_destination))
+    // Every check that could stop the batch midway runs before the first file moves.
+    if (!preflightNames(m_items, m_options)) {
+        m_reporter.warning(batchText::buildPreviewFirst());
+        return;
+    }
+    if (m_mode != BatchMode::RenameInPlace && !m_ops.folderExists(m_destination)) {
         m_ops.forceDirectories(m_destination);
-
-    const int count = m_items.count();
-    for (int i = 0; i < count; ++i) {
-        if (i % kProgressStep == 0)
-            m_reporter.progress(i, count);
-        if (m_items.at(i).newName.isEmpty()) {
-            m_journal.close();
-            m_reporter.warning(batchText::buildPreviewFirst());
-            return;
+        if (!m_ops.folderExists(m_destination)) {
+            // Once more, for the reason: the creation itself does not report one.
+            const int error = m_sys.mkdir(absolutePathIn(m_destination, m_cwd).toUtf8().constData(), 0777) == 0 ? 0 : errno;
+            if (error != 0 || !m_ops.folderExists(m_destination))
+                throw MorvaneError(batchText::destinationNotCreated(m_destination, systemErrorText(error ? error : ENOTDIR)));
         }
-        renameItem(i);
+    }
+
+    const QList<MoveStep> steps = planMoves(m_items, m_mode, m_destination);
+    const int count = int(steps.size());
+    try {
+        for (int i = 0; i < count; ++i) {
+            if (i % kProgressStep == 0)
+                m_reporter.progress(i, count);
+            const MoveStep &step = steps.at(i);
+            if (step.kind == MoveStep::Kind::Park)
+                park(step.row);
+            else
+                renameItem(step.row);
+        }
+    } catch (...) {
+        unparkAll();
+        throw;
     }
     m_reporter.progress(count, count);
 
-    if (count > 0)
+    if (m_items.count() > 0)
         m_journal.finish();
     m_reporter.information(batchText::batchCompleted());
+}
+
+// Moves the row's file out of the way under a temporary name in its own
+// folder, one that no file has (the rename refuses to replace), so a cycle of
+// rows can land. The journal holds the step, so undo and a kill lose nothing.
+void BatchRun::park(int index)
+{
+    const QString source = absolutePathIn(m_items.at(index).originalPath, m_cwd);
+    const QString prefix = folderPart(source) + QStringLiteral(".morvane-%1-").arg(qint64(::getpid()));
+    m_from = source.toUtf8();
+    for (int attempt = 0;; ++attempt) {
+        const QString temp = prefix + QString::number(++m_parkCount) + QStringLiteral(".swap");
+        m_to = temp.toUtf8();
+        JournalEntry entry(m_journal, m_from, m_to);
+        if (m_ops.renameNoReplace(m_from.constData(), m_to.constData()) == 0) {
+            entry.done();
+            m_parked.insert(index, temp);
+            m_batchFiles.moved(index, m_from, m_to);
+            return;
+        }
+        const int error = errno;
+        entry.cancel();
+        if (error != EEXIST || attempt == 100)
+            m_ops.throwMoveError(m_from, m_to, error);
+    }
+}
+
+// Puts a parked file back under its own name; false when that name is taken.
+bool BatchRun::unpark(int index) noexcept
+{
+    try {
+        const QByteArray temp = m_parked.value(index).toUtf8();
+        const QByteArray original = absolutePathIn(m_items.at(index).originalPath, m_cwd).toUtf8();
+        JournalEntry entry(m_journal, temp, original);
+        if (m_ops.renameNoReplace(temp.constData(), original.constData()) != 0) {
+            entry.cancel();
+            return false;
+        }
+        entry.done();
+        m_parked.remove(index);
+        m_batchFiles.moved(index, temp, original);
+        return true;
+    } catch (...) {
+        return false;  // it stays under the temporary name, which the journal holds
+    }
+}
+
+// A batch that stops gives back the files it parked where it can.
+void BatchRun::unparkAll() noexcept
+{
+    const QList<int> rows = m_parked.keys();
+    for (const int row : rows)
+        unpark(row);
 }
 
 void BatchRun::renameItem(int index)
 {
     // Copies: the item is rewritten once it is placed.
-    const QString source = m_items.at(index).originalPath;
+    const QString source = m_parked.value(index, m_items.at(index).originalPath);
     const QString newName = m_items.at(index).newName;
     QString target;
     int dirFd = -1;
@@ -156,7 +227,11 @@ void BatchRun::renameItem(int index)
     if (!placeAtFreeTarget(dirFd)) {
         switch (resolveClash(index)) {
         case Clash::Leave:
-            return;
+            // A parked file goes back under its own name, or, taken by now, gets a number.
+            if (!m_parked.contains(index) || unpark(index))
+                return;
+            placeNumbered(&target);
+            break;
         case Clash::Replace:
             replaceExisting();
             break;
@@ -349,6 +424,7 @@ void BatchRun::placeNumbered(QString *target)
 
 void BatchRun::itemPlaced(int index, const QString &target)
 {
+    m_parked.remove(index);
     if (m_options.touchModifiedNow)
         setModifiedTime(m_sys, m_to.constData(), now());
     if (m_mode == BatchMode::CopyToFolder)

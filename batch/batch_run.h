@@ -2,6 +2,7 @@
 
 #include "batch/batch_executor.h"
 #include "batch/file_operations.h"
+#include "batch/move_plan.h"
 #include "batch/undo_journal.h"
 
 #include <QByteArray>
@@ -87,6 +88,9 @@ private:
     enum class Clash { Leave, Replace, Number, Respell };
 
     void renameItem(int index);
+    void park(int index);
+    bool unpark(int index) noexcept;
+    void unparkAll() noexcept;
     bool locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd);
     bool fileAt(const QByteArray &path, struct stat *found);
     int renameNoReplace(int dirFd);
@@ -112,6 +116,9 @@ private:
     BatchFileIndex m_batchFiles;
     QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
     unsigned m_respellCount = 0;
+    // Rows whose file waits under a temporary name, with that path.
+    QHash<int, QString> m_parked;
+    unsigned m_parkCount = 0;
 };
 
 } // namespace morvane

@@ -16,5 +16,7 @@ QString fileChangedWhileCopied() { return QCoreApplication::translate("Batch", "
 QString noUndoLog() { return QCoreApplication::translate("Batch", "No undo log found in AppData."); }
 QString undoCompleted() { return QCoreApplication::translate("Batch", "Undo completed for the last rename operation."); }
 QString logNotUtf8() { return QCoreApplication::translate("Batch", "No mapping for the Unicode character exists in the target multi-byte code page"); }
+QString undoLinesKept(int count, const QString &firstOriginal) { return QCoreApplication::translate("Batch", "%n file(s) were not put back, since a file of this batch still stands at the old name (first: %1); run Undo again", nullptr, count).arg(firstOriginal); }
+QString destinationNotCreated(const QString &folder, const QString &reason) { return QCoreApplication::translate("Batch", "The destination folder %1 cannot be created: %2").arg(folder, reason); }
 
 } // namespace morvane::batchText

@@ -17,5 +17,7 @@ QString fileChangedWhileCopied();
 QString noUndoLog();
 QString undoCompleted();
 QString logNotUtf8();
+QString undoLinesKept(int count, const QString &firstOriginal);
+QString destinationNotCreated(const QString &folder, const QString &reason);
 
 } // namespace morvane::batchText

@@ -7,6 +7,8 @@
 #include "engine/paths.h"
 #include "engine/text_file.h"
 
+#include <QHash>
+
 #include <cerrno>
 #include <cstring>
 
@@ -70,28 +72,29 @@ bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 // Puts the file at renamed back at original. The rename replaces a file that
 // stands at original in one step, so no moment exists in which neither is there,
 // and a file that is original itself (another name of it) is never deleted.
-void revert(FileOperations &ops, const UndoLogEntry &entry)
+// True when the file was put back, false when none stood at the new path.
+bool revert(FileOperations &ops, const UndoLogEntry &entry)
 {
     SystemCalls &sys = ops.sys();
     const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
     const QByteArray original = absolutePath(entry.original).toUtf8();
     if (!fileIsThere(sys, renamed))
-        return;  // no file there any more: already reverted, or removed by the user
+        return false;  // no file there any more: already reverted, or removed by the user
     if (sys.rename(renamed.constData(), original.constData()) == 0)
-        return;
+        return true;
     int error = errno;
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
         ops.forceDirectories(folderPart(QString::fromUtf8(original)));
         if (!fileIsThere(sys, renamed))
-            return;
+            return false;
         if (sys.rename(renamed.constData(), original.constData()) == 0)
-            return;
+            return true;
         error = errno;
     }
     if (error == EXDEV) {
         ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
-        return;
+        return true;
     }
     ops.throwMoveError(renamed, original, error);
 }
@@ -154,6 +157,33 @@ qsizetype readQuotedRecord(QStringView text, qsizetype pos, UndoLogEntry *entry,
         return -1;
     i = skipBlank(i);
     return i == n || isLineBreak(text[i]) ? i : -1;
+}
+
+// After undo stopped at line `upTo`: the log keeps only the lines not yet
+// reverted. Walked again in full, a chain (a -> b, then c -> a) would find
+// the file it already put back at a and move it once more, over another.
+// Best effort: a log that cannot be rewritten stays whole.
+void keepUnrevertedLines(SystemCalls &sys, const QByteArray &logPath, const QStringList &lines, qsizetype upTo,
+                         const QList<qsizetype> &keptAfter) noexcept
+{
+    try {
+        QByteArray content = QByteArrayLiteral("\xEF\xBB\xBF");
+        for (qsizetype k = 0; k <= upTo && k < lines.size(); ++k)
+            content += lines.at(k).toUtf8() + "\r\n";
+        for (const qsizetype k : keptAfter)
+            content += lines.at(k).toUtf8() + "\r\n";
+        const QByteArray temp = logPath + ".undo.tmp";
+        {
+            const FileDescriptor fd(sys, sys.open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+            if (!fd.isOpen() || !writeAll(sys, fd.get(), content.constData(), content.size()) || sys.fsync(fd.get()) != 0) {
+                sys.unlink(temp.constData());
+                return;
+            }
+        }
+        if (sys.rename(temp.constData(), logPath.constData()) != 0)
+            sys.unlink(temp.constData());
+    } catch (...) {
+    }
 }
 
 } // namespace
@@ -220,7 +250,19 @@ void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
 
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
-    for (qsizetype k = lines.size() - 1, done = 0; k >= 1; --k, ++done) {
+    qsizetype k = lines.size() - 1;
+    // The new paths of the lines not put back yet: a file there belongs to the
+    // batch, and a later line (earlier in the log) whose old name it is must not
+    // replace it (a chain whose look-up said "no such file" wrongly).
+    QHash<QString, int> waiting;
+    for (qsizetype j = 1; j < lines.size(); ++j) {
+        if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j)))
+            ++waiting[absolutePath(entry->renamed)];
+    }
+    QList<qsizetype> kept;  // lines left for the next undo, in log order
+    int blocked = 0;        // of them, lines whose old name held a file of the batch
+    try {
+    for (qsizetype done = 0; k >= 1; --k, ++done) {
         if (done % kProgressStep == 0)
             reporter.progress(done, total);
         const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(k));
@@ -237,12 +279,46 @@ void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
             if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
                 continue;
         }
-        revert(ops, *entry);
+        const QString originalPath = absolutePath(entry->original);
+        const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0;  // a line naming one file twice
+        if (waiting.value(originalPath) > ownLine && fileIsThere(sys, originalPath.toUtf8())) {
+            kept.prepend(k);
+            ++blocked;
+            continue;
+        }
+        if (revert(ops, *entry)) {
+            const auto it = waiting.find(absolutePath(entry->renamed));
+            if (it != waiting.end() && --it.value() == 0)
+                waiting.erase(it);
+        } else {
+            kept.prepend(k);  // nothing there now; should the log stay, the next undo looks again
+        }
+    }
+    } catch (...) {
+        keepUnrevertedLines(sys, logPath.toUtf8(), lines, k, kept);
+        throw;
+    }
+    if (blocked > 0) {
+        keepUnrevertedLines(sys, logPath.toUtf8(), lines, 0, kept);
+        QString first;
+        for (const qsizetype line : std::as_const(kept)) {
+            const UndoLogEntry entry = *parseUndoLogLine(lines.at(line));
+            if (waiting.value(absolutePath(entry.original)) > 0) {
+                first = entry.original;
+                break;
+            }
+        }
+        throw MorvaneError(batchText::undoLinesKept(blocked, first));
     }
     if (total > 0)
         reporter.progress(total, total);
 
-    ops.deleteFile(logPath);
+    try {
+        ops.deleteFile(logPath);
+    } catch (...) {
+        keepUnrevertedLines(sys, logPath.toUtf8(), lines, 0, {});  // every line is reverted
+        throw;
+    }
     sys.unlink(marker.toUtf8().constData());
     if (env.clearList)
         env.clearList();

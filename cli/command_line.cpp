@@ -5,6 +5,7 @@
 #include "engine/paths.h"
 #include "presets/preset_reader.h"
 #include "engine/preview.h"
+#include "batch/preflight.h"
 #include "batch/undo.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,29 @@ void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
 
 }  // namespace
 
+QString previewProblemLine(int row, const RenameItem &item, const RowCheck &check)
+{
+    return QStringLiteral("row %1\t%2\t%3\t%4")
+        .arg(QString::number(row + 1), escapedForConsole(item.originalPath), escapedForConsole(item.newName),
+             rowStatusText(check));
+}
+
+QString escapedForConsole(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\': escaped += QLatin1String("\\\\"); break;
+        case u'\t': escaped += QLatin1String("\\t"); break;
+        case u'\r': escaped += QLatin1String("\\r"); break;
+        case u'\n': escaped += QLatin1String("\\n"); break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context,
                       const std::function<void(const QString &)> &notice)
 {
@@ -126,7 +150,15 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     if (!buildPreview(context.items, context.options, context.nameContext, context.importedNameList,
                       context.reporter))
         return CommandLineOutcome::Ran;
-    if (hasSwitch(a, QLatin1StringView("dryrun"))) {
+    const bool dryRun = hasSwitch(a, QLatin1StringView("dryrun"));
+    if (hooks.previewProblem) {
+        const PreviewCheck check = checkPreview(context.items, context.options);
+        for (int i = 0; check.problems() > 0 && i < check.rows.size(); ++i) {
+            if (isProblem(check.rows.at(i).status))
+                hooks.previewProblem(previewProblemLine(i, context.items.at(i), check.rows.at(i)), dryRun);
+        }
+    }
+    if (dryRun) {
         if (hooks.dryRunPreview)
             hooks.dryRunPreview(context.items);
         return CommandLineOutcome::Ran;

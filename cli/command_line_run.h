@@ -2,6 +2,7 @@
 
 #include "cli/command_line.h"
 #include "cli/command_line_args.h"
+#include "batch/preflight.h"
 
 #include <functional>
 
@@ -19,6 +20,9 @@ struct CommandLineHooks {
     std::function<void(const QStringList &faults)> usageFault;
     std::function<void(const QString &text)> notice;  // a warning that does not stop the run
     std::function<void(const RenameItemList &items)> dryRunPreview;
+    // After the preview, one line per row that would not land as shown
+    // (dry run: the report; real run: warnings before the batch starts).
+    std::function<void(const QString &line, bool dryRun)> previewProblem;
 };
 
 // The /cli run shared by the window and the quiet console: checks the
@@ -27,6 +31,11 @@ struct CommandLineHooks {
 // the undo). MorvaneError from the preset, the preview or the batch propagates.
 CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContext &context,
                                   const CommandLineHooks &hooks);
+
+// "row N<TAB>original path<TAB>new name<TAB>problem", rows counted from 1,
+// tabs, line breaks and backslashes escaped as in the dry-run listing.
+QString previewProblemLine(int row, const RenameItem &item, const RowCheck &check);
+QString escapedForConsole(const QString &text);
 
 // Adds the files and folders of the arguments (folders with or without their
 // subfolders); names that cannot be named exactly are told through notice.

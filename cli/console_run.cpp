@@ -93,18 +93,7 @@ QStringList argumentsOf(int argc, char *argv[])
 
 QString escaped(const QString &text)
 {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\': escaped += QLatin1String("\\\\"); break;
-        case u'\t': escaped += QLatin1String("\\t"); break;
-        case u'\r': escaped += QLatin1String("\\r"); break;
-        case u'\n': escaped += QLatin1String("\\n"); break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
+    return escapedForConsole(text);
 }
 
 }  // namespace
@@ -154,6 +143,14 @@ int runConsole(int argc, char *argv[])
     hooks.dryRunPreview = [&](const RenameItemList &list) {
         for (const RenameItem &item : list.items())
             out.write(dryRunLine(item.originalPath, item.newName) + QLatin1Char('\n'));
+    };
+
+    hooks.previewProblem = [&](const QString &line, bool dryRun) {
+        if (dryRun) {
+            err.write(line + QLatin1Char('\n'));
+        } else {
+            reporter.notice(line);
+        }
     };
 
     CommandLineOutcome outcome;

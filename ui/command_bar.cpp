@@ -34,6 +34,18 @@ QToolButton *toolButton(QWidget *parent, const char *name, int width, QAction *a
     return button;
 }
 
+// A checkable command shown by its text: a state reads better in words than as an icon.
+QToolButton *textToggle(QWidget *parent, const char *name, QAction *action)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedHeight(56);
+    return button;
+}
+
 // A vertical line at the left edge of a 5-pixel slot, 10 pixels clear of the top and bottom.
 QWidget *separator(QWidget *parent, int spaceLeft, int spaceRight)
 {
@@ -68,6 +80,12 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.loadNameList = command(owner, tr("Load Name List"), "list");
     a.settings = command(owner, tr("Settings"), "setting");
     a.about = command(owner, tr("About Program"), "info");
+    a.livePreview = command(owner, tr("Live preview"), "eye");
+    a.livePreview->setCheckable(true);
+    a.livePreview->setToolTip(tr("Live preview: rebuild the preview as rules, files or their order change"));
+    a.problemsOnly = command(owner, tr("Show only problems"), "cross");
+    a.problemsOnly->setCheckable(true);
+    a.problemsOnly->setToolTip(tr("Show only rows that would not land as previewed"));
     return a;
 }
 
@@ -104,6 +122,8 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     bar->addWidget(toolButton(this, "btnPreview", 62, actions.preview));
     bar->addWidget(toolButton(this, "btnRename", 62, actions.rename));
     bar->addWidget(toolButton(this, "btnUndo", 62, actions.undo));
+    bar->addWidget(textToggle(this, "btnLivePreview", actions.livePreview));
+    bar->addWidget(textToggle(this, "btnProblemsOnly", actions.problemsOnly));
     bar->addWidget(separator(bar, 3, 3));
     bar->addWidget(toolButton(this, "btnSavePreset", 66, actions.savePreset));
     bar->addWidget(toolButton(this, "btnLoadPreset", 66, actions.loadPreset));

@@ -21,6 +21,8 @@ struct CommandActions {
     QAction *loadNameList = nullptr;
     QAction *settings = nullptr;
     QAction *about = nullptr;
+    QAction *livePreview = nullptr;     // checkable: rebuild the preview as the rules change
+    QAction *problemsOnly = nullptr;    // checkable: only rows whose preview shows a problem
 };
 
 // The strip at the top of the main window: a tool button per command, the

@@ -2,9 +2,68 @@
 
 #include "engine/paths.h"
 
+#include <QApplication>
+#include <QColor>
+#include <QIcon>
+#include <QStyle>
+
 #include <algorithm>
+#include <array>
 
 namespace morvane {
+
+namespace {
+
+// Readable on light and dark backgrounds alike.
+QColor statusColor(RowStatus status)
+{
+    switch (status) {
+    case RowStatus::Ready:
+        return QColor(0x2e, 0x9d, 0x4f);
+    case RowStatus::Unchanged:
+    case RowStatus::NotBuilt:
+        return QColor(0x80, 0x80, 0x80);
+    case RowStatus::Duplicate:
+    case RowStatus::Exists:
+        return QColor(0xd9, 0x3f, 0x2f);
+    case RowStatus::TooLong:
+    case RowStatus::Empty:
+        return QColor(0xc9, 0x6a, 0x00);
+    }
+    return QColor();
+}
+
+QIcon makeStatusIcon(RowStatus status)
+{
+    QStyle *style = QApplication::style();
+    switch (status) {
+    case RowStatus::Ready:
+        return style->standardIcon(QStyle::SP_DialogApplyButton);
+    case RowStatus::Unchanged:
+        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case RowStatus::NotBuilt:
+        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+    case RowStatus::Duplicate:
+    case RowStatus::Exists:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case RowStatus::TooLong:
+    case RowStatus::Empty:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
+    return QIcon();
+}
+
+// Made once: every painted row asks for its icon.
+const QIcon &statusIcon(RowStatus status)
+{
+    static std::array<QIcon, kRowStatusCount> icons;
+    QIcon &icon = icons[size_t(status)];
+    if (icon.isNull())
+        icon = makeStatusIcon(status);
+    return icon;
+}
+
+} // namespace
 
 FileListModel::FileListModel(RenameItemList &items, QObject *parent)
     : QAbstractTableModel(parent), m_items(items), m_rows(items.count())
@@ -27,6 +86,25 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole && index.column() == SizeColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    const RowStatus rowStatus = status(index.row());
+    if (role == StatusRole)
+        return int(rowStatus);
+    if (index.column() == StatusColumn) {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return rowStatusText(index.row() < m_checks.rows.size() ? m_checks.rows.at(index.row()) : RowCheck());
+        case Qt::DecorationRole:
+            return statusIcon(rowStatus);
+        case Qt::ForegroundRole:
+            return statusColor(rowStatus);
+        default:
+            return QVariant();
+        }
+    }
+    if (role == Qt::ForegroundRole && index.column() == NewNameColumn && isProblem(rowStatus)
+        && rowStatus != RowStatus::NotBuilt)
+        return statusColor(rowStatus);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     const RenameItem &item = m_items.at(index.row());
@@ -34,6 +112,8 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     case OriginalNameColumn:
         return fileNamePart(item.originalPath);
     case NewNameColumn:
+        if (role == Qt::ToolTipRole && !item.newName.isEmpty())
+            return tr("Old: %1\nNew: %2").arg(fileNamePart(item.originalPath), item.newName);
         return item.newName;
     case FolderColumn:
         return folderPart(item.originalPath);
@@ -42,6 +122,41 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.size));
     }
     return QVariant();
+}
+
+RowStatus FileListModel::status(int row) const
+{
+    return row < m_checks.rows.size() ? m_checks.rows.at(row).status : RowStatus::NotBuilt;
+}
+
+void FileListModel::setChecks(const PreviewCheck &check)
+{
+    m_checks = check;
+    m_hasChecks = true;
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
+}
+
+void FileListModel::refreshChecks(const PreviewCheck &check)
+{
+    PreviewCheck merged = check;
+    for (int row = 0; row < merged.rows.size(); ++row) {
+        if (status(row) == RowStatus::NotBuilt)
+            merged.rows[row] = RowCheck();
+    }
+    m_checks = merged;
+    recount();
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
+}
+
+void FileListModel::recount()
+{
+    m_checks.counts.fill(0);
+    for (const RowCheck &row : std::as_const(m_checks.rows))
+        ++m_checks.counts[size_t(row.status)];
+    // Rows that came after the preview count as not built.
+    m_checks.counts[size_t(RowStatus::NotBuilt)] += std::max(0, m_rows - int(m_checks.rows.size()));
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -57,6 +172,8 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Folder");
     case SizeColumn:
         return tr("Size");
+    case StatusColumn:
+        return tr("Status");
     }
     return QVariant();
 }
@@ -79,6 +196,8 @@ void FileListModel::sync()
         m_rows = count;
         endResetModel();
     }
+    if (m_hasChecks)
+        recount();
     if (m_rows > 0)
         emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
@@ -106,6 +225,8 @@ void FileListModel::removeRows(QList<int> rows)
         for (int r = first; r <= last; ++r)
             run.append(r);
         m_items.removeIndexes(run);
+        if (first < m_checks.rows.size())
+            m_checks.rows.remove(first, std::min<qsizetype>(last + 1, m_checks.rows.size()) - first);
         m_rows -= last - first + 1;
         endRemoveRows();
         i = j + 1;
@@ -117,6 +238,8 @@ void FileListModel::clear()
     beginResetModel();
     m_items.clear();
     m_rows = 0;
+    m_checks = PreviewCheck();
+    m_hasChecks = false;
     endResetModel();
 }
 

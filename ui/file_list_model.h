@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/preflight.h"
 #include "engine/rename_item_list.h"
 
 #include <QAbstractTableModel>
@@ -13,7 +14,9 @@ namespace morvane {
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ColumnCount };
+    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, StatusColumn, ColumnCount };
+    // The row's RowStatus as an int, for filters and delegates.
+    static constexpr int StatusRole = Qt::UserRole + 1;
 
     explicit FileListModel(RenameItemList &items, QObject *parent = nullptr);
 
@@ -32,10 +35,23 @@ public:
     void removeRows(QList<int> rows);
     void clear();
 
+    // The status of every row after a preview; rows added later have none
+    // (NotBuilt) until the next one.
+    void setChecks(const PreviewCheck &check);
+    // Statuses computed again (after rows went): rows without a preview keep NotBuilt.
+    void refreshChecks(const PreviewCheck &check);
+    bool hasChecks() const { return m_hasChecks; }
+    RowStatus status(int row) const;
+    const PreviewCheck &checks() const { return m_checks; }
+
 private:
+    void recount();
+
     RenameItemList &m_items;
     int m_rows = 0;   // rows the view knows of; the list may briefly hold more
     QLocale m_locale;
+    PreviewCheck m_checks;  // one row per item once a preview ran
+    bool m_hasChecks = false;
 };
 
 } // namespace morvane

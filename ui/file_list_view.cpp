@@ -1,6 +1,8 @@
 #include "ui/file_list_view.h"
 
 #include "ui/file_list_model.h"
+#include "ui/new_name_delegate.h"
+#include "ui/problem_rows_filter.h"
 
 #include <QAction>
 #include <QEvent>
@@ -11,9 +13,14 @@
 
 namespace morvane {
 
+namespace {
+constexpr int kStatusWidth = 190;
+}
+
 FileListView::FileListView(RenameItemList &items, QWidget *parent)
-    : QTableView(parent), m_model(new FileListModel(items, this))
+    : QTableView(parent), m_model(new FileListModel(items, this)), m_filter(new ProblemRowsFilter(this))
 {
+    m_filter->setSourceModel(m_model);
     setObjectName(QStringLiteral("lvFiles"));
     setModel(m_model);
     setShowGrid(true);
@@ -33,6 +40,7 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
     columns->setStretchLastSection(false);
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setItemDelegateForColumn(FileListModel::NewNameColumn, new NewNameDelegate(this));
 
     m_contextMenu = new QMenu(this);
     m_contextMenu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -58,19 +66,38 @@ QList<int> FileListView::selectedRowNumbers() const
 {
     QList<int> rows;
     for (const QModelIndex &index : selectionModel()->selectedRows())
-        rows.append(index.row());
+        rows.append(m_problemsOnly ? m_filter->mapToSource(index).row() : index.row());
     return rows;
+}
+
+void FileListView::setProblemsOnly(bool on)
+{
+    if (on == m_problemsOnly)
+        return;
+    m_problemsOnly = on;
+    // The whole list is shown through the model itself: 100,000 rows pay nothing for the filter.
+    if (on)
+        m_filter->refilter();
+    setModel(on ? static_cast<QAbstractItemModel *>(m_filter) : m_model);
+    fitColumns();
+}
+
+void FileListView::statusesChanged()
+{
+    if (m_problemsOnly)
+        m_filter->refilter();
 }
 
 void FileListView::fitColumns()
 {
-    if (m_model->columnCount() < 4)
+    if (m_model->columnCount() < FileListModel::ColumnCount)
         return;
     QHeaderView *header = horizontalHeader();
     header->resizeSection(FileListModel::OriginalNameColumn, 280);
     header->resizeSection(FileListModel::NewNameColumn, 280);
     header->resizeSection(FileListModel::SizeColumn, 90);
-    const int fixed = header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(3);
+    header->resizeSection(FileListModel::StatusColumn, kStatusWidth);
+    const int fixed = header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(3) + kStatusWidth;
     header->resizeSection(FileListModel::FolderColumn, std::max(150, viewport()->width() - fixed - 6));
 }
 

@@ -9,6 +9,7 @@ class QMenu;
 namespace morvane {
 
 class FileListModel;
+class ProblemRowsFilter;
 class RenameItemList;
 
 // The window's file list: one row per rename item, whole rows selected,
@@ -28,7 +29,13 @@ public:
     // Makes Delete in the list trigger this action.
     void setDeleteAction(QAction *action);
 
-    // Selected rows, in no particular order.
+    // Shows only the rows whose preview shows a problem, or all rows again.
+    void setProblemsOnly(bool on);
+    bool problemsOnly() const { return m_problemsOnly; }
+    // After a new preview: the rows shown follow the new statuses.
+    void statusesChanged();
+
+    // Selected rows of the model (not of the filtered view), in no particular order.
     QList<int> selectedRowNumbers() const;
     bool hasSelectedRows() const { return !selectedRowNumbers().isEmpty(); }
 
@@ -40,6 +47,8 @@ protected:
 
 private:
     FileListModel *m_model;
+    ProblemRowsFilter *m_filter;
+    bool m_problemsOnly = false;
     QMenu *m_contextMenu;
     QAction *m_removeSelectedAction;
     QAction *m_clearListAction;

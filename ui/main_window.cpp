@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "batch/batch_texts.h"
+#include "batch/preflight.h"
 #include "batch/undo.h"
 #include "cli/command_line.h"
 #include "engine/file_collection.h"
@@ -30,6 +32,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -57,7 +60,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
       m_arguments(std::move(setup.arguments)),
       m_nameContext(std::move(setup.nameContext)),
       m_batchEnvironment(std::move(setup.batchEnvironment)),
-      m_binding(m_options)
+      m_binding(m_options),
+      m_settingsFile(std::move(setup.settingsFile))
 {
     initUiResources();
     if (!m_dialogs) {
@@ -69,6 +73,10 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
     m_actions = CommandBar::createActions(this);
     // Shortcuts work wherever the focus is in the window, also when the tool bar has hidden the button.
     addActions({m_actions.addFiles, m_actions.preview});
+    m_liveTimer = new QTimer(this);
+    m_liveTimer->setObjectName(QStringLiteral("livePreviewTimer"));
+    m_liveTimer->setSingleShot(true);
+    m_liveTimer->setInterval(kLivePreviewDelayMs);
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -96,6 +104,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
                     {m_operationPanel->destinationEdit(), "destination"}});
     m_settingsDialog = new SettingsDialog(m_options, this);
     connectHandlers();
+    watchForLivePreview();
     resize(1252, 645);
     showOptions();
     m_fileList->fitColumns();
@@ -136,6 +145,71 @@ void MainWindow::connectHandlers()
     connect(m_fileList->clearListAction(), &QAction::triggered, this,
             [this] { guarded([this] { if (m_fileList->hasSelectedRows()) clearList(); }); });
     runOn(m_commandBar->clearButton(), &QPushButton::clicked, &MainWindow::clearList);
+    connect(m_actions.problemsOnly, &QAction::toggled, m_fileList, &FileListView::setProblemsOnly);
+}
+
+// ---------------------------------------------------------------- live preview
+
+namespace {
+std::unique_ptr<QSettings> openSettings(const QString &file)
+{
+    if (file.isEmpty())
+        return std::make_unique<QSettings>(QStringLiteral("Quenzel"), applicationTitle());
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+} // namespace
+
+void MainWindow::watchForLivePreview()
+{
+    m_actions.livePreview->setChecked(openSettings(m_settingsFile)->value(QStringLiteral("livePreview"), false).toBool());
+    connect(m_actions.livePreview, &QAction::toggled, this, &MainWindow::setLivePreview);
+    connect(m_liveTimer, &QTimer::timeout, this, &MainWindow::runLivePreview);
+    // Every option widget of the window and of the settings dialog, whatever its kind.
+    for (QWidget *panel : {static_cast<QWidget *>(m_rulePanel), static_cast<QWidget *>(m_operationPanel),
+                           static_cast<QWidget *>(m_settingsDialog)}) {
+        for (QLineEdit *edit : panel->findChildren<QLineEdit *>())
+            connect(edit, &QLineEdit::textChanged, this, &MainWindow::scheduleLivePreview);
+        for (QCheckBox *check : panel->findChildren<QCheckBox *>())
+            connect(check, &QCheckBox::toggled, this, &MainWindow::scheduleLivePreview);
+        for (QComboBox *combo : panel->findChildren<QComboBox *>())
+            connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::scheduleLivePreview);
+    }
+    // The list: rows added or removed, or put in another order.
+    connect(m_fileModel, &QAbstractItemModel::rowsInserted, this, &MainWindow::scheduleLivePreview);
+    connect(m_fileModel, &QAbstractItemModel::rowsRemoved, this, &MainWindow::scheduleLivePreview);
+    connect(m_fileModel, &QAbstractItemModel::layoutChanged, this, &MainWindow::scheduleLivePreview);
+    connect(m_fileModel, &QAbstractItemModel::modelReset, this, &MainWindow::scheduleLivePreview);
+}
+
+void MainWindow::setLivePreview(bool on)
+{
+    openSettings(m_settingsFile)->setValue(QStringLiteral("livePreview"), on);
+    if (on)
+        scheduleLivePreview();
+    else
+        m_liveTimer->stop();
+}
+
+// Each change starts the wait again, so a burst of typing costs one rebuild after it.
+void MainWindow::scheduleLivePreview()
+{
+    if (m_actions.livePreview->isChecked())
+        m_liveTimer->start();
+}
+
+// A live rebuild never opens a box: with no files there is nothing to show,
+// and an error (a regular expression half typed) goes to the status bar.
+void MainWindow::runLivePreview()
+{
+    if (m_items.isEmpty())
+        return;
+    try {
+        previewNames();
+    } catch (const MorvaneError &e) {
+        m_statusBar->endProgress();
+        m_fileModel->sync();
+        m_statusBar->setCounts(e.message());
+    }
 }
 
 void MainWindow::runStartupCommandLine()
@@ -352,12 +426,36 @@ void MainWindow::clearList()
 void MainWindow::updateStatusCount()
 {
     m_statusBar->setText(tr("Files: %1").arg(m_items.count()));
+    if (m_fileModel->hasChecks() && !m_items.isEmpty()) {
+        // Rows went or came: their statuses are taken again, without building names.
+        m_fileModel->refreshChecks(checkPreview(m_items, m_options));
+        m_fileList->statusesChanged();
+    }
+    showPreviewStatus();
+}
+
+void MainWindow::showPreviewStatus()
+{
+    m_statusBar->setCounts(m_fileModel->hasChecks() && !m_items.isEmpty() ? rowStatusCountText(m_fileModel->checks())
+                                                                           : QString());
+}
+
+QString MainWindow::statusCounts() const
+{
+    return m_statusBar->counts();
 }
 
 void MainWindow::previewNames()
 {
-    buildPreview(m_items, m_options, m_nameContext, m_importedNameList, *this);
+    m_liveTimer->stop();
+    const bool built = buildPreview(m_items, m_options, m_nameContext, m_importedNameList, *this);
     m_fileModel->sync();
+    if (!built)
+        return;
+    m_fileModel->setChecks(checkPreview(m_items, m_options));
+    m_fileList->statusesChanged();
+    showPreviewStatus();
+    emit previewBuilt();
 }
 
 void MainWindow::renameFiles()
@@ -366,8 +464,18 @@ void MainWindow::renameFiles()
         information(tr("Nothing to rename. Add files and build a preview first."));
         return;
     }
-    if (confirm(tr("Proceed to rename files as shown in the preview?")))
-        executeBatch(m_items, m_options, *this, batchEnvironment());
+    // Rows without a preview or with names too long stop here, before the question.
+    if (!preflightNames(m_items, m_options)) {
+        warning(batchText::buildPreviewFirst());
+        return;
+    }
+    if (!confirm(batchConfirmationText(checkPreview(m_items, m_options), m_options)))
+        return;
+    executeBatch(m_items, m_options, *this, batchEnvironment());
+    // The rows now name the renamed files: their statuses follow.
+    if (m_fileModel->hasChecks() && !m_items.isEmpty())
+        m_fileModel->refreshChecks(checkPreview(m_items, m_options));
+    showPreviewStatus();
 }
 
 void MainWindow::undoLastRename()

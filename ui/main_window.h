@@ -10,6 +10,7 @@
 #include "ui/option_binding.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <QStringList>
 
 #include <memory>
@@ -31,6 +32,7 @@ struct MainWindowSetup {
     QStringList arguments;             // the program's arguments, without the program path
     NameContext nameContext;
     BatchEnvironment batchEnvironment;
+    QString settingsFile;              // empty: the user's own settings of the program
 };
 
 // The main window: tool bar, rule panel, file list, operation panel and
@@ -63,6 +65,16 @@ public:
 
     // Dropped paths in the drop's order: folders with their files, files one by one.
     void addDroppedFiles(const QStringList &paths);
+
+    // The preview's counts in the status bar ("1 clash(es), 2 ready").
+    QString statusCounts() const;
+
+    // Milliseconds between the last change and the live rebuild.
+    static constexpr int kLivePreviewDelayMs = 150;
+
+signals:
+    // A preview was built (by the button, F5, a folder add or the live preview).
+    void previewBuilt();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -100,6 +112,11 @@ private:
     // What they share.
     void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
     void updateStatusCount();
+    void showPreviewStatus();
+    void watchForLivePreview();
+    void scheduleLivePreview();
+    void runLivePreview();
+    void setLivePreview(bool on);
     void reportSkippedNames(const QStringList &skipped);
 
     std::unique_ptr<Dialogs> m_ownDialogs;
@@ -124,6 +141,8 @@ private:
     OperationPanel *m_operationPanel = nullptr;
     StatusBar *m_statusBar = nullptr;
     HomePageLink *m_homePageLink = nullptr;
+    QString m_settingsFile;
+    QTimer *m_liveTimer = nullptr;
 };
 
 } // namespace morvane

@@ -20,7 +20,20 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
     setFixedHeight(kHeight);
     m_label = new QLabel(tr("  Add the files"), this);
     m_label->setObjectName(QStringLiteral("StatusBar1Text"));
-    addWidget(m_label, 1);
+    addWidget(m_label);
+    m_counts = new QLabel(this);
+    m_counts->setObjectName(QStringLiteral("StatusBarCounts"));
+    addWidget(m_counts, 1);
+}
+
+void StatusBar::setCounts(const QString &counts)
+{
+    m_counts->setText(counts.isEmpty() ? QString() : QStringLiteral("   ") + counts);
+}
+
+QString StatusBar::counts() const
+{
+    return m_counts->text().trimmed();
 }
 
 QString StatusBar::text() const

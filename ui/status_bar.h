@@ -16,6 +16,9 @@ public:
 
     QString text() const;
     void setText(const QString &text);
+    // The preview's counts beside the text ("2 clashes, 12 ready"); empty hides them.
+    void setCounts(const QString &counts);
+    QString counts() const;
 
     // Shows "Working: done of total" at most every 50 ms, with the wait cursor,
     // and lets the window repaint; user input waits until the work has ended.
@@ -25,6 +28,7 @@ public:
 
 private:
     QLabel *m_label;
+    QLabel *m_counts;
     QElapsedTimer m_progressClock;   // valid while long work runs
     QString m_textBeforeProgress;
     QString m_progressText;

@@ -98,6 +98,74 @@ private slots:
         // Random moments within the batch's own time stop it midway nearly always.
         QVERIFY(interrupted >= 1);
     }
+
+    // Swaps and rotations go through temporary names: a kill between any two
+    // steps still leaves a journal that brings every file back, and no
+    // temporary name behind. A run to its end lands every file at its new name.
+    void killedSwapsAreUndone_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("shuffle");
+        for (const int mode : {0, 2}) {
+            for (const char *shuffle : {"swap", "rotate"})
+                QTest::addRow("mode %d, %s", mode, shuffle) << mode << QString::fromLatin1(shuffle);
+        }
+    }
+    void killedSwapsAreUndone()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, shuffle);
+        constexpr int kSwapFiles = 1000;
+        constexpr int kSwapTrials = 6;
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        qint64 batchMicros = 0;
+        for (int trial = 0; trial < kSwapTrials; ++trial) {
+            QTemporaryDir tmp(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                  ? QStringLiteral("/dev/shm/morvane-kill-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/morvane-kill-XXXXXX"));
+            QVERIFY(tmp.isValid());
+            const QString src = tmp.path() + "/src";
+            const QString app = tmp.path() + "/app";
+            QDir().mkpath(src);
+            for (int i = 0; i < kSwapFiles; ++i)
+                writeFile(src + u'/' + name(i), content(i));
+
+            QProcess driver;
+            // Moving into the files' own folder: the same cycles as renaming in place.
+            driver.start(QStringLiteral(MORVANE_KILL_DRIVER), {src, src, app, QString::number(mode), shuffle});
+            QVERIFY(driver.waitForStarted());
+            QVERIFY(driver.waitForReadyRead(30000));
+            QElapsedTimer timer;
+            timer.start();
+            if (trial == 0) {
+                QVERIFY(driver.waitForFinished(30000));
+                QCOMPARE(driver.exitCode(), 0);
+                batchMicros = timer.nsecsElapsed() / 1000;
+                for (int i = 0; i < kSwapFiles; ++i) {
+                    const int from = shuffle == u"rotate" ? (i + kSwapFiles - 1) % kSwapFiles : i % 2 == 0 ? i + 1 : i - 1;
+                    QCOMPARE(readFile(src + u'/' + name(i)), content(from));
+                }
+            } else {
+                QThread::usleep(random.bounded(quint32(batchMicros) + 1));
+                driver.kill();
+                QVERIFY(driver.waitForFinished(30000));
+            }
+
+            RenameItemList items;
+            RecordingReporter reporter;
+            BatchEnvironment env;
+            env.appDataFolder = app;
+            undoLastBatch(items, reporter, env);
+            const QStringList names = QDir(src).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+            QCOMPARE(names.size(), kSwapFiles);
+            for (int i = 0; i < kSwapFiles; ++i) {
+                QCOMPARE(names.at(i), name(i));
+                QCOMPARE(readFile(src + u'/' + name(i)), content(i));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKill)

@@ -82,6 +82,40 @@ private slots:
         QVERIFY(!QFile::exists(UndoLog()));
     }
 
+    // Problems go to stderr, one line each; the listing and the exit status stay.
+    void dryRunReportsProblems()
+    {
+        const QString dir = fresh(QStringLiteral("clash"), {"a.txt", "b.txt", "c.txt", "same.txt"});
+        const QStringList files{dir + "/a.txt", dir + "/b.txt", dir + "/c.txt", dir + "/same.txt"};
+        const Result r = Morvane(QStringList{"/cli", "/quiet", "/dryrun", "/pattern=same"} + files);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, (dir + "/a.txt\tsame.txt\n" + dir + "/b.txt\tsame.txt\n" + dir + "/c.txt\tsame.txt\n" + dir
+                         + "/same.txt\tsame.txt\n")
+                            .toUtf8());
+        QCOMPARE(r.err, ("row 1\t" + dir + "/a.txt\tsame.txt\tSame new name as row 2\n"
+                         "row 2\t" + dir + "/b.txt\tsame.txt\tSame new name as row 1\n"
+                         "row 3\t" + dir + "/c.txt\tsame.txt\tSame new name as row 1\n")
+                            .toUtf8());
+
+        // The real run warns with the same lines before it starts, and still runs.
+        const Result run = Morvane(QStringList{"/cli", "/quiet", "/pattern=same"} + files);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.startsWith(("Warning: row 1\t" + dir + "/a.txt\tsame.txt\tSame new name as row 2\n").toUtf8()));
+        QCOMPARE(names(dir), (QStringList{"same (1).txt", "same (2).txt", "same (3).txt", "same.txt"}));
+    }
+
+    // A name too long for the file system stops the run before any file moves.
+    void tooLongNameStopsTheRun()
+    {
+        const QString dir = fresh(QStringLiteral("long"), {"a.txt", "b.txt"});
+        const Result r = Morvane({"/cli", "/quiet", "/pattern={name}" + QString(260, u'x'), dir + "/a.txt", dir + "/b.txt"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("2 new name(s) are too long"), r.err.constData());
+        QVERIFY(r.err.contains(("row 1: " + dir + "/a.txt").toUtf8()));
+        QCOMPARE(names(dir), (QStringList{"a.txt", "b.txt"}));
+        QVERIFY(!QFile::exists(UndoLog()));
+    }
+
     void dryRunEscapesAwkwardNames()
     {
         const QString dir = fresh(QStringLiteral("awk"), {"t\tb\\s\nl.txt"});

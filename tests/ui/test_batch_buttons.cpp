@@ -50,7 +50,8 @@ void TestBatchButtons::renameAndUndoThroughButtons()
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(int(f.dialogs.messages[0].box), int(Dialogs::Box::Confirm));
     QCOMPARE(f.dialogs.messages[0].caption, QStringLiteral("Confirm"));
-    QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("Proceed to rename files as shown in the preview?"));
+    QCOMPARE(f.dialogs.messages[0].text,
+             QStringLiteral("Proceed to rename files as shown in the preview?\n\n3 file(s) will be renamed."));
     QCOMPARE(filesIn(f.files.path()), QStringList({"a.txt", "b.txt", "c.txt"}));
     QVERIFY(!QFile::exists(undoLogPath(f)));
 

@@ -29,6 +29,7 @@ struct WindowFixture {
         qputenv("APPDATA", appData.path().toUtf8());
         MainWindowSetup setup;
         setup.dialogs = &dialogs;
+        setup.settingsFile = appData.filePath(QStringLiteral("settings.ini"));
         setup.arguments = std::move(arguments);
         setup.nameContext.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         setup.nameContext.timeZone = QTimeZone::utc();
