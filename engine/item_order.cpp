@@ -67,21 +67,23 @@ void sortItems(RenameItemList &items, SortKey key, bool descending)
         items.reorder(sortedOrder(items, key, descending));
 }
 
-QList<int> moveItems(RenameItemList &items, QList<int> rows, int step)
+namespace {
+
+// The order after the move, and the rows the moved items hold then.
+QList<int> moveRows(int n, QList<int> rows, int step, QList<int> *movedRows)
 {
-    const int n = items.count();
+    QList<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [n](int r) { return r < 0 || r >= n; }), rows.end());
-    if (rows.isEmpty() || (step != -1 && step != 1))
-        return rows;
-
-    QList<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
+    if (step != -1 && step != 1) {
+        *movedRows = rows;
+        return order;
+    }
     QList<bool> selected(n, false);
     for (int r : rows)
         selected[r] = true;
-    QList<int> moved;
     // Walk towards the end the rows move to, so a block stuck there stops the ones behind it.
     const int first = step < 0 ? 0 : n - 1;
     for (int i = first; i >= 0 && i < n; i -= step) {
@@ -91,13 +93,27 @@ QList<int> moveItems(RenameItemList &items, QList<int> rows, int step)
         if (to >= 0 && to < n && !selected[to]) {
             std::swap(order[i], order[to]);
             std::swap(selected[i], selected[to]);
-            moved.append(to);
+            movedRows->append(to);
         } else {
-            moved.append(i);
+            movedRows->append(i);
         }
     }
-    items.reorder(order);
-    std::sort(moved.begin(), moved.end());
+    std::sort(movedRows->begin(), movedRows->end());
+    return order;
+}
+
+} // namespace
+
+QList<int> movedOrder(int count, QList<int> rows, int step)
+{
+    QList<int> moved;
+    return moveRows(count, std::move(rows), step, &moved);
+}
+
+QList<int> moveItems(RenameItemList &items, QList<int> rows, int step)
+{
+    QList<int> moved;
+    items.reorder(moveRows(items.count(), std::move(rows), step, &moved));
     return moved;
 }
 

@@ -28,6 +28,11 @@ QList<int> sortedOrder(const RenameItemList &items, SortKey key, bool descending
 // Sorts the items; their built names go with them.
 void sortItems(RenameItemList &items, SortKey key, bool descending);
 
+// The order after moving the items at rows one place up (step -1) or down
+// (step +1), as for RenameItemList::reorder: item i afterwards is item
+// order[i] before. Rules as for moveItems.
+QList<int> movedOrder(int count, QList<int> rows, int step);
+
 // Moves the items at rows one place up (step -1) or down (step +1). Selected
 // rows next to each other move as a block; a block at the end it moves to
 // stays. Returns the rows the moved items hold afterwards, ascending.

@@ -2,6 +2,8 @@
 
 #include "engine/rename_item_list.h"
 
+#include <QTimeZone>
+
 #include <QAbstractTableModel>
 #include <QLocale>
 
@@ -13,7 +15,7 @@ namespace morvane {
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ColumnCount };
+    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ModifiedColumn, ColumnCount };
 
     explicit FileListModel(RenameItemList &items, QObject *parent = nullptr);
 
@@ -28,6 +30,9 @@ public:
     void sync();
     // Item `row` was rewritten in place (a move gave it a new path).
     void rowChanged(int row);
+    // Puts the items and their rows in a new order (RenameItemList::reorder);
+    // selected and current rows go with their items.
+    void reorder(const QList<int> &order);
     // Removes the items at these rows (any order) together with their rows.
     void removeRows(QList<int> rows);
     void clear();
@@ -36,6 +41,7 @@ private:
     RenameItemList &m_items;
     int m_rows = 0;   // rows the view knows of; the list may briefly hold more
     QLocale m_locale;
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
 };
 
 } // namespace morvane

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class QSettings;
+
 namespace morvane {
 
 class FileListModel;
@@ -31,6 +33,7 @@ struct MainWindowSetup {
     QStringList arguments;             // the program's arguments, without the program path
     NameContext nameContext;
     BatchEnvironment batchEnvironment;
+    QString settingsFile;              // what is remembered between runs; empty: the user's own settings
 };
 
 // The main window: tool bar, rule panel, file list, operation panel and
@@ -96,17 +99,21 @@ private:
     void showPatternHelp();
     void chooseDestinationFolder();
     void openHomePage();
+    void sortByColumn(int column, Qt::SortOrder order);
+    void moveSelected(int step);
 
     // What they share.
     void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
     void updateStatusCount();
     void reportSkippedNames(const QStringList &skipped);
+    std::unique_ptr<QSettings> openSettings() const;
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QStringList m_arguments;
     NameContext m_nameContext;
     BatchEnvironment m_batchEnvironment;
+    QString m_settingsFile;
     bool m_terminationRequested = false;
     bool m_placed = false;   // centred on the screen when first shown
 
