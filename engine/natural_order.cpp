@@ -198,24 +198,57 @@ void sortIndexes(qsizetype count, const std::function<QStringView(qsizetype)> &n
     QList<int> order(count);
     std::iota(order.begin(), order.end(), 0);
 
-    // Fast keys when every name has one, all in one buffer.
+    // Fast keys when every name has one, all in one buffer, without the exact
+    // text: ties between keys are rare and compare the names themselves.
     std::string keys;
     std::vector<size_t> starts;
     starts.reserve(count + 1);
     bool fast = true;
     for (qsizetype i = 0; i < count && fast; ++i) {
         starts.push_back(keys.size());
-        fast = c.appendKey(name(i), keys);
+        if (keys.capacity() - keys.size() < 512)
+            keys.reserve(std::max<size_t>(keys.capacity() * 2, 4096));
+        fast = c.appendKey(name(i), keys, false);
     }
     starts.push_back(keys.size());
 
     if (fast) {
+        // The first 16 key bytes ride along in the array being sorted (keys hold
+        // no 0 byte, so 0 padding sorts a shorter key first); most comparisons
+        // end there, without a look at the key buffer.
+        struct Entry {
+            quint64 head[2];
+            int index;
+        };
+        std::vector<Entry> entries(count);
+        for (qsizetype i = 0; i < count; ++i) {
+            unsigned char bytes[16] = {};
+            std::memcpy(bytes, keys.data() + starts[i], std::min<size_t>(16, starts[i + 1] - starts[i]));
+            for (int w = 0; w < 2; ++w) {
+                quint64 v = 0;
+                for (int k = 0; k < 8; ++k)
+                    v = (v << 8) | bytes[w * 8 + k];
+                entries[i].head[w] = v;
+            }
+            entries[i].index = int(i);
+        }
         auto compare = [&](int a, int b) {
             const size_t la = starts[a + 1] - starts[a], lb = starts[b + 1] - starts[b];
-            const int r = std::memcmp(keys.data() + starts[a], keys.data() + starts[b], std::min(la, lb));
-            return r ? r : (la < lb ? -1 : (la > lb ? 1 : 0));
+            if (const int r = std::memcmp(keys.data() + starts[a], keys.data() + starts[b], std::min(la, lb)))
+                return r;
+            if (la != lb)
+                return la < lb ? -1 : 1;
+            return name(a).compare(name(b));
         };
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return compare(a, b) < 0; });
+        std::sort(entries.begin(), entries.end(), [&](const Entry &x, const Entry &y) {
+            if (x.head[0] != y.head[0])
+                return x.head[0] < y.head[0];
+            if (x.head[1] != y.head[1])
+                return x.head[1] < y.head[1];
+            return compare(x.index, y.index) < 0;
+        });
+        for (qsizetype i = 0; i < count; ++i)
+            order[i] = entries[i].index;
         done(order, compare);
         return;
     }
