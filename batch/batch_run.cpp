@@ -108,7 +108,7 @@ BatchRun::BatchRun(RenameItemList &items, const OptionPanel &options, Reporter &
     , m_reporter(reporter)
     , m_env(env)
     , m_mode(options.batchMode)
-    , m_destination(trimControl(options.destination))
+    , m_destination(destinationFolder(options.destination, QDir::homePath()))
     , m_cwd(QDir::currentPath())
     , m_sys(env.sys ? *env.sys : realSystemCalls())
     , m_ops(m_sys)
@@ -122,6 +122,11 @@ void BatchRun::run()
 {
     if (m_mode != BatchMode::RenameInPlace && m_destination.isEmpty()) {
         m_reporter.warning(batchText::selectDestination());
+        return;
+    }
+    // A relative folder would land below whatever folder the program started in.
+    if (m_mode != BatchMode::RenameInPlace && !m_destination.startsWith(u'/')) {
+        m_reporter.error(batchText::relativeDestination(m_destination));
         return;
     }
     // Every check that could stop the batch midway runs before the first file moves.

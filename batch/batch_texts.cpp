@@ -6,6 +6,13 @@ namespace morvane::batchText {
 
 // Spelled out in each function so that lupdate finds every text with its context.
 QString selectDestination() { return QCoreApplication::translate("Batch", "Please select a destination folder for Copy/Move mode."); }
+QString relativeDestination(const QString &folder)
+{
+    return QCoreApplication::translate("Batch",
+                                       "The destination folder \"%1\" is not a full path. Give it from the root, "
+                                       "such as /home/you/Photos, or from your home folder, such as ~/Photos.")
+        .arg(folder);
+}
 QString buildPreviewFirst() { return QCoreApplication::translate("Batch", "Please build preview first (click \"Preview Result\" button)."); }
 QString batchCompleted() { return QCoreApplication::translate("Batch", "Batch completed. A CSV log has been saved in AppData."); }
 QString invalidCharacters() { return QCoreApplication::translate("Batch", "Invalid characters in path"); }

@@ -7,6 +7,7 @@ namespace morvane::batchText {
 // The messages of the batch and of undo, in the user's language. Functions,
 // not constants: the translator is installed after start-up.
 QString selectDestination();
+QString relativeDestination(const QString &folder);
 QString buildPreviewFirst();
 QString batchCompleted();
 QString invalidCharacters();

@@ -2,6 +2,8 @@
 
 #include "cli/command_line_run.h"
 #include "engine/file_collection.h"
+#include "engine/item_order.h"
+#include "engine/option_fields.h"
 #include "engine/paths.h"
 #include "presets/preset_reader.h"
 #include "engine/preview.h"
@@ -12,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace morvane {
 
@@ -30,6 +34,9 @@ QStringList runFaults(const CommandLineArgs &args, bool quiet)
     if (undo && !args.paths.isEmpty())
         faults.append(QCoreApplication::translate(
             "CommandLine", "/undo takes no files or folders: it reverts the last batch from its undo log."));
+    if (hasSwitch(args.switchesAndOptions, QLatin1StringView("descending"))
+        && !findOptionValue(args.switchesAndOptions, QLatin1StringView("sort")))
+        faults.append(QCoreApplication::translate("CommandLine", "/descending needs /sort=name, date or size."));
     if (quiet && !undo && args.paths.isEmpty())
         faults.append(QCoreApplication::translate("CommandLine", "No files or folders given."));
     for (const QString &path : args.paths) {
@@ -42,8 +49,40 @@ QStringList runFaults(const CommandLineArgs &args, bool quiet)
     return faults;
 }
 
-void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
+// The preset keys given as options (checked by the parser); returns the fields set.
+QList<const OptionField *> applyKeyOptions(const QStringList &a, OptionPanel &o)
 {
+    QList<const OptionField *> set;
+    for (const OptionField &field : optionFields()) {
+        if (!keyOptionField(QString(field.key)))
+            continue;
+        const std::optional<QString> value = findOptionValue(a, field.key);
+        if (!value)
+            continue;
+        set.append(&field);
+        switch (field.kind) {
+        case OptionKind::Text:
+        case OptionKind::Number:
+            o.*field.text = *value;
+            break;
+        case OptionKind::Check:
+            o.*field.check = checkOptionValue(*value).value_or(false);
+            break;
+        case OptionKind::Choice:
+            field.setChoiceIndex(o, choiceOptionIndex(field, *value).value_or(-1));
+            break;
+        }
+    }
+    return set;
+}
+
+// keepAbsent: a preset was loaded, so absent options keep its values. A value
+// that a preset key set (--regex=true, --changeExt=true) is kept the same way.
+void applyOptions(const QStringList &a, bool keepAbsent, const QList<const OptionField *> &keySet, OptionPanel &o)
+{
+    auto keyGiven = [&keySet](const char *key) {
+        return std::any_of(keySet.begin(), keySet.end(), [key](const OptionField *f) { return f->key == key; });
+    };
     o.pattern = optionValue(a, QLatin1StringView("pattern"), o.pattern);
     o.counterStart = optionValue(a, QLatin1StringView("start"), o.counterStart);
     o.digits = optionValue(a, QLatin1StringView("digits"), o.digits);
@@ -61,12 +100,13 @@ void applyOptions(const QStringList &a, bool keepAbsent, OptionPanel &o)
     // Without a preset an absent option resets its value; with one it keeps the preset's.
     o.find = optionValue(a, QLatin1StringView("find"), keepAbsent ? o.find : QString());
     o.replace = optionValue(a, QLatin1StringView("replace"), keepAbsent ? o.replace : QString());
-    o.regex = hasSwitch(a, QLatin1StringView("regex")) || (keepAbsent && o.regex);
+    o.regex = hasSwitch(a, QLatin1StringView("regex")) || ((keepAbsent || keyGiven("regex")) && o.regex);
     if (const auto newExt = findOptionValue(a, QLatin1StringView("newext"))) {
         o.changeExt = !newExt->isEmpty();
         o.newExt = *newExt;
     } else if (!keepAbsent) {
-        o.changeExt = false;
+        if (!keyGiven("changeExt"))
+            o.changeExt = false;
         o.newExt.clear();
     }
     if (const auto conflict = findOptionValue(a, QLatin1StringView("conflict"))) {
@@ -106,14 +146,16 @@ QString escapedForConsole(const QString &text)
     return escaped;
 }
 
-void addArgumentPaths(const QStringList &paths, CommandLineContext &context,
+void addArgumentPaths(const QStringList &paths, CommandLineContext &context, const FileMask &mask,
                       const std::function<void(const QString &)> &notice)
 {
     QStringList skipped;
+    FolderListing listing(context.options.includeSubfolders);
+    listing.mask = mask;
     for (const QString &path : paths) {
         const QString absolute = absoluteCleanPath(path);
         if (isExistingFolder(absolute))
-            addFolder(context.items, absolute, context.options.includeSubfolders, &skipped);
+            addFolder(context.items, absolute, listing, &skipped);
         else
             context.items.addFileItem(absolute);
     }
@@ -139,13 +181,18 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     const std::optional<QString> preset = findOptionValue(a, QLatin1StringView("preset"));
     if (preset)
         loadPreset(absoluteCleanPath(*preset), context.options);
-    applyOptions(a, preset.has_value(), context.options);
+    const QList<const OptionField *> keySet = applyKeyOptions(a, context.options);
+    applyOptions(a, preset.has_value(), keySet, context.options);
 
     if (hasSwitch(a, QLatin1StringView("undo"))) {
         undoLastBatch(context.items, context.reporter, context.batchEnvironment);
         return CommandLineOutcome::Ran;
     }
-    addArgumentPaths(args.paths, context, hooks.notice);
+    addArgumentPaths(args.paths, context, FileMask(optionValue(a, QLatin1StringView("mask"), QString())),
+                     hooks.notice);
+    if (const auto sort = findOptionValue(a, QLatin1StringView("sort")))
+        sortItems(context.items, sortKeyFromWord(*sort).value_or(SortKey::None),
+                  hasSwitch(a, QLatin1StringView("descending")));
     // With no file there is nothing to execute; the preview has said so.
     if (!buildPreview(context.items, context.options, context.nameContext, context.importedNameList,
                       context.reporter))
@@ -167,7 +214,7 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     return CommandLineOutcome::Ran;
 }
 
-bool processCommandLine(const QStringList &arguments, CommandLineContext &context)
+bool processCommandLine(const QStringList &arguments, CommandLineContext &context, const QString &folderMask)
 {
     const CommandLineArgs args = parseCommandLineArgs(arguments);
     Reporter &reporter = context.reporter;
@@ -181,10 +228,12 @@ bool processCommandLine(const QStringList &arguments, CommandLineContext &contex
     // A normal start opens what it was given, like a drop: no preview, no batch.
     if (const auto preset = findOptionValue(args.switchesAndOptions, QLatin1StringView("preset")))
         loadPreset(absoluteCleanPath(*preset), context.options);
+    applyKeyOptions(args.switchesAndOptions, context.options);
     QStringList existing, missing;
     for (const QString &path : args.paths)
         (QFileInfo::exists(absoluteCleanPath(path)) ? existing : missing).append(path);
-    addArgumentPaths(existing, context, hooks.notice);
+    const FileMask mask(optionValue(args.switchesAndOptions, QLatin1StringView("mask"), folderMask));
+    addArgumentPaths(existing, context, mask, hooks.notice);
     if (!missing.isEmpty())
         reporter.warning(QCoreApplication::translate("CommandLine", "File or folder not found:\n%1")
                              .arg(missing.join(QLatin1Char('\n'))));

@@ -23,14 +23,16 @@ struct CommandLineContext {
 
 // The normal start's command-line check, called at the end of the main
 // window's creation with the program's arguments (without the program path).
-// Without "/cli" only path arguments (added like a drop) and "/preset=FILE"
-// are used. With "/cli" it applies the options, builds the preview and runs
+// Without "/cli" only path arguments (added like a drop, their folders'
+// files through "/mask" or else folderMask), "/preset=FILE" and preset keys
+// (--batchMode=copy) are used. With "/cli" it applies the options, builds the preview and runs
 // the batch (or the undo) unless "/dryrun"; messages go through the reporter.
 // Returns true when a /cli run took place and the program should end now.
 // Either way the caller then shows the options and items as they are.
 // A usage fault is reported and returns false (the window starts normally).
 // Errors of the preview, the batch or a preset propagate as MorvaneError: the
 // caller shows them and carries on with the interactive window.
-bool processCommandLine(const QStringList &arguments, CommandLineContext &context);
+bool processCommandLine(const QStringList &arguments, CommandLineContext &context,
+                        const QString &folderMask = QString());
 
 } // namespace morvane

@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "cli/command_line_args.h"
 #include "batch/preflight.h"
+#include "engine/file_mask.h"
 
 #include <functional>
 
@@ -27,7 +28,7 @@ struct CommandLineHooks {
 
 // The /cli run shared by the window and the quiet console: checks the
 // arguments, loads "/preset", applies the options in their fixed order, adds
-// the files and folders, then builds the preview and runs the batch (or runs
+// the files and folders (through "/mask") and sorts them ("/sort"), then builds the preview and runs the batch (or runs
 // the undo). MorvaneError from the preset, the preview or the batch propagates.
 CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContext &context,
                                   const CommandLineHooks &hooks);
@@ -38,8 +39,9 @@ QString previewProblemLine(int row, const RenameItem &item, const RowCheck &chec
 QString escapedForConsole(const QString &text);
 
 // Adds the files and folders of the arguments (folders with or without their
-// subfolders); names that cannot be named exactly are told through notice.
-void addArgumentPaths(const QStringList &paths, CommandLineContext &context,
+// subfolders, their files through mask); names that cannot be named exactly
+// are told through notice.
+void addArgumentPaths(const QStringList &paths, CommandLineContext &context, const FileMask &mask,
                       const std::function<void(const QString &)> &notice);
 
 } // namespace morvane

@@ -1,6 +1,7 @@
 #include "engine/file_collection.h"
 
 #include "engine/morvane_error.h"
+#include "engine/natural_order.h"
 #include "engine/paths.h"
 #include "engine/text_file.h"
 
@@ -10,6 +11,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
 
 namespace morvane {
 
@@ -39,14 +42,43 @@ bool decodeName(const char *raw, QString *name)
     return decodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
 }
 
+// One entry of a folder, kept until the folder is sorted.
+struct Entry {
+    size_t raw;      // offset of the NUL-terminated raw name in the folder's name buffer
+    QString name;
+};
+
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
 // goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
 template <typename OnFile>
-void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
+void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile)
 {
     const int dirFd = dirfd(dir);
     // The folder and its "/", joined once for all its names.
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    auto joined = [&prefix](const QString &name) {
+        QString path;
+        path.reserve(prefix.size() + name.size());
+        path.append(prefix);
+        path.append(name);
+        return path;
+    };
+    auto walkSubfolder = [&](const char *raw, const QString &path) {
+        const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (subFd < 0)
+            return;   // unreadable subfolders are skipped without a word
+        DIR *sub = fdopendir(subFd);
+        if (!sub) {
+            ::close(subFd);
+            return;
+        }
+        listInto(sub, path, listing, skipped, onFile);
+        closedir(sub);
+    };
+
+    // Natural order needs the whole folder first: its names, files and subfolders apart.
+    std::string rawNames;
+    QList<Entry> files, folders;
     while (const dirent *entry = readdir(dir)) {
         const char *raw = entry->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
@@ -61,34 +93,42 @@ void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
         // A link to a folder counts as a folder, but is not walked.
         if (type == DT_LNK && isDirectoryAt(dirFd, raw, true))
             continue;
-        if (type == DT_DIR && !includeSubfolders)
+        if (type == DT_DIR && !listing.includeSubfolders)
             continue;
 
         QString name;
         if (!decodeName(raw, &name)) {
-            if (skipped)
+            if (skipped && (type == DT_DIR || listing.mask.matches(QString::fromUtf8(raw))))
                 skipped->append(joinFolderPath(folder, QString::fromUtf8(raw)));
             continue;
         }
-        QString path;
-        path.reserve(prefix.size() + name.size());
-        path.append(prefix);
-        path.append(name);
-        if (type != DT_DIR) {
-            onFile(dirFd, raw, path, std::move(name));
+        if (type != DT_DIR && !listing.mask.matches(name))
+            continue;
+        if (!listing.naturalOrder) {
+            if (type == DT_DIR)
+                walkSubfolder(raw, joined(name));
+            else
+                onFile(dirFd, raw, joined(name), std::move(name));
             continue;
         }
-        const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (subFd < 0)
-            continue;   // unreadable subfolders are skipped without a word
-        DIR *sub = fdopendir(subFd);
-        if (!sub) {
-            ::close(subFd);
-            continue;
-        }
-        listInto(sub, path, includeSubfolders, skipped, onFile);
-        closedir(sub);
+        (type == DT_DIR ? folders : files).append(Entry{rawNames.size(), std::move(name)});
+        rawNames.append(raw);
+        rawNames.push_back('\0');
     }
+    auto inOrder = [&](QList<Entry> &entries, bool subfolders) {
+        const QList<int> order =
+            naturalOrder(entries.size(), [&entries](qsizetype i) { return QStringView(entries[i].name); });
+        for (int i : order) {
+            Entry &e = entries[i];
+            const char *raw = rawNames.data() + e.raw;
+            if (subfolders)
+                walkSubfolder(raw, joined(e.name));
+            else
+                onFile(dirFd, raw, joined(e.name), std::move(e.name));
+        }
+    };
+    inOrder(files, false);
+    inOrder(folders, true);
 }
 
 } // namespace
@@ -101,7 +141,7 @@ bool isExistingFolder(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStringList *skipped)
+QStringList listFolderFiles(const QString &folder, const FolderListing &listing, QStringList *skipped)
 {
     QStringList files;
     if (folder.isEmpty())
@@ -112,12 +152,12 @@ QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStri
     if (!dir)
         return files;
     auto onFile = [&files](int, const char *, const QString &path, QString &&) { files.append(path); };
-    listInto(dir, folder, includeSubfolders, skipped, onFile);
+    listInto(dir, folder, listing, skipped, onFile);
     closedir(dir);
     return files;
 }
 
-int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped)
+int addFolder(RenameItemList &items, const QString &folder, const FolderListing &listing, QStringList *skipped)
 {
     if (!isExactLocalPath(folder) && !folder.isEmpty())
         throw MorvaneError(inexactPathMessage(folder));
@@ -147,7 +187,7 @@ int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
         items.append(item);
         ++added;
     };
-    listInto(dir, folder, includeSubfolders, skipped, onFile);
+    listInto(dir, folder, listing, skipped, onFile);
     closedir(dir);
     return added;
 }

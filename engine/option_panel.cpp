@@ -48,4 +48,14 @@ QString trimControl(const QString &text)
     return (first == 0 && last == text.size()) ? text : text.mid(first, last - first);
 }
 
+QString destinationFolder(const QString &text, const QString &home)
+{
+    const QString folder = trimControl(text);
+    if (folder == u"~" || folder.startsWith(u"~/")) {
+        const QString base = home.endsWith(u'/') ? home.chopped(1) : home;
+        return base + folder.sliced(1);
+    }
+    return folder;
+}
+
 } // namespace morvane

@@ -68,4 +68,12 @@ int clampInt(int value, int low, int high);
 //   trimControl("\t x y \n") == "x y"
 QString trimControl(const QString &text);
 
+// The destination folder text as a copy or move uses it: trimmed, and "~"
+// alone or before "/" standing for home. Anything else stays as it is; the
+// batch refuses a result that is not a full path.
+//
+//   destinationFolder(u" ~/Photos "_s, u"/home/ann"_s) == u"/home/ann/Photos"
+//   destinationFolder(u"~bob/x"_s, u"/home/ann"_s) == u"~bob/x"
+QString destinationFolder(const QString &text, const QString &home);
+
 } // namespace morvane

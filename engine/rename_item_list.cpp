@@ -150,6 +150,16 @@ void RenameItemList::removeIndexes(QList<int> indexes)
     m_items.resize(kept);
 }
 
+void RenameItemList::reorder(const QList<int> &order)
+{
+    Q_ASSERT(order.size() == m_items.size());
+    QList<RenameItem> sorted;
+    sorted.reserve(order.size());
+    for (int i : order)
+        sorted.append(std::move(m_items[i]));
+    m_items = std::move(sorted);   // the path index counts paths, not places: it stays
+}
+
 void RenameItemList::clear()
 {
     m_items.clear();

@@ -32,6 +32,10 @@ public:
     // Appends as is, without looking at the disk.
     void append(const RenameItem &item);
 
+    // Puts the items in a new order: item i afterwards is item order[i] before.
+    // order must hold every index once.
+    void reorder(const QList<int> &order);
+
     // Removes the items at the given indexes (any order, duplicates and
     // indexes out of range ignored); the others keep their order.
     void removeIndexes(QList<int> indexes);

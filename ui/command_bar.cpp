@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolBar>
@@ -107,6 +108,15 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     m_includeSubfoldersCheck->setObjectName(QStringLiteral("chkIncludeSubfolders"));
     m_includeSubfoldersCheck->setToolTip(tr("Folders added or dropped bring the files of their subfolders too"));
 
+    m_folderMaskEdit = new QLineEdit(this);
+    m_folderMaskEdit->setObjectName(QStringLiteral("edtFolderMask"));
+    m_folderMaskEdit->setPlaceholderText(tr("Folder mask: *.jpg;*.png"));
+    m_folderMaskEdit->setToolTip(tr("Only files of added or dropped folders that fit one of these patterns "
+                                    "(separated by \";\", * any text, ? one character, letter case ignored); "
+                                    "empty takes every file"));
+    m_folderMaskEdit->setClearButtonEnabled(true);
+    m_folderMaskEdit->setFixedWidth(170);
+
     // A tool bar keeps the buttons reachable through its overflow menu when the window is narrow.
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -132,6 +142,10 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     auto *spring = new QWidget(bar);
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spring);
+    bar->addWidget(m_folderMaskEdit);
+    auto *maskGap = new QWidget(bar);
+    maskGap->setFixedWidth(8);
+    bar->addWidget(maskGap);
     bar->addWidget(m_includeSubfoldersCheck);
     auto *gap = new QWidget(bar);
     gap->setFixedWidth(12);

@@ -4,6 +4,7 @@
 
 class QAction;
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 
 namespace morvane {
@@ -26,7 +27,7 @@ struct CommandActions {
 };
 
 // The strip at the top of the main window: a tool button per command, the
-// "Include subfolders" switch, and the hidden Clear button.
+// folder mask, the "Include subfolders" switch, and the hidden Clear button.
 class CommandBar : public QWidget {
     Q_OBJECT
 public:
@@ -36,10 +37,13 @@ public:
     explicit CommandBar(const CommandActions &actions, QWidget *parent = nullptr);
 
     QCheckBox *includeSubfoldersCheck() const { return m_includeSubfoldersCheck; }
+    // Which files of added and dropped folders are taken (FileMask); empty takes all.
+    QLineEdit *folderMaskEdit() const { return m_folderMaskEdit; }
     QPushButton *clearButton() const { return m_clearButton; }
 
 private:
     QCheckBox *m_includeSubfoldersCheck;
+    QLineEdit *m_folderMaskEdit;
     QPushButton *m_clearButton;
 };
 

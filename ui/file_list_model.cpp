@@ -1,5 +1,6 @@
 #include "ui/file_list_model.h"
 
+#include "engine/date_time.h"
 #include "engine/paths.h"
 
 #include <QApplication>
@@ -84,7 +85,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_items.count())
         return QVariant();
-    if (role == Qt::TextAlignmentRole && index.column() == SizeColumn)
+    if (role == Qt::TextAlignmentRole && (index.column() == SizeColumn || index.column() == ModifiedColumn))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     const RowStatus rowStatus = status(index.row());
     if (role == StatusRole)
@@ -120,6 +121,11 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     case SizeColumn:
         // "#,##0": thousands grouping of the user's locale, no decimals.
         return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.size));
+    case ModifiedColumn:
+        // Last written, in local time.
+        return role == Qt::ToolTipRole
+            ? QVariant()
+            : QVariant(m_locale.toString(localFromUtc(item.modifiedUtc, m_zone), QLocale::ShortFormat));
     }
     return QVariant();
 }
@@ -172,6 +178,8 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Folder");
     case SizeColumn:
         return tr("Size");
+    case ModifiedColumn:
+        return tr("Modified");
     case StatusColumn:
         return tr("Status");
     }
@@ -206,6 +214,24 @@ void FileListModel::rowChanged(int row)
 {
     if (row >= 0 && row < m_rows)
         emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::DisplayRole});
+}
+
+void FileListModel::reorder(const QList<int> &order)
+{
+    if (order.size() != m_items.count() || m_rows != m_items.count())
+        return;
+    emit layoutAboutToBeChanged();
+    m_items.reorder(order);
+    QList<int> newRow(order.size());
+    for (int i = 0; i < order.size(); ++i)
+        newRow[order[i]] = i;
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(this->index(newRow[index.row()], index.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 void FileListModel::removeRows(QList<int> rows)

@@ -3,6 +3,8 @@
 #include "batch/preflight.h"
 #include "engine/rename_item_list.h"
 
+#include <QTimeZone>
+
 #include <QAbstractTableModel>
 #include <QLocale>
 
@@ -14,7 +16,7 @@ namespace morvane {
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, StatusColumn, ColumnCount };
+    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ModifiedColumn, StatusColumn, ColumnCount };
     // The row's RowStatus as an int, for filters and delegates.
     static constexpr int StatusRole = Qt::UserRole + 1;
 
@@ -31,6 +33,9 @@ public:
     void sync();
     // Item `row` was rewritten in place (a move gave it a new path).
     void rowChanged(int row);
+    // Puts the items and their rows in a new order (RenameItemList::reorder);
+    // selected and current rows go with their items.
+    void reorder(const QList<int> &order);
     // Removes the items at these rows (any order) together with their rows.
     void removeRows(QList<int> rows);
     void clear();
@@ -52,6 +57,7 @@ private:
     QLocale m_locale;
     PreviewCheck m_checks;  // one row per item once a preview ran
     bool m_hasChecks = false;
+    QTimeZone m_zone = QTimeZone::systemTimeZone();
 };
 
 } // namespace morvane

@@ -41,6 +41,9 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setItemDelegateForColumn(FileListModel::NewNameColumn, new NewNameDelegate(this));
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(false);
+    connect(columns, &QHeaderView::sectionClicked, this, &FileListView::headerClicked);
 
     m_contextMenu = new QMenu(this);
     m_contextMenu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -48,6 +51,18 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
     m_removeSelectedAction->setObjectName(QStringLiteral("miRemoveSelected"));
     m_clearListAction = m_contextMenu->addAction(tr("Clear list"));
     m_clearListAction->setObjectName(QStringLiteral("Clearlist1"));
+    m_contextMenu->addSeparator();
+    // Ctrl+Up and Ctrl+Down move the selected rows wherever the focus is in the list.
+    m_moveUpAction = m_contextMenu->addAction(tr("Move up"));
+    m_moveUpAction->setObjectName(QStringLiteral("miMoveUp"));
+    m_moveUpAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+    m_moveDownAction = m_contextMenu->addAction(tr("Move down"));
+    m_moveDownAction->setObjectName(QStringLiteral("miMoveDown"));
+    m_moveDownAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+    for (QAction *move : {m_moveUpAction, m_moveDownAction}) {
+        move->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(move);
+    }
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_contextMenu->popup(viewport()->mapToGlobal(pos)); });
@@ -88,6 +103,22 @@ void FileListView::statusesChanged()
         m_filter->refilter();
 }
 
+void FileListView::showSortIndicator(int column, Qt::SortOrder order)
+{
+    m_sortColumn = column;
+    m_sortOrder = order;
+    horizontalHeader()->setSortIndicatorShown(column >= 0);
+    horizontalHeader()->setSortIndicator(column, order);
+}
+
+void FileListView::headerClicked(int column)
+{
+    const Qt::SortOrder order = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder
+        ? Qt::DescendingOrder
+        : Qt::AscendingOrder;
+    emit sortRequested(column, order);
+}
+
 void FileListView::fitColumns()
 {
     if (m_model->columnCount() < FileListModel::ColumnCount)
@@ -96,8 +127,12 @@ void FileListView::fitColumns()
     header->resizeSection(FileListModel::OriginalNameColumn, 280);
     header->resizeSection(FileListModel::NewNameColumn, 280);
     header->resizeSection(FileListModel::SizeColumn, 90);
+    header->resizeSection(FileListModel::ModifiedColumn, 130);
     header->resizeSection(FileListModel::StatusColumn, kStatusWidth);
-    const int fixed = header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(3) + kStatusWidth;
+    int fixed = 0;
+    for (int column : {FileListModel::OriginalNameColumn, FileListModel::NewNameColumn, FileListModel::SizeColumn,
+                       FileListModel::ModifiedColumn, FileListModel::StatusColumn})
+        fixed += header->sectionSize(column);
     header->resizeSection(FileListModel::FolderColumn, std::max(150, viewport()->width() - fixed - 6));
 }
 

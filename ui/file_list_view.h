@@ -14,8 +14,10 @@ class RenameItemList;
 
 // The window's file list: one row per rename item, whole rows selected,
 // several at once, columns fitted to the width, and a context menu with
-// "Remove selected" and "Clear list". The actions only signal; the window
-// decides what they do.
+// "Remove selected", "Clear list", "Move up" (Ctrl+Up) and "Move down"
+// (Ctrl+Down). A click on a column header asks for the list sorted by that
+// column, a second click on it for the other direction. The actions and the
+// header only signal; the window decides what they do.
 class FileListView : public QTableView {
     Q_OBJECT
 public:
@@ -25,6 +27,13 @@ public:
     QMenu *contextMenu() const { return m_contextMenu; }
     QAction *removeSelectedAction() const { return m_removeSelectedAction; }
     QAction *clearListAction() const { return m_clearListAction; }
+    QAction *moveUpAction() const { return m_moveUpAction; }
+    QAction *moveDownAction() const { return m_moveDownAction; }
+
+    // The sort indicator: the column the list is sorted by and its direction,
+    // or none (-1) once the order is the user's own.
+    void showSortIndicator(int column, Qt::SortOrder order);
+    void clearSortIndicator() { showSortIndicator(-1, Qt::AscendingOrder); }
 
     // Makes Delete in the list trigger this action.
     void setDeleteAction(QAction *action);
@@ -42,16 +51,25 @@ public:
     // Fixed widths for the name and size columns; the folder column takes the rest of the client width.
     void fitColumns();
 
+signals:
+    void sortRequested(int column, Qt::SortOrder order);
+
 protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    void headerClicked(int column);
+
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     FileListModel *m_model;
     ProblemRowsFilter *m_filter;
     bool m_problemsOnly = false;
     QMenu *m_contextMenu;
     QAction *m_removeSelectedAction;
     QAction *m_clearListAction;
+    QAction *m_moveUpAction;
+    QAction *m_moveDownAction;
 };
 
 } // namespace morvane

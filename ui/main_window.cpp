@@ -5,6 +5,7 @@
 #include "batch/undo.h"
 #include "cli/command_line.h"
 #include "engine/file_collection.h"
+#include "engine/item_order.h"
 #include "engine/morvane_error.h"
 #include "engine/name_list.h"
 #include "engine/preview.h"
@@ -52,6 +53,8 @@ QStringList localPaths(const QMimeData *mime)
     return paths;
 }
 
+const QString kFolderMaskKey = QStringLiteral("folderMask");
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
@@ -60,8 +63,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
       m_arguments(std::move(setup.arguments)),
       m_nameContext(std::move(setup.nameContext)),
       m_batchEnvironment(std::move(setup.batchEnvironment)),
-      m_binding(m_options),
-      m_settingsFile(std::move(setup.settingsFile))
+      m_settingsFile(std::move(setup.settingsFile)),
+      m_binding(m_options)
 {
     initUiResources();
     if (!m_dialogs) {
@@ -103,6 +106,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
                     {m_operationPanel->batchModeCombo(), "batchMode"},
                     {m_operationPanel->destinationEdit(), "destination"}});
     m_settingsDialog = new SettingsDialog(m_options, this);
+    m_commandBar->folderMaskEdit()->setText(openSettings()->value(kFolderMaskKey).toString());
     connectHandlers();
     watchForLivePreview();
     resize(1252, 645);
@@ -113,6 +117,13 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+std::unique_ptr<QSettings> MainWindow::openSettings() const
+{
+    if (!m_settingsFile.isEmpty())
+        return std::make_unique<QSettings>(m_settingsFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("Quenzel"), QStringLiteral("Morvane"));
+}
 
 template <class Sender, class Signal>
 void MainWindow::runOn(Sender *sender, Signal signal, void (MainWindow::*handler)())
@@ -146,22 +157,22 @@ void MainWindow::connectHandlers()
             [this] { guarded([this] { if (m_fileList->hasSelectedRows()) clearList(); }); });
     runOn(m_commandBar->clearButton(), &QPushButton::clicked, &MainWindow::clearList);
     connect(m_actions.problemsOnly, &QAction::toggled, m_fileList, &FileListView::setProblemsOnly);
+
+    connect(m_fileList, &FileListView::sortRequested, this, [this](int column, Qt::SortOrder order) {
+        guarded([&] { sortByColumn(column, order); });
+    });
+    connect(m_fileList->moveUpAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(-1); }); });
+    connect(m_fileList->moveDownAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(1); }); });
+    // The mask is remembered as it is typed, so it is there at the next start.
+    connect(m_commandBar->folderMaskEdit(), &QLineEdit::textChanged, this,
+            [this](const QString &text) { openSettings()->setValue(kFolderMaskKey, text); });
 }
 
 // ---------------------------------------------------------------- live preview
 
-namespace {
-std::unique_ptr<QSettings> openSettings(const QString &file)
-{
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("Quenzel"), applicationTitle());
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
-}
-} // namespace
-
 void MainWindow::watchForLivePreview()
 {
-    m_actions.livePreview->setChecked(openSettings(m_settingsFile)->value(QStringLiteral("livePreview"), false).toBool());
+    m_actions.livePreview->setChecked(openSettings()->value(QStringLiteral("livePreview"), false).toBool());
     connect(m_actions.livePreview, &QAction::toggled, this, &MainWindow::setLivePreview);
     connect(m_liveTimer, &QTimer::timeout, this, &MainWindow::runLivePreview);
     // Every option widget of the window and of the settings dialog, whatever its kind.
@@ -183,7 +194,7 @@ void MainWindow::watchForLivePreview()
 
 void MainWindow::setLivePreview(bool on)
 {
-    openSettings(m_settingsFile)->setValue(QStringLiteral("livePreview"), on);
+    openSettings()->setValue(QStringLiteral("livePreview"), on);
     if (on)
         scheduleLivePreview();
     else
@@ -222,7 +233,7 @@ void MainWindow::runStartupCommandLine()
             MainWindow *window;
             ~Refresh() { window->showOptions(); }
         } refresh{this};
-        m_terminationRequested = processCommandLine(m_arguments, context);
+        m_terminationRequested = processCommandLine(m_arguments, context, m_commandBar->folderMaskEdit()->text());
         if (!m_items.isEmpty())
             updateStatusCount();
     });
@@ -373,7 +384,9 @@ void MainWindow::chooseFolderToAdd()
 
 void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped)
 {
-    const int added = addFolder(m_items, path, m_options.includeSubfolders, skipped);
+    FolderListing listing(m_options.includeSubfolders);
+    listing.mask = FileMask(m_commandBar->folderMaskEdit()->text());
+    const int added = addFolder(m_items, path, listing, skipped);
     m_fileModel->sync();
     if (added >= 0 && rebuildPreview)
         previewNames();
@@ -420,12 +433,13 @@ void MainWindow::removeSelected()
 void MainWindow::clearList()
 {
     m_fileModel->clear();
+    m_fileList->clearSortIndicator();
     updateStatusCount();
 }
 
 void MainWindow::updateStatusCount()
 {
-    m_statusBar->setText(tr("Files: %1").arg(m_items.count()));
+    m_statusBar->setText(tr("Files: %1").arg(m_nameContext.locale.toString(m_items.count())));
     if (m_fileModel->hasChecks() && !m_items.isEmpty()) {
         // Rows went or came: their statuses are taken again, without building names.
         m_fileModel->refreshChecks(checkPreview(m_items, m_options));
@@ -443,6 +457,29 @@ void MainWindow::showPreviewStatus()
 QString MainWindow::statusCounts() const
 {
     return m_statusBar->counts();
+}
+
+void MainWindow::sortByColumn(int column, Qt::SortOrder order)
+{
+    // The status column has no order of its own: "Only problems" picks those rows out.
+    static const SortKey keys[] = {SortKey::Name, SortKey::NewName, SortKey::Folder, SortKey::Size, SortKey::Date};
+    static_assert(std::size(keys) == FileListModel::StatusColumn);
+    if (column < 0 || column >= FileListModel::StatusColumn)
+        return;
+    // Items and rows move together; built names go with their items until the next preview.
+    m_fileModel->reorder(sortedOrder(m_items, keys[column], order == Qt::DescendingOrder));
+    m_fileList->showSortIndicator(column, order);
+}
+
+void MainWindow::moveSelected(int step)
+{
+    const QList<int> rows = m_fileList->selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    m_fileModel->reorder(movedOrder(m_items.count(), rows, step));
+    m_fileList->clearSortIndicator();   // the order is the user's own now
+    if (const QModelIndex current = m_fileList->currentIndex(); current.isValid())
+        m_fileList->scrollTo(current);
 }
 
 void MainWindow::previewNames()

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+class QSettings;
+
 namespace morvane {
 
 class FileListModel;
@@ -32,7 +34,7 @@ struct MainWindowSetup {
     QStringList arguments;             // the program's arguments, without the program path
     NameContext nameContext;
     BatchEnvironment batchEnvironment;
-    QString settingsFile;              // empty: the user's own settings of the program
+    QString settingsFile;              // what is remembered between runs; empty: the user's own settings
 };
 
 // The main window: tool bar, rule panel, file list, operation panel and
@@ -108,6 +110,8 @@ private:
     void showPatternHelp();
     void chooseDestinationFolder();
     void openHomePage();
+    void sortByColumn(int column, Qt::SortOrder order);
+    void moveSelected(int step);
 
     // What they share.
     void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
@@ -118,12 +122,14 @@ private:
     void runLivePreview();
     void setLivePreview(bool on);
     void reportSkippedNames(const QStringList &skipped);
+    std::unique_ptr<QSettings> openSettings() const;
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QStringList m_arguments;
     NameContext m_nameContext;
     BatchEnvironment m_batchEnvironment;
+    QString m_settingsFile;
     bool m_terminationRequested = false;
     bool m_placed = false;   // centred on the screen when first shown
 
@@ -141,7 +147,6 @@ private:
     OperationPanel *m_operationPanel = nullptr;
     StatusBar *m_statusBar = nullptr;
     HomePageLink *m_homePageLink = nullptr;
-    QString m_settingsFile;
     QTimer *m_liveTimer = nullptr;
 };
 

@@ -48,11 +48,12 @@ OperationPanel::OperationPanel(QWidget *parent) : QWidget(parent)
     m_destinationEdit->setEnabled(false);
     m_destinationButton->setEnabled(false);
 
-    connect(m_batchModeCombo, &QComboBox::activated, this, &OperationPanel::enableDestinationForPickedMode);
+    // Any change of the mode counts: a greyed destination that the batch still reads would be a trap.
+    connect(m_batchModeCombo, &QComboBox::currentIndexChanged, this, &OperationPanel::enableDestinationForMode);
     connect(m_destinationButton, &QPushButton::clicked, this, &OperationPanel::destinationFolderRequested);
 }
 
-void OperationPanel::enableDestinationForPickedMode()
+void OperationPanel::enableDestinationForMode()
 {
     const bool toFolder = m_batchModeCombo->currentIndex() > 0;
     m_destinationLabel->setEnabled(toFolder);

@@ -10,8 +10,8 @@ class QPushButton;
 namespace morvane {
 
 // The strip under the file list: the batch mode, and the destination folder
-// for a copy or move. The destination is enabled when the user picks a mode
-// that needs it; a preset or the command line setting the mode leaves it as it is.
+// for a copy or move. The destination is enabled whenever the mode needs it,
+// whether the user, a preset or the command line chose the mode.
 class OperationPanel : public QWidget {
     Q_OBJECT
 public:
@@ -25,7 +25,7 @@ signals:
     void destinationFolderRequested();
 
 private:
-    void enableDestinationForPickedMode();
+    void enableDestinationForMode();
 
     QComboBox *m_batchModeCombo;
     QLabel *m_destinationLabel;

@@ -48,8 +48,17 @@ void StatusBar::setText(const QString &text)
 
 void StatusBar::showProgress(qint64 done, qint64 total)
 {
-    if (total <= 0 || done >= total)
+    if (total <= 0)
         return;
+    if (done >= total) {
+        // The end: the final count shows at once (a completion box may follow), not a stale one.
+        if (m_progressClock.isValid()) {
+            const QLocale locale;
+            m_progressText = tr("  Working: %1 of %2").arg(locale.toString(total), locale.toString(total));
+            setText(m_progressText);
+        }
+        return;
+    }
     if (!m_progressClock.isValid()) {
         m_textBeforeProgress = text();
         QApplication::setOverrideCursor(Qt::WaitCursor);

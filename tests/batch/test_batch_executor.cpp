@@ -361,6 +361,24 @@ private slots:
             v.options.destination = v.dst + "/deep/er";
             QCOMPARE(v.run(), QString());
             QCOMPARE(snapshot(v.dst + "/deep/er"), "b.txt=a.txt");
+
+            // "~/" is the home folder; a relative folder is refused before anything is touched.
+            World h;
+            h.add("a.txt", "b.txt");
+            h.options.batchMode = BatchMode(mode);
+            const QByteArray home = qgetenv("HOME");
+            qputenv("HOME", QFile::encodeName(h.tmp.path()));
+            h.options.destination = "~/dst";
+            const QString error = h.run();
+            h.options.destination = "dst";
+            const QString relativeError = h.run();
+            qputenv("HOME", home);
+            QCOMPARE(error, QString());
+            QCOMPARE(snapshot(h.dst), "b.txt=a.txt");
+            QCOMPARE(relativeError, QString());
+            QCOMPARE(h.reporter.calls.last(),
+                     "error: The destination folder \"dst\" is not a full path. Give it from the root, such as "
+                     "/home/you/Photos, or from your home folder, such as ~/Photos.");
         }
     }
 

@@ -114,6 +114,30 @@ private slots:
         QTest::newRow("empty new extension") << L{"/cli", "/newext=", "/dryrun"} << reset;
         QTest::newRow("start stays text") << L{"/cli", "/start=abc", "/dryrun"} << with([](OptionPanel &o) { o.counterStart = "abc"; });
         QTest::newRow("double dash spelling") << L{"--cli", "--pattern=y", "--dryrun"} << with([](OptionPanel &o) { o.pattern = "y"; });
+        // Preset keys: every kind, any letter case; a choice by word or index.
+        QTest::newRow("preset keys of each kind")
+            << L{"/cli", "--insertText=x y", "--REMOVEFIRST=2", "--collapseDoubleSpaces=TRUE", "--batchMode=Move",
+                 "--conflict=skip", "/dryrun"}
+            << with([](OptionPanel &o) {
+                   o.insertText = "x y";
+                   o.removeFirst = "2";
+                   o.collapseDoubleSpaces = true;
+                   o.batchMode = BatchMode::MoveToFolder;
+                   o.conflict = ConflictMode::Skip;
+               });
+        QTest::newRow("choice by index, check by 0")
+            << L{"/cli", "--batchMode=1", "--includeSubfolders=0", "--destination=~/out", "/dryrun"}
+            << with([](OptionPanel &o) {
+                   o.batchMode = BatchMode::CopyToFolder;
+                   o.destination = "~/out";
+               });
+        // What a preset key set is not reset by its option's absence.
+        QTest::newRow("preset keys keep what they set")
+            << L{"/cli", "--regex=true", "--changeExt=true", "/dryrun"}
+            << with([&](OptionPanel &o) {
+                   o.regex = true;
+                   o.changeExt = true;
+               });
         QTest::newRow("without cli nothing") << L{"/pattern=x", "/find=y", "/dryrun"} << started();
     }
     void optionsApplied()
@@ -171,6 +195,38 @@ private slots:
         QCOMPARE(deep.reporter.said, QStringList{});
     }
 
+    // A camera folder: masks take its files, /sort orders them before they are numbered.
+    void maskAndSort()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("sub"));
+        touch(dir.filePath(QStringLiteral("IMG_10.jpg")), "1234");
+        touch(dir.filePath(QStringLiteral("img_9.JPG")), "12");
+        touch(dir.filePath(QStringLiteral("IMG_100.png")), "123");
+        touch(dir.filePath(QStringLiteral("notes.txt")), "1");
+        touch(dir.filePath(QStringLiteral("sub/IMG_2.jpg")), "12");
+        touch(dir.filePath(QStringLiteral("single.txt")));
+        auto newNames = [](const Run &run) {
+            QStringList names;
+            for (const RenameItem &it : run.items.items())
+                names << it.originalName + it.ext + u'>' + it.newName;
+            return names;
+        };
+        const QString single = dir.filePath(QStringLiteral("single.txt"));
+        Run masked({"/cli", "/dryrun", "/pattern={counter}", "/mask=*.jpg;*.PNG", "--includeSubfolders=true",
+                    dir.path(), single},
+                   dir.path());
+        QCOMPARE(newNames(masked), (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png",
+                                                "IMG_2.jpg>004.jpg", "single.txt>005.txt"}));
+        Run sorted({"/cli", "/dryrun", "/pattern={counter}", "/mask=*.jpg", "/sort=size", "/descending",
+                    "--includeSubfolders=1", dir.path()},
+                   dir.path());
+        QCOMPARE(newNames(sorted), (QStringList{"IMG_10.jpg>001.jpg", "img_9.JPG>002.JPG", "IMG_2.jpg>003.jpg"}));
+        Run byName({"/cli", "/dryrun", "/pattern={counter}", "/sort=NAME", single, dir.path()}, dir.path());
+        QCOMPARE(newNames(byName), (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png",
+                                                "notes.txt>004.txt", "single.txt>005.txt"}));
+    }
+
     void usageFaultsChangeNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -179,6 +235,12 @@ private slots:
         QTest::newRow("switch with value") << L{"/cli", "/dryrun=yes", "/pattern=x"} << "The switch /dryrun takes no value.";
         QTest::newRow("option without value") << L{"/cli", "/pattern"} << "The option /pattern needs a value: /pattern=VALUE.";
         QTest::newRow("missing path") << L{"/cli", "/pattern=x", "/no/such/file"} << "File or folder not found: /no/such/file";
+        QTest::newRow("bad choice") << L{"/cli", "--batchMode=teleport", "/pattern=x"}
+                                    << "--batchMode takes rename|copy|move (or 0 to 2), not \"teleport\".";
+        QTest::newRow("bad number") << L{"/cli", "--padNumbers=wide"} << "--padNumbers takes a whole number, not \"wide\".";
+        QTest::newRow("bad check") << L{"/cli", "--regex=on"} << "--regex takes true or false, not \"on\".";
+        QTest::newRow("unknown sort key") << L{"/cli", "/sort=age"} << "Unknown sort key \"age\": use /sort=name, date, size or none.";
+        QTest::newRow("descending alone") << L{"/cli", "/descending"} << "/descending needs /sort=name, date or size.";
         QTest::newRow("undo tried out") << L{"/cli", "/undo", "/dryrun"} << "/undo cannot be combined with /dryrun: an undo cannot be tried out.";
     }
     void usageFaultsChangeNothing()

@@ -1,6 +1,8 @@
 #include "cli/command_line_args.h"
 #include "cli/console_run.h"
+#include "engine/option_fields.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace morvane;
@@ -27,6 +29,16 @@ private slots:
         QTest::newRow("empty value is a value") << L{"/pattern="} << L{"/pattern="} << L{} << 0 << false;
         QTest::newRow("help spellings") << L{"/?"} << L{} << L{} << 0 << true;
         QTest::newRow("help double dash") << L{"x", "--HELP"} << L{} << L{"x"} << 0 << true;
+        QTest::newRow("preset keys with values, any case")
+            << L{"--batchMode=copy", "/REMOVEFIRST=2", "--regex=true", "--destination=~/x"}
+            << L{"/batchMode=copy", "/REMOVEFIRST=2", "/regex=true", "/destination=~/x"} << L{} << 0 << false;
+        QTest::newRow("a preset key without a value is a path") << L{"--batchMode"} << L{} << L{"--batchMode"} << 0 << false;
+        QTest::newRow("unusable preset key values")
+            << L{"--batchMode=teleport", "--batchMode=3", "--removeFirst=two", "--removeFirst=", "--touchModifiedNow=yes"}
+            << L{} << L{} << 5 << false;
+        QTest::newRow("sort keys") << L{"/sort=Date", "/sort=\"size\"", "/descending"}
+                                   << L{"/sort=Date", "/sort=\"size\"", "/descending"} << L{} << 0 << false;
+        QTest::newRow("unknown sort key") << L{"/sort=age", "/sort="} << L{} << L{} << 2 << false;
         QTest::newRow("lone slash and dashes") << L{"/", "-", "---"} << L{} << L{"/", "-", "---"} << 0 << false;
     }
     void classify()
@@ -82,8 +94,25 @@ private slots:
         const QString usage = usageText();
         for (const char *name : {"/cli", "/quiet", "/dryrun", "/regex", "/undo", "/help", "/?", "/pattern=",
                                  "/start=", "/digits=", "/case=", "/find=", "/replace=", "/newext=",
-                                 "/conflict=", "/preset="})
+                                 "/conflict=", "/preset=", "/sort=", "/descending", "/mask="})
             QVERIFY2(usage.contains(QLatin1String(name)), name);
+        // Every preset key, from the same table the presets use.
+        const QString ownOptions = usage.section(QStringLiteral("The preset keys "), 1).section(u'\n', 0, 0);
+        QVERIFY(!ownOptions.isEmpty());
+        for (const OptionField &field : optionFields())
+            QVERIFY2(usage.contains(QStringLiteral("--%1=").arg(field.key))
+                         || ownOptions.split(QRegularExpression(QStringLiteral("[ ,]+"))).contains(field.key),
+                     field.key.data());
+        QVERIFY(usage.contains(QLatin1String("--batchMode=rename|copy|move (or 0-2)")));
+        QVERIFY(usage.contains(QLatin1String("--removeFirst=N")));
+    }
+
+    void faultMessages()
+    {
+        QCOMPARE(parseCommandLineArgs({"--batchmode=teleport"}).faults,
+                 QStringList{"--batchMode takes rename|copy|move (or 0 to 2), not \"teleport\"."});
+        QCOMPARE(parseCommandLineArgs({"/sort=age"}).faults,
+                 QStringList{"Unknown sort key \"age\": use /sort=name, date, size or none."});
     }
 
     void dryRunLineEscapes()

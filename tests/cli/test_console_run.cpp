@@ -159,6 +159,10 @@ private slots:
         QTest::newRow("no files") << L{"/cli", "/quiet", "/pattern=x"} << QByteArray("morvane: No files or folders given.\n");
         QTest::newRow("missing path") << L{"/cli", "/quiet", "/pattern=x", "/no/such"} << QByteArray("morvane: File or folder not found: /no/such\n");
         QTest::newRow("switch with value") << L{"/cli", "/quiet", "/dryrun=1", "."} << QByteArray("morvane: The switch /dryrun takes no value.\n");
+        QTest::newRow("unknown sort key") << L{"/cli", "/quiet", "/sort=age", "."}
+                                          << QByteArray("morvane: Unknown sort key \"age\": use /sort=name, date, size or none.\n");
+        QTest::newRow("bad preset key value") << L{"/cli", "/quiet", "--batchMode=4", "."}
+                                              << QByteArray("morvane: --batchMode takes rename|copy|move (or 0 to 2), not \"4\".\n");
     }
     void usageFaults()
     {

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +49,7 @@ class TestFileCollection : public QObject {
 private slots:
     void initTestCase()
     {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         // root: .hidden  README  a.txt  link-to-a  link-to-sub  loop -> root  sub/ { b.txt  deeper/ { c.txt } }  empty/
         QVERIFY(m_tmp.isValid());
         m_root = m_tmp.path() + "/root";
@@ -60,23 +63,23 @@ private slots:
         QVERIFY(QFile::link(m_root, m_root + "/sub/loop"));
     }
 
-    void listsFilesOnly()
+    void listsFilesOnlyInNaturalOrder()
     {
         QStringList skipped;
-        const QStringList files = listFolderFiles(m_root, false, &skipped);
-        QStringList expected;
-        for (const QString &name : rawOrder(m_root)) {
-            if (name != "sub" && name != "empty" && name != "link-to-sub")
-                expected << m_root + '/' + name;
-        }
-        QCOMPARE(files, expected);   // enumeration order, not sorted; hidden and linked files included
-        QCOMPARE(files.size(), 4);
+        QCOMPARE(listFolderFiles(m_root, false, &skipped),
+                 (QStringList{m_root + "/.hidden", m_root + "/a.txt", m_root + "/link-to-a", m_root + "/README"}));
         QVERIFY(skipped.isEmpty());
+        // A folder's files, then its subfolders (the loop and the link to sub not walked).
+        QCOMPARE(listFolderFiles(m_root, true, nullptr),
+                 (QStringList{m_root + "/.hidden", m_root + "/a.txt", m_root + "/link-to-a", m_root + "/README",
+                              m_root + "/sub/b.txt", m_root + "/sub/deeper/c.txt"}));
     }
 
-    void walksSubfoldersDepthFirst()
+    void walksInEnumerationOrderWhenAsked()
     {
-        const QStringList files = listFolderFiles(m_root, true, nullptr);
+        FolderListing raw(true);
+        raw.naturalOrder = false;
+        const QStringList files = listFolderFiles(m_root, raw, nullptr);
         // Expected order built by walking the raw enumeration by hand.
         QStringList expected;
         std::function<void(const QString &)> walk = [&](const QString &folder) {
@@ -93,8 +96,32 @@ private slots:
         };
         walk(m_root);
         QCOMPARE(files, expected);
-        QVERIFY(files.contains(m_root + "/sub/deeper/c.txt"));
-        QCOMPARE(files.size(), 6);   // the loop and the link to sub are not walked
+        QCOMPARE(files.size(), 6);
+    }
+
+    // A photo folder as cameras and people name it, nested; the mask takes
+    // files only, so subfolders are walked whatever their names.
+    void naturalOrderAndMaskOverATree()
+    {
+        QTemporaryDir tmp;
+        const QString t = tmp.path();
+        QVERIFY(QDir().mkpath(t + "/Trip 10"));
+        QVERIFY(QDir().mkpath(t + "/trip 9"));
+        for (const char *f : {"IMG_10.jpg", "img_9.JPG", "IMG_100.png", "IMG_1.jpg", "notes.txt", "Trip 10/b2.jpg",
+                              "Trip 10/B10.jpeg", "trip 9/x.Jpg", "trip 9/a.gif"})
+            touch(t + '/' + f);
+        FolderListing listing(true);
+        QCOMPARE(listFolderFiles(t, listing, nullptr),
+                 (QStringList{t + "/IMG_1.jpg", t + "/img_9.JPG", t + "/IMG_10.jpg", t + "/IMG_100.png",
+                              t + "/notes.txt", t + "/trip 9/a.gif", t + "/trip 9/x.Jpg", t + "/Trip 10/b2.jpg",
+                              t + "/Trip 10/B10.jpeg"}));
+        listing.mask = FileMask(QStringLiteral("*.jpg;*.JPEG"));
+        QCOMPARE(listFolderFiles(t, listing, nullptr),
+                 (QStringList{t + "/IMG_1.jpg", t + "/img_9.JPG", t + "/IMG_10.jpg", t + "/trip 9/x.Jpg",
+                              t + "/Trip 10/b2.jpg", t + "/Trip 10/B10.jpeg"}));
+        RenameItemList items;
+        QCOMPARE(morvane::addFolder(items, t, listing, nullptr), 6);
+        QCOMPARE(items.at(1).originalName, QStringLiteral("img_9"));
     }
 
     void joinsWithoutDoubleSlash()

@@ -4,6 +4,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QHeaderView>
+#include <QSettings>
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -68,6 +70,8 @@ private slots:
     void nameListImport_data();
     void nameListImport();
     void nameListFailures();
+    void naturalOrderSortingAndHandMoves();
+    void folderMaskIsUsedAndRemembered();
 };
 
 void TestFileCollectionUi::addFilesByDialog()
@@ -333,3 +337,74 @@ void TestFileCollectionUi::nameListFailures()
 
 QTEST_MAIN(TestFileCollectionUi)
 #include "test_file_collection_ui.moc"
+
+// A camera folder lands in natural order; header clicks sort items and rows
+// together (built names stay with their files), a second click reverses,
+// Ctrl+Up moves the selection by hand; each preview numbers the list as shown.
+void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
+{
+    WindowFixture f;
+    f.makeFile(QStringLiteral("photos/IMG_10.jpg"), "1");
+    f.makeFile(QStringLiteral("photos/img_9.jpg"), "333");
+    f.makeFile(QStringLiteral("photos/IMG_100.jpg"), "22");
+    QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("photos"))}));
+    QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_10.jpg", "IMG_100.jpg"}));
+    f.type("edtPattern", QStringLiteral("{counter}_{name}"));
+    f.click("btnPreview");
+    QCOMPARE(f.column(1), (QStringList{"001_img_9.jpg", "002_IMG_10.jpg", "003_IMG_100.jpg"}));
+
+    QHeaderView *header = f.list()->horizontalHeader();
+    auto clickHeader = [&](int column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+    };
+    clickHeader(3);   // Size
+    QCOMPARE(f.column(0), (QStringList{"IMG_10.jpg", "IMG_100.jpg", "img_9.jpg"}));
+    QCOMPARE(f.column(1), (QStringList{"002_IMG_10.jpg", "003_IMG_100.jpg", "001_img_9.jpg"}));
+    QCOMPARE(f.window->renameItems().at(0).originalName, QStringLiteral("IMG_10"));
+    QVERIFY(header->isSortIndicatorShown());
+    QCOMPARE(header->sortIndicatorSection(), 3);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(3);
+    QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_100.jpg", "IMG_10.jpg"}));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    f.click("btnPreview");
+    QCOMPARE(f.column(1), (QStringList{"001_img_9.jpg", "002_IMG_100.jpg", "003_IMG_10.jpg"}));
+    QCOMPARE(f.cell(0, 4).isEmpty(), false);   // the Modified column
+    QCOMPARE(header->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Modified"));
+
+    selectRows(f, {2});
+    f.list()->setCurrentIndex(f.list()->model()->index(2, 0));
+    f.list()->setFocus();
+    QTest::keyClick(f.list(), Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_10.jpg", "IMG_100.jpg"}));
+    QCOMPARE(f.list()->selectionModel()->selectedRows().value(0).row(), 1);   // the selection went along
+    QVERIFY(!header->isSortIndicatorShown());
+    f.list()->findChild<QAction *>(QStringLiteral("miMoveDown"))->trigger();
+    QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_100.jpg", "IMG_10.jpg"}));
+    for (int row = 0; row < f.rows(); ++row)
+        QCOMPARE(f.window->renameItems().at(row).originalName + f.window->renameItems().at(row).ext, f.cell(row, 0));
+}
+
+void TestFileCollectionUi::folderMaskIsUsedAndRemembered()
+{
+    QString settingsFile;
+    {
+        WindowFixture f;
+        settingsFile = f.appData.filePath(QStringLiteral("settings.ini"));
+        f.makeFile(QStringLiteral("mixed/a.JPG"));
+        f.makeFile(QStringLiteral("mixed/b.png"));
+        f.makeFile(QStringLiteral("mixed/c.txt"));
+        const QString loose = f.makeFile(QStringLiteral("loose.txt"));
+        f.type("edtFolderMask", QStringLiteral("*.jpg; *.PNG"));
+        QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("mixed")), loose}));
+        QCOMPARE(f.column(0), (QStringList{"a.JPG", "b.png", "loose.txt"}));   // a file dropped alone is never masked
+        QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value("folderMask").toString(), "*.jpg; *.PNG");
+
+        MainWindowSetup setup;
+        setup.dialogs = &f.dialogs;
+        setup.settingsFile = settingsFile;
+        MainWindow next(std::move(setup));
+        QCOMPARE(next.findChild<QLineEdit *>(QStringLiteral("edtFolderMask"))->text(), QStringLiteral("*.jpg; *.PNG"));
+    }
+}

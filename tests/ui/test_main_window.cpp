@@ -25,7 +25,7 @@ private slots:
     void folderColumnFollowsClientWidth_data();
     void folderColumnFollowsClientWidth();
     void homepageLinkSitsOnStatusBar();
-    void batchModeEnablesDestinationOnlyWhenPicked();
+    void batchModeEnablesDestination();
     void newExtensionFollowsItsCheckBox();
     void destinationPicker_data();
     void destinationPicker();
@@ -81,11 +81,12 @@ void TestMainWindow::folderColumnFollowsClientWidth_data()
 {
     QTest::addColumn<int>("clientWidth");
     QTest::addColumn<int>("folderWidth");
-    // The status column (190 pixels) stands after the size.
+    // The folder takes what the other columns (280, 280, 90, 130, the status's 190 and 6 for
+    // the frame) leave, at least 150.
     QTest::newRow("narrow") << 700 << 150;
-    QTest::newRow("996") << 996 << 150;
-    QTest::newRow("997") << 997 << 151;
-    QTest::newRow("1190") << 1190 << 344;
+    QTest::newRow("1126") << 1126 << 150;
+    QTest::newRow("1127") << 1127 << 151;
+    QTest::newRow("1300") << 1300 << 324;
 }
 
 void TestMainWindow::folderColumnFollowsClientWidth()
@@ -105,6 +106,7 @@ void TestMainWindow::folderColumnFollowsClientWidth()
     QCOMPARE(header->sectionSize(1), 280);
     QCOMPARE(header->sectionSize(2), folderWidth);
     QCOMPARE(header->sectionSize(3), 90);
+    QCOMPARE(header->sectionSize(4), 130);
 }
 
 void TestMainWindow::homepageLinkSitsOnStatusBar()
@@ -129,7 +131,7 @@ void TestMainWindow::homepageLinkSitsOnStatusBar()
     QCOMPARE(f.dialogs.openedUrls, QList<QUrl>({QUrl(homepageUrl())}));
 }
 
-void TestMainWindow::batchModeEnablesDestinationOnlyWhenPicked()
+void TestMainWindow::batchModeEnablesDestination()
 {
     WindowFixture f;
     auto *mode = f.find<QComboBox>("cbBatchMode");
@@ -149,13 +151,18 @@ void TestMainWindow::batchModeEnablesDestinationOnlyWhenPicked()
     QCOMPARE(mode->currentIndex(), 0);
     QVERIFY(!destinationEnabled());
 
-    // A preset selecting "Copy to folder" leaves the destination controls as they were.
+    // A preset selecting "Copy to folder" enables them too: the batch will read the destination.
     const QString preset = f.makeFile(QStringLiteral("copy.json"), "{\"batchMode\":1,\"changeExt\":false}");
     f.dialogs.fileAnswers.enqueue({preset});
     f.click("btnLoadPreset");
     QCOMPARE(mode->currentIndex(), 1);
     QCOMPARE(f.window->options().batchMode, BatchMode(1));
-    QVERIFY(!destinationEnabled());
+    QVERIFY(destinationEnabled());
+
+    // So does the command line.
+    WindowFixture g({QStringLiteral("--batchMode=move")});
+    QCOMPARE(g.find<QComboBox>("cbBatchMode")->currentIndex(), 2);
+    QVERIFY(g.find("edtDestination")->isEnabled());
 }
 
 void TestMainWindow::newExtensionFollowsItsCheckBox()

@@ -34,6 +34,7 @@ struct WindowFixture {
         setup.nameContext.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         setup.nameContext.timeZone = QTimeZone::utc();
         setup.nameContext.now = [] { return QDateTime(QDate(2031, 1, 1), QTime(0, 0, 5), Qt::UTC); };
+        setup.settingsFile = appData.filePath(QStringLiteral("settings.ini"));
         window = std::make_unique<MainWindow>(std::move(setup));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
