@@ -3,6 +3,7 @@
 #include "build_config.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QStringList>
 #include <QUrl>
 
@@ -14,6 +15,25 @@ namespace {
 struct AppTexts {
     Q_DECLARE_TR_FUNCTIONS(morvane::AppTexts)
 };
+
+// The keyboard's way to each command, as the tool tips name them.
+QStringList shortcutHelpLines()
+{
+    const std::pair<QKeySequence, QString> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), AppTexts::tr("add files")},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), AppTexts::tr("add a folder")},
+        {QKeySequence(Qt::Key_F5), AppTexts::tr("preview the new names")},
+        {QKeySequence(Qt::CTRL | Qt::Key_R), AppTexts::tr("rename the files")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), AppTexts::tr("undo the last rename")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Comma), AppTexts::tr("settings")},
+        {QKeySequence(Qt::Key_F1), AppTexts::tr("this help")},
+        {QKeySequence(QKeySequence::Delete), AppTexts::tr("remove the selected files from the list")},
+    };
+    QStringList lines = {QString(), AppTexts::tr("Keyboard shortcuts:")};
+    for (const auto &[key, what] : keys)
+        lines.append(AppTexts::tr("%1 - %2").arg(key.toString(QKeySequence::NativeText), what));
+    return lines;
+}
 
 }  // namespace
 
@@ -94,7 +114,7 @@ QString patternHelpText()
         AppTexts::tr("Audio tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):"),
         AppTexts::tr("{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}"),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return (lines + shortcutHelpLines()).join(QStringLiteral("\r\n"));
 }
 
 QString withFullStop(const QString &message)

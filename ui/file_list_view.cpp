@@ -15,6 +15,8 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
     : QTableView(parent), m_model(new FileListModel(items, this))
 {
     setObjectName(QStringLiteral("lvFiles"));
+    setAccessibleName(tr("Files"));
+    setAccessibleDescription(tr("The files to rename with their new names; Delete removes the selected ones"));
     setModel(m_model);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -60,7 +60,8 @@ void TestMainWindow::startState()
     for (const char *name : {"btnAddFolder", "btnLoadNameList", "chkIncludeSubfolders"})
         QVERIFY2(f.find(name)->isVisible(), name);
     QVERIFY(!f.find("btnClear")->isVisible());
-    QCOMPARE(f.find<QToolButton>("btnRename")->toolTip(), QStringLiteral("Rename Files!"));
+    // The hint, and the key that does the same.
+    QCOMPARE(f.find<QToolButton>("btnRename")->toolTip(), QStringLiteral("Rename Files! (Ctrl+R)"));
 
     QStringList headers;
     for (int c = 0; c < 4; ++c)

@@ -1,0 +1,603 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+    <context>
+        <name>morvane::AppTexts</name>
+        <message>
+            <source>add files</source>
+            <translation>ajouter des fichiers</translation>
+        </message>
+        <message>
+            <source>add a folder</source>
+            <translation>ajouter un dossier</translation>
+        </message>
+        <message>
+            <source>preview the new names</source>
+            <translation>aperçu des nouveaux noms</translation>
+        </message>
+        <message>
+            <source>rename the files</source>
+            <translation>renommer les fichiers</translation>
+        </message>
+        <message>
+            <source>undo the last rename</source>
+            <translation>annuler le dernier renommage</translation>
+        </message>
+        <message>
+            <source>settings</source>
+            <translation>paramètres</translation>
+        </message>
+        <message>
+            <source>this help</source>
+            <translation>cette aide</translation>
+        </message>
+        <message>
+            <source>remove the selected files from the list</source>
+            <translation>retirer de la liste les fichiers sélectionnés</translation>
+        </message>
+        <message>
+            <source>Keyboard shortcuts:</source>
+            <translation>Raccourcis clavier :</translation>
+        </message>
+        <message>
+            <source>%1 - %2</source>
+            <translation>%1 - %2</translation>
+        </message>
+        <message>
+            <source>Version: %1</source>
+            <translation>Version : %1</translation>
+        </message>
+        <message>
+            <source>Website: %1</source>
+            <translation>Site web : %1</translation>
+        </message>
+        <message>
+            <source>This software is protected by copyright law and international treaties. </source>
+            <translation>Ce logiciel est protégé par le droit d'auteur et les traités internationaux. </translation>
+        </message>
+        <message>
+            <source>Unauthorised reproduction or distribution of this program, or any portion of it, </source>
+            <translation>Toute reproduction ou distribution non autorisée de ce programme, ou d'une partie de celui-ci, </translation>
+        </message>
+        <message>
+            <source>may result in severe civil and criminal penalties, and will be prosecuted </source>
+            <translation>peut entraîner de lourdes sanctions civiles et pénales et sera poursuivie </translation>
+        </message>
+        <message>
+            <source>to the maximum extent possible under the law.</source>
+            <translation>dans toute la mesure permise par la loi.</translation>
+        </message>
+        <message>
+            <source>Copyright (c) %1 Quenzel. All rights reserved.</source>
+            <translation>Copyright (c) %1 Quenzel. Tous droits réservés.</translation>
+        </message>
+        <message>
+            <source>Pattern defines how the new file name will be built.</source>
+            <translation>Le modèle définit comment le nouveau nom de fichier est construit.</translation>
+        </message>
+        <message>
+            <source>You can combine plain text with keywords in braces.</source>
+            <translation>Vous pouvez combiner du texte simple avec des mots-clés entre accolades.</translation>
+        </message>
+        <message>
+            <source>Examples:</source>
+            <translation>Exemples :</translation>
+        </message>
+        <message>
+            <source>Supported keywords:</source>
+            <translation>Mots-clés pris en charge :</translation>
+        </message>
+        <message>
+            <source>{name} - file name after string replacement</source>
+            <translation>{name} - nom du fichier après le remplacement de texte</translation>
+        </message>
+        <message>
+            <source>{ext} - original file extension without dot</source>
+            <translation>{ext} - extension d'origine du fichier, sans le point</translation>
+        </message>
+        <message>
+            <source>{counter} - auto-increment number</source>
+            <translation>{counter} - numéro incrémenté automatiquement</translation>
+        </message>
+        <message>
+            <source>{date} - current date</source>
+            <translation>{date} - date du jour</translation>
+        </message>
+        <message>
+            <source>{time} - current time</source>
+            <translation>{time} - heure actuelle</translation>
+        </message>
+        <message>
+            <source>{created} - file creation date</source>
+            <translation>{created} - date de création du fichier</translation>
+        </message>
+        <message>
+            <source>{modified} - file modification date</source>
+            <translation>{modified} - date de modification du fichier</translation>
+        </message>
+        <message>
+            <source>{parent}/{folder} - parent folder name</source>
+            <translation>{parent}/{folder} - nom du dossier parent</translation>
+        </message>
+        <message>
+            <source>{size} - file size in bytes</source>
+            <translation>{size} - taille du fichier en octets</translation>
+        </message>
+        <message>
+            <source>{list} - imported name list entry</source>
+            <translation>{list} - entrée de la liste de noms importée</translation>
+        </message>
+        <message>
+            <source>{imgw}/{imgh} - image width/height when available</source>
+            <translation>{imgw}/{imgh} - largeur/hauteur de l'image si disponible</translation>
+        </message>
+        <message>
+            <source>Formatting examples:</source>
+            <translation>Exemples de format :</translation>
+        </message>
+        <message>
+            <source>{name:1:8} - substring of the original name</source>
+            <translation>{name:1:8} - partie du nom d'origine</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::CommandBar</name>
+        <message>
+            <source>Add Files</source>
+            <translation>Ajouter des fichiers</translation>
+        </message>
+        <message>
+            <source>Add Folder...</source>
+            <translation>Ajouter un dossier...</translation>
+        </message>
+        <message>
+            <source>Remove Selected Items</source>
+            <translation>Retirer les éléments sélectionnés</translation>
+        </message>
+        <message>
+            <source>Preview Result</source>
+            <translation>Aperçu du résultat</translation>
+        </message>
+        <message>
+            <source>Rename Files!</source>
+            <translation>Renommer les fichiers !</translation>
+        </message>
+        <message>
+            <source>Undo Last Rename</source>
+            <translation>Annuler le dernier renommage</translation>
+        </message>
+        <message>
+            <source>Save Preset</source>
+            <translation>Enregistrer le préréglage</translation>
+        </message>
+        <message>
+            <source>Load Preset</source>
+            <translation>Charger un préréglage</translation>
+        </message>
+        <message>
+            <source>Load Name List</source>
+            <translation>Charger une liste de noms</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>About Program</source>
+            <translation>À propos du programme</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Aide</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Vider</translation>
+        </message>
+        <message>
+            <source>Include subfolders</source>
+            <translation>Inclure les sous-dossiers</translation>
+        </message>
+        <message>
+            <source>Folders added or dropped bring the files of their subfolders too</source>
+            <translation>Les dossiers ajoutés ou déposés apportent aussi les fichiers de leurs sous-dossiers</translation>
+        </message>
+        <message>
+            <source>More commands</source>
+            <translation>Autres commandes</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::Dialogs</name>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::FileListModel</name>
+        <message>
+            <source>Original Name</source>
+            <translation>Nom d'origine</translation>
+        </message>
+        <message>
+            <source>New Name (preview)</source>
+            <translation>Nouveau nom (aperçu)</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Dossier</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::FileListView</name>
+        <message>
+            <source>Files</source>
+            <translation>Fichiers</translation>
+        </message>
+        <message>
+            <source>The files to rename with their new names; Delete removes the selected ones</source>
+            <translation>Les fichiers à renommer avec leurs nouveaux noms ; Suppr retire ceux qui sont sélectionnés</translation>
+        </message>
+        <message>
+            <source>Remove selected</source>
+            <translation>Retirer la sélection</translation>
+        </message>
+        <message>
+            <source>Clear list</source>
+            <translation>Vider la liste</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::HomePageLink</name>
+        <message>
+            <source>Opens the program's home page in the web browser</source>
+            <translation>Ouvre la page d'accueil du programme dans le navigateur web</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::MainWindow</name>
+        <message>
+            <source>An unexpected error stopped the operation</source>
+            <translation>Une erreur inattendue a interrompu l'opération</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avertissement</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Confirm</source>
+            <translation>Confirmer</translation>
+        </message>
+        <message>
+            <source>Select files to add</source>
+            <translation>Choisir les fichiers à ajouter</translation>
+        </message>
+        <message>
+            <source>All files (*)</source>
+            <translation>Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Select folder</source>
+            <translation>Choisir un dossier</translation>
+        </message>
+        <message numerus="yes">
+            <source>... and %n more</source>
+            <translation>
+                <numerusform>... et %n autre</numerusform>
+                <numerusform>... et %n autres</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:
+
+%1</source>
+            <translation>
+                <numerusform>%n nom de fichier n'est pas en UTF-8 valide et ne peut pas être renommé sans risque ; il a été ignoré :
+
+%1</numerusform>
+                <numerusform>%n noms de fichiers ne sont pas en UTF-8 valide et ne peuvent pas être renommés sans risque ; ils ont été ignorés :
+
+%1</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Files: %1</source>
+            <translation>Fichiers : %1</translation>
+        </message>
+        <message>
+            <source>Nothing to rename. Add files and build a preview first.</source>
+            <translation>Rien à renommer. Ajoutez d'abord des fichiers et créez un aperçu.</translation>
+        </message>
+        <message>
+            <source>Proceed to rename files as shown in the preview?</source>
+            <translation>Renommer les fichiers comme indiqué dans l'aperçu ?</translation>
+        </message>
+        <message>
+            <source>Preset JSON (*.json)</source>
+            <translation>Préréglage JSON (*.json)</translation>
+        </message>
+        <message>
+            <source>Name list (*.txt *.csv);;All files (*)</source>
+            <translation>Liste de noms (*.txt *.csv);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Name list (*.txt *.csv)</source>
+            <translation>Liste de noms (*.txt *.csv)</translation>
+        </message>
+        <message>
+            <source>Select destination folder</source>
+            <translation>Choisir le dossier de destination</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::OperationPanel</name>
+        <message>
+            <source>Op&amp;eration::</source>
+            <translation>&amp;Opération ::</translation>
+        </message>
+        <message>
+            <source>Rename in place</source>
+            <translation>Renommer sur place</translation>
+        </message>
+        <message>
+            <source>Copy to folder</source>
+            <translation>Copier vers le dossier</translation>
+        </message>
+        <message>
+            <source>MOVE to folder</source>
+            <translation>DÉPLACER vers le dossier</translation>
+        </message>
+        <message>
+            <source>Destinati&amp;on:</source>
+            <translation>D&amp;estination :</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>Select destination folder</source>
+            <translation>Choisir le dossier de destination</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::RulePanel</name>
+        <message>
+            <source>&amp;Find in name:</source>
+            <translation>&amp;Rechercher dans le nom :</translation>
+        </message>
+        <message>
+            <source>&amp;Replace with:</source>
+            <translation>Re&amp;mplacer par :</translation>
+        </message>
+        <message>
+            <source>?</source>
+            <translation>?</translation>
+        </message>
+        <message>
+            <source>Keywords of the pattern</source>
+            <translation>Mots-clés du modèle</translation>
+        </message>
+        <message>
+            <source>Pattern help</source>
+            <translation>Aide sur le modèle</translation>
+        </message>
+        <message>
+            <source>&amp;Pattern:</source>
+            <translation>Mo&amp;dèle :</translation>
+        </message>
+        <message>
+            <source>&amp;New extension:</source>
+            <translation>Autre e&amp;xtension :</translation>
+        </message>
+        <message>
+            <source>Unchanged</source>
+            <translation>Inchangée</translation>
+        </message>
+        <message>
+            <source>lowercase</source>
+            <translation>minuscules</translation>
+        </message>
+        <message>
+            <source>UPPERCASE</source>
+            <translation>MAJUSCULES</translation>
+        </message>
+        <message>
+            <source>Title Case</source>
+            <translation>Initiales En Majuscule</translation>
+        </message>
+        <message>
+            <source>&amp;Case:</source>
+            <translation>&amp;Casse :</translation>
+        </message>
+        <message>
+            <source>&amp;Insert text</source>
+            <translation>&amp;Insérer le texte</translation>
+        </message>
+        <message>
+            <source>&amp;at position:</source>
+            <translation>à la &amp;position :</translation>
+        </message>
+        <message>
+            <source>Remove fir&amp;st:</source>
+            <translation>Retirer au dé&amp;but :</translation>
+        </message>
+        <message>
+            <source>Remove &amp;last:</source>
+            <translation>Retirer à la &amp;fin :</translation>
+        </message>
+        <message>
+            <source>Remove fro&amp;m position</source>
+            <translation>Retirer de &amp;la position</translation>
+        </message>
+        <message>
+            <source>Remove from</source>
+            <translation>Retirer de la</translation>
+        </message>
+        <message>
+            <source>&amp;until position:</source>
+            <translation>&amp;jusqu'à la position :</translation>
+        </message>
+        <message>
+            <source>&amp;Trim from text:</source>
+            <translation>Dès le &amp;texte :</translation>
+        </message>
+        <message>
+            <source>Trim until te&amp;xt:</source>
+            <translation>J&amp;usqu'au texte :</translation>
+        </message>
+        <message>
+            <source>Collapse &amp;double spaces</source>
+            <translation>Réduire les doubles e&amp;spaces</translation>
+        </message>
+        <message>
+            <source>Remove c&amp;haracters:</source>
+            <translation>Supprimer les c&amp;aractères :</translation>
+        </message>
+        <message>
+            <source>Add leading &amp;zeroes to the numbers. Digits count:</source>
+            <translation>Compléter les nombres par des &amp;zéros. Chiffres :</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::SettingsDialog</name>
+        <message>
+            <source>Settings</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Counter</source>
+            <translation>Compteur</translation>
+        </message>
+        <message>
+            <source>If {counter} keyword is used in Pattern, then apply the following rules:</source>
+            <translation>Si le mot-clé {counter} figure dans le modèle, appliquer les règles suivantes :</translation>
+        </message>
+        <message>
+            <source>Counter &amp;start:</source>
+            <translation>&amp;Début du compteur :</translation>
+        </message>
+        <message>
+            <source>&amp;Digits:</source>
+            <translation>&amp;Chiffres :</translation>
+        </message>
+        <message>
+            <source>Conflict</source>
+            <translation>Conflit</translation>
+        </message>
+        <message>
+            <source>If the file name already exists, then apply the following change:</source>
+            <translation>Si le nom de fichier existe déjà, appliquer la modification suivante :</translation>
+        </message>
+        <message>
+            <source>&amp;Change:</source>
+            <translation>&amp;Modification :</translation>
+        </message>
+        <message>
+            <source>Renaming</source>
+            <translation>Renommage</translation>
+        </message>
+        <message>
+            <source>Use &amp;Regular Expressions</source>
+            <translation>Utiliser les expressions &amp;régulières</translation>
+        </message>
+        <message>
+            <source>Timestamp</source>
+            <translation>Horodatage</translation>
+        </message>
+        <message>
+            <source>&amp;Update modified date/time</source>
+            <translation>Mettre à jo&amp;ur la date/heure de modification</translation>
+        </message>
+        <message>
+            <source>Appearance</source>
+            <translation>Apparence</translation>
+        </message>
+        <message>
+            <source>System</source>
+            <translation>Système</translation>
+        </message>
+        <message>
+            <source>Light</source>
+            <translation>Clair</translation>
+        </message>
+        <message>
+            <source>Dark</source>
+            <translation>Sombre</translation>
+        </message>
+        <message>
+            <source>System follows the desktop's light or dark colours</source>
+            <translation>Système suit les couleurs claires ou sombres du bureau</translation>
+        </message>
+        <message>
+            <source>&amp;Theme:</source>
+            <translation>&amp;Thème :</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Ignorer</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Écraser</translation>
+        </message>
+        <message>
+            <source>Auto-number</source>
+            <translation>Numéroter automatiquement</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::StatusBar</name>
+        <message>
+            <source>  Add the files</source>
+            <translation>  Ajoutez les fichiers</translation>
+        </message>
+        <message>
+            <source>  Working: %1 of %2</source>
+            <translation>  En cours : %1 sur %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::Theme</name>
+        <message>
+            <source>The visual style "%1" cannot be applied: it is not among the program's resources. The default look is used.</source>
+            <translation>Le style visuel « %1 » ne peut pas être appliqué : il ne figure pas parmi les ressources du programme. L'apparence par défaut est utilisée.</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::UpDownButtons</name>
+        <message>
+            <source>Increase</source>
+            <translation>Augmenter</translation>
+        </message>
+        <message>
+            <source>Decrease</source>
+            <translation>Diminuer</translation>
+        </message>
+    </context>
+</TS>
