@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -20,9 +21,10 @@ QString accessibleName(QWidget *w)
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-bool takesTab(const QWidget *w)
+// A control of the window itself (not of a pop-up list) that Tab stops at.
+bool takesTab(const QWidget *w, const QWidget *window)
 {
-    return w->isVisibleTo(w->window()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+    return w->window() == window && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
 }
 
 // Presses Tab from the first stop until the focus comes back, and returns the stops in order.
@@ -49,8 +51,9 @@ void checkWalk(QWidget *window, QWidget *first)
         QVERIFY2(!accessibleName(w).isEmpty(), qPrintable(w->objectName() + QStringLiteral(" has no accessible name")));
     // Every control that takes Tab is on the way.
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (takesTab(w))
-            QVERIFY2(stops.contains(w), qPrintable(w->objectName() + QStringLiteral(" is not reached by Tab")));
+        if (takesTab(w, window))
+            QVERIFY2(stops.contains(w), qPrintable(QString::fromLatin1(w->metaObject()->className()) + u' '
+                                                     + w->objectName() + QStringLiteral(" is not reached by Tab")));
     }
 }
 

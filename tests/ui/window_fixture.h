@@ -35,6 +35,8 @@ struct WindowFixture {
         setup.nameContext.now = [] { return QDateTime(QDate(2031, 1, 1), QTime(0, 0, 5), Qt::UTC); };
         window = std::make_unique<MainWindow>(std::move(setup));
         window->show();
+        // The offscreen screen is 800 x 600, which the window would shrink to fit.
+        window->resize(1252, 645);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
