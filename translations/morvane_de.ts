@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>Batch</name>
+        <message>
+            <source>Please select a destination folder for Copy/Move mode.</source>
+            <translation>Bitte wählen Sie einen Zielordner für Kopieren/Verschieben.</translation>
+        </message>
+        <message>
+            <source>Please build preview first (click "Preview Result" button).</source>
+            <translation>Bitte erstellen Sie zuerst eine Vorschau (Schaltfläche „Ergebnis-Vorschau“).</translation>
+        </message>
+        <message>
+            <source>Batch completed. A CSV log has been saved in AppData.</source>
+            <translation>Stapel abgeschlossen. Ein CSV-Protokoll wurde in AppData gespeichert.</translation>
+        </message>
+        <message>
+            <source>Invalid characters in path</source>
+            <translation>Ungültige Zeichen im Pfad</translation>
+        </message>
+        <message>
+            <source>The specified file was not found</source>
+            <translation>Die angegebene Datei wurde nicht gefunden</translation>
+        </message>
+        <message>
+            <source>The specified path was not found</source>
+            <translation>Der angegebene Pfad wurde nicht gefunden</translation>
+        </message>
+        <message>
+            <source>The specified file already exists</source>
+            <translation>Die angegebene Datei existiert bereits</translation>
+        </message>
+        <message>
+            <source>The file changed while it was being copied</source>
+            <translation>Die Datei hat sich während des Kopierens geändert</translation>
+        </message>
+        <message>
+            <source>No undo log found in AppData.</source>
+            <translation>Kein Rückgängig-Protokoll in AppData gefunden.</translation>
+        </message>
+        <message>
+            <source>Undo completed for the last rename operation.</source>
+            <translation>Die letzte Umbenennung wurde rückgängig gemacht.</translation>
+        </message>
+        <message>
+            <source>No mapping for the Unicode character exists in the target multi-byte code page</source>
+            <translation>Für das Unicode-Zeichen gibt es in der Ziel-Codepage keine Entsprechung</translation>
+        </message>
+    </context>
+    <context>
         <name>morvane::AppTexts</name>
         <message>
             <source>add files</source>
@@ -417,19 +464,19 @@
         </message>
         <message>
             <source>lowercase</source>
-            <translation>kleinbuchstaben</translation>
+            <translation>klein</translation>
         </message>
         <message>
             <source>UPPERCASE</source>
-            <translation>GROSSBUCHSTABEN</translation>
+            <translation>GROSS</translation>
         </message>
         <message>
             <source>Title Case</source>
-            <translation>Wortanfänge Groß</translation>
+            <translation>Wörter Groß</translation>
         </message>
         <message>
             <source>&amp;Case:</source>
-            <translation>Schrei&amp;bweise:</translation>
+            <translation>Groß/&amp;klein:</translation>
         </message>
         <message>
             <source>&amp;Insert text</source>
@@ -465,7 +512,7 @@
         </message>
         <message>
             <source>Trim until te&amp;xt:</source>
-            <translation>&amp;Kürzen bis Text:</translation>
+            <translation>Kürzen &amp;bis Text:</translation>
         </message>
         <message>
             <source>Collapse &amp;double spaces</source>

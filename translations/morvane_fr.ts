@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>Batch</name>
+        <message>
+            <source>Please select a destination folder for Copy/Move mode.</source>
+            <translation>Veuillez choisir un dossier de destination pour la copie ou le déplacement.</translation>
+        </message>
+        <message>
+            <source>Please build preview first (click "Preview Result" button).</source>
+            <translation>Veuillez d'abord créer un aperçu (bouton « Aperçu du résultat »).</translation>
+        </message>
+        <message>
+            <source>Batch completed. A CSV log has been saved in AppData.</source>
+            <translation>Lot terminé. Un journal CSV a été enregistré dans AppData.</translation>
+        </message>
+        <message>
+            <source>Invalid characters in path</source>
+            <translation>Caractères non valides dans le chemin</translation>
+        </message>
+        <message>
+            <source>The specified file was not found</source>
+            <translation>Le fichier indiqué est introuvable</translation>
+        </message>
+        <message>
+            <source>The specified path was not found</source>
+            <translation>Le chemin indiqué est introuvable</translation>
+        </message>
+        <message>
+            <source>The specified file already exists</source>
+            <translation>Le fichier indiqué existe déjà</translation>
+        </message>
+        <message>
+            <source>The file changed while it was being copied</source>
+            <translation>Le fichier a changé pendant sa copie</translation>
+        </message>
+        <message>
+            <source>No undo log found in AppData.</source>
+            <translation>Aucun journal d'annulation trouvé dans AppData.</translation>
+        </message>
+        <message>
+            <source>Undo completed for the last rename operation.</source>
+            <translation>Le dernier renommage a été annulé.</translation>
+        </message>
+        <message>
+            <source>No mapping for the Unicode character exists in the target multi-byte code page</source>
+            <translation>Aucune correspondance n'existe pour le caractère Unicode dans la page de codes multioctet cible</translation>
+        </message>
+    </context>
+    <context>
         <name>morvane::AppTexts</name>
         <message>
             <source>add files</source>
@@ -425,7 +472,7 @@
         </message>
         <message>
             <source>Title Case</source>
-            <translation>Initiales En Majuscule</translation>
+            <translation>Mots En Capitale</translation>
         </message>
         <message>
             <source>&amp;Case:</source>

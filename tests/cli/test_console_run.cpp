@@ -112,6 +112,12 @@ private slots:
             QCOMPARE(fault.out, QByteArray());
         }
         QCOMPARE(names(dir), (QStringList{"a.txt", "b c.txt"}));
+
+        // Its messages do follow the language.
+        const Result renamed = Morvane({"/cli", "/quiet", "/pattern=x_{name}", dir}, {}, QStringLiteral("de_DE"));
+        QCOMPARE(renamed.exitCode, 0);
+        QCOMPARE(renamed.out, QByteArray("Stapel abgeschlossen. Ein CSV-Protokoll wurde in AppData gespeichert.\n"));
+        QCOMPARE(names(dir), (QStringList{"x_a.txt", "x_b c.txt"}));
     }
 
     void renameThenUndo()

@@ -2,6 +2,7 @@
 #include "ui/settings_dialog.h"
 #include "window_fixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QToolButton>
@@ -17,6 +18,19 @@ QString labelOf(QWidget *window, const char *buddy)
             return label->text();
     }
     return {};
+}
+
+// Labels and check boxes narrower than their text: a translation too long for its place.
+QStringList clippedTexts(QWidget *root)
+{
+    QStringList clipped;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        const bool text = (label && !label->wordWrap()) || qobject_cast<QCheckBox *>(w);
+        if (text && w->isVisibleTo(root) && w->width() < w->sizeHint().width())
+            clipped.append((label ? label->text() : static_cast<QCheckBox *>(w)->text()) + QStringLiteral(" (%1 < %2)").arg(w->width()).arg(w->sizeHint().width()));
+    }
+    return clipped;
 }
 
 }  // namespace
@@ -80,6 +94,12 @@ private slots:
         QCOMPARE(settings->windowTitle(), settingsTitle);
         QCOMPARE(settings->findChild<QComboBox *>(QStringLiteral("cbTheme"))->itemText(2), darkTheme);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+
+        QCOMPARE(clippedTexts(f.window.get()).join(u'|'), QString());
+        settings->show();
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        QCOMPARE(clippedTexts(settings).join(u'|'), QString());
+        settings->hide();
     }
 
     // A count picks the language's plural form.
