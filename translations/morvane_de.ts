@@ -186,6 +186,30 @@
             <source>{name:1:8} - substring of the original name</source>
             <translation>{name:1:8} - Teil des ursprünglichen Namens</translation>
         </message>
+        <message>
+            <source>Photo metadata (JPEG, TIFF, PNG, raw; empty when absent):</source>
+            <translation>Fotometadaten (JPEG, TIFF, PNG, Raw; leer, wenn nicht vorhanden):</translation>
+        </message>
+        <message>
+            <source>{taken} - date taken, yyyymmdd; {taken:yyyy-MM-dd_hh-nn-ss.zzz} formatted</source>
+            <translation>{taken} - Aufnahmedatum, yyyymmdd; {taken:yyyy-MM-dd_hh-nn-ss.zzz} formatiert</translation>
+        </message>
+        <message>
+            <source>{camera} - make and model; {make}, {model}, {lens}, {iso}</source>
+            <translation>{camera} - Hersteller und Modell; {make}, {model}, {lens}, {iso}</translation>
+        </message>
+        <message>
+            <source>{exif:Exif.Photo.FNumber} - any Exif, IPTC or XMP key</source>
+            <translation>{exif:Exif.Photo.FNumber} - beliebiger Exif-, IPTC- oder XMP-Schlüssel</translation>
+        </message>
+        <message>
+            <source>Audio tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):</source>
+            <translation>Audio-Tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):</translation>
+        </message>
+        <message>
+            <source>{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}</source>
+            <translation>{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}</translation>
+        </message>
     </context>
     <context>
         <name>morvane::CommandBar</name>

@@ -186,6 +186,30 @@
             <source>{name:1:8} - substring of the original name</source>
             <translation>{name:1:8} - partie du nom d'origine</translation>
         </message>
+        <message>
+            <source>Photo metadata (JPEG, TIFF, PNG, raw; empty when absent):</source>
+            <translation>Métadonnées photo (JPEG, TIFF, PNG, raw ; vides si absentes) :</translation>
+        </message>
+        <message>
+            <source>{taken} - date taken, yyyymmdd; {taken:yyyy-MM-dd_hh-nn-ss.zzz} formatted</source>
+            <translation>{taken} - date de prise de vue, yyyymmdd ; {taken:yyyy-MM-dd_hh-nn-ss.zzz} mis en forme</translation>
+        </message>
+        <message>
+            <source>{camera} - make and model; {make}, {model}, {lens}, {iso}</source>
+            <translation>{camera} - marque et modèle ; {make}, {model}, {lens}, {iso}</translation>
+        </message>
+        <message>
+            <source>{exif:Exif.Photo.FNumber} - any Exif, IPTC or XMP key</source>
+            <translation>{exif:Exif.Photo.FNumber} - toute clé Exif, IPTC ou XMP</translation>
+        </message>
+        <message>
+            <source>Audio tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):</source>
+            <translation>Étiquettes audio (MP3, FLAC, Ogg, M4A, WMA, WAV, ...) :</translation>
+        </message>
+        <message>
+            <source>{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}</source>
+            <translation>{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}</translation>
+        </message>
     </context>
     <context>
         <name>morvane::CommandBar</name>
