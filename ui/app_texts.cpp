@@ -3,6 +3,7 @@
 #include "build_config.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QStringList>
 #include <QUrl>
@@ -27,11 +28,14 @@ QStringList shortcutHelpLines()
         {QKeySequence(Qt::CTRL | Qt::Key_Z), AppTexts::tr("undo the last rename")},
         {QKeySequence(Qt::CTRL | Qt::Key_Comma), AppTexts::tr("settings")},
         {QKeySequence(Qt::Key_F1), AppTexts::tr("this help")},
-        {QKeySequence(QKeySequence::Delete), AppTexts::tr("remove the selected files from the list")},
+        {QKeySequence(Qt::Key_Delete), AppTexts::tr("remove the selected files from the list")},
     };
+    // Key names as the desktop writes them need a GUI application; tools without one get Qt's portable names.
+    const auto format = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QKeySequence::NativeText
+                                                                                    : QKeySequence::PortableText;
     QStringList lines = {QString(), AppTexts::tr("Keyboard shortcuts:")};
     for (const auto &[key, what] : keys)
-        lines.append(AppTexts::tr("%1 - %2").arg(key.toString(QKeySequence::NativeText), what));
+        lines.append(AppTexts::tr("%1 - %2").arg(key.toString(format), what));
     return lines;
 }
 
