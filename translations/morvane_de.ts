@@ -49,6 +49,227 @@
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>/undo cannot be combined with /dryrun: an undo cannot be tried out.</source>
+            <translation>/undo lässt sich nicht mit /dryrun verbinden: ein Rückgängigmachen kann nicht erprobt werden.</translation>
+        </message>
+        <message>
+            <source>/undo takes no files or folders: it reverts the last batch from its undo log.</source>
+            <translation>/undo nimmt keine Dateien oder Ordner: es nimmt den letzten Stapel anhand seines Protokolls zurück.</translation>
+        </message>
+        <message>
+            <source>No files or folders given.</source>
+            <translation>Keine Dateien oder Ordner angegeben.</translation>
+        </message>
+        <message>
+            <source>File or folder not found: %1</source>
+            <translation>Datei oder Ordner nicht gefunden: %1</translation>
+        </message>
+        <message>
+            <source>These files were left out because their names are not valid UTF-8 text:
+%1</source>
+            <translation>Diese Dateien wurden ausgelassen, weil ihre Namen kein gültiger UTF-8-Text sind:
+%1</translation>
+        </message>
+        <message>
+            <source>File or folder not found:
+%1</source>
+            <translation>Datei oder Ordner nicht gefunden:
+%1</translation>
+        </message>
+        <message>
+            <source>The switch /%1 takes no value.</source>
+            <translation>Der Schalter /%1 nimmt keinen Wert.</translation>
+        </message>
+        <message>
+            <source>The option /%1 needs a value: /%1=VALUE.</source>
+            <translation>Die Option /%1 braucht einen Wert: /%1=WERT.</translation>
+        </message>
+        <message>
+            <source>Usage: morvane [FILE|FOLDER...]
+       morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...
+       morvane /cli [/quiet] /undo
+
+Renames files in a batch. Without /cli the window opens with the files and
+folders given. With /cli one batch runs without questions: the options are
+applied, the preview is built and the new names are applied.
+
+Switches:
+  /cli             run one batch from the command line
+  /quiet           no window and no message boxes; messages are printed
+                   (information to stdout, warnings and errors to stderr)
+  /dryrun          build the preview only; touch no file. With /quiet the
+                   preview is printed: original path, TAB, new name, one
+                   line per file (TAB, CR, LF and \ written as \t \r \n \\)
+  /regex           find and replace with regular expressions
+  /undo            revert the last batch from its undo log instead
+  /help, /?        show this text
+
+Options:
+  /pattern=TEXT    name pattern, e.g. {counter}_{name} or {taken:yyyymmdd_hhnnss};
+                   the keywords are listed in the window's pattern help (the
+                   "?" button beside the pattern)
+  /start=N         first counter value
+  /digits=N        counter digits (1 to 10)
+  /case=lower|upper|title   case of the new names (other: unchanged)
+  /find=TEXT       text to find in the new names
+  /replace=TEXT    its replacement
+  /newext=EXT      new extension (empty: keep the extension)
+  /conflict=skip|overwrite|number   when the target exists (default: number)
+  /preset=FILE     load a preset first; absent options then keep its values
+
+Every switch and option may also be written as --name or --name=value, in
+any letter case. Other arguments are files (added) and folders (their files
+added; with subfolders when the preset says so). A path whose name looks
+like an option, such as /pattern=x, can be written as /./pattern=x, and
+every argument after -- is a path.
+
+Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.
+</source>
+            <translation>Aufruf: morvane [DATEI|ORDNER...]
+        morvane /cli [/quiet] [OPTIONEN] DATEI|ORDNER...
+        morvane /cli [/quiet] /undo
+
+Benennt Dateien stapelweise um. Ohne /cli öffnet sich das Fenster mit den
+angegebenen Dateien und Ordnern. Mit /cli läuft ein Stapel ohne Rückfragen:
+die Optionen werden übernommen, die Vorschau erstellt und die neuen Namen
+angewendet.
+
+Schalter:
+  /cli             einen Stapel von der Befehlszeile ausführen
+  /quiet           kein Fenster und keine Meldungsfenster; Meldungen werden
+                   ausgegeben (Hinweise auf stdout, Warnungen und Fehler auf stderr)
+  /dryrun          nur die Vorschau erstellen, keine Datei anfassen. Mit /quiet
+                   wird die Vorschau ausgegeben: ursprünglicher Pfad, TAB, neuer
+                   Name, eine Zeile je Datei (TAB, CR, LF und \ als \t \r \n \\)
+  /regex           Suchen und Ersetzen mit regulären Ausdrücken
+  /undo            stattdessen den letzten Stapel anhand seines Protokolls zurücknehmen
+  /help, /?        diesen Text anzeigen
+
+Optionen:
+  /pattern=TEXT    Namensmuster, z. B. {counter}_{name} oder {taken:yyyymmdd_hhnnss};
+                   die Schlüsselwörter stehen in der Musterhilfe des Fensters
+                   (die Schaltfläche „?“ neben dem Muster)
+  /start=N         erster Zählerwert
+  /digits=N        Stellen des Zählers (1 bis 10)
+  /case=lower|upper|title   Groß-/Kleinschreibung der neuen Namen (sonst: unverändert)
+  /find=TEXT       in den neuen Namen zu suchender Text
+  /replace=TEXT    sein Ersatz
+  /newext=EXT      neue Endung (leer: Endung behalten)
+  /conflict=skip|overwrite|number   wenn das Ziel existiert (Standard: number)
+  /preset=DATEI    zuerst eine Vorlage laden; fehlende Optionen behalten dann ihre Werte
+
+Jeder Schalter und jede Option kann auch als --name oder --name=wert geschrieben
+werden, in beliebiger Groß-/Kleinschreibung. Weitere Argumente sind Dateien
+(werden hinzugefügt) und Ordner (ihre Dateien werden hinzugefügt; mit
+Unterordnern, wenn die Vorlage es sagt). Ein Pfad, dessen Name wie eine Option
+aussieht, etwa /pattern=x, kann als /./pattern=x geschrieben werden, und jedes
+Argument nach -- ist ein Pfad.
+
+Rückgabewert: 0 erledigt, 1 ein Fehler oder eine Warnung hat den Lauf beendet,
+2 falscher Aufruf.
+</translation>
+        </message>
+        <message>
+            <source>Error: </source>
+            <translation>Fehler: </translation>
+        </message>
+        <message>
+            <source>Warning: </source>
+            <translation>Warnung: </translation>
+        </message>
+        <message>
+            <source>Try 'morvane --help' for more information.
+</source>
+            <translation>Mehr dazu mit »morvane --help«.
+</translation>
+        </message>
+        <message>
+            <source>/quiet runs a batch only together with /cli.</source>
+            <translation>/quiet führt einen Stapel nur zusammen mit /cli aus.</translation>
+        </message>
+        <message>
+            <source>Error: cannot write to standard output.
+</source>
+            <translation>Fehler: Die Standardausgabe kann nicht geschrieben werden.
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>Engine</name>
+        <message>
+            <source>Error in regular expression at offset %1: %2</source>
+            <translation>Fehler im regulären Ausdruck an Stelle %1: %2</translation>
+        </message>
+        <message>
+            <source>Cannot open file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+        </message>
+        <message>
+            <source>Cannot read file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
+        </message>
+        <message>
+            <source>No mapping for the Unicode character exists in the target multi-byte code page</source>
+            <translation>Für das Unicode-Zeichen gibt es in der Ziel-Codepage keine Entsprechung</translation>
+        </message>
+        <message>
+            <source>Invalid characters in path</source>
+            <translation>Ungültige Zeichen im Pfad</translation>
+        </message>
+        <message>
+            <source>No files loaded. Add files first.</source>
+            <translation>Keine Dateien geladen. Fügen Sie zuerst Dateien hinzu.</translation>
+        </message>
+        <message>
+            <source>"%1" cannot be named exactly: its name is not valid UTF-8 text</source>
+            <translation>„%1“ kann nicht genau benannt werden: sein Name ist kein gültiger UTF-8-Text</translation>
+        </message>
+    </context>
+    <context>
+        <name>Presets</name>
+        <message>
+            <source>The file "%1" is not UTF-8 text</source>
+            <translation>Die Datei „%1“ ist kein UTF-8-Text</translation>
+        </message>
+        <message>
+            <source>Cannot open file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+        </message>
+        <message>
+            <source>Cannot read file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
+        </message>
+        <message>
+            <source>The file "%1" is too large for a preset</source>
+            <translation>Die Datei „%1“ ist zu groß für eine Vorlage</translation>
+        </message>
+        <message>
+            <source>Cannot create file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+        </message>
+        <message>
+            <source>Cannot write file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Update</name>
+        <message>
+            <source>This version of the software is out of date. You must download the current version %1 to continue using the software.</source>
+            <translation>Diese Version der Software ist veraltet. Laden Sie die aktuelle Version %1 herunter, um die Software weiter zu verwenden.</translation>
+        </message>
+        <message>
+            <source>The new version %1 is available</source>
+            <translation>Die neue Version %1 ist verfügbar</translation>
+        </message>
+        <message>
+            <source>What's new:</source>
+            <translation>Neuigkeiten:</translation>
+        </message>
+    </context>
+    <context>
         <name>morvane::AppTexts</name>
         <message>
             <source>add files</source>
@@ -419,6 +640,45 @@
         <message>
             <source>Select destination folder</source>
             <translation>Zielordner auswählen</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::NewVersionDialog</name>
+        <message>
+            <source>Update Now</source>
+            <translation>Jetzt aktualisieren</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Überspringen</translation>
+        </message>
+        <message>
+            <source>Abort</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Cannot create file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+        </message>
+        <message>
+            <source>Cannot write file "%1". %2</source>
+            <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+        </message>
+        <message>
+            <source>The server answered HTTP %1 %2 and redirected to %3.</source>
+            <translation>Der Server antwortete mit HTTP %1 %2 und leitete weiter zu %3.</translation>
+        </message>
+        <message>
+            <source>The server answered HTTP %1 %2.</source>
+            <translation>Der Server antwortete mit HTTP %1 %2.</translation>
+        </message>
+        <message>
+            <source>Cannot find downloaded file.</source>
+            <translation>Die heruntergeladene Datei ist nicht zu finden.</translation>
         </message>
     </context>
     <context>

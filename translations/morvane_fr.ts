@@ -49,6 +49,225 @@
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>/undo cannot be combined with /dryrun: an undo cannot be tried out.</source>
+            <translation>/undo ne peut pas être combiné avec /dryrun : une annulation ne peut pas être essayée.</translation>
+        </message>
+        <message>
+            <source>/undo takes no files or folders: it reverts the last batch from its undo log.</source>
+            <translation>/undo ne prend ni fichiers ni dossiers : il annule le dernier lot grâce à son journal.</translation>
+        </message>
+        <message>
+            <source>No files or folders given.</source>
+            <translation>Aucun fichier ni dossier indiqué.</translation>
+        </message>
+        <message>
+            <source>File or folder not found: %1</source>
+            <translation>Fichier ou dossier introuvable : %1</translation>
+        </message>
+        <message>
+            <source>These files were left out because their names are not valid UTF-8 text:
+%1</source>
+            <translation>Ces fichiers ont été laissés de côté car leur nom n'est pas un texte UTF-8 valide :
+%1</translation>
+        </message>
+        <message>
+            <source>File or folder not found:
+%1</source>
+            <translation>Fichier ou dossier introuvable :
+%1</translation>
+        </message>
+        <message>
+            <source>The switch /%1 takes no value.</source>
+            <translation>Le commutateur /%1 ne prend pas de valeur.</translation>
+        </message>
+        <message>
+            <source>The option /%1 needs a value: /%1=VALUE.</source>
+            <translation>L'option /%1 demande une valeur : /%1=VALEUR.</translation>
+        </message>
+        <message>
+            <source>Usage: morvane [FILE|FOLDER...]
+       morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...
+       morvane /cli [/quiet] /undo
+
+Renames files in a batch. Without /cli the window opens with the files and
+folders given. With /cli one batch runs without questions: the options are
+applied, the preview is built and the new names are applied.
+
+Switches:
+  /cli             run one batch from the command line
+  /quiet           no window and no message boxes; messages are printed
+                   (information to stdout, warnings and errors to stderr)
+  /dryrun          build the preview only; touch no file. With /quiet the
+                   preview is printed: original path, TAB, new name, one
+                   line per file (TAB, CR, LF and \ written as \t \r \n \\)
+  /regex           find and replace with regular expressions
+  /undo            revert the last batch from its undo log instead
+  /help, /?        show this text
+
+Options:
+  /pattern=TEXT    name pattern, e.g. {counter}_{name} or {taken:yyyymmdd_hhnnss};
+                   the keywords are listed in the window's pattern help (the
+                   "?" button beside the pattern)
+  /start=N         first counter value
+  /digits=N        counter digits (1 to 10)
+  /case=lower|upper|title   case of the new names (other: unchanged)
+  /find=TEXT       text to find in the new names
+  /replace=TEXT    its replacement
+  /newext=EXT      new extension (empty: keep the extension)
+  /conflict=skip|overwrite|number   when the target exists (default: number)
+  /preset=FILE     load a preset first; absent options then keep its values
+
+Every switch and option may also be written as --name or --name=value, in
+any letter case. Other arguments are files (added) and folders (their files
+added; with subfolders when the preset says so). A path whose name looks
+like an option, such as /pattern=x, can be written as /./pattern=x, and
+every argument after -- is a path.
+
+Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.
+</source>
+            <translation>Usage : morvane [FICHIER|DOSSIER...]
+        morvane /cli [/quiet] [OPTIONS] FICHIER|DOSSIER...
+        morvane /cli [/quiet] /undo
+
+Renomme des fichiers par lot. Sans /cli, la fenêtre s'ouvre avec les fichiers
+et dossiers indiqués. Avec /cli, un lot s'exécute sans question : les options
+sont appliquées, l'aperçu est construit et les nouveaux noms sont appliqués.
+
+Commutateurs :
+  /cli             exécuter un lot depuis la ligne de commande
+  /quiet           ni fenêtre ni boîte de message ; les messages sont affichés
+                   (informations sur stdout, avertissements et erreurs sur stderr)
+  /dryrun          construire seulement l'aperçu, sans toucher aucun fichier. Avec
+                   /quiet, l'aperçu est affiché : chemin d'origine, TAB, nouveau
+                   nom, une ligne par fichier (TAB, CR, LF et \ écrits \t \r \n \\)
+  /regex           rechercher et remplacer avec des expressions régulières
+  /undo            annuler plutôt le dernier lot grâce à son journal
+  /help, /?        afficher ce texte
+
+Options :
+  /pattern=TEXTE   modèle de nom, p. ex. {counter}_{name} ou {taken:yyyymmdd_hhnnss} ;
+                   les mots-clés figurent dans l'aide du modèle de la fenêtre
+                   (le bouton « ? » à côté du modèle)
+  /start=N         première valeur du compteur
+  /digits=N        chiffres du compteur (1 à 10)
+  /case=lower|upper|title   casse des nouveaux noms (autre : inchangée)
+  /find=TEXTE      texte à rechercher dans les nouveaux noms
+  /replace=TEXTE   son remplacement
+  /newext=EXT      nouvelle extension (vide : garder l'extension)
+  /conflict=skip|overwrite|number   si la cible existe (par défaut : number)
+  /preset=FICHIER  charger d'abord un préréglage ; les options absentes gardent alors ses valeurs
+
+Chaque commutateur et option peut aussi s'écrire --nom ou --nom=valeur, dans
+n'importe quelle casse. Les autres arguments sont des fichiers (ajoutés) et des
+dossiers (leurs fichiers ajoutés ; avec les sous-dossiers si le préréglage le
+demande). Un chemin dont le nom ressemble à une option, comme /pattern=x, peut
+s'écrire /./pattern=x, et tout argument après -- est un chemin.
+
+Code de sortie : 0 terminé, 1 une erreur ou un avertissement a arrêté l'exécution,
+2 erreur d'utilisation.
+</translation>
+        </message>
+        <message>
+            <source>Error: </source>
+            <translation>Erreur : </translation>
+        </message>
+        <message>
+            <source>Warning: </source>
+            <translation>Avertissement : </translation>
+        </message>
+        <message>
+            <source>Try 'morvane --help' for more information.
+</source>
+            <translation>Essayez « morvane --help » pour plus d'informations.
+</translation>
+        </message>
+        <message>
+            <source>/quiet runs a batch only together with /cli.</source>
+            <translation>/quiet n'exécute un lot qu'avec /cli.</translation>
+        </message>
+        <message>
+            <source>Error: cannot write to standard output.
+</source>
+            <translation>Erreur : impossible d'écrire sur la sortie standard.
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>Engine</name>
+        <message>
+            <source>Error in regular expression at offset %1: %2</source>
+            <translation>Erreur dans l'expression régulière à la position %1 : %2</translation>
+        </message>
+        <message>
+            <source>Cannot open file "%1". %2</source>
+            <translation>Impossible d'ouvrir le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>Cannot read file "%1". %2</source>
+            <translation>Impossible de lire le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>No mapping for the Unicode character exists in the target multi-byte code page</source>
+            <translation>Aucune correspondance n'existe pour le caractère Unicode dans la page de codes multioctet cible</translation>
+        </message>
+        <message>
+            <source>Invalid characters in path</source>
+            <translation>Caractères non valides dans le chemin</translation>
+        </message>
+        <message>
+            <source>No files loaded. Add files first.</source>
+            <translation>Aucun fichier chargé. Ajoutez d'abord des fichiers.</translation>
+        </message>
+        <message>
+            <source>"%1" cannot be named exactly: its name is not valid UTF-8 text</source>
+            <translation>« %1 » ne peut pas être désigné exactement : son nom n'est pas un texte UTF-8 valide</translation>
+        </message>
+    </context>
+    <context>
+        <name>Presets</name>
+        <message>
+            <source>The file "%1" is not UTF-8 text</source>
+            <translation>Le fichier « %1 » n'est pas un texte UTF-8</translation>
+        </message>
+        <message>
+            <source>Cannot open file "%1". %2</source>
+            <translation>Impossible d'ouvrir le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>Cannot read file "%1". %2</source>
+            <translation>Impossible de lire le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>The file "%1" is too large for a preset</source>
+            <translation>Le fichier « %1 » est trop volumineux pour un préréglage</translation>
+        </message>
+        <message>
+            <source>Cannot create file "%1". %2</source>
+            <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>Cannot write file "%1". %2</source>
+            <translation>Impossible d'écrire le fichier « %1 ». %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Update</name>
+        <message>
+            <source>This version of the software is out of date. You must download the current version %1 to continue using the software.</source>
+            <translation>Cette version du logiciel est obsolète. Vous devez télécharger la version actuelle %1 pour continuer à utiliser le logiciel.</translation>
+        </message>
+        <message>
+            <source>The new version %1 is available</source>
+            <translation>La nouvelle version %1 est disponible</translation>
+        </message>
+        <message>
+            <source>What's new:</source>
+            <translation>Nouveautés :</translation>
+        </message>
+    </context>
+    <context>
         <name>morvane::AppTexts</name>
         <message>
             <source>add files</source>
@@ -419,6 +638,45 @@
         <message>
             <source>Select destination folder</source>
             <translation>Choisir le dossier de destination</translation>
+        </message>
+    </context>
+    <context>
+        <name>morvane::NewVersionDialog</name>
+        <message>
+            <source>Update Now</source>
+            <translation>Mettre à jour</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Ignorer</translation>
+        </message>
+        <message>
+            <source>Abort</source>
+            <translation>Interrompre</translation>
+        </message>
+        <message>
+            <source>Cannot create file "%1". %2</source>
+            <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>Cannot write file "%1". %2</source>
+            <translation>Impossible d'écrire le fichier « %1 ». %2</translation>
+        </message>
+        <message>
+            <source>The server answered HTTP %1 %2 and redirected to %3.</source>
+            <translation>Le serveur a répondu HTTP %1 %2 et a redirigé vers %3.</translation>
+        </message>
+        <message>
+            <source>The server answered HTTP %1 %2.</source>
+            <translation>Le serveur a répondu HTTP %1 %2.</translation>
+        </message>
+        <message>
+            <source>Cannot find downloaded file.</source>
+            <translation>Le fichier téléchargé est introuvable.</translation>
         </message>
     </context>
     <context>
