@@ -24,7 +24,7 @@ shot() {
   QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
       "$1" "$2" & app=$!
-      sleep 4
+      sleep 8
       import -window root "$3"
       kill "$app"; wait "$app" 2>/dev/null || true
     ' _ "$binary" "$work/files" "$root/docs/$name.png"
