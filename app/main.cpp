@@ -1,6 +1,7 @@
 #include "build_config.h"
-#include "ui/app_texts.h"
 #include "cli/console_run.h"
+#include "i18n/translator.h"
+#include "ui/app_texts.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/new_version_dialog.h"
@@ -27,7 +28,7 @@ bool displayAvailable()
 int main(int argc, char *argv[])
 {
     if (isConsoleRun(argc, argv))
-        return runConsole(argc, argv);
+        return runConsole(argc, argv, [] { installTranslations(); });
     if (!displayAvailable()) {
         std::fputs("morvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Start the window under a virtual display:  xvfb-run -a morvane\n"
@@ -36,15 +37,19 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    // The look comes first, so that even the new-version dialog wears it.
+    // The language before any text is built, the look before any window, so even the new-version dialog has both.
+    installTranslations();
     initUiResources();
     applyDesktopFont(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     QApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
-    QString themeError;
-    if (!applyTheme(app, defaultThemeName(), &themeError))
-        QtDialogs().message(nullptr, Dialogs::Box::Error, QStringLiteral("Error"), themeError);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quenzel"));
     QCoreApplication::setApplicationName(applicationTitle());
+    // Light or dark as remembered, or as the desktop is; it follows the desktop from then on.
+    ThemeController theme(app);
+    if (!theme.errorMessage().isEmpty())
+        QtDialogs().message(nullptr, Dialogs::Box::Error, QCoreApplication::translate("morvane::MainWindow", "Error"),
+                            theme.errorMessage());
 
     QtUpdateShell updateShell;
     if (checkForUpdateAtStartup(UpdateEndpoint{}, updateShell) == StartupVerdict::Exit)

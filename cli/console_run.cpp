@@ -109,9 +109,11 @@ bool isConsoleRun(int argc, char *argv[])
     return args.help || hasSwitch(args.switchesAndOptions, QLatin1StringView("quiet"));
 }
 
-int runConsole(int argc, char *argv[])
+int runConsole(int argc, char *argv[], const std::function<void()> &prepare)
 {
     QCoreApplication app(argc, argv);
+    if (prepare)
+        prepare();
     ConsoleOut out(stdout);
     ConsoleOut err(stderr);
     const CommandLineArgs args = parseCommandLineArgs(argumentsOf(argc, argv));

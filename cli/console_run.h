@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 namespace morvane {
@@ -8,7 +10,8 @@ namespace morvane {
 // decided before any Qt application object exists, so no display is needed.
 bool isConsoleRun(int argc, char *argv[]);
 // Runs it on a QCoreApplication and returns the exit status (0 done, 1 failed, 2 usage fault).
-int runConsole(int argc, char *argv[]);
+// prepare runs once the application object exists, before any text is built (translations).
+int runConsole(int argc, char *argv[], const std::function<void()> &prepare = {});
 
 // One line of a quiet dry run (without its line feed): the original path, a
 // TAB, the new name. TAB, CR, LF and backslash in the path become \t \r \n

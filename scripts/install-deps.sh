@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   # Qt 6 (Core, Gui, Widgets, Network, Svg, Test)
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  # translations: lupdate/lrelease with their CMake functions, and Qt's own German and French texts
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # libraries of the name rules
   libpcre2-dev libjpeg-dev libpng-dev zlib1g-dev libtiff-dev
   # photo metadata and audio tags

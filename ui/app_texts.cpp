@@ -3,6 +3,8 @@
 #include "build_config.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QStringList>
 #include <QUrl>
 
@@ -14,6 +16,28 @@ namespace {
 struct AppTexts {
     Q_DECLARE_TR_FUNCTIONS(morvane::AppTexts)
 };
+
+// The keyboard's way to each command, as the tool tips name them.
+QStringList shortcutHelpLines()
+{
+    const std::pair<QKeySequence, QString> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), AppTexts::tr("add files")},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), AppTexts::tr("add a folder")},
+        {QKeySequence(Qt::Key_F5), AppTexts::tr("preview the new names")},
+        {QKeySequence(Qt::CTRL | Qt::Key_R), AppTexts::tr("rename the files")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), AppTexts::tr("undo the last rename")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Comma), AppTexts::tr("settings")},
+        {QKeySequence(Qt::Key_F1), AppTexts::tr("this help")},
+        {QKeySequence(Qt::Key_Delete), AppTexts::tr("remove the selected files from the list")},
+    };
+    // Key names as the desktop writes them need a GUI application; tools without one get Qt's portable names.
+    const auto format = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QKeySequence::NativeText
+                                                                                    : QKeySequence::PortableText;
+    QStringList lines = {QString(), AppTexts::tr("Keyboard shortcuts:")};
+    for (const auto &[key, what] : keys)
+        lines.append(AppTexts::tr("%1 - %2").arg(key.toString(format), what));
+    return lines;
+}
 
 }  // namespace
 
@@ -94,7 +118,7 @@ QString patternHelpText()
         AppTexts::tr("Audio tags (MP3, FLAC, Ogg, M4A, WMA, WAV, ...):"),
         AppTexts::tr("{artist}, {album}, {albumartist}, {title}, {track}, {disc}, {year}, {genre}"),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return (lines + shortcutHelpLines()).join(QStringLiteral("\r\n"));
 }
 
 QString withFullStop(const QString &message)

@@ -1,12 +1,15 @@
 #include "ui/command_bar.h"
 
+#include "ui/theme.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
+#include <QEvent>
 #include <QLineEdit>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace morvane {
@@ -15,12 +18,17 @@ namespace {
 
 // Height of the strip at 96 dpi; Qt scales it with the monitor.
 constexpr int kHeight = 58;
+// The button that opens the menu of commands the strip has no room for.
+constexpr int kOverflowWidth = 22;
 
 // A command whose tip doubles as its text, since its button shows only the icon.
-QAction *command(QObject *owner, const QString &tip, const char *icon)
+// A shortcut is named in the tip, as the desktop writes it.
+QAction *command(QObject *owner, const QString &tip, const char *icon, const QKeySequence &shortcut = {})
 {
-    auto *action = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), tip, owner);
-    action->setToolTip(tip);
+    auto *action = new QAction(themedIcon(QLatin1String(icon)), tip, owner);
+    action->setShortcut(shortcut);
+    action->setToolTip(shortcut.isEmpty() ? tip
+                                          : QStringLiteral("%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
     return action;
 }
 
@@ -32,6 +40,8 @@ QToolButton *toolButton(QWidget *parent, const char *name, int width, QAction *a
     button->setDefaultAction(action);
     button->setIconSize(QSize(40, 40));
     button->setFixedSize(width, 56);
+    button->setAccessibleName(action->text());
+    button->setAccessibleDescription(action->toolTip());
     return button;
 }
 
@@ -43,7 +53,9 @@ QToolButton *textToggle(QWidget *parent, const char *name, QAction *action)
     button->setAutoRaise(true);
     button->setDefaultAction(action);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedHeight(56);
+    button->setFixedSize(button->sizeHint().width(), 56);
+    button->setAccessibleName(action->text());
+    button->setAccessibleDescription(action->toolTip());
     return button;
 }
 
@@ -68,18 +80,16 @@ QWidget *separator(QWidget *parent, int spaceLeft, int spaceRight)
 CommandActions CommandBar::createActions(QObject *owner)
 {
     CommandActions a;
-    a.addFiles = command(owner, tr("Add Files"), "plus");
-    a.addFiles->setShortcut(QKeySequence::Open);
-    a.addFolder = command(owner, tr("Add Folder..."), "folder-plus");
+    a.addFiles = command(owner, tr("Add Files"), "plus", QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.addFolder = command(owner, tr("Add Folder..."), "folder-plus", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     a.removeSelected = command(owner, tr("Remove Selected Items"), "cross");
-    a.preview = command(owner, tr("Preview Result"), "eye");
-    a.preview->setShortcut(Qt::Key_F5);
-    a.rename = command(owner, tr("Rename Files!"), "write");
-    a.undo = command(owner, tr("Undo Last Rename"), "reply");
+    a.preview = command(owner, tr("Preview Result"), "eye", QKeySequence(Qt::Key_F5));
+    a.rename = command(owner, tr("Rename Files!"), "write", QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.undo = command(owner, tr("Undo Last Rename"), "reply", QKeySequence(Qt::CTRL | Qt::Key_Z));
     a.savePreset = command(owner, tr("Save Preset"), "save");
     a.loadPreset = command(owner, tr("Load Preset"), "folder-open");
     a.loadNameList = command(owner, tr("Load Name List"), "list");
-    a.settings = command(owner, tr("Settings"), "setting");
+    a.settings = command(owner, tr("Settings"), "setting", QKeySequence(Qt::CTRL | Qt::Key_Comma));
     a.about = command(owner, tr("About Program"), "info");
     a.livePreview = command(owner, tr("Live preview"), "eye");
     a.livePreview->setCheckable(true);
@@ -87,7 +97,14 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.problemsOnly = command(owner, tr("Show only problems"), "cross");
     a.problemsOnly->setCheckable(true);
     a.problemsOnly->setToolTip(tr("Show only rows that would not land as previewed"));
+    a.help = command(owner, tr("Help"), "info", QKeySequence(Qt::Key_F1));
     return a;
+}
+
+QList<QAction *> CommandActions::all() const
+{
+    return {addFiles, addFolder, removeSelected, preview, rename, undo, livePreview, problemsOnly,
+            savePreset, loadPreset, loadNameList, settings, about, help};
 }
 
 CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget(parent)
@@ -117,41 +134,121 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     m_folderMaskEdit->setClearButtonEnabled(true);
     m_folderMaskEdit->setFixedWidth(170);
 
-    // A tool bar keeps the buttons reachable through its overflow menu when the window is narrow.
-    auto *bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(40, 40));
-    bar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    layout->addWidget(bar);
-    bar->addWidget(toolButton(this, "btnAdd", 62, actions.addFiles));
-    bar->addWidget(toolButton(this, "btnAddFolder", 62, actions.addFolder));
-    bar->addWidget(toolButton(this, "btnRemove", 62, actions.removeSelected));
-    bar->addWidget(separator(bar, 10, 3));
-    bar->addWidget(toolButton(this, "btnPreview", 62, actions.preview));
-    bar->addWidget(toolButton(this, "btnRename", 62, actions.rename));
-    bar->addWidget(toolButton(this, "btnUndo", 62, actions.undo));
-    bar->addWidget(textToggle(this, "btnLivePreview", actions.livePreview));
-    bar->addWidget(textToggle(this, "btnProblemsOnly", actions.problemsOnly));
-    bar->addWidget(separator(bar, 3, 3));
-    bar->addWidget(toolButton(this, "btnSavePreset", 66, actions.savePreset));
-    bar->addWidget(toolButton(this, "btnLoadPreset", 66, actions.loadPreset));
-    bar->addWidget(separator(bar, 3, 3));
-    bar->addWidget(toolButton(this, "btnLoadNameList", 62, actions.loadNameList));
-    auto *spring = new QWidget(bar);
-    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar->addWidget(spring);
-    bar->addWidget(m_folderMaskEdit);
-    auto *maskGap = new QWidget(bar);
-    maskGap->setFixedWidth(8);
-    bar->addWidget(maskGap);
-    bar->addWidget(m_includeSubfoldersCheck);
-    auto *gap = new QWidget(bar);
-    gap->setFixedWidth(12);
-    bar->addWidget(gap);
-    bar->addWidget(toolButton(this, "SpeedButton1", 60, actions.settings));
-    bar->addWidget(toolButton(this, "SpeedButton4", 60, actions.about));
+    // The commands on the left give way from the right end when the window is narrow; what no
+    // longer fits waits in the overflow menu. Settings and About on the right always stay.
+    m_strip = new QWidget(this);
+    m_strip->setObjectName(QStringLiteral("ToolBar1"));
+    m_strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_strip->setFixedHeight(56);
+    m_strip->installEventFilter(this);
+    auto addButton = [this](const char *name, int width, QAction *action) {
+        m_stripItems.append({toolButton(m_strip, name, width, action), action});
+    };
+    auto addSeparator = [this](int left, int right) { m_stripItems.append({separator(m_strip, left, right), nullptr}); };
+    addButton("btnAdd", 62, actions.addFiles);
+    addButton("btnAddFolder", 62, actions.addFolder);
+    addButton("btnRemove", 62, actions.removeSelected);
+    addSeparator(10, 3);
+    addButton("btnPreview", 62, actions.preview);
+    addButton("btnRename", 62, actions.rename);
+    addButton("btnUndo", 62, actions.undo);
+    m_stripItems.append({textToggle(m_strip, "btnLivePreview", actions.livePreview), actions.livePreview});
+    m_stripItems.append({textToggle(m_strip, "btnProblemsOnly", actions.problemsOnly), actions.problemsOnly});
+    addSeparator(3, 3);
+    addButton("btnSavePreset", 66, actions.savePreset);
+    addButton("btnLoadPreset", 66, actions.loadPreset);
+    addSeparator(3, 3);
+    addButton("btnLoadNameList", 62, actions.loadNameList);
+
+    m_overflowButton = new QToolButton(m_strip);
+    m_overflowButton->setObjectName(QStringLiteral("btnMoreCommands"));
+    m_overflowButton->setAutoRaise(true);
+    m_overflowButton->setPopupMode(QToolButton::InstantPopup);
+    m_overflowButton->setIcon(themedIcon(QStringLiteral("chevron-down")));
+    m_overflowButton->setIconSize(QSize(14, 14));
+    m_overflowButton->setFixedSize(kOverflowWidth, 56);
+    m_overflowButton->setToolTip(tr("More commands"));
+    m_overflowButton->setAccessibleName(m_overflowButton->toolTip());
+    m_overflowMenu = new QMenu(m_overflowButton);
+    m_overflowMenu->setObjectName(QStringLiteral("menuMoreCommands"));
+    m_overflowButton->setMenu(m_overflowMenu);
+    m_overflowButton->hide();
+
+    layout->addWidget(m_strip, 1);
+    layout->addWidget(m_folderMaskEdit);
+    layout->addSpacing(8);
+    layout->addWidget(m_includeSubfoldersCheck);
+    layout->addSpacing(12);
+    QToolButton *settings = toolButton(this, "SpeedButton1", 60, actions.settings);
+    QToolButton *about = toolButton(this, "SpeedButton4", 60, actions.about);
+    layout->addWidget(settings);
+    layout->addWidget(about);
+
+    // Tab goes through the commands from left to right.
+    QWidget *previous = nullptr;
+    for (const StripItem &item : std::as_const(m_stripItems)) {
+        if (!item.action)
+            continue;
+        if (previous)
+            setTabOrder(previous, item.widget);
+        previous = item.widget;
+    }
+    setTabOrder(previous, m_overflowButton);
+    setTabOrder(m_overflowButton, m_folderMaskEdit);
+    setTabOrder(m_folderMaskEdit, m_includeSubfoldersCheck);
+    setTabOrder(m_includeSubfoldersCheck, settings);
+    setTabOrder(settings, about);
+}
+
+QWidget *CommandBar::firstFocusable() const
+{
+    return m_stripItems.constFirst().widget;
+}
+
+QWidget *CommandBar::lastFocusable() const
+{
+    return findChild<QToolButton *>(QStringLiteral("SpeedButton4"));
+}
+
+QList<QAction *> CommandBar::overflowActions() const
+{
+    return m_overflowMenu->actions();
+}
+
+bool CommandBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_strip && event->type() == QEvent::Resize)
+        placeStripItems();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CommandBar::placeStripItems()
+{
+    const int available = m_strip->width();
+    int total = 0;
+    for (const StripItem &item : std::as_const(m_stripItems))
+        total += item.widget->width();
+    const bool overflow = total > available;
+    const int room = overflow ? available - kOverflowWidth : available;
+    m_overflowMenu->clear();
+    int x = 0;
+    bool full = false;
+    for (const StripItem &item : std::as_const(m_stripItems)) {
+        const int w = item.widget->width();
+        full = full || x + w > room;
+        item.widget->setVisible(!full);
+        if (full) {
+            if (item.action)
+                m_overflowMenu->addAction(item.action);
+            else if (!m_overflowMenu->isEmpty())
+                m_overflowMenu->addSeparator();
+            continue;
+        }
+        item.widget->move(x, 0);
+        x += w;
+    }
+    m_overflowButton->setVisible(overflow);
+    m_overflowButton->move(x, 0);
 }
 
 } // namespace morvane

@@ -5,6 +5,8 @@
 class QAction;
 class QCheckBox;
 class QLineEdit;
+class QMenu;
+class QToolButton;
 class QPushButton;
 
 namespace morvane {
@@ -12,22 +14,27 @@ namespace morvane {
 // The window's commands, one action each, shared by the tool bar, the shortcuts and any menu.
 struct CommandActions {
     QAction *addFiles = nullptr;        // Ctrl+O
-    QAction *addFolder = nullptr;
+    QAction *addFolder = nullptr;       // Ctrl+Shift+O
     QAction *removeSelected = nullptr;  // Delete, where the window gives it to the list
     QAction *preview = nullptr;         // F5
-    QAction *rename = nullptr;
-    QAction *undo = nullptr;
+    QAction *rename = nullptr;          // Ctrl+R
+    QAction *undo = nullptr;            // Ctrl+Z
     QAction *savePreset = nullptr;
     QAction *loadPreset = nullptr;
     QAction *loadNameList = nullptr;
-    QAction *settings = nullptr;
+    QAction *settings = nullptr;        // Ctrl+,
     QAction *about = nullptr;
     QAction *livePreview = nullptr;     // checkable: rebuild the preview as the rules change
     QAction *problemsOnly = nullptr;    // checkable: only rows whose preview shows a problem
+    QAction *help = nullptr;            // F1, the pattern's keywords; no button of its own
+
+    // Every action, for the window to take so their shortcuts work wherever the focus is.
+    QList<QAction *> all() const;
 };
 
 // The strip at the top of the main window: a tool button per command, the
-// folder mask, the "Include subfolders" switch, and the hidden Clear button.
+// folder mask, the "Include subfolders" switch, and the hidden Clear button. When the window
+// is too narrow, the buttons that do not fit go into an overflow menu.
 class CommandBar : public QWidget {
     Q_OBJECT
 public:
@@ -40,11 +47,28 @@ public:
     // Which files of added and dropped folders are taken (FileMask); empty takes all.
     QLineEdit *folderMaskEdit() const { return m_folderMaskEdit; }
     QPushButton *clearButton() const { return m_clearButton; }
+    // The commands whose buttons found no room, in the overflow menu.
+    QList<QAction *> overflowActions() const;
+    QWidget *firstFocusable() const;
+    QWidget *lastFocusable() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct StripItem {
+        QWidget *widget;
+        QAction *action;   // null for a separator
+    };
+    void placeStripItems();
+
     QCheckBox *m_includeSubfoldersCheck;
     QLineEdit *m_folderMaskEdit;
     QPushButton *m_clearButton;
+    QWidget *m_strip;
+    QList<StripItem> m_stripItems;
+    QToolButton *m_overflowButton;
+    QMenu *m_overflowMenu;
 };
 
 } // namespace morvane

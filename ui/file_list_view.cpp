@@ -22,6 +22,8 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
 {
     m_filter->setSourceModel(m_model);
     setObjectName(QStringLiteral("lvFiles"));
+    setAccessibleName(tr("Files"));
+    setAccessibleDescription(tr("The files to rename with their new names; Delete removes the selected ones"));
     setModel(m_model);
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);

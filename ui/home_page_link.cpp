@@ -2,6 +2,7 @@
 
 #include "ui/app_texts.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cmath>
@@ -29,8 +30,12 @@ HomePageLink::HomePageLink(QWidget *window) : QLabel(homepageUrl(), window)
     setFixedSize(kWidth, kHeight);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setCursor(Qt::PointingHandCursor);
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("background-color: rgb(231, 233, 238); padding-right: 2px;"));
+    // Reachable by keyboard too: Tab stops here, Enter or Space opens the page.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(homepageUrl());
+    setAccessibleDescription(tr("Opens the program's home page in the web browser"));
+    // Its background and colour come from the theme, light or dark.
+    setAttribute(Qt::WA_StyledBackground);
     raise();
 }
 
@@ -50,6 +55,14 @@ bool HomePageLink::event(QEvent *event)
         QFont f = font();
         f.setUnderline(event->type() == QEvent::Enter);
         setFont(f);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            emit clicked();
+            return true;
+        }
         break;
     }
     case QEvent::MouseButtonRelease:

@@ -74,8 +74,12 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(applicationTitle() + u' ' + versionText());
     m_actions = CommandBar::createActions(this);
-    // Shortcuts work wherever the focus is in the window, also when the tool bar has hidden the button.
-    addActions({m_actions.addFiles, m_actions.preview});
+    // Shortcuts work wherever the focus is in the window, also when the tool bar has hidden the button;
+    // Delete is the list's alone.
+    for (QAction *action : m_actions.all()) {
+        if (action != m_actions.removeSelected)
+            addAction(action);
+    }
     m_liveTimer = new QTimer(this);
     m_liveTimer->setObjectName(QStringLiteral("livePreviewTimer"));
     m_liveTimer->setSingleShot(true);
@@ -143,6 +147,7 @@ void MainWindow::connectHandlers()
     runOn(m_actions.loadNameList, &QAction::triggered, &MainWindow::openNameList);
     runOn(m_actions.settings, &QAction::triggered, &MainWindow::showSettings);
     runOn(m_actions.about, &QAction::triggered, &MainWindow::showAbout);
+    runOn(m_actions.help, &QAction::triggered, &MainWindow::showPatternHelp);
     runOn(m_rulePanel, &RulePanel::patternHelpRequested, &MainWindow::showPatternHelp);
     runOn(m_operationPanel, &OperationPanel::destinationFolderRequested, &MainWindow::chooseDestinationFolder);
     runOn(m_homePageLink, &HomePageLink::clicked, &MainWindow::openHomePage);
@@ -264,7 +269,7 @@ void MainWindow::guarded(Handler &&handler)
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        failure = tr("An unexpected error stopped the operation");
+        failure = MainWindow::tr("An unexpected error stopped the operation");
     }
     m_statusBar->endProgress();
     // What the handler did before an error stays done, and the list shows it.
@@ -318,8 +323,12 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         if (QScreen *screen = this->screen()) {
+            // A small screen gets a window that fits it, the list taking what is left.
+            const QRect available = screen->availableGeometry();
+            const QSize frame = frameGeometry().size() - size();
+            resize(size().boundedTo(available.size() - frame));
             QRect area = frameGeometry();
-            area.moveCenter(screen->availableGeometry().center());
+            area.moveCenter(available.center());
             move(area.topLeft());
         }
     }
@@ -418,9 +427,9 @@ void MainWindow::reportSkippedNames(const QStringList &skipped)
     constexpr int kShown = 10;
     QStringList shown = skipped.mid(0, kShown);
     if (skipped.size() > kShown)
-        shown.append(tr("... and %1 more").arg(skipped.size() - kShown));
-    warning(tr("%1 file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%2")
-                .arg(skipped.size())
+        shown.append(tr("... and %n more", nullptr, int(skipped.size() - kShown)));
+    warning(tr("%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1",
+               nullptr, int(skipped.size()))
                 .arg(shown.join(u'\n')));
 }
 

@@ -1,5 +1,7 @@
 #include "ui/new_version_dialog.h"
 
+#include <QCoreApplication>
+
 #include "update/version_check.h"
 
 #include <QDesktopServices>
@@ -61,7 +63,7 @@ bool isSuccess(int status)
 
 void QtUpdateShell::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), forDisplay(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("morvane::MainWindow", "Error"), forDisplay(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -101,7 +103,7 @@ NewVersionDialog::NewVersionDialog(UpdateState &state, const UpdateEndpoint &end
     ProgressBar1->setFixedHeight(17);
     ProgressBar1->hide();
 
-    btUpdateNow = new QPushButton(QStringLiteral("Update Now"), this);
+    btUpdateNow = new QPushButton(tr("Update Now"), this);
     btUpdateNow->setObjectName(QStringLiteral("btUpdateNow"));
     btCancel = new QPushButton(this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
@@ -152,8 +154,8 @@ void NewVersionDialog::formShow()
 {
     tag = 1;
     setWindowTitle(QStringLiteral(" ") + QString::fromLatin1(kUpdateApplicationTitle));
-    btUpdateNow->setText(QStringLiteral("Update Now"));
-    btCancel->setText(m_state.mustExit ? QStringLiteral("Exit") : QStringLiteral("Skip"));
+    btUpdateNow->setText(tr("Update Now"));
+    btCancel->setText(m_state.mustExit ? tr("Exit") : tr("Skip"));
     Label1->setText(forDisplay(m_state.updateMessage));
 }
 
@@ -192,7 +194,7 @@ void NewVersionDialog::btUpdateNowClick()
     m_state.downloadCancelled = false;
     m_downloading = true;
 
-    btCancel->setText(QStringLiteral("Abort"));
+    btCancel->setText(tr("Abort"));
     btUpdateNow->setEnabled(false);
     ProgressBar1->setValue(0);
     ProgressBar1->show();
@@ -204,7 +206,7 @@ void NewVersionDialog::btUpdateNowClick()
     QFile::remove(path);
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        finishDownload(QStringLiteral("Cannot create file \"%1\". %2").arg(path, m_file.errorString()));
+        finishDownload(tr("Cannot create file \"%1\". %2").arg(path, m_file.errorString()));
         return;
     }
 
@@ -244,7 +246,7 @@ void NewVersionDialog::writeReceived()
     if (!isSuccess(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()))
         return;
     if (m_file.write(data) != data.size())
-        finishDownload(QStringLiteral("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString()));
+        finishDownload(tr("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString()));
 }
 
 void NewVersionDialog::replyFinished()
@@ -261,11 +263,11 @@ void NewVersionDialog::replyFinished()
     } else if (status >= 300 && status <= 399) {
         const QUrl target =
             m_reply->url().resolved(m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
-        finishDownload(QStringLiteral("The server answered HTTP %1 %2 and redirected to %3.")
+        finishDownload(tr("The server answered HTTP %1 %2 and redirected to %3.")
                            .arg(status)
                            .arg(reason, target.toDisplayString()));
     } else if (!isSuccess(status)) {
-        finishDownload(QStringLiteral("The server answered HTTP %1 %2.").arg(status).arg(reason));
+        finishDownload(tr("The server answered HTTP %1 %2.").arg(status).arg(reason));
     } else {
         finishDownload(QString());
     }
@@ -291,11 +293,11 @@ void NewVersionDialog::completeDownload()
     QString failure = m_failure;
     if (m_file.isOpen()) {
         if (!m_file.flush() && failure.isEmpty())
-            failure = QStringLiteral("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString());
+            failure = tr("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString());
         m_file.close();
     }
     if (failure.isEmpty() && !QFileInfo::exists(m_file.fileName()))
-        failure = QStringLiteral("Cannot find downloaded file.");
+        failure = tr("Cannot find downloaded file.");
     if (failure.isEmpty())
         m_shell.openUrl(QUrl::fromLocalFile(m_file.fileName()));
 

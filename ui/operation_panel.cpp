@@ -1,5 +1,7 @@
 #include "ui/operation_panel.h"
 
+#include "ui/option_widgets.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,21 +25,22 @@ OperationPanel::OperationPanel(QWidget *parent) : QWidget(parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(10, 0, 10, 0);
     row->setSpacing(8);
-    auto *operationLabel = new QLabel(tr("Operation::"), this);
-    operationLabel->setObjectName(QStringLiteral("Label1"));
     m_batchModeCombo = new QComboBox(this);
+    auto *operationLabel = buddyLabel(tr("Op&eration::"), m_batchModeCombo, this);
+    operationLabel->setObjectName(QStringLiteral("Label1"));
     m_batchModeCombo->setObjectName(QStringLiteral("cbBatchMode"));
     m_batchModeCombo->setMinimumWidth(122);
     m_batchModeCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_batchModeCombo->addItems({tr("Rename in place"), tr("Copy to folder"), tr("MOVE to folder")});
-    m_destinationLabel = new QLabel(tr("Destination:"), this);
-    m_destinationLabel->setObjectName(QStringLiteral("lblDestination"));
     m_destinationEdit = new QLineEdit(this);
+    m_destinationLabel = buddyLabel(tr("Destinati&on:"), m_destinationEdit, this);
+    m_destinationLabel->setObjectName(QStringLiteral("lblDestination"));
     m_destinationEdit->setObjectName(QStringLiteral("edtDestination"));
     m_destinationButton = new QPushButton(tr("..."), this);
     m_destinationButton->setObjectName(QStringLiteral("Button2"));
     m_destinationButton->setFixedSize(61, 22);
     m_destinationButton->setToolTip(tr("Select destination folder"));
+    m_destinationButton->setAccessibleName(m_destinationButton->toolTip());
     row->addWidget(operationLabel);
     row->addWidget(m_batchModeCombo);
     row->addSpacing(10);

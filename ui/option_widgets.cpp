@@ -1,6 +1,9 @@
 #include "ui/option_widgets.h"
 
+#include "ui/theme.h"
+
 #include <QIcon>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -34,6 +37,25 @@ protected:
 
 }  // namespace
 
+QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    nameLike(buddy, text);
+    return label;
+}
+
+void nameLike(QWidget *control, const QString &labelText)
+{
+    QString name = labelText;
+    // "&&" stands for one "&"; a single "&" only marks the mnemonic.
+    name.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&').replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    name = name.trimmed();
+    while (name.endsWith(u':'))
+        name.chop(1);
+    control->setAccessibleName(name);
+}
+
 void makeDigitsOnly(QLineEdit *edit)
 {
     edit->installEventFilter(new DigitsOnlyFilter(edit));
@@ -48,7 +70,7 @@ UpDownButtons::UpDownButtons(QLineEdit *buddy, QWidget *parent) : QWidget(parent
     auto makeButton = [this, layout](const char *name) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(name));
-        button->setIcon(QIcon(QStringLiteral(":/icons/chevron-%1.svg").arg(QLatin1String(name))));
+        button->setIcon(themedIcon(QStringLiteral("chevron-%1").arg(QLatin1String(name))));
         button->setIconSize(QSize(8, 8));
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -56,8 +78,12 @@ UpDownButtons::UpDownButtons(QLineEdit *buddy, QWidget *parent) : QWidget(parent
         layout->addWidget(button);
         return button;
     };
-    connect(makeButton("up"), &QToolButton::clicked, this, &UpDownButtons::stepUp);
-    connect(makeButton("down"), &QToolButton::clicked, this, &UpDownButtons::stepDown);
+    QToolButton *up = makeButton("up");
+    QToolButton *down = makeButton("down");
+    up->setAccessibleName(tr("Increase"));
+    down->setAccessibleName(tr("Decrease"));
+    connect(up, &QToolButton::clicked, this, &UpDownButtons::stepUp);
+    connect(down, &QToolButton::clicked, this, &UpDownButtons::stepDown);
     setFixedSize(17, 22);
     buddy->installEventFilter(this);
 }

@@ -2,10 +2,17 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QToolButton;
 
 namespace morvane {
+
+// A label that names its control: Alt with its underlined letter moves
+// the focus there, and a screen reader reads the label as the control's name.
+QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
+// Names a control for screen readers as its label reads, without the mnemonic's "&" and the closing colon.
+void nameLike(QWidget *control, const QString &labelText);
 
 // Lets only digits be typed into an edit. Pasted text and text set by code
 // pass unchanged: numeric options are read with their own defaults at use.

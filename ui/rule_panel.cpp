@@ -83,6 +83,8 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     setWidgetResizable(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFixedHeight(kHeight);
+    // The panel is a way through to its edits, not a stop of its own.
+    setFocusPolicy(Qt::NoFocus);
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel2"));
     auto *columns = new QHBoxLayout(panel);
@@ -104,9 +106,9 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     findGrid->setVerticalSpacing(10);
     QLineEdit *findEdit = edit(findBox, "edtFind", 274);
     QLineEdit *replaceEdit = edit(findBox, "edtReplace", 274);
-    findGrid->addWidget(new QLabel(tr("Find in name:"), findBox), 0, 0);
+    findGrid->addWidget(buddyLabel(tr("&Find in name:"), findEdit, findBox), 0, 0);
     findGrid->addWidget(findEdit, 0, 1);
-    findGrid->addWidget(new QLabel(tr("Replace with:"), findBox), 1, 0);
+    findGrid->addWidget(buddyLabel(tr("&Replace with:"), replaceEdit, findBox), 1, 0);
     findGrid->addWidget(replaceEdit, 1, 1);
     findGrid->setColumnStretch(2, 1);
 
@@ -120,13 +122,15 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     patternHelpButton->setObjectName(QStringLiteral("Button1"));
     patternHelpButton->setFixedSize(36, 24);
     patternHelpButton->setToolTip(tr("Keywords of the pattern"));
+    patternHelpButton->setAccessibleName(tr("Pattern help"));
+    patternHelpButton->setAccessibleDescription(patternHelpButton->toolTip());
     auto *patternRow = new QHBoxLayout;
     patternRow->setSpacing(6);
-    patternRow->addWidget(new QLabel(tr("Pattern:"), patternBox));
+    patternRow->addWidget(buddyLabel(tr("&Pattern:"), patternEdit, patternBox));
     patternRow->addWidget(patternEdit);
     patternRow->addWidget(patternHelpButton);
     patternRow->addStretch(1);
-    m_newExtensionCheck = new QCheckBox(tr("New extension:"), patternBox);
+    m_newExtensionCheck = new QCheckBox(tr("&New extension:"), patternBox);
     m_newExtensionCheck->setObjectName(QStringLiteral("chkNewExt"));
     m_newExtensionEdit = edit(patternBox, "edtNewExt", 100);
     auto *caseCombo = new QComboBox(patternBox);
@@ -139,7 +143,7 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     extensionRow->addWidget(m_newExtensionCheck);
     extensionRow->addWidget(m_newExtensionEdit);
     extensionRow->addSpacing(10);
-    extensionRow->addWidget(new QLabel(tr("Case:"), patternBox));
+    extensionRow->addWidget(buddyLabel(tr("&Case:"), caseCombo, patternBox));
     extensionRow->addWidget(caseCombo);
     extensionRow->addStretch(1);
     patternGrid->addLayout(patternRow, 0, 0);
@@ -155,10 +159,11 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     auto *insertRow = frameRow(insertBox);
     QLineEdit *insertTextEdit = edit(insertBox, "edtInsertText", 101);
     QLineEdit *insertPositionEdit = nullptr;
-    insertRow->addWidget(new QLabel(tr("Insert text"), insertBox));
+    insertRow->addWidget(buddyLabel(tr("&Insert text"), insertTextEdit, insertBox));
     insertRow->addWidget(insertTextEdit);
-    insertRow->addWidget(new QLabel(tr("at position:"), insertBox));
-    insertRow->addWidget(spinEdit(insertBox, &insertPositionEdit, "edtInsertPos", "UpDown1", 64));
+    QWidget *insertPosition = spinEdit(insertBox, &insertPositionEdit, "edtInsertPos", "UpDown1", 64);
+    insertRow->addWidget(buddyLabel(tr("&at position:"), insertPositionEdit, insertBox));
+    insertRow->addWidget(insertPosition);
     insertRow->addStretch(1);
 
     // Remove first and last.
@@ -166,28 +171,32 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     auto *removeEndsRow = frameRow(removeEndsBox);
     QLineEdit *removeFirstEdit = nullptr;
     QLineEdit *removeLastEdit = nullptr;
-    removeEndsRow->addWidget(new QLabel(tr("Remove first:"), removeEndsBox));
-    removeEndsRow->addWidget(spinEdit(removeEndsBox, &removeFirstEdit, "edtRemoveFirst", "UpDown2", 64));
+    QWidget *removeFirst = spinEdit(removeEndsBox, &removeFirstEdit, "edtRemoveFirst", "UpDown2", 64);
+    removeEndsRow->addWidget(buddyLabel(tr("Remove fir&st:"), removeFirstEdit, removeEndsBox));
+    removeEndsRow->addWidget(removeFirst);
     removeEndsRow->addSpacing(8);
-    removeEndsRow->addWidget(new QLabel(tr("Remove last:"), removeEndsBox));
-    removeEndsRow->addWidget(spinEdit(removeEndsBox, &removeLastEdit, "edtRemoveLast", "UpDown3", 64));
+    QWidget *removeLast = spinEdit(removeEndsBox, &removeLastEdit, "edtRemoveLast", "UpDown3", 64);
+    removeEndsRow->addWidget(buddyLabel(tr("Remove &last:"), removeLastEdit, removeEndsBox));
+    removeEndsRow->addWidget(removeLast);
     removeEndsRow->addStretch(1);
 
     // Remove a position range.
     auto *rangeBox = frame(panel, "GroupBox8", 395, 61);
     auto *rangeRow = frameRow(rangeBox);
-    auto *fromLabel = new QLabel(tr("Remove from position"), rangeBox);
+    QLineEdit *removeFromEdit = nullptr;
+    QLineEdit *removeUntilEdit = nullptr;
+    QWidget *removeFrom = spinEdit(rangeBox, &removeFromEdit, "edtRemoveFromPos", "UpDown5", 64);
+    auto *fromLabel = buddyLabel(tr("Remove fro&m position"), removeFromEdit, rangeBox);
     fromLabel->setWordWrap(true);
     // Two lines of 74 pixels; wider where the desktop font needs it for the first line.
     const QString firstLine = tr("Remove from");
     fromLabel->setFixedSize(std::max(74, fromLabel->fontMetrics().horizontalAdvance(firstLine) + 4), 34);
-    QLineEdit *removeFromEdit = nullptr;
-    QLineEdit *removeUntilEdit = nullptr;
     rangeRow->addWidget(fromLabel);
-    rangeRow->addWidget(spinEdit(rangeBox, &removeFromEdit, "edtRemoveFromPos", "UpDown5", 64));
+    rangeRow->addWidget(removeFrom);
     rangeRow->addSpacing(8);
-    rangeRow->addWidget(new QLabel(tr("until position:"), rangeBox));
-    rangeRow->addWidget(spinEdit(rangeBox, &removeUntilEdit, "edtRemoveTillPos", "UpDown6", 64));
+    QWidget *removeUntil = spinEdit(rangeBox, &removeUntilEdit, "edtRemoveTillPos", "UpDown6", 64);
+    rangeRow->addWidget(buddyLabel(tr("&until position:"), removeUntilEdit, rangeBox));
+    rangeRow->addWidget(removeUntil);
     rangeRow->addStretch(1);
 
     middle->addWidget(insertBox);
@@ -202,10 +211,10 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     auto *trimRow = frameRow(trimBox);
     QLineEdit *trimFromEdit = edit(trimBox, "edtCropBefore", 86);
     QLineEdit *trimUntilEdit = edit(trimBox, "edtCropAfter", 98);
-    trimRow->addWidget(new QLabel(tr("Trim from text:"), trimBox));
+    trimRow->addWidget(buddyLabel(tr("&Trim from text:"), trimFromEdit, trimBox));
     trimRow->addWidget(trimFromEdit);
     trimRow->addSpacing(4);
-    trimRow->addWidget(new QLabel(tr("Trim until text:"), trimBox));
+    trimRow->addWidget(buddyLabel(tr("Trim until te&xt:"), trimUntilEdit, trimBox));
     trimRow->addWidget(trimUntilEdit);
     trimRow->addStretch(1);
 
@@ -215,9 +224,9 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     charactersGrid->setContentsMargins(10, 8, 10, 8);
     charactersGrid->setVerticalSpacing(6);
     QLineEdit *charactersEdit = edit(charactersBox, "edtCharactersToRemove", 253);
-    auto *collapseSpacesCheck = new QCheckBox(tr("Collapse double spaces"), charactersBox);
+    auto *collapseSpacesCheck = new QCheckBox(tr("Collapse &double spaces"), charactersBox);
     collapseSpacesCheck->setObjectName(QStringLiteral("chkCollapseDoubleSpaces"));
-    charactersGrid->addWidget(new QLabel(tr("Remove characters:"), charactersBox), 0, 0);
+    charactersGrid->addWidget(buddyLabel(tr("Remove c&haracters:"), charactersEdit, charactersBox), 0, 0);
     charactersGrid->addWidget(charactersEdit, 0, 1);
     charactersGrid->addWidget(collapseSpacesCheck, 1, 0, 1, 2);
     charactersGrid->setColumnStretch(2, 1);
@@ -227,8 +236,9 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     auto *paddingRow = frameRow(paddingBox);
     paddingRow->setContentsMargins(10, 4, 10, 4);
     QLineEdit *padNumbersEdit = nullptr;
-    paddingRow->addWidget(new QLabel(tr("Add leading zeroes to the numbers. Digits count:"), paddingBox));
-    paddingRow->addWidget(spinEdit(paddingBox, &padNumbersEdit, "edtPadNumbers", "UpDown4", 66));
+    QWidget *padNumbers = spinEdit(paddingBox, &padNumbersEdit, "edtPadNumbers", "UpDown4", 66);
+    paddingRow->addWidget(buddyLabel(tr("Add leading &zeroes to the numbers. Digits count:"), padNumbersEdit, paddingBox));
+    paddingRow->addWidget(padNumbers);
     paddingRow->addStretch(1);
 
     right->addWidget(trimBox);

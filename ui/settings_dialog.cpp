@@ -1,6 +1,7 @@
 #include "ui/settings_dialog.h"
 
 #include "ui/option_widgets.h"
+#include "ui/theme.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,9 +63,9 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
         edit->setFixedWidth(73);
         makeDigitsOnly(edit);
     }
-    counterGrid->addWidget(new QLabel(tr("Counter start:"), counter), 1, 0);
+    counterGrid->addWidget(buddyLabel(tr("Counter &start:"), m_counterStartEdit, counter), 1, 0);
     counterGrid->addWidget(m_counterStartEdit, 1, 1);
-    counterGrid->addWidget(new QLabel(tr("Digits:"), counter), 2, 0);
+    counterGrid->addWidget(buddyLabel(tr("&Digits:"), m_digitsEdit, counter), 2, 0);
     counterGrid->addWidget(m_digitsEdit, 2, 1);
     counterGrid->setColumnStretch(2, 1);
     layout->addWidget(counter);
@@ -80,7 +81,7 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     m_conflictCombo->setObjectName(QStringLiteral("cbConflict"));
     m_conflictCombo->setMinimumWidth(121);
     m_conflictCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    conflictGrid->addWidget(new QLabel(tr("Change:"), conflict), 1, 0);
+    conflictGrid->addWidget(buddyLabel(tr("&Change:"), m_conflictCombo, conflict), 1, 0);
     conflictGrid->addWidget(m_conflictCombo, 1, 1);
     conflictGrid->setColumnStretch(2, 1);
     layout->addWidget(conflict);
@@ -91,7 +92,7 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     renaming->setObjectName(QStringLiteral("GroupBox3"));
     auto *renamingLayout = new QVBoxLayout(renaming);
     renamingLayout->setContentsMargins(12, 20, 12, 8);
-    m_regexCheck = new QCheckBox(tr("Use Regular Expressions"), renaming);
+    m_regexCheck = new QCheckBox(tr("Use &Regular Expressions"), renaming);
     m_regexCheck->setObjectName(QStringLiteral("cbRegex"));
     renamingLayout->addWidget(m_regexCheck);
     layout->addWidget(renaming);
@@ -102,11 +103,34 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     timestamp->setObjectName(QStringLiteral("GroupBox4"));
     auto *timestampLayout = new QVBoxLayout(timestamp);
     timestampLayout->setContentsMargins(12, 20, 12, 8);
-    m_touchModifiedCheck = new QCheckBox(tr("Update modified date/time"), timestamp);
+    m_touchModifiedCheck = new QCheckBox(tr("&Update modified date/time"), timestamp);
     m_touchModifiedCheck->setObjectName(QStringLiteral("chkTouchModifiedNow"));
     timestampLayout->addWidget(m_touchModifiedCheck);
     layout->addWidget(timestamp);
     layout->addSpacing(14);
+
+    // Appearance: light or dark, remembered for the next start.
+    auto *appearance = frame(tr("Appearance"), 58, this);
+    appearance->setObjectName(QStringLiteral("GroupBoxAppearance"));
+    auto *appearanceRow = new QHBoxLayout(appearance);
+    appearanceRow->setContentsMargins(12, 20, 12, 8);
+    m_themeCombo = new QComboBox(appearance);
+    m_themeCombo->setObjectName(QStringLiteral("cbTheme"));
+    m_themeCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_themeCombo->addItems({tr("System"), tr("Light"), tr("Dark")});
+    m_themeCombo->setAccessibleDescription(tr("System follows the desktop's light or dark colours"));
+    m_themeCombo->setToolTip(m_themeCombo->accessibleDescription());
+    appearanceRow->addWidget(buddyLabel(tr("&Theme:"), m_themeCombo, appearance));
+    appearanceRow->addWidget(m_themeCombo);
+    appearanceRow->addStretch(1);
+    layout->addWidget(appearance);
+    layout->addSpacing(14);
+    if (ThemeController *theme = ThemeController::instance())
+        m_themeCombo->setCurrentIndex(int(theme->choice()));
+    connect(m_themeCombo, &QComboBox::activated, this, [](int index) {
+        if (ThemeController *theme = ThemeController::instance())
+            theme->setChoice(ThemeController::Choice(index));
+    });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -133,6 +157,8 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
 void SettingsDialog::showOptions()
 {
     m_binding.showOptions();
+    if (ThemeController *theme = ThemeController::instance())
+        m_themeCombo->setCurrentIndex(int(theme->choice()));
 }
 
 } // namespace morvane

@@ -12,7 +12,8 @@ class QLineEdit;
 namespace morvane {
 
 // The settings dialog: counter start and digits, the conflict
-// mode, regular expressions and the time-stamp switch. It holds no values of
+// mode, regular expressions, the time-stamp switch and the light or dark look
+// (which the theme controller remembers on its own). It holds no values of
 // its own: its controls edit the window's OptionPanel, so a change counts at
 // once and lasts until the program ends.
 class SettingsDialog : public QDialog {
@@ -30,6 +31,7 @@ private:
     QComboBox *m_conflictCombo;
     QCheckBox *m_regexCheck;
     QCheckBox *m_touchModifiedCheck;
+    QComboBox *m_themeCombo;
 };
 
 } // namespace morvane

@@ -36,13 +36,16 @@ class TestConsoleRun : public QObject {
     QTemporaryDir m_appData;
     QTemporaryDir m_files;
 
-    // Runs the program without any display; the undo log goes to m_appData.
-    Result Morvane(const QStringList &arguments, const QString &workingDir = {})
+    // Runs the program without any display in the user's language given; the undo log goes to m_appData.
+    Result Morvane(const QStringList &arguments, const QString &workingDir = {},
+                   const QString &language = QStringLiteral("en_US"))
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
             env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANGUAGE"), language);
+        env.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
         env.insert(QStringLiteral("APPDATA"), m_appData.path());
         p.setProcessEnvironment(env);
         if (!workingDir.isEmpty())
@@ -123,6 +126,32 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         // The path keeps TAB, "\" and LF, escaped; the new name has all three replaced.
         QCOMPARE(r.out, (dir + "/t\\tb\\\\s\\nl.txt\tt_b_s_l.txt\n").toUtf8());
+    }
+
+    // The user's language changes the messages, never what scripts read: the listing and the status.
+    void languageLeavesListingAndStatusAlone()
+    {
+        const QString dir = fresh(QStringLiteral("lang"), {"a.txt", "b c.txt"});
+        const QStringList dryRun = {"/cli", "/quiet", "/dryrun", "/pattern={counter}_{name}", dir};
+        const QStringList missing = {"/cli", "/quiet", "/pattern=x", "/no/such"};
+        const Result english = Morvane(dryRun);
+        QCOMPARE(english.exitCode, 0);
+        for (const QString language : {"de_DE", "fr_FR"}) {
+            const Result listed = Morvane(dryRun, {}, language);
+            QCOMPARE(listed.exitCode, 0);
+            QCOMPARE(listed.out, english.out);
+            QCOMPARE(listed.err, QByteArray());
+            const Result fault = Morvane(missing, dir, language);
+            QCOMPARE(fault.exitCode, 2);
+            QCOMPARE(fault.out, QByteArray());
+        }
+        QCOMPARE(names(dir), (QStringList{"a.txt", "b c.txt"}));
+
+        // Its messages do follow the language.
+        const Result renamed = Morvane({"/cli", "/quiet", "/pattern=x_{name}", dir}, {}, QStringLiteral("de_DE"));
+        QCOMPARE(renamed.exitCode, 0);
+        QCOMPARE(renamed.out, QByteArray("Stapel abgeschlossen. Ein CSV-Protokoll wurde in AppData gespeichert.\n"));
+        QCOMPARE(names(dir), (QStringList{"x_a.txt", "x_b c.txt"}));
     }
 
     void renameThenUndo()

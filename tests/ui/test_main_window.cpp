@@ -60,7 +60,8 @@ void TestMainWindow::startState()
     for (const char *name : {"btnAddFolder", "btnLoadNameList", "chkIncludeSubfolders"})
         QVERIFY2(f.find(name)->isVisible(), name);
     QVERIFY(!f.find("btnClear")->isVisible());
-    QCOMPARE(f.find<QToolButton>("btnRename")->toolTip(), QStringLiteral("Rename Files!"));
+    // The hint, and the key that does the same.
+    QCOMPARE(f.find<QToolButton>("btnRename")->toolTip(), QStringLiteral("Rename Files! (Ctrl+R)"));
 
     QStringList headers;
     for (int c = 0; c < 4; ++c)
@@ -119,7 +120,14 @@ void TestMainWindow::homepageLinkSitsOnStatusBar()
     QCOMPARE(link->geometry().right() + 1, f.window->width() - 25);
     // 25-pixel bar, 19-pixel link: 12.5 and 9.5 round to 12 and 10.
     QCOMPARE(link->y(), bar.top() + bar.height() - 12 - 10);
-    QCOMPARE(link->palette().color(QPalette::Window), QColor(231, 233, 238));
+    // Its background comes from the theme; the text stands at the right, so the left end shows it.
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    const QString sheetBefore = app->styleSheet();
+    const QPalette paletteBefore = QApplication::palette();
+    QVERIFY(applyTheme(*app, defaultThemeName(), ColorScheme::Light, nullptr));
+    QCOMPARE(link->grab().toImage().pixelColor(3, 9), QColor(231, 233, 238));
+    app->setStyleSheet(sheetBefore);
+    QApplication::setPalette(paletteBefore);
 
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(link, &enter);
@@ -319,6 +327,13 @@ void TestMainWindow::aboutAndPatternHelp()
                                 "{artist}", "{album}", "{albumartist}", "{title}", "{track}", "{disc}", "{year}",
                                 "{genre}"})
         QVERIFY2(help.mid(735).contains(QLatin1String(keyword)), keyword);
+    // Last, after an empty line, the keys of the commands.
+    const QStringList lines = help.split(QStringLiteral("\r\n"));
+    const qsizetype keys = lines.indexOf(QStringLiteral("Keyboard shortcuts:"));
+    QVERIFY(keys > 26);
+    QVERIFY(lines[keys - 1].isEmpty());
+    for (const char *line : {"Ctrl+R - rename the files", "F5 - preview the new names", "Ctrl+, - settings", "F1 - this help"})
+        QVERIFY2(lines.mid(keys).contains(QLatin1String(line)), line);
     QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));   // nothing else changed
 }
 

@@ -37,6 +37,8 @@ struct WindowFixture {
         setup.settingsFile = appData.filePath(QStringLiteral("settings.ini"));
         window = std::make_unique<MainWindow>(std::move(setup));
         window->show();
+        // The offscreen screen is 800 x 600, which the window would shrink to fit.
+        window->resize(1252, 645);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 

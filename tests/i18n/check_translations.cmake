@@ -1,0 +1,38 @@
+# Runs lupdate over the sources into copies of the .ts files and fails when a
+# source text has no finished translation or a translation no longer has its
+# source text. The .ts files in the tree stay as they are.
+#   -DLUPDATE=<lupdate> -DSOURCE_DIR=<project> -DDIRS=<dir;...> -DTS_FILES=<ts;...> -DWORK_DIR=<dir>
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(paths)
+foreach(dir ${DIRS})
+  list(APPEND paths "${SOURCE_DIR}/${dir}")
+endforeach()
+set(failures "")
+foreach(ts ${TS_FILES})
+  get_filename_component(name "${ts}" NAME)
+  set(copy "${WORK_DIR}/${name}")
+  configure_file("${ts}" "${copy}" COPYONLY)
+  execute_process(
+    COMMAND "${LUPDATE}" -I "${SOURCE_DIR}" -extensions cpp,h -locations none -silent ${paths} -ts "${copy}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${name}: ${out}${err}")
+  endif()
+  file(STRINGS "${copy}" lines)
+  set(source "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "<source>(.*)</source>")
+      set(source "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "<source>(.*)")
+      set(source "${CMAKE_MATCH_1}...")
+    endif()
+    if(line MATCHES "type=\"(unfinished|vanished|obsolete)\"")
+      string(APPEND failures "  ${name}: ${CMAKE_MATCH_1}: ${source}\n")
+    endif()
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "Translations are not complete (run the update_translations target, then translate):\n${failures}")
+endif()
+message(STATUS "Every text has its translation in: ${TS_FILES}")
