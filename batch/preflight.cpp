@@ -214,11 +214,6 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
     ::closedir(dir);
 }
 
-QString trBatch(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("Batch", text, nullptr, n);
-}
-
 } // namespace
 
 int PreviewCheck::problems() const
@@ -354,19 +349,19 @@ QString rowStatusText(const RowCheck &check)
 {
     switch (check.status) {
     case RowStatus::Ready:
-        return trBatch("Ready");
+        return QCoreApplication::translate("Batch", "Ready");
     case RowStatus::Unchanged:
-        return trBatch("Unchanged");
+        return QCoreApplication::translate("Batch", "Unchanged");
     case RowStatus::Duplicate:
-        return trBatch("Same new name as row %1").arg(check.otherRow + 1);
+        return QCoreApplication::translate("Batch", "Same new name as row %1").arg(check.otherRow + 1);
     case RowStatus::Exists:
-        return trBatch("A file of this name is already there");
+        return QCoreApplication::translate("Batch", "A file of this name is already there");
     case RowStatus::TooLong:
-        return trBatch("Name too long for the file system");
+        return QCoreApplication::translate("Batch", "Name too long for the file system");
     case RowStatus::Empty:
-        return trBatch("Empty name");
+        return QCoreApplication::translate("Batch", "Empty name");
     case RowStatus::NotBuilt:
-        return trBatch("No preview yet");
+        return QCoreApplication::translate("Batch", "No preview yet");
     }
     return QString();
 }
@@ -376,17 +371,17 @@ QString rowStatusCountText(const PreviewCheck &check)
     QStringList parts;
     const int clashes = check.count(RowStatus::Duplicate) + check.count(RowStatus::Exists);
     if (clashes > 0)
-        parts.append(trBatch("%n clash(es)", clashes));
+        parts.append(QCoreApplication::translate("Batch", "%n clash(es)", nullptr, clashes));
     if (const int n = check.count(RowStatus::TooLong))
-        parts.append(trBatch("%n too long", n));
+        parts.append(QCoreApplication::translate("Batch", "%n too long", nullptr, n));
     if (const int n = check.count(RowStatus::Empty))
-        parts.append(trBatch("%n empty", n));
+        parts.append(QCoreApplication::translate("Batch", "%n empty", nullptr, n));
     if (const int n = check.count(RowStatus::NotBuilt))
-        parts.append(trBatch("%n not built", n));
+        parts.append(QCoreApplication::translate("Batch", "%n not built", nullptr, n));
     if (const int n = check.count(RowStatus::Unchanged))
-        parts.append(trBatch("%n unchanged", n));
+        parts.append(QCoreApplication::translate("Batch", "%n unchanged", nullptr, n));
     if (const int n = check.count(RowStatus::Ready))
-        parts.append(trBatch("%n ready", n));
+        parts.append(QCoreApplication::translate("Batch", "%n ready", nullptr, n));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -402,37 +397,36 @@ bool preflightNames(const RenameItemList &items, const OptionPanel &options)
     QStringList lines;
     for (int i = 0; i < check.rows.size() && lines.size() < kRowsNamed; ++i) {
         if (check.rows.at(i).status == RowStatus::TooLong)
-            lines.append(trBatch("row %1: %2 (%3 bytes)")
-                             .arg(i + 1)
-                             .arg(items.at(i).originalPath)
-                             .arg(utf8Length(items.at(i).newName)));
+            lines.append(QCoreApplication::translate("Batch", "row %1: %2 (%3 bytes)")
+                             .arg(QString::number(i + 1), items.at(i).originalPath,
+                                  QString::number(utf8Length(items.at(i).newName))));
     }
     const int total = check.count(RowStatus::TooLong);
     if (total > lines.size())
-        lines.append(trBatch("... and %n more", total - int(lines.size())));
-    throw MorvaneError(trBatch("%n new name(s) are too long for the file system of their folder; nothing was renamed:",
+        lines.append(QCoreApplication::translate("Batch", "... and %n more", nullptr, total - int(lines.size())));
+    throw MorvaneError(QCoreApplication::translate("Batch", "%n new name(s) are too long for the file system of their folder; nothing was renamed:", nullptr,
                                total)
                        + u'\n' + lines.join(u'\n'));
 }
 
 QString batchConfirmationText(const PreviewCheck &check, const OptionPanel &options)
 {
-    QString text = trBatch("Proceed to rename files as shown in the preview?");
+    QString text = QCoreApplication::translate("Batch", "Proceed to rename files as shown in the preview?");
     const int changed = int(check.rows.size()) - check.count(RowStatus::Unchanged);
     QStringList lines;
     switch (options.batchMode) {
     case BatchMode::RenameInPlace:
-        lines.append(trBatch("%n file(s) will be renamed.", changed));
+        lines.append(QCoreApplication::translate("Batch", "%n file(s) will be renamed.", nullptr, changed));
         break;
     case BatchMode::CopyToFolder:
-        lines.append(trBatch("%n file(s) will be copied.", changed));
+        lines.append(QCoreApplication::translate("Batch", "%n file(s) will be copied.", nullptr, changed));
         break;
     case BatchMode::MoveToFolder:
-        lines.append(trBatch("%n file(s) will be moved.", changed));
+        lines.append(QCoreApplication::translate("Batch", "%n file(s) will be moved.", nullptr, changed));
         break;
     }
     if (const int n = check.count(RowStatus::Unchanged))
-        lines.append(trBatch("%n file(s) keep their name.", n));
+        lines.append(QCoreApplication::translate("Batch", "%n file(s) keep their name.", nullptr, n));
     int clashes = check.count(RowStatus::Exists);
     for (int i = 0; i < check.rows.size(); ++i) {
         const RowCheck &row = check.rows.at(i);
@@ -442,14 +436,14 @@ QString batchConfirmationText(const PreviewCheck &check, const OptionPanel &opti
     if (clashes > 0) {
         switch (options.conflict) {
         case ConflictMode::Skip:
-            lines.append(trBatch("%n clash(es) will be skipped.", clashes));
+            lines.append(QCoreApplication::translate("Batch", "%n clash(es) will be skipped.", nullptr, clashes));
             break;
         case ConflictMode::Overwrite:
-            lines.append(trBatch("%n clash(es) will replace the file there (files of this batch are numbered instead).",
+            lines.append(QCoreApplication::translate("Batch", "%n clash(es) will replace the file there (files of this batch are numbered instead).", nullptr,
                                  clashes));
             break;
         case ConflictMode::AutoNumber:
-            lines.append(trBatch("%n clash(es) will get a number.", clashes));
+            lines.append(QCoreApplication::translate("Batch", "%n clash(es) will get a number.", nullptr, clashes));
             break;
         }
     }

@@ -45,20 +45,6 @@ QToolButton *toolButton(QWidget *parent, const char *name, int width, QAction *a
     return button;
 }
 
-// A checkable command shown by its text: a state reads better in words than as an icon.
-QToolButton *textToggle(QWidget *parent, const char *name, QAction *action)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedSize(button->sizeHint().width(), 56);
-    button->setAccessibleName(action->text());
-    button->setAccessibleDescription(action->toolTip());
-    return button;
-}
-
 // A vertical line at the left edge of a 5-pixel slot, 10 pixels clear of the top and bottom.
 QWidget *separator(QWidget *parent, int spaceLeft, int spaceRight)
 {
@@ -132,7 +118,8 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
                                     "(separated by \";\", * any text, ? one character, letter case ignored); "
                                     "empty takes every file"));
     m_folderMaskEdit->setClearButtonEnabled(true);
-    m_folderMaskEdit->setFixedWidth(170);
+    m_folderMaskEdit->setFixedWidth(150);
+    m_folderMaskEdit->setAccessibleName(tr("Folder mask"));
 
     // The commands on the left give way from the right end when the window is narrow; what no
     // longer fits waits in the overflow menu. Settings and About on the right always stay.
@@ -152,8 +139,9 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     addButton("btnPreview", 62, actions.preview);
     addButton("btnRename", 62, actions.rename);
     addButton("btnUndo", 62, actions.undo);
-    m_stripItems.append({textToggle(m_strip, "btnLivePreview", actions.livePreview), actions.livePreview});
-    m_stripItems.append({textToggle(m_strip, "btnProblemsOnly", actions.problemsOnly), actions.problemsOnly});
+    // Two switches: a checked one stays pressed in.
+    addButton("btnLivePreview", 62, actions.livePreview);
+    addButton("btnProblemsOnly", 62, actions.problemsOnly);
     addSeparator(3, 3);
     addButton("btnSavePreset", 66, actions.savePreset);
     addButton("btnLoadPreset", 66, actions.loadPreset);

@@ -264,10 +264,9 @@ void NewVersionDialog::replyFinished()
         const QUrl target =
             m_reply->url().resolved(m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
         finishDownload(tr("The server answered HTTP %1 %2 and redirected to %3.")
-                           .arg(status)
-                           .arg(reason, target.toDisplayString()));
+                           .arg(QString::number(status), reason, target.toDisplayString()));
     } else if (!isSuccess(status)) {
-        finishDownload(tr("The server answered HTTP %1 %2.").arg(status).arg(reason));
+        finishDownload(tr("The server answered HTTP %1 %2.").arg(QString::number(status), reason));
     } else {
         finishDownload(QString());
     }
