@@ -84,9 +84,17 @@ public:
     void run();
 
 private:
-    enum class Clash { Leave, Replace, Number, Respell };
+    enum class Clash { Leave, Replace, DropSource, Number, Respell };
+    struct Failure {
+        QString path;
+        QString reason;
+    };
 
     void renameItem(int index);
+    void placeItem(int index, const QString &source, const QString &newName, QString *target);
+    QString stepText(const QString &source, const QString &newName, const QString &target) const;
+    void dropSource();
+    void report();
     bool locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd);
     bool fileAt(const QByteArray &path, struct stat *found);
     int renameNoReplace(int dirFd);
@@ -112,6 +120,9 @@ private:
     BatchFileIndex m_batchFiles;
     QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
     unsigned m_respellCount = 0;
+    int m_renamed = 0;
+    int m_clashes = 0;
+    QList<Failure> m_failures;  // with OnError::Skip
 };
 
 } // namespace morvane

@@ -1,5 +1,6 @@
 #include "batch/undo.h"
 
+#include "batch/batch_lock.h"
 #include "batch/batch_texts.h"
 #include "batch/file_descriptor.h"
 #include "batch/undo_journal.h"
@@ -15,6 +16,7 @@ namespace morvane {
 namespace {
 
 constexpr int kProgressStep = 4096;
+constexpr int kShownKept = 10;
 
 QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 {
@@ -28,12 +30,16 @@ QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 }
 
 // True when a file (not a folder) stands at path, false when nothing does.
-// Throws when the system cannot tell: a guess either way can lose a file.
-bool fileIsThere(SystemCalls &sys, const QByteArray &path)
+// A link counts as itself, dangling or not. Throws when the system cannot
+// tell: a guess either way can lose a file.
+bool fileIsThere(SystemCalls &sys, const QByteArray &path, struct stat *found = nullptr)
 {
     struct stat st;
-    if (sys.stat(path.constData(), &st) == 0)
+    if (sys.lstat(path.constData(), &st) == 0) {
+        if (found)
+            *found = st;
         return !S_ISDIR(st.st_mode);
+    }
     if (errno == ENOENT || errno == ENOTDIR)
         return false;
     throw MorvaneError(systemErrorText(errno));
@@ -67,31 +73,65 @@ bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
     return same;
 }
 
-// Puts the file at renamed back at original. The rename replaces a file that
-// stands at original in one step, so no moment exists in which neither is there,
-// and a file that is original itself (another name of it) is never deleted.
-void revert(FileOperations &ops, const UndoLogEntry &entry)
+enum class Reverted { Yes, PassedOver, Blocked };
+
+// The old name is held: by another name of the file itself (a hard link, a
+// case-insensitive twin), by the source of a copy (same bytes), or by a file
+// that undo did not put there, which it never replaces.
+Reverted revertOntoHeldName(FileOperations &ops, const QByteArray &renamed, const QByteArray &original,
+                            const struct stat &moved)
+{
+    SystemCalls &sys = ops.sys();
+    struct stat held;
+    if (!fileIsThere(sys, original, &held))
+        return Reverted::Blocked;  // a folder, or gone since: the next undo tries again
+    if (held.st_dev == moved.st_dev && held.st_ino == moved.st_ino) {
+        // The same file: a plain rename changes a twin's case and leaves hard links alone.
+        if (sys.rename(renamed.constData(), original.constData()) != 0)
+            ops.throwMoveError(renamed, original, errno);
+        return Reverted::Yes;
+    }
+    if (!S_ISREG(moved.st_mode) || !sameContents(sys, original, renamed))
+        return Reverted::Blocked;
+    if (S_ISLNK(held.st_mode)) {
+        // A copy of a link's target: the link stays, the copy goes.
+        if (sys.unlink(renamed.constData()) != 0)
+            throw MorvaneError(systemErrorText(errno));
+        return Reverted::Yes;
+    }
+    // A copy over its own source: the same bytes, so nothing is lost.
+    ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
+    return Reverted::Yes;
+}
+
+// Puts the file at renamed back at original without replacing anything.
+Reverted revert(FileOperations &ops, const UndoLogEntry &entry)
 {
     SystemCalls &sys = ops.sys();
     const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
     const QByteArray original = absolutePath(entry.original).toUtf8();
-    if (!fileIsThere(sys, renamed))
-        return;  // no file there any more: already reverted, or removed by the user
-    if (sys.rename(renamed.constData(), original.constData()) == 0)
-        return;
+    struct stat moved;
+    if (!fileIsThere(sys, renamed, &moved) || renamed == original)
+        return Reverted::PassedOver;  // no file there any more: already reverted, or removed by the user
+    if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
+        return Reverted::Yes;
     int error = errno;
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
         ops.forceDirectories(folderPart(QString::fromUtf8(original)));
-        if (!fileIsThere(sys, renamed))
-            return;
-        if (sys.rename(renamed.constData(), original.constData()) == 0)
-            return;
+        if (!fileIsThere(sys, renamed, &moved))
+            return Reverted::PassedOver;
+        if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
+            return Reverted::Yes;
         error = errno;
     }
+    if (error == EEXIST)
+        return revertOntoHeldName(ops, renamed, original, moved);
     if (error == EXDEV) {
-        ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
-        return;
+        if (fileIsThere(sys, original))
+            return revertOntoHeldName(ops, renamed, original, moved);
+        ops.moveFileNative(renamed, original, FileOperations::Replace::No);
+        return Reverted::Yes;
     }
     ops.throwMoveError(renamed, original, error);
 }
@@ -156,6 +196,21 @@ qsizetype readQuotedRecord(QStringView text, qsizetype pos, UndoLogEntry *entry,
     return i == n || isLineBreak(text[i]) ? i : -1;
 }
 
+// The log with only the lines still to undo, put in place whole.
+void rewriteLog(SystemCalls &sys, const QByteArray &path, const QByteArray &content)
+{
+    const QByteArray temp = path + ".undo.tmp";
+    FileDescriptor fd(sys, sys.open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+    bool ok = fd.isOpen() && writeAll(sys, fd.get(), content.constData(), content.size())
+        && sys.fsync(fd.get()) == 0 && fd.close() == 0 && sys.rename(temp.constData(), path.constData()) == 0;
+    if (!ok) {
+        const int error = errno;
+        fd.reset();
+        sys.unlink(temp.constData());
+        throw MorvaneError(systemErrorText(error));
+    }
+}
+
 } // namespace
 
 std::optional<UndoLogEntry> parseUndoLogLine(const QString &line)
@@ -202,22 +257,18 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
     return lines;
 }
 
-void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &reporter)
 {
-    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
     FileOperations ops(sys);
-    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
-    const QString logPath = undoLogPath(appData);
-    if (!fileIsThere(sys, logPath.toUtf8())) {
-        reporter.information(batchText::noUndoLog());
-        return;
-    }
-    const QStringList lines = splitUndoLogLines(readWholeFile(sys, logPath.toUtf8()));
+    const QByteArray encodedLog = logPath.toUtf8();
+    const QStringList lines = splitUndoLogLines(readWholeFile(sys, encodedLog));
     // A batch that did not end (killed, or its log could not be cut back) may
     // have left its last line before carrying the operation out.
     const QString marker = UndoJournal::markerPath(logPath);
     bool distrustLastLine = fileIsThere(sys, marker.toUtf8());
 
+    UndoOutcome outcome;
+    QStringList kept;  // last line first
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
     for (qsizetype k = lines.size() - 1, done = 0; k >= 1; --k, ++done) {
@@ -237,18 +288,56 @@ void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnviron
             if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
                 continue;
         }
-        revert(ops, *entry);
+        Reverted result;
+        try {
+            result = revert(ops, *entry);
+        } catch (const MorvaneError &e) {
+            throw MorvaneError(batchText::withStep(e.message(), batchText::movingBackStep(entry->renamed, entry->original)));
+        }
+        if (result == Reverted::Yes)
+            ++outcome.reverted;
+        if (result == Reverted::Blocked) {
+            kept.append(lines.at(k));
+            if (outcome.firstKept.size() < kShownKept)
+                outcome.firstKept.append(entry->renamed + QStringLiteral(" -> ") + entry->original);
+        }
     }
     if (total > 0)
         reporter.progress(total, total);
 
-    ops.deleteFile(logPath);
+    outcome.kept = int(kept.size());
+    if (kept.isEmpty()) {
+        ops.deleteFile(logPath);
+    } else {
+        // Exactly the lines not reverted, in their order: clear the way, undo again.
+        QByteArray content = UndoJournal::header();
+        for (qsizetype i = kept.size() - 1; i >= 0; --i)
+            content += kept.at(i).toUtf8() + "\r\n";
+        rewriteLog(sys, encodedLog, content);
+    }
     sys.unlink(marker.toUtf8().constData());
+    return outcome;
+}
+
+void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+{
+    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
+    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
+    const BatchLock lock(sys, appData);
+    const QString logPath = undoLogPath(appData);
+    if (!fileIsThere(sys, logPath.toUtf8())) {
+        reporter.information(batchText::noUndoLog());
+        return;
+    }
+    const UndoOutcome outcome = revertUndoLog(sys, logPath, reporter);
     if (env.clearList)
         env.clearList();
     else
         items.clear();
-    reporter.information(batchText::undoCompleted());
+    if (outcome.kept > 0)
+        reporter.warning(batchText::undoPartly(outcome.kept, outcome.firstKept));
+    else
+        reporter.information(batchText::undoCompleted());
 }
 
 } // namespace morvane

@@ -6,9 +6,9 @@ namespace morvane {
 
 namespace {
 
-const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo"};
+const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "undo-history"};
 const char *const KnownOptions[] = {"pattern", "start", "digits", "case", "find",
-                                    "replace", "newext", "conflict", "preset"};
+                                    "replace", "newext", "conflict", "preset", "onError"};
 const char *const HelpNames[] = {"help", "?"};
 
 template <size_t N>
@@ -106,6 +106,7 @@ QString usageText()
         "Usage: morvane [FILE|FOLDER...]\n"
         "       morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...\n"
         "       morvane /cli [/quiet] /undo\n"
+        "       morvane /cli [/quiet] /undo-history\n"
         "\n"
         "Renames files in a batch. Without /cli the window opens with the files and\n"
         "folders given. With /cli one batch runs without questions: the options are\n"
@@ -119,7 +120,11 @@ QString usageText()
         "                   preview is printed: original path, TAB, new name, one\n"
         "                   line per file (TAB, CR, LF and \\ written as \\t \\r \\n \\\\)\n"
         "  /regex           find and replace with regular expressions\n"
-        "  /undo            revert the last batch from its undo log instead\n"
+        "  /undo            revert the last batch from its undo log instead; a file\n"
+        "                   now standing at an old name is never replaced: that file\n"
+        "                   stays at its new name and its line stays in the log\n"
+        "  /undo-history    list the batches that can still be undone, newest first\n"
+        "                   (the last 20; older ones are reverted from the window)\n"
         "  /help, /?        show this text\n"
         "\n"
         "Options:\n"
@@ -134,12 +139,17 @@ QString usageText()
         "  /newext=EXT      new extension (empty: keep the extension)\n"
         "  /conflict=skip|overwrite|number   when the target exists (default: number)\n"
         "  /preset=FILE     load a preset first; absent options then keep its values\n"
+        "  /onError=stop|skip   when a file cannot be renamed: stop there (default),\n"
+        "                   or skip it, go on, and list the failures at the end\n"
         "\n"
         "Every switch and option may also be written as --name or --name=value, in\n"
         "any letter case. Other arguments are files (added) and folders (their files\n"
         "added; with subfolders when the preset says so). A path whose name looks\n"
         "like an option, such as /pattern=x, can be written as /./pattern=x, and\n"
         "every argument after -- is a path.\n"
+        "\n"
+        "Symbolic links are renamed and moved as links. Copy to folder copies the\n"
+        "file a link points to, as cp does. One batch or undo runs at a time.\n"
         "\n"
         "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
 }

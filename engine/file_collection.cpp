@@ -6,6 +6,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,10 +42,16 @@ bool decodeName(const char *raw, QString *name)
     return decodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
 }
 
+QString unreadableEntry(const QString &path, int error)
+{
+    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+}
+
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
 // goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
 template <typename OnFile>
-void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile)
+void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringList *skipped, OnFile &onFile,
+              QStringList *unreadable = nullptr)
 {
     const int dirFd = dirfd(dir);
     // The folder and its "/", joined once for all its names.
@@ -79,14 +88,17 @@ void listInto(DIR *dir, const QString &folder, bool includeSubfolders, QStringLi
             continue;
         }
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (subFd < 0)
-            continue;   // unreadable subfolders are skipped without a word
+        if (subFd < 0) {
+            if (unreadable)
+                unreadable->append(unreadableEntry(path, errno));
+            continue;
+        }
         DIR *sub = fdopendir(subFd);
         if (!sub) {
             ::close(subFd);
             continue;
         }
-        listInto(sub, path, includeSubfolders, skipped, onFile);
+        listInto(sub, path, includeSubfolders, skipped, onFile, unreadable);
         closedir(sub);
     }
 }
@@ -117,7 +129,8 @@ QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStri
     return files;
 }
 
-int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped)
+int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped,
+              QStringList *unreadable)
 {
     if (!isExactLocalPath(folder) && !folder.isEmpty())
         throw MorvaneError(inexactPathMessage(folder));
@@ -127,8 +140,11 @@ int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
     // listed names decoded strictly (so every path is exact) and the open folder
     // (so the look at each file starts there, not at the root).
     DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    if (!dir) {
+        if (unreadable)
+            unreadable->append(unreadableEntry(folder, errno));
         return 0;
+    }
     int added = 0;
     auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name) {
         if (items.itemExists(path))
@@ -147,7 +163,7 @@ int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolde
         items.append(item);
         ++added;
     };
-    listInto(dir, folder, includeSubfolders, skipped, onFile);
+    listInto(dir, folder, includeSubfolders, skipped, onFile, unreadable);
     closedir(dir);
     return added;
 }

@@ -24,7 +24,10 @@ QStringList listFolderFiles(const QString &folder, bool includeSubfolders, QStri
 // addFolder without the preview: every listed file through addFileItem.
 // Returns the number of items added, or -1 when folder is not an existing
 // folder (the caller then rebuilds no preview). MorvaneError from
-// addFileItem ends it; items added before stay.
-int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped);
+// addFileItem ends it; items added before stay. Folders that cannot be read
+// (the folder itself or a subfolder) are appended to `unreadable` as
+// "path: reason" (may be null).
+int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped,
+              QStringList *unreadable = nullptr);
 
 } // namespace morvane

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -63,6 +64,7 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.preview->setShortcut(Qt::Key_F5);
     a.rename = command(owner, tr("Rename Files!"), "write");
     a.undo = command(owner, tr("Undo Last Rename"), "reply");
+    a.undoHistory = new QAction(tr("Undo history..."), owner);
     a.savePreset = command(owner, tr("Save Preset"), "save");
     a.loadPreset = command(owner, tr("Load Preset"), "folder-open");
     a.loadNameList = command(owner, tr("Load Name List"), "list");
@@ -103,7 +105,12 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     bar->addWidget(separator(bar, 10, 3));
     bar->addWidget(toolButton(this, "btnPreview", 62, actions.preview));
     bar->addWidget(toolButton(this, "btnRename", 62, actions.rename));
-    bar->addWidget(toolButton(this, "btnUndo", 62, actions.undo));
+    QToolButton *undo = toolButton(this, "btnUndo", 62, actions.undo);
+    auto *undoMenu = new QMenu(undo);
+    undoMenu->addAction(actions.undoHistory);
+    undo->setMenu(undoMenu);
+    undo->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addWidget(undo);
     bar->addWidget(separator(bar, 3, 3));
     bar->addWidget(toolButton(this, "btnSavePreset", 66, actions.savePreset));
     bar->addWidget(toolButton(this, "btnLoadPreset", 66, actions.loadPreset));

@@ -16,6 +16,7 @@ struct CommandActions {
     QAction *preview = nullptr;         // F5
     QAction *rename = nullptr;
     QAction *undo = nullptr;
+    QAction *undoHistory = nullptr;     // in the Undo button's menu
     QAction *savePreset = nullptr;
     QAction *loadPreset = nullptr;
     QAction *loadNameList = nullptr;

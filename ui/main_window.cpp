@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "batch/undo.h"
+#include "batch/undo_history.h"
 #include "cli/command_line.h"
 #include "engine/file_collection.h"
 #include "engine/morvane_error.h"
@@ -18,6 +19,7 @@
 #include "ui/settings_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/theme.h"
+#include "ui/undo_history_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,6 +32,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -59,6 +62,10 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
       m_batchEnvironment(std::move(setup.batchEnvironment)),
       m_binding(m_options)
 {
+    if (!setup.batchEnvironment.sys && setup.batchEnvironment.appDataFolder.isEmpty()
+        && QSettings(QStringLiteral("Quenzel"), QStringLiteral("Morvane")).value(QStringLiteral("batch/onError")).toString()
+            == QLatin1String("skip"))
+        m_batchEnvironment.onError = OnError::Skip;
     initUiResources();
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<QtDialogs>();
@@ -118,6 +125,15 @@ void MainWindow::connectHandlers()
     runOn(m_actions.preview, &QAction::triggered, &MainWindow::previewNames);
     runOn(m_actions.rename, &QAction::triggered, &MainWindow::renameFiles);
     runOn(m_actions.undo, &QAction::triggered, &MainWindow::undoLastRename);
+    runOn(m_actions.undoHistory, &QAction::triggered, &MainWindow::showUndoHistory);
+    // Remembered between runs, unlike the options: it is how this user wants failures met.
+    QComboBox *onError = m_settingsDialog->onErrorCombo();
+    onError->setCurrentIndex(m_batchEnvironment.onError == OnError::Skip ? 1 : 0);
+    connect(onError, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_batchEnvironment.onError = index == 1 ? OnError::Skip : OnError::Stop;
+        QSettings(QStringLiteral("Quenzel"), QStringLiteral("Morvane"))
+            .setValue(QStringLiteral("batch/onError"), index == 1 ? QStringLiteral("skip") : QStringLiteral("stop"));
+    });
     runOn(m_actions.savePreset, &QAction::triggered, &MainWindow::savePresetAs);
     runOn(m_actions.loadPreset, &QAction::triggered, &MainWindow::openPreset);
     runOn(m_actions.loadNameList, &QAction::triggered, &MainWindow::openNameList);
@@ -291,15 +307,16 @@ void MainWindow::chooseFolderToAdd()
     const QString folder = m_dialogs->pickFolder(this, tr("Select folder"), QString());
     if (folder.isEmpty())
         return;
-    QStringList skipped;
-    addFolderItems(folder, true, &skipped);
+    QStringList skipped, unreadable;
+    addFolderItems(folder, true, &skipped, &unreadable);
     updateStatusCount();
     reportSkippedNames(skipped);
+    reportUnreadable(unreadable);
 }
 
-void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped)
+void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped, QStringList *unreadable)
 {
-    const int added = addFolder(m_items, path, m_options.includeSubfolders, skipped);
+    const int added = addFolder(m_items, path, m_options.includeSubfolders, skipped, unreadable);
     m_fileModel->sync();
     if (added >= 0 && rebuildPreview)
         previewNames();
@@ -308,12 +325,12 @@ void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStrin
 void MainWindow::addDroppedFiles(const QStringList &paths)
 {
     guarded([this, &paths] {
-        QStringList skipped;
+        QStringList skipped, unreadable;
         for (const QString &path : paths) {
             if (!isExactLocalPath(path)) {
                 skipped.append(path);
             } else if (isExistingFolder(path)) {
-                addFolderItems(path, false, &skipped);
+                addFolderItems(path, false, &skipped, &unreadable);
             } else {
                 m_items.addFileItem(path);   // a vanished path adds nothing
             }
@@ -321,7 +338,19 @@ void MainWindow::addDroppedFiles(const QStringList &paths)
         m_fileModel->sync();
         updateStatusCount();
         reportSkippedNames(skipped);
+        reportUnreadable(unreadable);
     });
+}
+
+void MainWindow::reportUnreadable(const QStringList &unreadable)
+{
+    if (unreadable.isEmpty())
+        return;
+    constexpr int kShown = 10;
+    QStringList shown = unreadable.mid(0, kShown);
+    if (unreadable.size() > kShown)
+        shown.append(tr("... and %1 more").arg(unreadable.size() - kShown));
+    warning(tr("These folders could not be read, so their files were not added:\n\n%1").arg(shown.join(u'\n')));
 }
 
 void MainWindow::reportSkippedNames(const QStringList &skipped)
@@ -373,6 +402,24 @@ void MainWindow::renameFiles()
 void MainWindow::undoLastRename()
 {
     undoLastBatch(m_items, *this, batchEnvironment());
+}
+
+void MainWindow::showUndoHistory()
+{
+    const BatchEnvironment env = batchEnvironment();
+    const QList<UndoHistoryEntry> entries
+        = listUndoHistory(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder);
+    if (entries.isEmpty()) {
+        information(tr("No undo log found in AppData."));
+        return;
+    }
+    UndoHistoryDialog dialog(entries, this);
+    m_dialogs->showModal(&dialog);
+    const int chosen = dialog.chosen();
+    if (chosen < 0)
+        return;
+    if (confirm(tr("Undo the %1 newest batch(es), newest first?").arg(chosen + 1)))
+        undoHistoryThrough(chosen, m_items, *this, env);
 }
 
 void MainWindow::savePresetAs()

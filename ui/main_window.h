@@ -88,6 +88,8 @@ private:
     void previewNames();
     void renameFiles();
     void undoLastRename();
+    void showUndoHistory();
+    void reportUnreadable(const QStringList &unreadable);
     void savePresetAs();
     void openPreset();
     void openNameList();
@@ -98,7 +100,7 @@ private:
     void openHomePage();
 
     // What they share.
-    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
+    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped, QStringList *unreadable);
     void updateStatusCount();
     void reportSkippedNames(const QStringList &skipped);
 

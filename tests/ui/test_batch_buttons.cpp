@@ -132,7 +132,7 @@ void TestBatchButtons::failedBatchShowsErrorAndKeepsWindow()
     const auto box = f.dialogs.messages.last();
     QCOMPARE(int(box.box), int(Dialogs::Box::AppError));
     QCOMPARE(box.caption, QStringLiteral("Morvane"));
-    QCOMPARE(box.text, QStringLiteral("The specified file was not found."));
+    QCOMPARE(box.text, QStringLiteral("The specified file was not found.\nRenaming ") + b + QStringLiteral(" to x_b.txt."));
     // The first item stays renamed, and its row says so.
     QCOMPARE(f.column(0), QStringList({"x_a.txt", "b.txt"}));
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 2"));
