@@ -45,32 +45,46 @@ bool fileIsThere(SystemCalls &sys, const QByteArray &path, struct stat *found = 
     throw MorvaneError(systemErrorText(errno));
 }
 
-// True when both files hold the same bytes; false also when either cannot be read.
+// True when both files hold the same bytes; false when either is missing.
+// Throws when one cannot be read: "not the same" would keep a file from its
+// place without a word of the real cause.
 bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 {
+    auto failed = [](bool missingIsAnswer = false) {
+        if (!missingIsAnswer || (errno != ENOENT && errno != ENOTDIR))
+            throw MorvaneError(systemErrorText(errno));
+        return false;
+    };
     const FileDescriptor fa(sys, sys.open(a.constData(), O_RDONLY, 0));
-    const FileDescriptor fb(sys, fa.isOpen() ? sys.open(b.constData(), O_RDONLY, 0) : -1);
-    bool same = fb.isOpen();
+    if (!fa.isOpen())
+        return failed(true);
+    const FileDescriptor fb(sys, sys.open(b.constData(), O_RDONLY, 0));
+    if (!fb.isOpen())
+        return failed(true);
     struct stat sa, sb;
-    if (same)
-        same = sys.fstat(fa.get(), &sa) == 0 && sys.fstat(fb.get(), &sb) == 0 && sa.st_size == sb.st_size;
+    if (sys.fstat(fa.get(), &sa) != 0 || sys.fstat(fb.get(), &sb) != 0)
+        return failed();
+    if (sa.st_size != sb.st_size)
+        return false;
     QByteArray bufferA(1 << 16, Qt::Uninitialized), bufferB(1 << 16, Qt::Uninitialized);
-    while (same) {
+    for (;;) {
         const ssize_t na = sys.read(fa.get(), bufferA.data(), size_t(bufferA.size()));
-        if (na <= 0) {
-            same = na == 0;
-            break;
-        }
+        if (na < 0)
+            return failed();
+        if (na == 0)
+            return true;
         ssize_t nb = 0;
         while (nb < na) {
             const ssize_t n = sys.read(fb.get(), bufferB.data() + nb, size_t(na - nb));
-            if (n <= 0)
-                break;
+            if (n < 0)
+                return failed();
+            if (n == 0)
+                return false;
             nb += n;
         }
-        same = nb == na && std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) == 0;
+        if (std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) != 0)
+            return false;
     }
-    return same;
 }
 
 enum class Reverted { Yes, PassedOver, Blocked };

@@ -222,8 +222,10 @@ QString observed(const Tree &before, const Tree &after, int mode, QList<UndoLogE
         const QString original = before.key(content);
         QStringList places = where.value(content);
         const bool inPlace = places.removeAll(original) > 0;
-        if (mode == 1)
+        if (mode == 1) {
             places = where.value(contentOf(i, mode, true));  // a copy of a link holds what it points to
+            places.removeAll(original);
+        }
         if (mode == 1 && !inPlace)
             return QStringLiteral("the source of a copy is gone: ") + original;
         if (places.size() > 1 || (places.size() == 1 && inPlace && mode != 1))
@@ -419,6 +421,9 @@ private slots:
                     // Only a look-up that said "no such file" may make the log look absent.
                     QVERIFY2(e.value == ENOENT && (plan.failed == "lstat" || plan.failed == "stat"),
                              qPrintable(context + QStringLiteral(": no log found")));
+                } else if (undoReporter.calls.value(0).startsWith(QStringLiteral("warning: Undo finished, but"))) {
+                    // A file said to be missing is not compared: its line is kept for the next undo.
+                    QVERIFY2(e.value == ENOENT && QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": lines kept")));
                 } else {
                     QVERIFY2(!QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": completed, log kept")));
                 }
