@@ -432,8 +432,8 @@ private slots:
             QCOMPARE(w.reporter.calls, QStringList{message});
         } else {
             // The system's text first, then the step and the file it failed on.
-            const QString source = fault == u"readonly" ? w.src + "/ro/3" : w.src + u'/' + third;
-            const QString newName = fault == u"notdir" ? "blocker/x" : "three";
+            const QString source = fault == u"readonly" ? w.src + "/ro/3" : w.src + "/3";
+            const QString newName = fault == u"readonly" ? QStringLiteral("three") : third;
             QCOMPARE(error, message + ".\nRenaming " + source + " to " + newName);
             QVERIFY(w.reporter.calls.isEmpty());
         }
