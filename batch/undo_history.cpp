@@ -192,7 +192,7 @@ void undoHistoryThrough(int through, RenameItemList &items, Reporter &reporter, 
 QString undoHistoryListing(const QList<UndoHistoryEntry> &entries)
 {
     if (entries.isEmpty())
-        return QCoreApplication::translate("Batch", "No undo log found in AppData.");
+        return batchText::noUndoLog();
     QStringList lines;
     for (const UndoHistoryEntry &entry : entries) {
         lines.append(entry.time.toLocalTime().toString(Qt::ISODate) + u'\t'
