@@ -3,6 +3,7 @@
 #include "batch/batch_executor.h"
 #include "batch/batch_texts.h"
 #include "engine/morvane_error.h"
+#include "engine/paths.h"
 
 #include <sys/file.h>
 

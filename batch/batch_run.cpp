@@ -183,7 +183,7 @@ void BatchRun::renameItem(int index)
     } catch (const MorvaneError &e) {
         // Going on is safe only while the log names exactly what was done.
         if (m_env.onError == OnError::Skip && m_journal.exact()) {
-            m_failures.append({absolute(source, m_cwd), e.message()});
+            m_failures.append({absolutePathIn(source, m_cwd), e.message()});
             return;
         }
         throw MorvaneError(batchText::withStep(e.message(), stepText(source, newName, target)));
@@ -193,10 +193,10 @@ void BatchRun::renameItem(int index)
 // "Renaming /a/b.txt to c.txt", "Moving /a/b.txt to /d/c.txt", ...
 QString BatchRun::stepText(const QString &source, const QString &newName, const QString &target) const
 {
-    const QString from = absolute(source, m_cwd);
+    const QString from = absolutePathIn(source, m_cwd);
     if (m_mode == BatchMode::RenameInPlace)
         return batchText::renamingStep(from, target.isEmpty() || target.endsWith(newName) ? newName : fileNamePart(target));
-    const QString to = target.isEmpty() ? m_destination + u'/' + newName : absolute(target, m_cwd);
+    const QString to = target.isEmpty() ? m_destination + u'/' + newName : absolutePathIn(target, m_cwd);
     return m_mode == BatchMode::CopyToFolder ? batchText::copyingStep(from, to) : batchText::movingStep(from, to);
 }
 

@@ -5,7 +5,7 @@
 #include "batch/file_descriptor.h"
 #include "batch/undo_journal.h"
 #include "engine/morvane_error.h"
-#include "engine/rename_item.h"
+#include "engine/paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
