@@ -1,5 +1,6 @@
 #include "batch/batch_executor.h"
 
+#include "batch/batch_lock.h"
 #include "batch/batch_run.h"
 #include "engine/paths.h"
 
@@ -42,6 +43,11 @@ QString undoLogPath(const QString &appDataFolder)
     return pathJoin(programDataFolder(appDataFolder), QStringLiteral("last_rename.csv"));
 }
 
+QString failureListPath(const QString &appDataFolder)
+{
+    return pathJoin(programDataFolder(appDataFolder), QStringLiteral("last_rename_failures.txt"));
+}
+
 QString makeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
@@ -54,7 +60,7 @@ QString makeUniqueName(FileOperations &ops, const QString &folder, const QString
     }
     for (qint64 n = 1;; ++n) {
         const QString candidate = pathJoin(folder, QStringLiteral("%1 (%2)%3").arg(base, QString::number(n), ext));
-        if (!ops.fileExists(candidate))
+        if (!ops.nameTaken(candidate))
             return candidate;
     }
 }
@@ -73,6 +79,9 @@ void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &no
 void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
                   const BatchEnvironment &env)
 {
+    // Held until the log's last sync: a second run waits for none of it.
+    const BatchLock lock(env.sys ? *env.sys : realSystemCalls(),
+                         env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder);
     BatchRun(items, options, reporter, env).run();
 }
 

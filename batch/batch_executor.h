@@ -13,8 +13,13 @@
 
 namespace morvane {
 
+// What a batch does when a file cannot be renamed: stop there (the
+// default), or note it and go on with the next file.
+enum class OnError { Stop, Skip };
+
 // The world a batch runs in, injected so tests can fix it.
 struct BatchEnvironment {
+    OnError onError = OnError::Stop;
     QString appDataFolder;                 // per-user data root; empty: appDataFolder()
     std::function<QDateTime()> now;        // clock for touchModifiedNow; empty: the system clock
     SystemCalls *sys = nullptr;            // null: the real system calls
@@ -30,6 +35,8 @@ QString appDataFolder();
 QString programDataFolder(const QString &appDataFolder);
 // <appDataFolder>/Quenzel/Morvane/last_rename.csv. Creates nothing.
 QString undoLogPath(const QString &appDataFolder);
+// Beside the undo log: every file that the last batch could not rename, with the reason.
+QString failureListPath(const QString &appDataFolder);
 
 // A path in folder whose name is fileName numbered " (n)" before its extension,
 // for the first n >= 1 at which no file stands (folders do not count).

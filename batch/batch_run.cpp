@@ -7,6 +7,8 @@
 #include "engine/paths.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -164,7 +166,31 @@ void BatchRun::run()
 
     if (m_items.count() > 0)
         m_journal.finish();
-    m_reporter.information(batchText::batchCompleted());
+    report();
+}
+
+// The end of the batch: the usual message, or what was done and what failed,
+// with the full list of failures in a file beside the log.
+void BatchRun::report()
+{
+    const QString appData = m_env.appDataFolder.isEmpty() ? appDataFolder() : m_env.appDataFolder;
+    const QString listPath = failureListPath(appData);
+    if (m_failures.isEmpty()) {
+        QFile::remove(listPath);  // an older batch's list would speak for this one
+        m_reporter.information(batchText::batchCompleted());
+        return;
+    }
+    QSaveFile list(listPath);
+    if (list.open(QIODevice::WriteOnly)) {
+        list.write("\xEF\xBB\xBF");
+        for (const Failure &failure : std::as_const(m_failures))
+            list.write((failure.path + u'\t' + failure.reason).toUtf8() + "\r\n");
+        list.commit();
+    }
+    QStringList first;
+    for (qsizetype i = 0; i < m_failures.size() && i < 10; ++i)
+        first.append(m_failures.at(i).path + QStringLiteral(": ") + m_failures.at(i).reason);
+    m_reporter.warning(batchText::batchSummary(m_renamed, m_clashes, first, int(m_failures.size()), listPath));
 }
 
 // Moves the row's file out of the way under a temporary name in its own
@@ -226,29 +252,63 @@ void BatchRun::renameItem(int index)
     const QString source = m_parked.value(index, m_items.at(index).originalPath);
     const QString newName = m_items.at(index).newName;
     QString target;
+    try {
+        placeItem(index, source, newName, &target);
+    } catch (const UndoLogError &) {
+        throw;  // without its log the batch could not be undone
+    } catch (const MorvaneError &e) {
+        // Going on is safe only while the log names exactly what was done.
+        if (m_env.onError == OnError::Skip && m_journal.exact()) {
+            m_failures.append({absolutePathIn(m_items.at(index).originalPath, m_cwd), e.message()});
+            // A file moved aside for a swap goes back; where it cannot, the log names it.
+            if (m_parked.contains(index))
+                unpark(index);
+            return;
+        }
+        throw MorvaneError(batchText::withStep(e.message(), stepText(source, newName, target)));
+    }
+}
+
+// "Renaming /a/b.txt to c.txt", "Moving /a/b.txt to /d/c.txt", ...
+QString BatchRun::stepText(const QString &source, const QString &newName, const QString &target) const
+{
+    const QString from = absolutePathIn(source, m_cwd);
+    if (m_mode == BatchMode::RenameInPlace)
+        return batchText::renamingStep(from, target.isEmpty() || target.endsWith(newName) ? newName : fileNamePart(target));
+    const QString to = target.isEmpty() ? m_destination + u'/' + newName : absolutePathIn(target, m_cwd);
+    return m_mode == BatchMode::CopyToFolder ? batchText::copyingStep(from, to) : batchText::movingStep(from, to);
+}
+
+void BatchRun::placeItem(int index, const QString &source, const QString &newName, QString *target)
+{
     int dirFd = -1;
-    if (!locateTarget(source, newName, &target, &dirFd))
+    if (!locateTarget(source, newName, target, &dirFd))
         return;
     if (!placeAtFreeTarget(dirFd)) {
         switch (resolveClash(index)) {
         case Clash::Leave:
+            ++m_clashes;
             // A parked file goes back under its own name, or, taken by now, gets a number.
             if (!m_parked.contains(index) || unpark(index))
                 return;
-            placeNumbered(&target);
+            placeNumbered(target);
             break;
         case Clash::Replace:
             replaceExisting();
             break;
+        case Clash::DropSource:
+            dropSource();
+            break;
         case Clash::Number:
-            placeNumbered(&target);
+            placeNumbered(target);
             break;
         case Clash::Respell:
             respell();
             break;
         }
     }
-    itemPlaced(index, target);
+    ++m_renamed;
+    itemPlaced(index, *target);
 }
 
 // Sets target, m_from and m_to, and the open folder both are relative to (or
@@ -347,11 +407,9 @@ BatchRun::Clash BatchRun::resolveClash(int index)
     // name: no clash, and nothing to copy.
     if (isOtherSpellingOfSource(m_sys, m_from, m_to))
         return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::Respell;
-    if (m_sys.lstat(m_from.constData(), &own) == 0 && sameFile(own, found)) {
-        // The target is another name of the source (a hard link): no clash,
-        // and nothing to copy.
-        return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::Replace;
-    }
+    // Any other name of the same file is a hard link: a clash like any other,
+    // except that Overwrite only has the source name to remove.
+    const bool hardLink = m_sys.lstat(m_from.constData(), &own) == 0 && sameFile(own, found);
     ConflictMode resolution = m_options.conflict;
     if (resolution == ConflictMode::Overwrite && m_batchFiles.isOtherItemsFile(found, m_to, index))
         resolution = ConflictMode::AutoNumber;
@@ -359,10 +417,23 @@ BatchRun::Clash BatchRun::resolveClash(int index)
     case ConflictMode::Skip:
         return Clash::Leave;
     case ConflictMode::Overwrite:
+        // A hard link of the source already holds its bytes: only the source name goes.
+        if (hardLink)
+            return m_mode == BatchMode::CopyToFolder ? Clash::Leave : Clash::DropSource;
         return Clash::Replace;
     default:
         return Clash::Number;
     }
+}
+
+// A rename onto a hard link of itself does nothing (both names stay), so the
+// source name is removed instead: the target name keeps the file.
+void BatchRun::dropSource()
+{
+    JournalEntry entry(m_journal, m_from, m_to);
+    if (m_sys.unlink(m_from.constData()) != 0)
+        throw MorvaneError(systemErrorText(errno));
+    entry.done();
 }
 
 // Line first, as for every operation: should the process die before the

@@ -85,12 +85,20 @@ public:
     void run();
 
 private:
-    enum class Clash { Leave, Replace, Number, Respell };
+    enum class Clash { Leave, Replace, DropSource, Number, Respell };
+    struct Failure {
+        QString path;
+        QString reason;
+    };
 
     void renameItem(int index);
     void park(int index);
     bool unpark(int index) noexcept;
     void unparkAll() noexcept;
+    void placeItem(int index, const QString &source, const QString &newName, QString *target);
+    QString stepText(const QString &source, const QString &newName, const QString &target) const;
+    void dropSource();
+    void report();
     bool locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd);
     bool fileAt(const QByteArray &path, struct stat *found);
     int renameNoReplace(int dirFd);
@@ -119,6 +127,9 @@ private:
     // Rows whose file waits under a temporary name, with that path.
     QHash<int, QString> m_parked;
     unsigned m_parkCount = 0;
+    int m_renamed = 0;
+    int m_clashes = 0;
+    QList<Failure> m_failures;  // with OnError::Skip
 };
 
 } // namespace morvane

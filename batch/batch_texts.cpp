@@ -23,7 +23,53 @@ QString fileChangedWhileCopied() { return QCoreApplication::translate("Batch", "
 QString noUndoLog() { return QCoreApplication::translate("Batch", "No undo log found in AppData."); }
 QString undoCompleted() { return QCoreApplication::translate("Batch", "Undo completed for the last rename operation."); }
 QString logNotUtf8() { return QCoreApplication::translate("Batch", "No mapping for the Unicode character exists in the target multi-byte code page"); }
-QString undoLinesKept(int count, const QString &firstOriginal) { return QCoreApplication::translate("Batch", "%n file(s) were not put back, since a file of this batch still stands at the old name (first: %1); run Undo again", nullptr, count).arg(firstOriginal); }
 QString destinationNotCreated(const QString &folder, const QString &reason) { return QCoreApplication::translate("Batch", "The destination folder %1 cannot be created: %2").arg(folder, reason); }
+QString anotherBatchRunning() { return QCoreApplication::translate("Batch", "Another batch is running"); }
+
+QString withStep(const QString &reason, const QString &step)
+{
+    // The full stop the error box would give a message that ends with the reason.
+    const bool stop = !reason.isEmpty() && reason.back().unicode() > u'.';
+    return reason + (stop ? QStringLiteral(".\n") : QStringLiteral("\n")) + step;
+}
+
+QString renamingStep(const QString &from, const QString &toName) { return QCoreApplication::translate("Batch", "Renaming %1 to %2").arg(from, toName); }
+QString movingStep(const QString &from, const QString &to) { return QCoreApplication::translate("Batch", "Moving %1 to %2").arg(from, to); }
+QString copyingStep(const QString &from, const QString &to) { return QCoreApplication::translate("Batch", "Copying %1 to %2").arg(from, to); }
+QString movingBackStep(const QString &from, const QString &to) { return QCoreApplication::translate("Batch", "Moving %1 back to %2").arg(from, to); }
+QString lockingStep(const QString &path) { return QCoreApplication::translate("Batch", "Locking %1").arg(path); }
+
+namespace {
+
+QString listed(const QStringList &first, int total)
+{
+    QString text = first.join(u'\n');
+    if (total > first.size())
+        text += u'\n' + QCoreApplication::translate("Batch", "... and %1 more").arg(total - first.size());
+    return text;
+}
+
+} // namespace
+
+QString undoPartly(int kept, const QStringList &firstKept)
+{
+    return QCoreApplication::translate("Batch",
+               "Undo finished, but %1 file(s) stayed at their new names: another file now holds the old name.\n\n"
+               "%2\n\n"
+               "The undo log keeps these files. Move the other files out of the way and undo again.")
+        .arg(kept)
+        .arg(listed(firstKept, kept));
+}
+
+QString batchSummary(int renamed, int clashes, const QStringList &firstFailures, int failed, const QString &listPath)
+{
+    return QCoreApplication::translate("Batch",
+               "Batch finished with errors. A CSV log has been saved in AppData.\n\n"
+               "Renamed: %1\nSkipped as clashes: %2\nFailed: %3\n\n%4\n\nThe full list of failures: %5")
+        .arg(renamed)
+        .arg(clashes)
+        .arg(failed)
+        .arg(listed(firstFailures, failed), listPath);
+}
 
 } // namespace morvane::batchText

@@ -51,6 +51,14 @@ bool FileOperations::folderExists(const QString &path)
     return !path.isEmpty() && m_sys.stat(encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool FileOperations::nameTaken(const QString &path)
+{
+    struct stat st;
+    if (path.isEmpty() || m_sys.lstat(encode(path).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    return !S_ISLNK(st.st_mode) || !folderExists(path);
+}
+
 void FileOperations::forceDirectories(const QString &path)
 {
     QByteArray p = encode(path);
@@ -125,7 +133,11 @@ void FileOperations::moveFileNative(const QByteArray &from, const QByteArray &to
 
     // Another file system: the copy is synced before the source goes, so a
     // crash cannot leave the file only in an unwritten page cache.
-    copyAcross(from, to, replace, true);
+    struct stat st;
+    if (m_sys.lstat(from.constData(), &st) == 0 && S_ISLNK(st.st_mode))
+        linkAcross(from, to, replace);
+    else
+        copyAcross(from, to, replace, true);
     if (m_sys.unlink(from.constData()) != 0) {
         const int unlinkError = errno;
         // A move that cannot finish leaves things as they were: the source
@@ -195,6 +207,12 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
     if ((sync && m_sys.fsync(out.get()) != 0) || out.close() != 0)
         throw MorvaneError(systemErrorText(errno));
 
+    placeTemporary(temp, to, replace);
+    copy.placed();
+}
+
+void FileOperations::placeTemporary(const QByteArray &temp, const QByteArray &to, Replace replace)
+{
     const int placed = replace == Replace::Yes ? m_sys.rename(temp.constData(), to.constData())
                                                : renameNoReplace(temp.constData(), to.constData());
     if (placed != 0) {
@@ -205,7 +223,43 @@ void FileOperations::copyAcross(const QByteArray &from, const QByteArray &to, Re
                                    ? systemErrorText(EISDIR) : batchText::fileExists());
         throw MorvaneError(error == ENOENT ? batchText::pathNotFound() : systemErrorText(error));
     }
-    copy.placed();
+}
+
+// The link made again beside the target under a temporary name, then put in
+// place: its target text is kept as it is, relative or dangling.
+void FileOperations::linkAcross(const QByteArray &from, const QByteArray &to, Replace replace)
+{
+    QByteArray text(4096, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = m_sys.readlink(from.constData(), text.data(), size_t(text.size()));
+        if (n < 0) {
+            const int error = errno;
+            throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::fileNotFound() : systemErrorText(error));
+        }
+        if (n < text.size()) {
+            text.truncate(n);
+            break;
+        }
+        text.resize(text.size() * 2);
+    }
+    const QByteArray folder = parentFolder(to);
+    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
+        + QByteArray::number(qint64(::getpid())) + '-';
+    QByteArray temp;
+    int made = -1;
+    for (int attempt = 0; attempt < 100 && made != 0; ++attempt) {
+        temp = prefix + QByteArray::number(++m_tempCounter) + ".tmp";
+        made = m_sys.symlink(text.constData(), temp.constData());
+        if (made != 0 && errno != EEXIST)
+            break;
+    }
+    if (made != 0) {
+        const int error = errno;
+        throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::pathNotFound() : systemErrorText(error));
+    }
+    TemporaryCopy link(m_sys, temp);
+    placeTemporary(temp, to, replace);
+    link.placed();
 }
 
 // A short, fixed name in the target's folder: the target's own name may already be at the length limit.

@@ -20,12 +20,16 @@ public:
 
     bool fileExists(const QString &path);     // a file (not a folder); links followed
     bool folderExists(const QString &path);
+    // The name is held by anything but a folder: a link counts as itself, dangling or not.
+    bool nameTaken(const QString &path);
     // Creates every missing folder along the path; failures are left to later operations.
     void forceDirectories(const QString &path);
 
     enum class Replace { No, Yes };
     // One rename on the same file system; across file systems a copy into a
     // temporary file, checked and synced, put in place, then the source removed.
+    // A symbolic link moves as a link: across file systems it is made again
+    // with the same target text, dangling or not.
     // Replace::No refuses a target that exists, atomically where the kernel can.
     void moveFile(const QString &from, const QString &to, Replace replace);
     // A copy of the bytes, permissions and times through a temporary file in the
@@ -47,6 +51,8 @@ public:
 private:
     class TemporaryCopy;
     void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
+    void linkAcross(const QByteArray &from, const QByteArray &to, Replace replace);
+    void placeTemporary(const QByteArray &temp, const QByteArray &to, Replace replace);
     FileDescriptor createTemporary(const QByteArray &to, QByteArray *temp);
     qint64 copyBytes(int in, int out);
 

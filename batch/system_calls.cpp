@@ -1,5 +1,6 @@
 #include "batch/system_calls.h"
 
+#include <sys/file.h>
 #include <sys/sendfile.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -23,6 +24,9 @@ int SystemCalls::fsync(int fd) { return ::fsync(fd); }
 int SystemCalls::ftruncate(int fd, off_t length) { return ::ftruncate(fd, length); }
 int SystemCalls::fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 int SystemCalls::futimens(int fd, const struct timespec times[2]) { return ::futimens(fd, times); }
+ssize_t SystemCalls::readlink(const char *path, char *buffer, size_t size) { return ::readlink(path, buffer, size); }
+int SystemCalls::symlink(const char *target, const char *path) { return ::symlink(target, path); }
+int SystemCalls::flock(int fd, int operation) { return ::flock(fd, operation); }
 
 int SystemCalls::renameat2(const char *from, const char *to, unsigned flags)
 {

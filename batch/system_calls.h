@@ -35,6 +35,9 @@ public:
     virtual int fchmod(int fd, mode_t mode);
     virtual int futimens(int fd, const struct timespec times[2]);
     virtual int utimensat(const char *path, const struct timespec times[2], int flags);
+    virtual ssize_t readlink(const char *path, char *buffer, size_t size);
+    virtual int symlink(const char *target, const char *path);
+    virtual int flock(int fd, int operation);
 };
 
 // The process-wide real implementation.

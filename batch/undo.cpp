@@ -1,5 +1,6 @@
 #include "batch/undo.h"
 
+#include "batch/batch_lock.h"
 #include "batch/batch_texts.h"
 #include "batch/file_descriptor.h"
 #include "batch/undo_journal.h"
@@ -17,6 +18,7 @@ namespace morvane {
 namespace {
 
 constexpr int kProgressStep = 4096;
+constexpr int kShownKept = 10;
 
 QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 {
@@ -30,71 +32,122 @@ QByteArray readWholeFile(SystemCalls &sys, const QByteArray &path)
 }
 
 // True when a file (not a folder) stands at path, false when nothing does.
-// Throws when the system cannot tell: a guess either way can lose a file.
-bool fileIsThere(SystemCalls &sys, const QByteArray &path)
+// A link counts as itself, dangling or not. Throws when the system cannot
+// tell: a guess either way can lose a file.
+bool fileIsThere(SystemCalls &sys, const QByteArray &path, struct stat *found = nullptr)
 {
     struct stat st;
-    if (sys.stat(path.constData(), &st) == 0)
+    if (sys.lstat(path.constData(), &st) == 0) {
+        if (found)
+            *found = st;
         return !S_ISDIR(st.st_mode);
+    }
     if (errno == ENOENT || errno == ENOTDIR)
         return false;
     throw MorvaneError(systemErrorText(errno));
 }
 
-// True when both files hold the same bytes; false also when either cannot be read.
+// True when both files hold the same bytes; false when either is missing.
+// Throws when one cannot be read: "not the same" would keep a file from its
+// place without a word of the real cause.
 bool sameContents(SystemCalls &sys, const QByteArray &a, const QByteArray &b)
 {
+    auto failed = [](bool missingIsAnswer = false) {
+        if (!missingIsAnswer || (errno != ENOENT && errno != ENOTDIR))
+            throw MorvaneError(systemErrorText(errno));
+        return false;
+    };
     const FileDescriptor fa(sys, sys.open(a.constData(), O_RDONLY, 0));
-    const FileDescriptor fb(sys, fa.isOpen() ? sys.open(b.constData(), O_RDONLY, 0) : -1);
-    bool same = fb.isOpen();
+    if (!fa.isOpen())
+        return failed(true);
+    const FileDescriptor fb(sys, sys.open(b.constData(), O_RDONLY, 0));
+    if (!fb.isOpen())
+        return failed(true);
     struct stat sa, sb;
-    if (same)
-        same = sys.fstat(fa.get(), &sa) == 0 && sys.fstat(fb.get(), &sb) == 0 && sa.st_size == sb.st_size;
+    if (sys.fstat(fa.get(), &sa) != 0 || sys.fstat(fb.get(), &sb) != 0)
+        return failed();
+    if (sa.st_size != sb.st_size)
+        return false;
     QByteArray bufferA(1 << 16, Qt::Uninitialized), bufferB(1 << 16, Qt::Uninitialized);
-    while (same) {
+    for (;;) {
         const ssize_t na = sys.read(fa.get(), bufferA.data(), size_t(bufferA.size()));
-        if (na <= 0) {
-            same = na == 0;
-            break;
-        }
+        if (na < 0)
+            return failed();
+        if (na == 0)
+            return true;
         ssize_t nb = 0;
         while (nb < na) {
             const ssize_t n = sys.read(fb.get(), bufferB.data() + nb, size_t(na - nb));
-            if (n <= 0)
-                break;
+            if (n < 0)
+                return failed();
+            if (n == 0)
+                return false;
             nb += n;
         }
-        same = nb == na && std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) == 0;
+        if (std::memcmp(bufferA.constData(), bufferB.constData(), size_t(na)) != 0)
+            return false;
     }
-    return same;
 }
 
-// Puts the file at renamed back at original. The rename replaces a file that
-// stands at original in one step, so no moment exists in which neither is there,
-// and a file that is original itself (another name of it) is never deleted.
-// True when the file was put back, false when none stood at the new path.
-bool revert(FileOperations &ops, const UndoLogEntry &entry)
+enum class Reverted { Yes, PassedOver, Blocked };
+
+// The old name is held: by another name of the file itself (a hard link, a
+// case-insensitive twin), by the source of a copy (same bytes), or by a file
+// that undo did not put there, which it never replaces.
+Reverted revertOntoHeldName(FileOperations &ops, const QByteArray &renamed, const QByteArray &original,
+                            const struct stat &moved)
+{
+    SystemCalls &sys = ops.sys();
+    struct stat held;
+    if (!fileIsThere(sys, original, &held))
+        return Reverted::Blocked;  // a folder, or gone since: the next undo tries again
+    if (held.st_dev == moved.st_dev && held.st_ino == moved.st_ino) {
+        // The same file: a plain rename changes a twin's case and leaves hard links alone.
+        if (sys.rename(renamed.constData(), original.constData()) != 0)
+            ops.throwMoveError(renamed, original, errno);
+        return Reverted::Yes;
+    }
+    if (!S_ISREG(moved.st_mode) || !sameContents(sys, original, renamed))
+        return Reverted::Blocked;
+    if (S_ISLNK(held.st_mode)) {
+        // A copy of a link's target: the link stays, the copy goes.
+        if (sys.unlink(renamed.constData()) != 0)
+            throw MorvaneError(systemErrorText(errno));
+        return Reverted::Yes;
+    }
+    // A copy over its own source: the same bytes, so nothing is lost.
+    ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
+    return Reverted::Yes;
+}
+
+// Puts the file at renamed back at original without replacing anything.
+Reverted revert(FileOperations &ops, const UndoLogEntry &entry)
 {
     SystemCalls &sys = ops.sys();
     const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
     const QByteArray original = absolutePath(entry.original).toUtf8();
-    if (!fileIsThere(sys, renamed))
-        return false;  // no file there any more: already reverted, or removed by the user
-    if (sys.rename(renamed.constData(), original.constData()) == 0)
-        return true;
+    struct stat moved;
+    if (!fileIsThere(sys, renamed, &moved) || renamed == original)
+        return Reverted::PassedOver;  // no file there any more: already reverted, or removed by the user
+    if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
+        return Reverted::Yes;
     int error = errno;
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
         ops.forceDirectories(folderPart(QString::fromUtf8(original)));
-        if (!fileIsThere(sys, renamed))
-            return false;
-        if (sys.rename(renamed.constData(), original.constData()) == 0)
-            return true;
+        if (!fileIsThere(sys, renamed, &moved))
+            return Reverted::PassedOver;
+        if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
+            return Reverted::Yes;
         error = errno;
     }
+    if (error == EEXIST)
+        return revertOntoHeldName(ops, renamed, original, moved);
     if (error == EXDEV) {
-        ops.moveFileNative(renamed, original, FileOperations::Replace::Yes);
-        return true;
+        if (fileIsThere(sys, original))
+            return revertOntoHeldName(ops, renamed, original, moved);
+        ops.moveFileNative(renamed, original, FileOperations::Replace::No);
+        return Reverted::Yes;
     }
     ops.throwMoveError(renamed, original, error);
 }
@@ -159,31 +212,30 @@ qsizetype readQuotedRecord(QStringView text, qsizetype pos, UndoLogEntry *entry,
     return i == n || isLineBreak(text[i]) ? i : -1;
 }
 
-// After undo stopped at line `upTo`: the log keeps only the lines not yet
-// reverted. Walked again in full, a chain (a -> b, then c -> a) would find
-// the file it already put back at a and move it once more, over another.
-// Best effort: a log that cannot be rewritten stays whole.
-void keepUnrevertedLines(SystemCalls &sys, const QByteArray &logPath, const QStringList &lines, qsizetype upTo,
-                         const QList<qsizetype> &keptAfter) noexcept
+// The log with only the lines still to undo, put in place whole.
+void rewriteLog(SystemCalls &sys, const QByteArray &path, const QByteArray &content)
 {
-    try {
-        QByteArray content = QByteArrayLiteral("\xEF\xBB\xBF");
-        for (qsizetype k = 0; k <= upTo && k < lines.size(); ++k)
-            content += lines.at(k).toUtf8() + "\r\n";
-        for (const qsizetype k : keptAfter)
-            content += lines.at(k).toUtf8() + "\r\n";
-        const QByteArray temp = logPath + ".undo.tmp";
-        {
-            const FileDescriptor fd(sys, sys.open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
-            if (!fd.isOpen() || !writeAll(sys, fd.get(), content.constData(), content.size()) || sys.fsync(fd.get()) != 0) {
-                sys.unlink(temp.constData());
-                return;
-            }
-        }
-        if (sys.rename(temp.constData(), logPath.constData()) != 0)
-            sys.unlink(temp.constData());
-    } catch (...) {
+    const QByteArray temp = path + ".undo.tmp";
+    FileDescriptor fd(sys, sys.open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+    bool ok = fd.isOpen() && writeAll(sys, fd.get(), content.constData(), content.size())
+        && sys.fsync(fd.get()) == 0 && fd.close() == 0 && sys.rename(temp.constData(), path.constData()) == 0;
+    if (!ok) {
+        const int error = errno;
+        fd.reset();
+        sys.unlink(temp.constData());
+        throw MorvaneError(systemErrorText(error));
     }
+}
+
+// The header, the lines 1..upTo not reached yet and those kept (given last line first).
+QByteArray logContent(const QStringList &lines, qsizetype upTo, const QStringList &kept)
+{
+    QByteArray content = UndoJournal::header();
+    for (qsizetype k = 1; k <= upTo && k < lines.size(); ++k)
+        content += lines.at(k).toUtf8() + "\r\n";
+    for (qsizetype i = kept.size() - 1; i >= 0; --i)
+        content += kept.at(i).toUtf8() + "\r\n";
+    return content;
 }
 
 } // namespace
@@ -232,99 +284,120 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
     return lines;
 }
 
-void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &reporter)
 {
-    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
     FileOperations ops(sys);
-    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
-    const QString logPath = undoLogPath(appData);
-    if (!fileIsThere(sys, logPath.toUtf8())) {
-        reporter.information(batchText::noUndoLog());
-        return;
-    }
-    const QStringList lines = splitUndoLogLines(readWholeFile(sys, logPath.toUtf8()));
+    const QByteArray encodedLog = logPath.toUtf8();
+    const QStringList lines = splitUndoLogLines(readWholeFile(sys, encodedLog));
     // A batch that did not end (killed, or its log could not be cut back) may
     // have left its last line before carrying the operation out.
     const QString marker = UndoJournal::markerPath(logPath);
     bool distrustLastLine = fileIsThere(sys, marker.toUtf8());
 
+    UndoOutcome outcome;
+    QStringList kept;  // lines left for the next undo, last line first
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
     qsizetype k = lines.size() - 1;
     // The new paths of the lines not put back yet: a file there belongs to the
-    // batch, and a later line (earlier in the log) whose old name it is must not
-    // replace it (a chain whose look-up said "no such file" wrongly).
+    // batch, and a later line (earlier in the log) whose old name it is waits
+    // for it to move on, even where that file holds the same bytes.
     QHash<QString, int> waiting;
     for (qsizetype j = 1; j < lines.size(); ++j) {
         if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j)))
             ++waiting[absolutePath(entry->renamed)];
     }
-    QList<qsizetype> kept;  // lines left for the next undo, in log order
-    int blocked = 0;        // of them, lines whose old name held a file of the batch
     try {
-    for (qsizetype done = 0; k >= 1; --k, ++done) {
-        if (done % kProgressStep == 0)
-            reporter.progress(done, total);
-        const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(k));
-        // A line without both paths names no file to put back.
-        if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
-            continue;
-        if (distrustLastLine) {
-            distrustLastLine = false;
-            // Its source still in place: the operation did not happen, and the
-            // file at the new path is not this batch's. Unless that file holds
-            // the same bytes: then it is the line's copy, whose source stays.
-            const QByteArray original = absolutePath(entry->original).toUtf8();
-            const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
-            if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
+        for (qsizetype done = 0; k >= 1; --k, ++done) {
+            if (done % kProgressStep == 0)
+                reporter.progress(done, total);
+            const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(k));
+            // A line without both paths names no file to put back.
+            if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
                 continue;
-        }
-        const QString originalPath = absolutePath(entry->original);
-        const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0;  // a line naming one file twice
-        if (waiting.value(originalPath) > ownLine && fileIsThere(sys, originalPath.toUtf8())) {
-            kept.prepend(k);
-            ++blocked;
-            continue;
-        }
-        if (revert(ops, *entry)) {
-            const auto it = waiting.find(absolutePath(entry->renamed));
-            if (it != waiting.end() && --it.value() == 0)
-                waiting.erase(it);
-        } else {
-            kept.prepend(k);  // nothing there now; should the log stay, the next undo looks again
-        }
-    }
-    } catch (...) {
-        keepUnrevertedLines(sys, logPath.toUtf8(), lines, k, kept);
-        throw;
-    }
-    if (blocked > 0) {
-        keepUnrevertedLines(sys, logPath.toUtf8(), lines, 0, kept);
-        QString first;
-        for (const qsizetype line : std::as_const(kept)) {
-            const UndoLogEntry entry = *parseUndoLogLine(lines.at(line));
-            if (waiting.value(absolutePath(entry.original)) > 0) {
-                first = entry.original;
-                break;
+            if (distrustLastLine) {
+                distrustLastLine = false;
+                // Its source still in place: the operation did not happen, and the
+                // file at the new path is not this batch's. Unless that file holds
+                // the same bytes: then it is the line's copy, whose source stays.
+                const QByteArray original = absolutePath(entry->original).toUtf8();
+                const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
+                if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
+                    continue;
+            }
+            const QString originalPath = absolutePath(entry->original);
+            const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0;  // a line naming one file twice
+            Reverted result = Reverted::Blocked;
+            if (waiting.value(originalPath) <= ownLine || !fileIsThere(sys, originalPath.toUtf8())) {
+                try {
+                    result = revert(ops, *entry);
+                } catch (const MorvaneError &e) {
+                    throw MorvaneError(
+                        batchText::withStep(e.message(), batchText::movingBackStep(entry->renamed, entry->original)));
+                }
+            }
+            if (result == Reverted::Yes) {
+                ++outcome.reverted;
+                const auto it = waiting.find(absolutePath(entry->renamed));
+                if (it != waiting.end() && --it.value() == 0)
+                    waiting.erase(it);
+            }
+            if (result == Reverted::Blocked) {
+                kept.append(lines.at(k));
+                if (outcome.firstKept.size() < kShownKept)
+                    outcome.firstKept.append(entry->renamed + QStringLiteral(" -> ") + entry->original);
             }
         }
-        throw MorvaneError(batchText::undoLinesKept(blocked, first));
+    } catch (...) {
+        // Walked again in full, a chain (a -> b, then c -> a) would find the file
+        // it already put back at a and take it for the next: the log keeps only
+        // the lines not put back. Best effort: a log that cannot be rewritten stays whole.
+        try {
+            rewriteLog(sys, encodedLog, logContent(lines, k, kept));
+        } catch (...) {
+        }
+        throw;
     }
     if (total > 0)
         reporter.progress(total, total);
 
-    try {
-        ops.deleteFile(logPath);
-    } catch (...) {
-        keepUnrevertedLines(sys, logPath.toUtf8(), lines, 0, {});  // every line is reverted
-        throw;
+    outcome.kept = int(kept.size());
+    if (kept.isEmpty()) {
+        try {
+            ops.deleteFile(logPath);
+        } catch (...) {
+            try {
+                rewriteLog(sys, encodedLog, UndoJournal::header());  // every line is put back
+            } catch (...) {
+            }
+            throw;
+        }
+    } else {
+        rewriteLog(sys, encodedLog, logContent(lines, 0, kept));  // clear the way, undo again
     }
     sys.unlink(marker.toUtf8().constData());
+    return outcome;
+}
+
+void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+{
+    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
+    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
+    const BatchLock lock(sys, appData);
+    const QString logPath = undoLogPath(appData);
+    if (!fileIsThere(sys, logPath.toUtf8())) {
+        reporter.information(batchText::noUndoLog());
+        return;
+    }
+    const UndoOutcome outcome = revertUndoLog(sys, logPath, reporter);
     if (env.clearList)
         env.clearList();
     else
         items.clear();
-    reporter.information(batchText::undoCompleted());
+    if (outcome.kept > 0)
+        reporter.warning(batchText::undoPartly(outcome.kept, outcome.firstKept));
+    else
+        reporter.information(batchText::undoCompleted());
 }
 
 } // namespace morvane

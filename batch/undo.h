@@ -30,8 +30,22 @@ std::optional<UndoLogEntry> parseUndoLogLine(const QString &line);
 // Throws MorvaneError when the bytes are not UTF-8.
 QStringList splitUndoLogLines(const QByteArray &bytes);
 
+// What undo of one log did.
+struct UndoOutcome {
+    int reverted = 0;
+    int kept = 0;             // lines left in the log: another file holds their old name
+    QStringList firstKept;    // the first of them, as "new -> old"
+};
+
+// Reverts the log at logPath, last line first; the caller holds the batch
+// lock. A line whose old name another file now holds is not reverted: the
+// log is rewritten with exactly those lines, or deleted when none is left.
+// Throws MorvaneError, naming the file, when a file operation fails.
+UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &reporter);
+
 // The Undo button: reverts the last batch from its log, deletes the log and
-// empties the list. Throws MorvaneError when a file operation fails.
+// empties the list. Never replaces a file that it did not put there; what
+// stayed is reported as a warning. Throws MorvaneError when a file operation fails.
 void undoLastBatch(RenameItemList &items, Reporter &reporter, const BatchEnvironment &env);
 
 } // namespace morvane

@@ -2,8 +2,11 @@
 
 #include "batch/batch_texts.h"
 #include "batch/file_operations.h"
+#include "batch/undo_history.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
+
+#include <QTimeZone>
 
 #include <unistd.h>
 
@@ -87,7 +90,7 @@ FileDescriptor UndoJournal::createTemporary(QByteArray *tempPath)
         fd = m_sys.open(tempPath->constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0600);
     }
     if (fd < 0)
-        throw MorvaneError(logErrorText(errno));
+        throw UndoLogError(logErrorText(errno));
     return FileDescriptor(m_sys, fd);
 }
 
@@ -111,7 +114,7 @@ void UndoJournal::replaceLog(const QByteArray &content, bool keepOpen)
         m_sys.unlink(temp.constData());
         if (keepOpen)
             setMarker(m_markerBefore);
-        throw MorvaneError(logErrorText(error));
+        throw UndoLogError(logErrorText(error));
     }
     if (keepOpen) {
         m_fd = std::move(fd);
@@ -132,7 +135,13 @@ void UndoJournal::append(const QByteArray &line)
 {
     if (!m_fd.isOpen()) {
         keepPrevious();
-        replaceLog(header() + line, true);
+        archivePrevious();
+        try {
+            replaceLog(header() + line, true);
+        } catch (...) {
+            dropArchive();
+            throw;
+        }
         m_committed = header().size();
         return;
     }
@@ -140,7 +149,7 @@ void UndoJournal::append(const QByteArray &line)
     if (!writeAll(m_sys, m_fd.get(), line.constData(), line.size())) {
         const int error = errno;
         cutBack();
-        throw MorvaneError(logErrorText(error));
+        throw UndoLogError(logErrorText(error));
     }
     m_length += line.size();
 }
@@ -155,6 +164,28 @@ void UndoJournal::keepPrevious()
     const FileDescriptor old(m_sys, m_sys.open(m_path.constData(), O_RDONLY, 0));
     // An unreadable log cannot be put back.
     m_hadPrevious = old.isOpen() && readAll(m_sys, old.get(), m_previous);
+    if (m_hadPrevious && m_sys.fstat(old.get(), &st) == 0)
+        m_previousTime = QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec, QTimeZone::utc())
+                             .addMSecs(st.st_mtim.tv_nsec / 1000000);
+    else
+        m_previousTime = QDateTime::currentDateTimeUtc();
+}
+
+// The previous batch stays undoable from the history: its log is copied
+// there before this batch's log takes its place.
+void UndoJournal::archivePrevious()
+{
+    if (m_hadPrevious)
+        m_archived = archiveUndoLog(m_sys, m_logPath, m_previous, m_previousTime, m_markerBefore);
+}
+
+void UndoJournal::dropArchive() noexcept
+{
+    if (m_archived.isEmpty())
+        return;
+    m_sys.unlink(m_archived.toUtf8().constData());
+    m_sys.unlink(markerPath(m_archived).toUtf8().constData());
+    m_archived.clear();
 }
 
 bool UndoJournal::cutBack() noexcept
@@ -200,7 +231,7 @@ bool UndoJournal::takeBack() noexcept
 void UndoJournal::cancel()
 {
     if (m_pending && !takeBack())
-        throw MorvaneError(logErrorText(errno));
+        throw UndoLogError(logErrorText(errno));
 }
 
 void UndoJournal::abandon() noexcept
@@ -221,6 +252,7 @@ void UndoJournal::restorePrevious() noexcept
     }
     setMarker(m_markerBefore);
     m_previous.clear();
+    dropArchive();  // the previous log is the newest again
 }
 
 void UndoJournal::record(const QByteArray &from, const QByteArray &to)
@@ -232,9 +264,12 @@ void UndoJournal::record(const QByteArray &from, const QByteArray &to)
 void UndoJournal::finish()
 {
     if (!m_fd.isOpen()) {
+        keepPrevious();
+        archivePrevious();
         replaceLog(header(), false);
         setMarker(false);
         syncFolder();
+        pruneUndoHistory(m_sys, m_logPath);
         return;
     }
     FileDescriptor fd = std::move(m_fd);
@@ -246,8 +281,9 @@ void UndoJournal::finish()
     if (m_exact)
         setMarker(false);
     if (!synced)
-        throw MorvaneError(logErrorText(error));
+        throw UndoLogError(logErrorText(error));
     syncFolder();
+    pruneUndoHistory(m_sys, m_logPath);
 }
 
 void UndoJournal::syncFolder() noexcept
@@ -268,6 +304,8 @@ void UndoJournal::close() noexcept
         if (m_exact)
             setMarker(false);
     }
+    if (m_confirmed > 0)
+        pruneUndoHistory(m_sys, m_logPath);
 }
 
 } // namespace morvane

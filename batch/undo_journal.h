@@ -4,9 +4,19 @@
 #include "batch/system_calls.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
+#include "engine/morvane_error.h"
+
 namespace morvane {
+
+// A failure to keep the undo log itself: the batch cannot go on past it,
+// whatever it does with failures of single files.
+class UndoLogError : public MorvaneError {
+public:
+    using MorvaneError::MorvaneError;
+};
 
 // The undo log of the running batch, kept on disk as the batch goes so that a
 // batch that stops, or a process that is killed, can still be undone.
@@ -46,6 +56,9 @@ public:
     // The batch stopped: a pending line is taken back, what was done stays logged.
     void close() noexcept;
 
+    // False once a line could not be taken back: the log's last line may then name nothing done.
+    bool exact() const { return m_exact; }
+
     static QByteArray entryLine(const QByteArray &from, const QByteArray &to);
     static QByteArray header();
     static QString markerPath(const QString &logPath);  // "<log>.unfinished"
@@ -53,6 +66,8 @@ public:
 private:
     void append(const QByteArray &line);
     void keepPrevious();
+    void archivePrevious();
+    void dropArchive() noexcept;
     FileDescriptor createTemporary(QByteArray *tempPath);
     void replaceLog(const QByteArray &content, bool keepOpen);
     bool cutBack() noexcept;
@@ -74,6 +89,8 @@ private:
     bool m_hadPrevious = false;
     bool m_markerBefore = false;
     QByteArray m_previous;
+    QDateTime m_previousTime;
+    QString m_archived;  // the previous log's copy in the history, while this batch may take it back
     QByteArray m_line;  // reused for every line of the batch
 };
 

@@ -9,8 +9,16 @@
 #include "engine/preview.h"
 #include "batch/preflight.h"
 #include "batch/undo.h"
+#include "batch/undo_history.h"
 
 #include <QCoreApplication>
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -23,11 +31,19 @@ namespace {
 
 const QLatin1StringView kCliSwitch("cli");
 
+// Nothing at path: a path that cannot be looked at (a folder on the way
+// that cannot be searched) is not missing, it is unreadable.
+bool isMissing(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 // Usage faults that need the file system or more than one argument.
 QStringList runFaults(const CommandLineArgs &args, bool quiet)
 {
     QStringList faults = args.faults;
-    const bool undo = hasSwitch(args.switchesAndOptions, QLatin1StringView("undo"));
+    bool undo = hasSwitch(args.switchesAndOptions, QLatin1StringView("undo"));
     if (undo && hasSwitch(args.switchesAndOptions, QLatin1StringView("dryrun")))
         faults.append(QCoreApplication::translate(
             "CommandLine", "/undo cannot be combined with /dryrun: an undo cannot be tried out."));
@@ -37,13 +53,21 @@ QStringList runFaults(const CommandLineArgs &args, bool quiet)
     if (hasSwitch(args.switchesAndOptions, QLatin1StringView("descending"))
         && !findOptionValue(args.switchesAndOptions, QLatin1StringView("sort")))
         faults.append(QCoreApplication::translate("CommandLine", "/descending needs /sort=name, date or size."));
+    const bool history = hasSwitch(args.switchesAndOptions, QLatin1StringView("undo-history"));
+    if (history && (undo || !args.paths.isEmpty()))
+        faults.append(QCoreApplication::translate(
+            "CommandLine", "/undo-history only lists the batches that can be undone: give it nothing else."));
+    undo = undo || history;
+    if (const auto onError = findOptionValue(args.switchesAndOptions, QLatin1StringView("onError"));
+        onError && !asciiEqualsIgnoreCase(*onError, u"stop") && !asciiEqualsIgnoreCase(*onError, u"skip"))
+        faults.append(QCoreApplication::translate("CommandLine", "/onError takes stop or skip, not \"%1\".").arg(*onError));
     if (quiet && !undo && args.paths.isEmpty())
         faults.append(QCoreApplication::translate("CommandLine", "No files or folders given."));
     for (const QString &path : args.paths) {
         const QString absolute = absoluteCleanPath(path);
         if (!isExactLocalPath(absolute))
             faults.append(inexactPathMessage(path) + QLatin1Char('.'));
-        else if (!QFileInfo::exists(absolute))
+        else if (!QFileInfo::exists(absolute) && isMissing(absolute))
             faults.append(QCoreApplication::translate("CommandLine", "File or folder not found: %1").arg(path));
     }
     return faults;
@@ -149,20 +173,30 @@ QString escapedForConsole(const QString &text)
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context, const FileMask &mask,
                       const std::function<void(const QString &)> &notice)
 {
-    QStringList skipped;
+    QStringList skipped, unreadable;
     FolderListing listing(context.options.includeSubfolders);
     listing.mask = mask;
+    listing.unreadable = &unreadable;
     for (const QString &path : paths) {
         const QString absolute = absoluteCleanPath(path);
-        if (isExistingFolder(absolute))
+        if (isExistingFolder(absolute)) {
             addFolder(context.items, absolute, listing, &skipped);
-        else
-            context.items.addFileItem(absolute);
+        } else if (!context.items.itemExists(absolute) && !context.items.addFileItem(absolute)) {
+            struct stat st;
+            // Not missing, yet not added: a folder on the way cannot be searched.
+            if (::stat(QFile::encodeName(absolute).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR)
+                unreadable.append(absolute + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+        }
     }
     if (!skipped.isEmpty() && notice)
         notice(QCoreApplication::translate(
                    "CommandLine", "These files were left out because their names are not valid UTF-8 text:\n%1")
                    .arg(skipped.join(QLatin1Char('\n'))));
+    // A warning, so that the unattended run ends with status 1 after the files it could read.
+    if (!unreadable.isEmpty())
+        context.reporter.warning(
+            QCoreApplication::translate("CommandLine", "These files or folders could not be read, so their files were left out:\n%1")
+                .arg(unreadable.join(QLatin1Char('\n'))));
 }
 
 CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContext &context,
@@ -184,6 +218,14 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     const QList<const OptionField *> keySet = applyKeyOptions(a, context.options);
     applyOptions(a, preset.has_value(), keySet, context.options);
 
+    if (const auto onError = findOptionValue(a, QLatin1StringView("onError")))
+        context.batchEnvironment.onError = asciiEqualsIgnoreCase(*onError, u"skip") ? OnError::Skip : OnError::Stop;
+    if (hasSwitch(a, QLatin1StringView("undo-history"))) {
+        const QString appData = context.batchEnvironment.appDataFolder.isEmpty() ? appDataFolder()
+                                                                                 : context.batchEnvironment.appDataFolder;
+        context.reporter.information(undoHistoryListing(listUndoHistory(appData)));
+        return CommandLineOutcome::Ran;
+    }
     if (hasSwitch(a, QLatin1StringView("undo"))) {
         undoLastBatch(context.items, context.reporter, context.batchEnvironment);
         return CommandLineOutcome::Ran;

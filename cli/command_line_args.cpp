@@ -9,9 +9,9 @@ namespace morvane {
 
 namespace {
 
-const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "descending"};
+const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "undo-history", "descending"};
 const char *const KnownOptions[] = {"pattern", "start", "digits", "case", "find", "replace",
-                                    "newext", "conflict", "preset", "sort", "mask"};
+                                    "newext", "conflict", "preset", "sort", "mask", "onError"};
 const char *const HelpNames[] = {"help", "?"};
 
 template <size_t N>
@@ -183,6 +183,7 @@ QString usageText()
         "Usage: morvane [FILE|FOLDER...]\n"
         "       morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...\n"
         "       morvane /cli [/quiet] /undo\n"
+        "       morvane /cli [/quiet] /undo-history\n"
         "\n"
         "Renames files in a batch. Without /cli the window opens with the files and\n"
         "folders given. With /cli one batch runs without questions: the options are\n"
@@ -196,7 +197,11 @@ QString usageText()
         "                   preview is printed: original path, TAB, new name, one\n"
         "                   line per file (TAB, CR, LF and \\ written as \\t \\r \\n \\\\)\n"
         "  /regex           find and replace with regular expressions\n"
-        "  /undo            revert the last batch from its undo log instead\n"
+        "  /undo            revert the last batch from its undo log instead; a file\n"
+        "                   now standing at an old name is never replaced: that file\n"
+        "                   stays at its new name and its line stays in the log\n"
+        "  /undo-history    list the batches that can still be undone, newest first\n"
+        "                   (the last 20; older ones are reverted from the window)\n"
         "  /descending      with /sort: the other way round\n"
         "  /help, /?        show this text\n"
         "\n"
@@ -212,6 +217,8 @@ QString usageText()
         "  /newext=EXT      new extension (empty: keep the extension)\n"
         "  /conflict=skip|overwrite|number   when the target exists (default: number)\n"
         "  /preset=FILE     load a preset first; absent options then keep its values\n"
+        "  /onError=stop|skip   when a file cannot be renamed: stop there (default),\n"
+        "                   or skip it, go on, and list the failures at the end\n"
         "  /sort=name|date|size|none   order of the files before they are numbered:\n"
         "                   name as file managers list names (case ignored, numbers\n"
         "                   by value), date last written, size in bytes; ties by\n"
@@ -250,6 +257,9 @@ QString usageText()
         "like an option, such as /pattern=x, can be written as /./pattern=x, and\n"
         "every argument after -- is a path. A destination folder is a full path or\n"
         "starts with ~/ for the home folder.\n"
+        "\n"
+        "Symbolic links are renamed and moved as links. Copy to folder copies the\n"
+        "file a link points to, as cp does. One batch or undo runs at a time.\n"
         "\n"
         "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
     return text;

@@ -7,6 +7,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,6 +51,11 @@ struct Entry {
     QString name;
 };
 
+QString unreadableEntry(const QString &path, int error)
+{
+    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+}
+
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
 // goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
 template <typename OnFile>
@@ -65,8 +73,11 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
     };
     auto walkSubfolder = [&](const char *raw, const QString &path) {
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (subFd < 0)
-            return;   // unreadable subfolders are skipped without a word
+        if (subFd < 0) {
+            if (listing.unreadable)
+                listing.unreadable->append(unreadableEntry(path, errno));
+            return;
+        }
         DIR *sub = fdopendir(subFd);
         if (!sub) {
             ::close(subFd);
@@ -167,8 +178,11 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
     // listed names decoded strictly (so every path is exact) and the open folder
     // (so the look at each file starts there, not at the root).
     DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    if (!dir) {
+        if (listing.unreadable)
+            listing.unreadable->append(unreadableEntry(folder, errno));
         return 0;
+    }
     int added = 0;
     auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name) {
         if (items.itemExists(path))

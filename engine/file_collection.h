@@ -18,6 +18,7 @@ struct FolderListing {
     bool includeSubfolders;
     FileMask mask;               // which files are taken; subfolders are walked whatever their names
     bool naturalOrder = true;    // false: the file system's own order (hash order on most Linux file systems)
+    QStringList *unreadable = nullptr;  // folders that cannot be read, as "path: reason" (may be null)
 };
 
 // The files of a folder, hidden ones included; folders are not listed. In
@@ -25,7 +26,8 @@ struct FolderListing {
 // subfolders, each walked completely, in the same order. In the file
 // system's order a subfolder is walked where it is met. Depth first either way.
 // Links to folders are neither listed nor walked (they could loop); other
-// links are listed. A subfolder that cannot be opened contributes nothing.
+// links are listed. A subfolder that cannot be opened contributes nothing
+// but its line in listing.unreadable.
 // Entries whose names are not valid UTF-8 (or hold U+FFFD) cannot be named
 // exactly: they are left out and their paths, as far as readable, are
 // appended to `skipped` (may be null). Returns an empty list when folder is
@@ -39,11 +41,15 @@ inline QStringList listFolderFiles(const QString &folder, bool includeSubfolders
 // addFolder without the preview: every listed file through addFileItem.
 // Returns the number of items added, or -1 when folder is not an existing
 // folder (the caller then rebuilds no preview). MorvaneError from
-// addFileItem ends it; items added before stay.
+// addFileItem ends it; items added before stay. Folders that cannot be read
+// (the folder itself or a subfolder) go to listing.unreadable.
 int addFolder(RenameItemList &items, const QString &folder, const FolderListing &listing, QStringList *skipped);
-inline int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped)
+inline int addFolder(RenameItemList &items, const QString &folder, bool includeSubfolders, QStringList *skipped,
+                     QStringList *unreadable = nullptr)
 {
-    return addFolder(items, folder, FolderListing(includeSubfolders), skipped);
+    FolderListing listing(includeSubfolders);
+    listing.unreadable = unreadable;
+    return addFolder(items, folder, listing, skipped);
 }
 
 } // namespace morvane

@@ -51,13 +51,6 @@
         <source>The destination folder &quot;%1&quot; is not a full path. Give it from the root, such as /home/you/Photos, or from your home folder, such as ~/Photos.</source>
         <translation>Der Zielordner „%1“ ist kein vollständiger Pfad. Geben Sie ihn ab dem Wurzelordner an, etwa /home/sie/Fotos, oder ab Ihrem persönlichen Ordner, etwa ~/Fotos.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n file(s) were not put back, since a file of this batch still stands at the old name (first: %1); run Undo again</source>
-        <translation>
-            <numerusform>%n Datei wurde nicht zurückgestellt, da eine Datei dieses Stapels noch unter dem alten Namen steht (erste: %1); führen Sie Rückgängig erneut aus</numerusform>
-            <numerusform>%n Dateien wurden nicht zurückgestellt, da eine Datei dieses Stapels noch unter dem alten Namen steht (erste: %1); führen Sie Rückgängig erneut aus</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The destination folder %1 cannot be created: %2</source>
         <translation>Der Zielordner %1 kann nicht angelegt werden: %2</translation>
@@ -203,6 +196,82 @@
             <numerusform>%n Konflikte erhalten eine Nummer.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another batch is running</source>
+        <translation>Ein anderer Stapel läuft gerade</translation>
+    </message>
+    <message>
+        <source>Renaming %1 to %2</source>
+        <translation>%1 wird in %2 umbenannt</translation>
+    </message>
+    <message>
+        <source>Moving %1 to %2</source>
+        <translation>%1 wird nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>Copying %1 to %2</source>
+        <translation>%1 wird nach %2 kopiert</translation>
+    </message>
+    <message>
+        <source>Moving %1 back to %2</source>
+        <translation>%1 wird zurück nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>Locking %1</source>
+        <translation>%1 wird gesperrt</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Undo finished, but %1 file(s) stayed at their new names: another file now holds the old name.
+
+%2
+
+The undo log keeps these files. Move the other files out of the way and undo again.</source>
+        <translation>Rückgängig beendet, aber %1 Datei(en) blieben unter ihrem neuen Namen: eine andere Datei hat jetzt den alten Namen.
+
+%2
+
+Das Rückgängig-Protokoll behält diese Dateien. Räumen Sie die anderen Dateien aus dem Weg und machen Sie erneut rückgängig.</translation>
+    </message>
+    <message>
+        <source>Batch finished with errors. A CSV log has been saved in AppData.
+
+Renamed: %1
+Skipped as clashes: %2
+Failed: %3
+
+%4
+
+The full list of failures: %5</source>
+        <translation>Stapel mit Fehlern beendet. Ein CSV-Protokoll wurde in AppData gespeichert.
+
+Umbenannt: %1
+Als Konflikt übersprungen: %2
+Fehlgeschlagen: %3
+
+%4
+
+Die vollständige Liste der Fehler: %5</translation>
+    </message>
+    <message>
+        <source>Undo completed for %1 batch(es).</source>
+        <translation>Rückgängig abgeschlossen für %1 Stapel.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 Datei(en)</translation>
+    </message>
+    <message>
+        <source>renamed in place</source>
+        <translation>am Ort umbenannt</translation>
+    </message>
+    <message>
+        <source>copied or moved</source>
+        <translation>kopiert oder verschoben</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -287,9 +356,30 @@
         <translation>Unbekannter Sortierschlüssel „%1“: verwenden Sie /sort=name, date, size oder none.</translation>
     </message>
     <message>
+        <source>The preset keys %1 are the options of the same name above.
+</source>
+        <translation>Die Vorlagenschlüssel %1 sind die gleichnamigen Optionen oben.
+</translation>
+    </message>
+    <message>
+        <source>/undo-history only lists the batches that can be undone: give it nothing else.</source>
+        <translation>/undo-history listet nur die Stapel auf, die sich zurücknehmen lassen: geben Sie sonst nichts an.</translation>
+    </message>
+    <message>
+        <source>/onError takes stop or skip, not &quot;%1&quot;.</source>
+        <translation>/onError erwartet stop oder skip, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>These files or folders could not be read, so their files were left out:
+%1</source>
+        <translation>Diese Dateien oder Ordner konnten nicht gelesen werden, ihre Dateien wurden ausgelassen:
+%1</translation>
+    </message>
+    <message>
         <source>Usage: morvane [FILE|FOLDER...]
        morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...
        morvane /cli [/quiet] /undo
+       morvane /cli [/quiet] /undo-history
 
 Renames files in a batch. Without /cli the window opens with the files and
 folders given. With /cli one batch runs without questions: the options are
@@ -303,7 +393,11 @@ Switches:
                    preview is printed: original path, TAB, new name, one
                    line per file (TAB, CR, LF and \ written as \t \r \n \\)
   /regex           find and replace with regular expressions
-  /undo            revert the last batch from its undo log instead
+  /undo            revert the last batch from its undo log instead; a file
+                   now standing at an old name is never replaced: that file
+                   stays at its new name and its line stays in the log
+  /undo-history    list the batches that can still be undone, newest first
+                   (the last 20; older ones are reverted from the window)
   /descending      with /sort: the other way round
   /help, /?        show this text
 
@@ -319,6 +413,8 @@ Options:
   /newext=EXT      new extension (empty: keep the extension)
   /conflict=skip|overwrite|number   when the target exists (default: number)
   /preset=FILE     load a preset first; absent options then keep its values
+  /onError=stop|skip   when a file cannot be renamed: stop there (default),
+                   or skip it, go on, and list the failures at the end
   /sort=name|date|size|none   order of the files before they are numbered:
                    name as file managers list names (case ignored, numbers
                    by value), date last written, size in bytes; ties by
@@ -347,7 +443,12 @@ Schalter:
                    wird die Vorschau ausgegeben: ursprünglicher Pfad, TAB, neuer
                    Name, eine Zeile je Datei (TAB, CR, LF und \ als \t \r \n \\)
   /regex           Suchen und Ersetzen mit regulären Ausdrücken
-  /undo            stattdessen den letzten Stapel anhand seines Protokolls zurücknehmen
+  /undo            stattdessen den letzten Stapel anhand seines Protokolls
+                   zurücknehmen; eine Datei, die jetzt unter einem alten Namen
+                   steht, wird nie ersetzt: die Datei des Stapels bleibt unter
+                   ihrem neuen Namen und ihre Zeile im Protokoll
+  /undo-history    die Stapel auflisten, die sich noch zurücknehmen lassen,
+                   neueste zuerst (die letzten 20; ältere im Fenster)
   /descending      mit /sort: in umgekehrter Reihenfolge
   /help, /?        diesen Text anzeigen
 
@@ -363,6 +464,9 @@ Optionen:
   /newext=EXT      neue Endung (leer: Endung behalten)
   /conflict=skip|overwrite|number   wenn das Ziel existiert (Standard: number)
   /preset=DATEI    zuerst eine Vorlage laden; fehlende Optionen behalten dann ihre Werte
+  /onError=stop|skip   wenn eine Datei nicht umbenannt werden kann: dort anhalten
+                   (Standard) oder sie überspringen, weitermachen und die
+                   Fehler am Ende auflisten
   /sort=name|date|size|none   Reihenfolge der Dateien, bevor sie nummeriert werden:
                    name wie Dateimanager Namen ordnen (Groß-/Kleinschreibung
                    egal, Zahlen nach Wert), date zuletzt geschrieben, size in
@@ -376,12 +480,6 @@ Vorlagenschlüssel, angewendet nach /preset= und vor den Optionen oben:
 </translation>
     </message>
     <message>
-        <source>The preset keys %1 are the options of the same name above.
-</source>
-        <translation>Die Vorlagenschlüssel %1 sind die gleichnamigen Optionen oben.
-</translation>
-    </message>
-    <message>
         <source>
 Every switch and option may also be written as --name or --name=value, in
 any letter case. Other arguments are files (added) and folders (their files
@@ -389,6 +487,9 @@ added; with subfolders when the preset says so). A path whose name looks
 like an option, such as /pattern=x, can be written as /./pattern=x, and
 every argument after -- is a path. A destination folder is a full path or
 starts with ~/ for the home folder.
+
+Symbolic links are renamed and moved as links. Copy to folder copies the
+file a link points to, as cp does. One batch or undo runs at a time.
 
 Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.
 </source>
@@ -400,6 +501,10 @@ Unterordnern, wenn die Vorlage es sagt). Ein Pfad, dessen Name wie eine Option
 aussieht, etwa /pattern=x, kann als /./pattern=x geschrieben werden, und jedes
 Argument nach -- ist ein Pfad. Ein Zielordner ist ein vollständiger Pfad oder
 beginnt mit ~/ für den persönlichen Ordner.
+
+Symbolische Verknüpfungen werden als Verknüpfungen umbenannt und verschoben.
+„Kopieren in Ordner“ kopiert die Datei, auf die eine Verknüpfung zeigt, wie cp.
+Es läuft immer nur ein Stapel oder ein Rückgängigmachen zugleich.
 
 Rückgabewert: 0 erledigt, 1 ein Fehler oder eine Warnung hat den Lauf beendet,
 2 falscher Aufruf.
@@ -736,6 +841,10 @@ Rückgabewert: 0 erledigt, 1 ein Fehler oder eine Warnung hat den Lauf beendet,
         <source>Folder mask</source>
         <translation>Ordnermaske</translation>
     </message>
+    <message>
+        <source>Undo history...</source>
+        <translation>Rückgängig-Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>morvane::Dialogs</name>
@@ -896,6 +1005,26 @@ Neu: %2</translation>
     <message>
         <source>Select destination folder</source>
         <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These folders could not be read, so their files were not added:
+
+%1</source>
+        <translation>Diese Ordner konnten nicht gelesen werden, ihre Dateien wurden nicht hinzugefügt:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No undo log found in AppData.</source>
+        <translation>Kein Rückgängig-Protokoll in AppData gefunden.</translation>
+    </message>
+    <message>
+        <source>Undo the %1 newest batch(es), newest first?</source>
+        <translation>Die %1 neuesten Stapel rückgängig machen, den neuesten zuerst?</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1286,22 @@ Neu: %2</translation>
         <source>Auto-number</source>
         <translation>Automatisch nummerieren</translation>
     </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>When a file cannot be renamed:</source>
+        <translation>Wenn eine Datei nicht umbenannt werden kann:</translation>
+    </message>
+    <message>
+        <source>Stop (default)</source>
+        <translation>Anhalten (Standard)</translation>
+    </message>
+    <message>
+        <source>Skip it and go on</source>
+        <translation>Überspringen und weitermachen</translation>
+    </message>
 </context>
 <context>
     <name>morvane::StatusBar</name>
@@ -1174,6 +1319,45 @@ Neu: %2</translation>
     <message>
         <source>The visual style &quot;%1&quot; cannot be applied: it is not among the program&apos;s resources. The default look is used.</source>
         <translation>Der Stil „%1“ kann nicht angewendet werden: Er ist nicht unter den Ressourcen des Programms. Das Standardaussehen wird verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::UndoHistoryDialog</name>
+    <message>
+        <source>Undo history</source>
+        <translation>Rückgängig-Verlauf</translation>
+    </message>
+    <message>
+        <source>Newest first. Undoing a batch undoes every newer batch first, one after another.</source>
+        <translation>Neueste zuerst. Wer einen Stapel rückgängig macht, macht zuerst jeden neueren rückgängig, einen nach dem anderen.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Rename in place</source>
+        <translation>An Ort und Stelle umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy or move to folder</source>
+        <translation>In Ordner kopieren oder verschieben</translation>
+    </message>
+    <message>
+        <source>Undo through selected</source>
+        <translation>Bis zum gewählten rückgängig</translation>
     </message>
 </context>
 <context>

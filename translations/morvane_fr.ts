@@ -51,13 +51,6 @@
         <source>The destination folder &quot;%1&quot; is not a full path. Give it from the root, such as /home/you/Photos, or from your home folder, such as ~/Photos.</source>
         <translation>Le dossier de destination « %1 » n&apos;est pas un chemin complet. Indiquez-le depuis la racine, comme /home/vous/Photos, ou depuis votre dossier personnel, comme ~/Photos.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n file(s) were not put back, since a file of this batch still stands at the old name (first: %1); run Undo again</source>
-        <translation>
-            <numerusform>%n fichier n&apos;a pas été remis en place, car un fichier de ce lot occupe encore l&apos;ancien nom (premier : %1) ; relancez Annuler</numerusform>
-            <numerusform>%n fichiers n&apos;ont pas été remis en place, car un fichier de ce lot occupe encore l&apos;ancien nom (premier : %1) ; relancez Annuler</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The destination folder %1 cannot be created: %2</source>
         <translation>Le dossier de destination %1 ne peut pas être créé : %2</translation>
@@ -203,6 +196,82 @@
             <numerusform>%n conflits recevront un numéro.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Another batch is running</source>
+        <translation>Un autre lot est en cours</translation>
+    </message>
+    <message>
+        <source>Renaming %1 to %2</source>
+        <translation>Renommage de %1 en %2</translation>
+    </message>
+    <message>
+        <source>Moving %1 to %2</source>
+        <translation>Déplacement de %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Copying %1 to %2</source>
+        <translation>Copie de %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Moving %1 back to %2</source>
+        <translation>Retour de %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Locking %1</source>
+        <translation>Verrouillage de %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Undo finished, but %1 file(s) stayed at their new names: another file now holds the old name.
+
+%2
+
+The undo log keeps these files. Move the other files out of the way and undo again.</source>
+        <translation>Annulation terminée, mais %1 fichier(s) sont restés sous leur nouveau nom : un autre fichier porte maintenant l&apos;ancien nom.
+
+%2
+
+Le journal d&apos;annulation garde ces fichiers. Écartez les autres fichiers et annulez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Batch finished with errors. A CSV log has been saved in AppData.
+
+Renamed: %1
+Skipped as clashes: %2
+Failed: %3
+
+%4
+
+The full list of failures: %5</source>
+        <translation>Lot terminé avec des erreurs. Un journal CSV a été enregistré dans AppData.
+
+Renommés : %1
+Ignorés pour conflit : %2
+Échecs : %3
+
+%4
+
+La liste complète des échecs : %5</translation>
+    </message>
+    <message>
+        <source>Undo completed for %1 batch(es).</source>
+        <translation>Annulation terminée pour %1 lot(s).</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>renamed in place</source>
+        <translation>renommés sur place</translation>
+    </message>
+    <message>
+        <source>copied or moved</source>
+        <translation>copiés ou déplacés</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -287,9 +356,30 @@
         <translation>Clé de tri inconnue « %1 » : utilisez /sort=name, date, size ou none.</translation>
     </message>
     <message>
+        <source>The preset keys %1 are the options of the same name above.
+</source>
+        <translation>Les clés de préréglage %1 sont les options de même nom ci-dessus.
+</translation>
+    </message>
+    <message>
+        <source>/undo-history only lists the batches that can be undone: give it nothing else.</source>
+        <translation>/undo-history ne fait que lister les lots qui peuvent être annulés : ne lui donnez rien d&apos;autre.</translation>
+    </message>
+    <message>
+        <source>/onError takes stop or skip, not &quot;%1&quot;.</source>
+        <translation>/onError attend stop ou skip, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>These files or folders could not be read, so their files were left out:
+%1</source>
+        <translation>Ces fichiers ou dossiers ne peuvent pas être lus, leurs fichiers ont été laissés de côté :
+%1</translation>
+    </message>
+    <message>
         <source>Usage: morvane [FILE|FOLDER...]
        morvane /cli [/quiet] [OPTIONS] FILE|FOLDER...
        morvane /cli [/quiet] /undo
+       morvane /cli [/quiet] /undo-history
 
 Renames files in a batch. Without /cli the window opens with the files and
 folders given. With /cli one batch runs without questions: the options are
@@ -303,7 +393,11 @@ Switches:
                    preview is printed: original path, TAB, new name, one
                    line per file (TAB, CR, LF and \ written as \t \r \n \\)
   /regex           find and replace with regular expressions
-  /undo            revert the last batch from its undo log instead
+  /undo            revert the last batch from its undo log instead; a file
+                   now standing at an old name is never replaced: that file
+                   stays at its new name and its line stays in the log
+  /undo-history    list the batches that can still be undone, newest first
+                   (the last 20; older ones are reverted from the window)
   /descending      with /sort: the other way round
   /help, /?        show this text
 
@@ -319,6 +413,8 @@ Options:
   /newext=EXT      new extension (empty: keep the extension)
   /conflict=skip|overwrite|number   when the target exists (default: number)
   /preset=FILE     load a preset first; absent options then keep its values
+  /onError=stop|skip   when a file cannot be renamed: stop there (default),
+                   or skip it, go on, and list the failures at the end
   /sort=name|date|size|none   order of the files before they are numbered:
                    name as file managers list names (case ignored, numbers
                    by value), date last written, size in bytes; ties by
@@ -346,7 +442,13 @@ Commutateurs :
                    /quiet, l&apos;aperçu est affiché : chemin d&apos;origine, TAB, nouveau
                    nom, une ligne par fichier (TAB, CR, LF et \ écrits \t \r \n \\)
   /regex           rechercher et remplacer avec des expressions régulières
-  /undo            annuler plutôt le dernier lot grâce à son journal
+  /undo            annuler plutôt le dernier lot grâce à son journal ; un
+                   fichier qui occupe maintenant un ancien nom n&apos;est jamais
+                   remplacé : le fichier du lot garde son nouveau nom et sa
+                   ligne reste dans le journal
+  /undo-history    lister les lots qui peuvent encore être annulés, du plus
+                   récent au plus ancien (les 20 derniers ; les plus anciens
+                   s&apos;annulent depuis la fenêtre)
   /descending      avec /sort : dans l&apos;ordre inverse
   /help, /?        afficher ce texte
 
@@ -362,6 +464,9 @@ Options :
   /newext=EXT      nouvelle extension (vide : garder l&apos;extension)
   /conflict=skip|overwrite|number   si la cible existe (par défaut : number)
   /preset=FICHIER  charger d&apos;abord un préréglage ; les options absentes gardent alors ses valeurs
+  /onError=stop|skip   quand un fichier ne peut pas être renommé : s&apos;arrêter là
+                   (par défaut), ou l&apos;ignorer, continuer et lister les échecs
+                   à la fin
   /sort=name|date|size|none   ordre des fichiers avant leur numérotation :
                    name comme les gestionnaires de fichiers classent les noms
                    (casse ignorée, nombres selon leur valeur), date de dernière
@@ -376,12 +481,6 @@ Clés de préréglage, appliquées après /preset= et avant les options ci-dessu
 </translation>
     </message>
     <message>
-        <source>The preset keys %1 are the options of the same name above.
-</source>
-        <translation>Les clés de préréglage %1 sont les options de même nom ci-dessus.
-</translation>
-    </message>
-    <message>
         <source>
 Every switch and option may also be written as --name or --name=value, in
 any letter case. Other arguments are files (added) and folders (their files
@@ -389,6 +488,9 @@ added; with subfolders when the preset says so). A path whose name looks
 like an option, such as /pattern=x, can be written as /./pattern=x, and
 every argument after -- is a path. A destination folder is a full path or
 starts with ~/ for the home folder.
+
+Symbolic links are renamed and moved as links. Copy to folder copies the
+file a link points to, as cp does. One batch or undo runs at a time.
 
 Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.
 </source>
@@ -399,6 +501,10 @@ dossiers (leurs fichiers ajoutés ; avec les sous-dossiers si le préréglage le
 demande). Un chemin dont le nom ressemble à une option, comme /pattern=x, peut
 s&apos;écrire /./pattern=x, et tout argument après -- est un chemin. Un dossier de
 destination est un chemin complet ou commence par ~/ pour le dossier personnel.
+
+Les liens symboliques sont renommés et déplacés en tant que liens. « Copier
+dans le dossier » copie le fichier vers lequel pointe un lien, comme cp. Un
+seul lot ou une seule annulation s&apos;exécute à la fois.
 
 Code de sortie : 0 terminé, 1 une erreur ou un avertissement a arrêté l&apos;exécution,
 2 erreur d&apos;utilisation.
@@ -735,6 +841,10 @@ Code de sortie : 0 terminé, 1 une erreur ou un avertissement a arrêté l&apos;
         <source>Folder mask</source>
         <translation>Masque de dossier</translation>
     </message>
+    <message>
+        <source>Undo history...</source>
+        <translation>Historique des annulations...</translation>
+    </message>
 </context>
 <context>
     <name>morvane::Dialogs</name>
@@ -895,6 +1005,26 @@ Nouveau : %2</translation>
     <message>
         <source>Select destination folder</source>
         <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>These folders could not be read, so their files were not added:
+
+%1</source>
+        <translation>Ces dossiers ne peuvent pas être lus, leurs fichiers n&apos;ont pas été ajoutés :
+
+%1</translation>
+    </message>
+    <message>
+        <source>No undo log found in AppData.</source>
+        <translation>Aucun journal d&apos;annulation trouvé dans AppData.</translation>
+    </message>
+    <message>
+        <source>Undo the %1 newest batch(es), newest first?</source>
+        <translation>Annuler les %1 lots les plus récents, du plus récent au plus ancien ?</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1286,22 @@ Nouveau : %2</translation>
         <source>Auto-number</source>
         <translation>Numéroter automatiquement</translation>
     </message>
+    <message>
+        <source>Failures</source>
+        <translation>Échecs</translation>
+    </message>
+    <message>
+        <source>When a file cannot be renamed:</source>
+        <translation>Quand un fichier ne peut pas être renommé :</translation>
+    </message>
+    <message>
+        <source>Stop (default)</source>
+        <translation>Arrêter (par défaut)</translation>
+    </message>
+    <message>
+        <source>Skip it and go on</source>
+        <translation>L&apos;ignorer et continuer</translation>
+    </message>
 </context>
 <context>
     <name>morvane::StatusBar</name>
@@ -1173,6 +1319,45 @@ Nouveau : %2</translation>
     <message>
         <source>The visual style &quot;%1&quot; cannot be applied: it is not among the program&apos;s resources. The default look is used.</source>
         <translation>Le style visuel « %1 » ne peut pas être appliqué : il ne figure pas parmi les ressources du programme. L&apos;apparence par défaut est utilisée.</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::UndoHistoryDialog</name>
+    <message>
+        <source>Undo history</source>
+        <translation>Historique des annulations</translation>
+    </message>
+    <message>
+        <source>Newest first. Undoing a batch undoes every newer batch first, one after another.</source>
+        <translation>Du plus récent au plus ancien. Annuler un lot annule d&apos;abord chaque lot plus récent, l&apos;un après l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Rename in place</source>
+        <translation>Renommer sur place</translation>
+    </message>
+    <message>
+        <source>Copy or move to folder</source>
+        <translation>Copier ou déplacer vers un dossier</translation>
+    </message>
+    <message>
+        <source>Undo through selected</source>
+        <translation>Annuler jusqu&apos;à la sélection</translation>
     </message>
 </context>
 <context>

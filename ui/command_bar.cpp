@@ -72,6 +72,7 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.preview = command(owner, tr("Preview Result"), "eye", QKeySequence(Qt::Key_F5));
     a.rename = command(owner, tr("Rename Files!"), "write", QKeySequence(Qt::CTRL | Qt::Key_R));
     a.undo = command(owner, tr("Undo Last Rename"), "reply", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    a.undoHistory = new QAction(tr("Undo history..."), owner);
     a.savePreset = command(owner, tr("Save Preset"), "save");
     a.loadPreset = command(owner, tr("Load Preset"), "folder-open");
     a.loadNameList = command(owner, tr("Load Name List"), "list");
@@ -89,7 +90,7 @@ CommandActions CommandBar::createActions(QObject *owner)
 
 QList<QAction *> CommandActions::all() const
 {
-    return {addFiles, addFolder, removeSelected, preview, rename, undo, livePreview, problemsOnly,
+    return {addFiles, addFolder, removeSelected, preview, rename, undo, undoHistory, livePreview, problemsOnly,
             savePreset, loadPreset, loadNameList, settings, about, help};
 }
 
@@ -139,6 +140,12 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     addButton("btnPreview", 62, actions.preview);
     addButton("btnRename", 62, actions.rename);
     addButton("btnUndo", 62, actions.undo);
+    // The history waits in the Undo button's menu.
+    auto *undo = static_cast<QToolButton *>(m_stripItems.constLast().widget);
+    auto *undoMenu = new QMenu(undo);
+    undoMenu->addAction(actions.undoHistory);
+    undo->setMenu(undoMenu);
+    undo->setPopupMode(QToolButton::MenuButtonPopup);
     // Two switches: a checked one stays pressed in.
     addButton("btnLivePreview", 62, actions.livePreview);
     addButton("btnProblemsOnly", 62, actions.problemsOnly);
@@ -226,8 +233,11 @@ void CommandBar::placeStripItems()
         full = full || x + w > room;
         item.widget->setVisible(!full);
         if (full) {
-            if (item.action)
+            if (item.action) {
                 m_overflowMenu->addAction(item.action);
+                if (auto *button = qobject_cast<QToolButton *>(item.widget); button && button->menu())
+                    m_overflowMenu->addActions(button->menu()->actions());
+            }
             else if (!m_overflowMenu->isEmpty())
                 m_overflowMenu->addSeparator();
             continue;

@@ -19,6 +19,7 @@ struct CommandActions {
     QAction *preview = nullptr;         // F5
     QAction *rename = nullptr;          // Ctrl+R
     QAction *undo = nullptr;            // Ctrl+Z
+    QAction *undoHistory = nullptr;     // in the Undo button's menu
     QAction *savePreset = nullptr;
     QAction *loadPreset = nullptr;
     QAction *loadNameList = nullptr;

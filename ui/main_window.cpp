@@ -3,6 +3,7 @@
 #include "batch/batch_texts.h"
 #include "batch/preflight.h"
 #include "batch/undo.h"
+#include "batch/undo_history.h"
 #include "cli/command_line.h"
 #include "engine/file_collection.h"
 #include "engine/item_order.h"
@@ -21,6 +22,7 @@
 #include "ui/settings_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/theme.h"
+#include "ui/undo_history_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,6 +68,10 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
       m_settingsFile(std::move(setup.settingsFile)),
       m_binding(m_options)
 {
+    // The user's choice, unless a test gave the batch its own surroundings.
+    if (!m_batchEnvironment.sys && m_batchEnvironment.appDataFolder.isEmpty()
+        && openSettings()->value(QStringLiteral("batch/onError")).toString() == QLatin1String("skip"))
+        m_batchEnvironment.onError = OnError::Skip;
     initUiResources();
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<QtDialogs>();
@@ -142,6 +148,14 @@ void MainWindow::connectHandlers()
     runOn(m_actions.preview, &QAction::triggered, &MainWindow::previewNames);
     runOn(m_actions.rename, &QAction::triggered, &MainWindow::renameFiles);
     runOn(m_actions.undo, &QAction::triggered, &MainWindow::undoLastRename);
+    runOn(m_actions.undoHistory, &QAction::triggered, &MainWindow::showUndoHistory);
+    // Remembered between runs, unlike the options: it is how this user wants failures met.
+    QComboBox *onError = m_settingsDialog->onErrorCombo();
+    onError->setCurrentIndex(m_batchEnvironment.onError == OnError::Skip ? 1 : 0);
+    connect(onError, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_batchEnvironment.onError = index == 1 ? OnError::Skip : OnError::Stop;
+        openSettings()->setValue(QStringLiteral("batch/onError"), index == 1 ? QStringLiteral("skip") : QStringLiteral("stop"));
+    });
     runOn(m_actions.savePreset, &QAction::triggered, &MainWindow::savePresetAs);
     runOn(m_actions.loadPreset, &QAction::triggered, &MainWindow::openPreset);
     runOn(m_actions.loadNameList, &QAction::triggered, &MainWindow::openNameList);
@@ -385,16 +399,18 @@ void MainWindow::chooseFolderToAdd()
     const QString folder = m_dialogs->pickFolder(this, tr("Select folder"), QString());
     if (folder.isEmpty())
         return;
-    QStringList skipped;
-    addFolderItems(folder, true, &skipped);
+    QStringList skipped, unreadable;
+    addFolderItems(folder, true, &skipped, &unreadable);
     updateStatusCount();
     reportSkippedNames(skipped);
+    reportUnreadable(unreadable);
 }
 
-void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped)
+void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped, QStringList *unreadable)
 {
     FolderListing listing(m_options.includeSubfolders);
     listing.mask = FileMask(m_commandBar->folderMaskEdit()->text());
+    listing.unreadable = unreadable;
     const int added = addFolder(m_items, path, listing, skipped);
     m_fileModel->sync();
     if (added >= 0 && rebuildPreview)
@@ -404,12 +420,12 @@ void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStrin
 void MainWindow::addDroppedFiles(const QStringList &paths)
 {
     guarded([this, &paths] {
-        QStringList skipped;
+        QStringList skipped, unreadable;
         for (const QString &path : paths) {
             if (!isExactLocalPath(path)) {
                 skipped.append(path);
             } else if (isExistingFolder(path)) {
-                addFolderItems(path, false, &skipped);
+                addFolderItems(path, false, &skipped, &unreadable);
             } else {
                 m_items.addFileItem(path);   // a vanished path adds nothing
             }
@@ -417,7 +433,19 @@ void MainWindow::addDroppedFiles(const QStringList &paths)
         m_fileModel->sync();
         updateStatusCount();
         reportSkippedNames(skipped);
+        reportUnreadable(unreadable);
     });
+}
+
+void MainWindow::reportUnreadable(const QStringList &unreadable)
+{
+    if (unreadable.isEmpty())
+        return;
+    constexpr int kShown = 10;
+    QStringList shown = unreadable.mid(0, kShown);
+    if (unreadable.size() > kShown)
+        shown.append(tr("... and %1 more").arg(unreadable.size() - kShown));
+    warning(tr("These folders could not be read, so their files were not added:\n\n%1").arg(shown.join(u'\n')));
 }
 
 void MainWindow::reportSkippedNames(const QStringList &skipped)
@@ -527,6 +555,24 @@ void MainWindow::renameFiles()
 void MainWindow::undoLastRename()
 {
     undoLastBatch(m_items, *this, batchEnvironment());
+}
+
+void MainWindow::showUndoHistory()
+{
+    const BatchEnvironment env = batchEnvironment();
+    const QList<UndoHistoryEntry> entries
+        = listUndoHistory(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder);
+    if (entries.isEmpty()) {
+        information(tr("No undo log found in AppData."));
+        return;
+    }
+    UndoHistoryDialog dialog(entries, this);
+    m_dialogs->showModal(&dialog);
+    const int chosen = dialog.chosen();
+    if (chosen < 0)
+        return;
+    if (confirm(tr("Undo the %1 newest batch(es), newest first?").arg(chosen + 1)))
+        undoHistoryThrough(chosen, m_items, *this, env);
 }
 
 void MainWindow::savePresetAs()

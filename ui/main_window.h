@@ -102,6 +102,8 @@ private:
     void previewNames();
     void renameFiles();
     void undoLastRename();
+    void showUndoHistory();
+    void reportUnreadable(const QStringList &unreadable);
     void savePresetAs();
     void openPreset();
     void openNameList();
@@ -114,7 +116,7 @@ private:
     void moveSelected(int step);
 
     // What they share.
-    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped);
+    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped, QStringList *unreadable);
     void updateStatusCount();
     void showPreviewStatus();
     void watchForLivePreview();

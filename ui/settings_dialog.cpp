@@ -132,6 +132,21 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
             theme->setChoice(ThemeController::Choice(index));
     });
 
+    // Failures
+    auto *failures = frame(tr("Failures"), 83, this);
+    failures->setObjectName(QStringLiteral("GroupBox5"));
+    auto *failuresGrid = new QGridLayout(failures);
+    failuresGrid->setContentsMargins(12, 20, 12, 10);
+    failuresGrid->addWidget(wrappedLine(tr("When a file cannot be renamed:"), failures), 0, 0, 1, 2);
+    m_onErrorCombo = new QComboBox(failures);
+    m_onErrorCombo->setObjectName(QStringLiteral("cbOnError"));
+    m_onErrorCombo->addItems({tr("Stop (default)"), tr("Skip it and go on")});
+    m_onErrorCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    failuresGrid->addWidget(m_onErrorCombo, 1, 0);
+    failuresGrid->setColumnStretch(1, 1);
+    layout->addWidget(failures);
+    layout->addSpacing(14);
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto *close = new QPushButton(tr("Close"), this);
@@ -151,7 +166,7 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
                     {m_regexCheck, "regex"},
                     {m_touchModifiedCheck, "touchModifiedNow"}});
     showOptions();
-    setFixedSize(433, std::max(412, sizeHint().height()));
+    setFixedSize(433, std::max(509, sizeHint().height()));
 }
 
 void SettingsDialog::showOptions()

@@ -23,6 +23,9 @@ public:
 
     // Shows the option values in the controls (after a preset or the command line changed them).
     void showOptions();
+    // "When a file cannot be renamed": 0 stop, 1 skip it and go on. Remembered
+    // by the window between runs, so not an option of the presets.
+    QComboBox *onErrorCombo() const { return m_onErrorCombo; }
 
 private:
     OptionBinding m_binding;
@@ -32,6 +35,7 @@ private:
     QCheckBox *m_regexCheck;
     QCheckBox *m_touchModifiedCheck;
     QComboBox *m_themeCombo;
+    QComboBox *m_onErrorCombo;
 };
 
 } // namespace morvane

@@ -55,6 +55,9 @@ public:
     int fchmod(int fd, mode_t m) override { MORVANE_STUB(fchmod, fd, m) }
     int futimens(int fd, const struct timespec t[2]) override { MORVANE_STUB(futimens, fd, t) }
     int utimensat(const char *p, const struct timespec t[2], int f) override { MORVANE_STUB(utimensat, p, t, f) }
+    ssize_t readlink(const char *p, char *b, size_t n) override { MORVANE_STUB(readlink, p, b, n) }
+    int symlink(const char *t, const char *p) override { MORVANE_STUB(symlink, t, p) }
+    int flock(int fd, int op) override { MORVANE_STUB(flock, fd, op) }
 #undef MORVANE_STUB
 };
 

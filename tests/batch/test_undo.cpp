@@ -140,7 +140,8 @@ private slots:
     }
 
     // Backwards: a to b, then c to a comes apart as a to c, then b to a. A line
-    // whose file is gone is passed over; a file now at a former name is replaced.
+    // whose file is gone is passed over. A file now at a former name is never
+    // replaced: its line stays in the log, and once the way is clear undo finishes.
     void revertsBackwards()
     {
         UndoWorld w;
@@ -149,10 +150,32 @@ private slots:
         writeFile(d + "/a", "was c");
         writeFile(d + "/y", "was x");
         writeFile(d + "/x", "newcomer");
-        w.writeLog({{d + "/a", d + "/b"}, {d + "/c", d + "/a"}, {d + "/gone-old", d + "/gone-new"},
-                    {d + "/x", d + "/y"}});
+        writeFile(d + "/q", "was p");
+        writeFile(d + "/p", "new work");
+        w.writeLog({{d + "/p", d + "/q"}, {d + "/a", d + "/b"}, {d + "/c", d + "/a"},
+                    {d + "/gone-old", d + "/gone-new"}, {d + "/x", d + "/y"}});
         QCOMPARE(w.undo(), QString());
-        QCOMPARE(snapshot(d), "a=was a;app/;c=was c;x=was x");
+        QCOMPARE(snapshot(d), "a=was a;app/;c=was c;p=new work;q=was p;x=newcomer;y=was x");
+        // Exactly the lines not reverted, in their order.
+        QCOMPARE(readFile(w.logPath()), "\xEF\xBB\xBF" "Original,New\r\n\"" + (d + "/p\",\"" + d + "/q").toUtf8()
+                     + "\"\r\n\"" + (d + "/x\",\"" + d + "/y").toUtf8() + "\"\r\n");
+        QCOMPARE(w.reporter.calls.size(), 1);
+        const QString warning = w.reporter.calls.first();
+        QVERIFY2(warning.startsWith("warning: Undo finished, but 2 file(s) stayed at their new names"), qPrintable(warning));
+        QVERIFY(warning.contains(d + "/y -> " + d + "/x\n" + d + "/q -> " + d + "/p"));
+        QCOMPARE(w.items.count(), 0);
+
+        // The user clears one way; undo reverts that line and keeps the other.
+        QVERIFY(QFile::rename(d + "/x", d + "/newcomer"));
+        QCOMPARE(w.undo(), QString());
+        QCOMPARE(readFile(d + "/x"), "was x");
+        QCOMPARE(readFile(d + "/p"), "new work");
+        QVERIFY(w.reporter.calls.last().startsWith("warning: Undo finished, but 1 file(s)"));
+        QVERIFY(QFile::remove(d + "/p"));
+        QCOMPARE(w.undo(), QString());
+        QCOMPARE(w.reporter.calls.last(), kDone);
+        QCOMPARE(w.undo(), QString());
+        QCOMPARE(w.reporter.calls.last(), "information: No undo log found in AppData.");
     }
 
     // A move into a folder comes back, re-creating the folder it left.
@@ -189,9 +212,9 @@ private slots:
         QVERIFY(w.items.addFileItem(w.d + "/one"));
         w.writeLog({{w.d + "/1", w.d + "/one"}, {w.d + "/2", w.d + "/two"}});
         FaultySystemCalls sys;
-        sys.fail("rename", 2, EIO);
+        sys.fail("renameat2", 2, EIO);
         w.env.sys = &sys;
-        QCOMPARE(w.undo(), systemErrorText(EIO));
+        QCOMPARE(w.undo(), systemErrorText(EIO) + ".\nMoving " + w.d + "/one back to " + w.d + "/1");
         QCOMPARE(snapshot(w.d), "2=2;app/;one=1");
         QVERIFY(QFile::exists(w.logPath()));
         QCOMPARE(w.items.count(), 1);

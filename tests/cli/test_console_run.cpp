@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace morvane;
 
 namespace {
@@ -177,6 +182,62 @@ private slots:
         const Result again = Morvane({"/cli", "/quiet", "/undo"});
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.out, QByteArray("No undo log found in AppData.\n"));
+    }
+
+    // Undo never replaces a file saved at an old name since: that file stays
+    // at its new name, the run says so on stderr and ends with 1. Older
+    // batches are listed, and undone only on request.
+    void undoKeepsNewWorkAndListsHistory()
+    {
+        const QString dir = fresh(QStringLiteral("hist"), {"a.txt"});
+        QCOMPARE(Morvane({"/cli", "/quiet", "/pattern=b", dir}).exitCode, 0);
+        QCOMPARE(Morvane({"/cli", "/quiet", "/pattern=c", dir}).exitCode, 0);
+        const Result listed = Morvane({"/cli", "/quiet", "--undo-history"});
+        QCOMPARE(listed.exitCode, 0);
+        QCOMPARE(listed.out.count('\n'), 2);
+        QVERIFY2(listed.out.contains("1 file(s)\trenamed in place\t" + dir.toUtf8() + "/\n"), listed.out);
+
+        touch(dir + QStringLiteral("/b.txt"), "new work");
+        const Result undo = Morvane({"/cli", "/quiet", "/undo"});
+        QCOMPARE(undo.exitCode, 1);
+        QVERIFY2(undo.err.startsWith("Warning: Undo finished, but 1 file(s) stayed at their new names"), undo.err);
+        QVERIFY(undo.err.contains((dir + "/c.txt -> " + dir + "/b.txt").toUtf8()));
+        QCOMPARE(names(dir), (QStringList{"b.txt", "c.txt"}));
+        QVERIFY(QFile::exists(UndoLog()));
+    }
+
+    // While another run holds the lock, a second touches nothing; --onError takes stop or skip.
+    void anotherBatchRunning()
+    {
+        const QString dir = fresh(QStringLiteral("locked"), {"a.txt"});
+        const QString lockPath = m_appData.filePath(QStringLiteral("Quenzel/Morvane/batch.lock"));
+        QDir().mkpath(QFileInfo(lockPath).path());
+        const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0);
+        const Result r = Morvane({"/cli", "/quiet", "/pattern=b", "/onError=skip", dir});
+        ::close(fd);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QByteArray("Error: Another batch is running.\n"));
+        QCOMPARE(names(dir), QStringList{"a.txt"});
+        QVERIFY(!QFile::exists(UndoLog()));
+        const Result bad = Morvane({"/cli", "/quiet", "/onError=maybe", dir});
+        QCOMPARE(bad.exitCode, 2);
+        QVERIFY(bad.err.startsWith("morvane: /onError takes stop or skip, not \"maybe\"."));
+    }
+
+    // A folder that cannot be read is named in a warning; the rest is renamed, exit 1.
+    void unreadableFolder()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permission bits do not stop root");
+        const QString dir = fresh(QStringLiteral("unreadable"), {"a.txt"});
+        const QString closed = fresh(QStringLiteral("closed"), {"x.txt"});
+        QVERIFY(::chmod(QFile::encodeName(closed).constData(), 0) == 0);
+        const Result r = Morvane({"/cli", "/quiet", "/pattern=b", closed, dir});
+        ::chmod(QFile::encodeName(closed).constData(), 0755);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(closed.toUtf8() + ": "), r.err);
+        QCOMPARE(names(dir), QStringList{"b.txt"});
     }
 
     void usageFaults_data()

@@ -4,6 +4,10 @@
 #include "window_fixture.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
 
 using namespace morvane;
 
@@ -30,6 +34,7 @@ private slots:
     void failedBatchShowsErrorAndKeepsWindow();
     void presetSaveAndLoadRoundTrip();
     void commandLineAtStart();
+    void undoHistoryRevertsNewestFirst();
 };
 
 void TestBatchButtons::renameAndUndoThroughButtons()
@@ -133,7 +138,7 @@ void TestBatchButtons::failedBatchShowsErrorAndKeepsWindow()
     const auto box = f.dialogs.messages.last();
     QCOMPARE(int(box.box), int(Dialogs::Box::AppError));
     QCOMPARE(box.caption, QStringLiteral("Morvane"));
-    QCOMPARE(box.text, QStringLiteral("The specified file was not found."));
+    QCOMPARE(box.text, QStringLiteral("The specified file was not found.\nRenaming ") + b + QStringLiteral(" to x_b.txt."));
     // The first item stays renamed, and its row says so.
     QCOMPARE(f.column(0), QStringList({"x_a.txt", "b.txt"}));
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 2"));
@@ -209,6 +214,37 @@ void TestBatchButtons::commandLineAtStart()
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(int(f.dialogs.messages[0].box), int(Dialogs::Box::AppError));
     }
+}
+
+// Two batches, then the history dialog: choosing the older one undoes both, newest first.
+void TestBatchButtons::undoHistoryRevertsNewestFirst()
+{
+    WindowFixture f;
+    const QString a = f.makeFile(QStringLiteral("a.txt"), "A");
+    for (const char *pattern : {"b", "c"}) {
+        f.dialogs.fileAnswers.enqueue({f.files.filePath(QStringLiteral("%1.txt").arg(pattern[0] == 'b' ? 'a' : 'b'))});
+        f.click("btnAdd");
+        f.type("edtPattern", QLatin1String(pattern));
+        f.click("btnPreview");
+        f.click("btnRename");
+        f.window->findChild<QPushButton *>(QStringLiteral("btnClear"))->click();
+    }
+    QCOMPARE(filesIn(f.files.path()), QStringList{"c.txt"});
+    QStringList shown;
+    f.dialogs.onModal = [&](QDialog *dialog) {
+        auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("lvUndoHistory"));
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            shown.append(list->topLevelItem(row)->text(1) + u' ' + list->topLevelItem(row)->text(2));
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnUndoThrough")), Qt::LeftButton);
+    };
+    f.find<QToolButton>("btnUndo")->menu()->actions().first()->trigger();
+    QCOMPARE(shown, QStringList({"1 Rename in place", "1 Rename in place"}));
+    QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Undo completed for 2 batch(es)."));
+    QCOMPARE(filesIn(f.files.path()), QStringList{"a.txt"});
+    QFile back(a);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), QByteArray("A"));
 }
 
 QTEST_MAIN(TestBatchButtons)

@@ -1,0 +1,207 @@
+#include "batch/undo_history.h"
+
+#include "batch/batch_lock.h"
+#include "batch/batch_texts.h"
+#include "batch/file_descriptor.h"
+#include "batch/undo_journal.h"
+#include "engine/morvane_error.h"
+#include "engine/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTimeZone>
+
+#include <cerrno>
+
+namespace morvane {
+
+namespace {
+
+const char *const kTimeFormat = "yyyyMMdd-HHmmss-zzz";
+
+// "20240701-090503-000_12.csv" -> time and count.
+bool parseHistoryName(const QString &name, QDateTime *time, int *count)
+{
+    if (!name.endsWith(QLatin1String(".csv")))
+        return false;
+    const qsizetype underscore = name.indexOf(u'_');
+    if (underscore < 0)
+        return false;
+    QDateTime t = QDateTime::fromString(name.left(underscore), QLatin1String(kTimeFormat));
+    if (!t.isValid())
+        return false;
+    t.setTimeZone(QTimeZone::utc());
+    bool ok = false;
+    *count = name.mid(underscore + 1, name.size() - underscore - 5).toInt(&ok);
+    *time = t;
+    return ok;
+}
+
+void describe(UndoHistoryEntry &entry)
+{
+    QFile file(entry.logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QStringList lines;
+    try {
+        lines = splitUndoLogLines(file.readAll());
+    } catch (const MorvaneError &) {
+        return;
+    }
+    QSet<QString> seen;
+    int count = 0;
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+        const auto pair = parseUndoLogLine(lines.at(k));
+        if (!pair)
+            continue;
+        ++count;
+        const QString folder = folderPart(pair->renamed);
+        if (folder != folderPart(pair->original))
+            entry.inPlace = false;
+        if (!seen.contains(folder)) {
+            seen.insert(folder);
+            entry.folders.append(folder);
+        }
+    }
+    entry.count = count;
+}
+
+QStringList historyFiles(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    QDateTime time;
+    int count = 0;
+    names.removeIf([&](const QString &name) { return !parseHistoryName(name, &time, &count); });
+    return names;  // oldest first: the names begin with the time
+}
+
+} // namespace
+
+QString undoHistoryFolder(const QString &logPath)
+{
+    return folderPart(logPath) + QStringLiteral("history");
+}
+
+int undoLogEntryCount(const QByteArray &content)
+{
+    int count = 0;
+    for (const QByteArray &line : content.split('\n'))
+        count += line.contains("\",\"") ? 1 : 0;
+    return count;
+}
+
+QList<UndoHistoryEntry> listUndoHistory(const QString &appDataFolder)
+{
+    QList<UndoHistoryEntry> entries;
+    const QString logPath = undoLogPath(appDataFolder);
+    const QFileInfo newest(logPath);
+    if (newest.exists()) {
+        UndoHistoryEntry entry;
+        entry.logPath = logPath;
+        entry.time = newest.lastModified().toUTC();
+        describe(entry);
+        entries.append(entry);
+    }
+    const QString folder = undoHistoryFolder(logPath);
+    QStringList names = historyFiles(folder);
+    std::reverse(names.begin(), names.end());
+    for (const QString &name : std::as_const(names)) {
+        UndoHistoryEntry entry;
+        entry.logPath = folder + u'/' + name;
+        parseHistoryName(name, &entry.time, &entry.count);
+        describe(entry);
+        entries.append(entry);
+    }
+    return entries;
+}
+
+QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &content, const QDateTime &time,
+                       bool unfinished)
+{
+    const int count = undoLogEntryCount(content);
+    if (count == 0)
+        return QString();  // a log that undoes nothing is not worth keeping
+    const QString folder = undoHistoryFolder(logPath);
+    FileOperations(sys).forceDirectories(folder);
+    QDateTime at = time.toUTC();
+    for (int attempt = 0; attempt < 1000; ++attempt, at = at.addMSecs(1)) {
+        const QString path = folder + u'/' + at.toString(QLatin1String(kTimeFormat)) + u'_' + QString::number(count)
+            + QStringLiteral(".csv");
+        const QByteArray encoded = path.toUtf8();
+        FileDescriptor fd(sys, sys.open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600));
+        if (!fd.isOpen()) {
+            if (errno == EEXIST)
+                continue;
+            return QString();
+        }
+        if (unfinished) {
+            const FileDescriptor marker(
+                sys, sys.open(UndoJournal::markerPath(path).toUtf8().constData(), O_WRONLY | O_CREAT, 0600));
+        }
+        if (!writeAll(sys, fd.get(), content.constData(), content.size()) || sys.fsync(fd.get()) != 0
+            || fd.close() != 0) {
+            fd.reset();
+            sys.unlink(encoded.constData());
+            sys.unlink(UndoJournal::markerPath(path).toUtf8().constData());
+            return QString();
+        }
+        return path;
+    }
+    return QString();
+}
+
+void pruneUndoHistory(SystemCalls &sys, const QString &logPath)
+{
+    const QString folder = undoHistoryFolder(logPath);
+    const QStringList names = historyFiles(folder);
+    for (qsizetype i = 0; i + (kUndoHistoryBatches - 1) < names.size(); ++i) {
+        const QString path = folder + u'/' + names.at(i);
+        sys.unlink(path.toUtf8().constData());
+        sys.unlink(UndoJournal::markerPath(path).toUtf8().constData());
+    }
+}
+
+void undoHistoryThrough(int through, RenameItemList &items, Reporter &reporter, const BatchEnvironment &env)
+{
+    SystemCalls &sys = env.sys ? *env.sys : realSystemCalls();
+    const QString appData = env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder;
+    const BatchLock lock(sys, appData);
+    // Listed again under the lock: what the dialog showed may have changed.
+    const QList<UndoHistoryEntry> entries = listUndoHistory(appData);
+    int reverted = 0;
+    UndoOutcome outcome;
+    for (int i = 0; i <= through && i < entries.size(); ++i) {
+        outcome = revertUndoLog(sys, entries.at(i).logPath, reporter);
+        if (outcome.kept > 0)
+            break;  // an older batch may build on the files that stayed
+        ++reverted;
+    }
+    if (env.clearList)
+        env.clearList();
+    else
+        items.clear();
+    if (outcome.kept > 0)
+        reporter.warning(batchText::undoPartly(outcome.kept, outcome.firstKept));
+    else
+        reporter.information(QCoreApplication::translate("Batch", "Undo completed for %1 batch(es).").arg(reverted));
+}
+
+QString undoHistoryListing(const QList<UndoHistoryEntry> &entries)
+{
+    if (entries.isEmpty())
+        return batchText::noUndoLog();
+    QStringList lines;
+    for (const UndoHistoryEntry &entry : entries) {
+        lines.append(entry.time.toLocalTime().toString(Qt::ISODate) + u'\t'
+                     + QCoreApplication::translate("Batch", "%1 file(s)").arg(entry.count) + u'\t'
+                     + (entry.inPlace ? QCoreApplication::translate("Batch", "renamed in place")
+                                      : QCoreApplication::translate("Batch", "copied or moved"))
+                     + u'\t' + entry.folders.join(QStringLiteral(", ")));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace morvane
