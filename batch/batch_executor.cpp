@@ -65,6 +65,16 @@ QString makeUniqueName(FileOperations &ops, const QString &folder, const QString
     }
 }
 
+QString makeUniqueFolderName(FileOperations &ops, const QString &folder, const QString &folderName)
+{
+    for (qint64 n = 1;; ++n) {
+        const QString candidate = pathJoin(folder, QStringLiteral("%1 (%2)").arg(folderName, QString::number(n)));
+        struct stat st;
+        if (ops.sys().lstat(absolutePath(candidate).toUtf8().constData(), &st) != 0)
+            return candidate;
+    }
+}
+
 QString makeUniqueName(const QString &folder, const QString &fileName)
 {
     FileOperations ops;

@@ -42,6 +42,9 @@ QString failureListPath(const QString &appDataFolder);
 // for the first n >= 1 at which no file stands (folders do not count).
 QString makeUniqueName(const QString &folder, const QString &fileName);
 QString makeUniqueName(FileOperations &ops, const QString &folder, const QString &fileName);
+// For a folder: numbered after its whole name ("Trip.2024 (1)"), at the first
+// n at which nothing at all stands.
+QString makeUniqueFolderName(FileOperations &ops, const QString &folder, const QString &folderName);
 
 // Sets the last-write time of path to now; access time untouched; never reports.
 void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &now);

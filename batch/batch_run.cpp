@@ -122,6 +122,14 @@ BatchRun::BatchRun(RenameItemList &items, const OptionPanel &options, Reporter &
 
 void BatchRun::run()
 {
+    // Moving a folder to another file system copies its whole tree: not done here.
+    if (m_mode != BatchMode::RenameInPlace && m_items.hasFolders()) {
+        int folders = 0;
+        for (const RenameItem &item : m_items.items())
+            folders += item.isFolder ? 1 : 0;
+        m_reporter.error(batchText::foldersOnlyInPlace(folders));
+        return;
+    }
     if (m_mode != BatchMode::RenameInPlace && m_destination.isEmpty()) {
         m_reporter.warning(batchText::selectDestination());
         return;
@@ -251,6 +259,7 @@ void BatchRun::renameItem(int index)
     // Copies: the item is rewritten once it is placed.
     const QString source = m_parked.value(index, m_items.at(index).originalPath);
     const QString newName = m_items.at(index).newName;
+    m_itemIsFolder = m_items.at(index).isFolder;
     QString target;
     try {
         placeItem(index, source, newName, &target);
@@ -351,6 +360,16 @@ bool BatchRun::fileAt(const QByteArray &path, struct stat *found)
     return !S_ISLNK(found->st_mode) || m_sys.stat(path.constData(), &linked) != 0 || !S_ISDIR(linked.st_mode);
 }
 
+// What stands at a target and makes a clash: for a file, anything but a
+// folder; for a folder, anything at all (a rename would fail on a file, and
+// no folder is ever replaced).
+bool BatchRun::clashAt(const QByteArray &path, struct stat *found)
+{
+    if (!m_itemIsFolder)
+        return fileAt(path, found);
+    return m_sys.lstat(path.constData(), found) == 0;
+}
+
 // With dirFd >= 0 both paths start with the encoded folder it is open on.
 int BatchRun::renameNoReplace(int dirFd)
 {
@@ -385,7 +404,8 @@ bool BatchRun::placeAtFreeTarget(int dirFd)
         return true;
     }
     const int error = errno;
-    if ((error == EEXIST || error == EXDEV) && fileAt(m_to, &found)) {
+    if ((error == EEXIST || error == EXDEV || (m_itemIsFolder && (error == ENOTEMPTY || error == ENOTDIR)))
+        && clashAt(m_to, &found)) {
         entry.cancel();
         return false;
     }
@@ -411,7 +431,9 @@ BatchRun::Clash BatchRun::resolveClash(int index)
     // except that Overwrite only has the source name to remove.
     const bool hardLink = m_sys.lstat(m_from.constData(), &own) == 0 && sameFile(own, found);
     ConflictMode resolution = m_options.conflict;
-    if (resolution == ConflictMode::Overwrite && m_batchFiles.isOtherItemsFile(found, m_to, index))
+    // Overwrite never puts a folder in the place of a file, nor replaces a folder.
+    if (resolution == ConflictMode::Overwrite
+        && (m_itemIsFolder || S_ISDIR(found.st_mode) || m_batchFiles.isOtherItemsFile(found, m_to, index)))
         resolution = ConflictMode::AutoNumber;
     switch (resolution) {
     case ConflictMode::Skip:
@@ -491,7 +513,8 @@ void BatchRun::respell()
 
 void BatchRun::placeNumbered(QString *target)
 {
-    *target = makeUniqueName(m_ops, folderPart(*target), fileNamePart(*target));
+    *target = m_itemIsFolder ? makeUniqueFolderName(m_ops, folderPart(*target), fileNamePart(*target))
+                             : makeUniqueName(m_ops, folderPart(*target), fileNamePart(*target));
     m_to = absolutePathIn(*target, m_cwd).toUtf8();
     // Taken since makeUniqueName looked: another program is at work there.
     if (!placeAtFreeTarget(-1))
@@ -505,10 +528,19 @@ void BatchRun::itemPlaced(int index, const QString &target)
         setModifiedTime(m_sys, m_to.constData(), now());
     if (m_mode == BatchMode::CopyToFolder)
         return;
+    const QString oldPath = m_items.at(index).isFolder ? m_items.at(index).originalPath : QString();
     m_items.setPath(index, target);
     m_batchFiles.moved(index, m_from, m_to);
     if (m_env.itemUpdated)
         m_env.itemUpdated(index);
+    if (oldPath.isEmpty())
+        return;
+    // The rows below a renamed folder, done before it, now live under its new name.
+    const QList<int> below = m_items.folderMoved(oldPath, target);
+    if (m_env.itemUpdated) {
+        for (const int row : below)
+            m_env.itemUpdated(row);
+    }
 }
 
 QDateTime BatchRun::now() const

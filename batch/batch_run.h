@@ -101,6 +101,7 @@ private:
     void report();
     bool locateTarget(const QString &source, const QString &newName, QString *target, int *dirFd);
     bool fileAt(const QByteArray &path, struct stat *found);
+    bool clashAt(const QByteArray &path, struct stat *found);
     int renameNoReplace(int dirFd);
     bool placeAtFreeTarget(int dirFd);
     Clash resolveClash(int index);
@@ -124,6 +125,7 @@ private:
     BatchFileIndex m_batchFiles;
     QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
     unsigned m_respellCount = 0;
+    bool m_itemIsFolder = false;  // the item being placed is a folder
     // Rows whose file waits under a temporary name, with that path.
     QHash<int, QString> m_parked;
     unsigned m_parkCount = 0;

@@ -19,6 +19,13 @@ QString invalidCharacters() { return QCoreApplication::translate("Batch", "Inval
 QString fileNotFound() { return QCoreApplication::translate("Batch", "The specified file was not found"); }
 QString pathNotFound() { return QCoreApplication::translate("Batch", "The specified path was not found"); }
 QString fileExists() { return QCoreApplication::translate("Batch", "The specified file already exists"); }
+QString foldersOnlyInPlace(int folders)
+{
+    return QCoreApplication::translate("Batch",
+                                       "The list holds %n folder(s). Folders are renamed in place only: choose "
+                                       "\"Rename in place\", or remove the folders from the list. Nothing was copied or moved.",
+                                       nullptr, folders);
+}
 QString fileChangedWhileCopied() { return QCoreApplication::translate("Batch", "The file changed while it was being copied"); }
 QString noUndoLog() { return QCoreApplication::translate("Batch", "No undo log found in AppData."); }
 QString undoCompleted() { return QCoreApplication::translate("Batch", "Undo completed for the last rename operation."); }

@@ -21,6 +21,7 @@ QString undoCompleted();
 QString logNotUtf8();
 QString destinationNotCreated(const QString &folder, const QString &reason);
 QString anotherBatchRunning();
+QString foldersOnlyInPlace(int folders);
 
 // An error's own text (with its full stop) and, on the next line, the step that failed.
 QString withStep(const QString &reason, const QString &step);

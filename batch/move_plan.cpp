@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace morvane {
@@ -19,6 +21,15 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
         for (int i = 0; i < count; ++i)
             steps.append(MoveStep{i});
         return steps;
+    }
+    // Rows in the order they are taken: a folder's rows below it before the folder.
+    QList<int> rows(count);
+    std::iota(rows.begin(), rows.end(), 0);
+    if (items.hasFolders()) {
+        QList<int> depth(count);
+        for (int i = 0; i < count; ++i)
+            depth[i] = int(absolutePath(items.at(i).originalPath).count(u'/'));
+        std::stable_sort(rows.begin(), rows.end(), [&depth](int a, int b) { return depth[a] > depth[b]; });
     }
     // blocker[i]: the row whose file stands at row i's target and moves away, or -1.
     QList<QString> targets(count);
@@ -48,7 +59,7 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
         }
     }
     if (!anyBlocked) {
-        for (int i = 0; i < count; ++i)
+        for (int i : std::as_const(rows))
             steps.append(MoveStep{i});
         return steps;
     }
@@ -56,7 +67,8 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
     enum : quint8 { Pending, OnPath, Done };
     std::vector<quint8> state(size_t(count), Pending);
     QList<int> path;
-    for (int i = 0; i < count; ++i) {
+    // In place a row waits only for rows of its own folder, so a chain keeps to one depth.
+    for (int i : std::as_const(rows)) {
         if (state[size_t(i)] != Pending)
             continue;
         // Follow the rows this one waits for, without recursion: chains can be long.

@@ -20,6 +20,8 @@ struct MoveStep {
 // whose target is the file of another row moving away (a chain 1 -> 2 -> 3)
 // goes after that row, and a cycle (a swap a <-> b, a rotation) starts by
 // parking one of its files. A copy leaves every source in place: list order.
+// When the list holds folders, deeper paths go first (list order among the
+// same depth), so no rename moves the folder of a row still to come.
 //
 //   rows a.txt -> b.txt, b.txt -> a.txt:  Park 0, Place 1, Place 0
 //   rows 1 -> 2, 2 -> 3:                  Place 1, Place 0

@@ -47,6 +47,17 @@ bool fileIsThere(SystemCalls &sys, const QByteArray &path, struct stat *found = 
     throw MorvaneError(systemErrorText(errno));
 }
 
+// True when anything stands at path, a folder included; false when nothing
+// does. Throws, as fileIsThere, when the system cannot tell.
+bool entryIsThere(SystemCalls &sys, const QByteArray &path, struct stat *found)
+{
+    if (sys.lstat(path.constData(), found) == 0)
+        return true;
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    throw MorvaneError(systemErrorText(errno));
+}
+
 // True when both files hold the same bytes; false when either is missing.
 // Throws when one cannot be read: "not the same" would keep a file from its
 // place without a word of the real cause.
@@ -99,14 +110,17 @@ Reverted revertOntoHeldName(FileOperations &ops, const QByteArray &renamed, cons
 {
     SystemCalls &sys = ops.sys();
     struct stat held;
-    if (!fileIsThere(sys, original, &held))
-        return Reverted::Blocked;  // a folder, or gone since: the next undo tries again
+    if (!entryIsThere(sys, original, &held))
+        return Reverted::Blocked;  // gone since: the next undo tries again
     if (held.st_dev == moved.st_dev && held.st_ino == moved.st_ino) {
-        // The same file: a plain rename changes a twin's case and leaves hard links alone.
+        // The same file or folder: a plain rename changes a twin's case and leaves hard links alone.
         if (sys.rename(renamed.constData(), original.constData()) != 0)
             ops.throwMoveError(renamed, original, errno);
         return Reverted::Yes;
     }
+    // A folder is never put in the place of anything, nor replaced.
+    if (S_ISDIR(held.st_mode) || S_ISDIR(moved.st_mode))
+        return Reverted::Blocked;
     if (!S_ISREG(moved.st_mode) || !sameContents(sys, original, renamed))
         return Reverted::Blocked;
     if (S_ISLNK(held.st_mode)) {
@@ -127,24 +141,26 @@ Reverted revert(FileOperations &ops, const UndoLogEntry &entry)
     const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
     const QByteArray original = absolutePath(entry.original).toUtf8();
     struct stat moved;
-    if (!fileIsThere(sys, renamed, &moved) || renamed == original)
-        return Reverted::PassedOver;  // no file there any more: already reverted, or removed by the user
+    // A renamed folder of the batch comes back like a file.
+    if (!entryIsThere(sys, renamed, &moved) || renamed == original)
+        return Reverted::PassedOver;  // nothing there any more: already reverted, or removed by the user
     if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
         return Reverted::Yes;
     int error = errno;
     if (error == ENOENT) {
         // The former folder may have been removed since the batch.
         ops.forceDirectories(folderPart(QString::fromUtf8(original)));
-        if (!fileIsThere(sys, renamed, &moved))
+        if (!entryIsThere(sys, renamed, &moved))
             return Reverted::PassedOver;
         if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
             return Reverted::Yes;
         error = errno;
     }
-    if (error == EEXIST)
+    if (error == EEXIST || error == ENOTEMPTY)
         return revertOntoHeldName(ops, renamed, original, moved);
     if (error == EXDEV) {
-        if (fileIsThere(sys, original))
+        struct stat held;
+        if (entryIsThere(sys, original, &held))
             return revertOntoHeldName(ops, renamed, original, moved);
         ops.moveFileNative(renamed, original, FileOperations::Replace::No);
         return Reverted::Yes;
@@ -322,7 +338,9 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
                 // the same bytes: then it is the line's copy, whose source stays.
                 const QByteArray original = absolutePath(entry->original).toUtf8();
                 const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
-                if (fileIsThere(sys, original) && !sameContents(sys, original, renamed))
+                struct stat held;
+                if (entryIsThere(sys, original, &held)
+                    && (S_ISDIR(held.st_mode) || !sameContents(sys, original, renamed)))
                     continue;
             }
             const QString originalPath = absolutePath(entry->original);

@@ -176,6 +176,7 @@ void addArgumentPaths(const QStringList &paths, CommandLineContext &context, con
     QStringList skipped, unreadable;
     FolderListing listing(context.options.includeSubfolders);
     listing.mask = mask;
+    listing.folderItems = context.folderItems;
     listing.unreadable = &unreadable;
     for (const QString &path : paths) {
         const QString absolute = absoluteCleanPath(path);
@@ -230,6 +231,8 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
         undoLastBatch(context.items, context.reporter, context.batchEnvironment);
         return CommandLineOutcome::Ran;
     }
+    // An unattended run hangs on its arguments alone, not on the window's remembered switch.
+    context.folderItems = hasSwitch(a, QLatin1StringView("folders"));
     addArgumentPaths(args.paths, context, FileMask(optionValue(a, QLatin1StringView("mask"), QString())),
                      hooks.notice);
     if (const auto sort = findOptionValue(a, QLatin1StringView("sort")))
@@ -275,6 +278,8 @@ bool processCommandLine(const QStringList &arguments, CommandLineContext &contex
     for (const QString &path : args.paths)
         (QFileInfo::exists(absoluteCleanPath(path)) ? existing : missing).append(path);
     const FileMask mask(optionValue(args.switchesAndOptions, QLatin1StringView("mask"), folderMask));
+    if (hasSwitch(args.switchesAndOptions, QLatin1StringView("folders")))
+        context.folderItems = true;
     addArgumentPaths(existing, context, mask, hooks.notice);
     if (!missing.isEmpty())
         reporter.warning(QCoreApplication::translate("CommandLine", "File or folder not found:\n%1")

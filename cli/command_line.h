@@ -19,6 +19,10 @@ struct CommandLineContext {
     Reporter &reporter;
     const NameContext &nameContext;
     BatchEnvironment batchEnvironment;
+    // Folders given are items themselves, not their files: the window's
+    // "Rename folders" for the paths a normal start opens, "/folders" alone
+    // for a /cli run (and it turns the switch on for a normal start too).
+    bool folderItems = false;
 };
 
 // The normal start's command-line check, called at the end of the main

@@ -9,7 +9,8 @@ namespace morvane {
 
 namespace {
 
-const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "undo-history", "descending"};
+const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "undo-history", "descending",
+                                     "folders"};
 const char *const KnownOptions[] = {"pattern", "start", "digits", "case", "find", "replace",
                                     "newext", "conflict", "preset", "sort", "mask", "onError"};
 const char *const HelpNames[] = {"help", "?"};
@@ -262,6 +263,14 @@ QString usageText()
         "file a link points to, as cp does. One batch or undo runs at a time.\n"
         "\n"
         "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
+    text += QCoreApplication::translate(
+        "CommandLine",
+        "\n"
+        "Folders as items:\n"
+        "  /folders         rename the folders given themselves, not their files\n"
+        "                   (with --includeSubfolders=true every folder below them\n"
+        "                   too; the deepest are renamed first). Folders are renamed\n"
+        "                   in place only: copy and move refuse them.\n");
     return text;
 }
 

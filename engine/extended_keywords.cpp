@@ -186,7 +186,7 @@ void expandPictureSize(QString &s, const QString &path)
         if (!read) {
             // The costliest step of a name: done once, and only when asked for.
             int w = 0, h = 0;
-            if (readImageSize(path, &w, &h)) {
+            if (!path.isEmpty() && readImageSize(path, &w, &h)) {
                 width = QString::number(w);
                 height = QString::number(h);
             }
@@ -218,8 +218,10 @@ QString expandExtendedKeywords(const RenameItem &item, const QString &text, cons
     QString s = text;
     expandDates(s, item, context);
     expandNameSlices(s, item.originalName);
-    expandPictureSize(s, item.originalPath);
-    return expandMetadataKeywords(s, item.originalPath, context);
+    // A folder has no picture size and no tags: its keywords give empty text.
+    const QString file = item.isFolder ? QString() : item.originalPath;
+    expandPictureSize(s, file);
+    return expandMetadataKeywords(s, file, context);
 }
 
 } // namespace morvane

@@ -57,7 +57,9 @@ QString unreadableEntry(const QString &path, int error)
 }
 
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
-// goes to onFile(dirFd, raw name, path, decoded name to keep) while its folder is open.
+// goes to onFile(dirFd, raw name, path, decoded name to keep, false) while its
+// folder is open; with listing.folderItems every subfolder goes there instead
+// (with true), just before it is walked.
 template <typename OnFile>
 void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile)
 {
@@ -71,7 +73,9 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
         path.append(name);
         return path;
     };
-    auto walkSubfolder = [&](const char *raw, const QString &path) {
+    auto walkSubfolder = [&](const char *raw, const QString &path, QString &&name) {
+        if (listing.folderItems)
+            onFile(dirFd, raw, path, std::move(name), true);
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (subFd < 0) {
             if (listing.unreadable)
@@ -106,6 +110,8 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             continue;
         if (type == DT_DIR && !listing.includeSubfolders)
             continue;
+        if (type != DT_DIR && listing.folderItems)
+            continue;
 
         QString name;
         if (!decodeName(raw, &name)) {
@@ -117,9 +123,9 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             continue;
         if (!listing.naturalOrder) {
             if (type == DT_DIR)
-                walkSubfolder(raw, joined(name));
+                walkSubfolder(raw, joined(name), std::move(name));
             else
-                onFile(dirFd, raw, joined(name), std::move(name));
+                onFile(dirFd, raw, joined(name), std::move(name), false);
             continue;
         }
         (type == DT_DIR ? folders : files).append(Entry{rawNames.size(), std::move(name)});
@@ -132,10 +138,11 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
         for (int i : order) {
             Entry &e = entries[i];
             const char *raw = rawNames.data() + e.raw;
+            const QString path = joined(e.name);
             if (subfolders)
-                walkSubfolder(raw, joined(e.name));
+                walkSubfolder(raw, path, std::move(e.name));
             else
-                onFile(dirFd, raw, joined(e.name), std::move(e.name));
+                onFile(dirFd, raw, path, std::move(e.name), false);
         }
     };
     inOrder(files, false);
@@ -162,7 +169,10 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    auto onFile = [&files](int, const char *, const QString &path, QString &&) { files.append(path); };
+    auto onFile = [&files](int, const char *, const QString &path, QString &&, bool folder) {
+        if (!folder)
+            files.append(path);
+    };
     listInto(dir, folder, listing, skipped, onFile);
     closedir(dir);
     return files;
@@ -174,6 +184,12 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
         throw MorvaneError(inexactPathMessage(folder));
     if (!isExistingFolder(folder))
         return -1;
+    int added = 0;
+    if (listing.folderItems) {
+        added += items.addFolderItem(folder) ? 1 : 0;
+        if (!listing.includeSubfolders)
+            return added;
+    }
     // addFileItem for every listed file, with what the walk already knows: the
     // listed names decoded strictly (so every path is exact) and the open folder
     // (so the look at each file starts there, not at the root).
@@ -183,16 +199,16 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
             listing.unreadable->append(unreadableEntry(folder, errno));
         return 0;
     }
-    int added = 0;
-    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name) {
+    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name, bool folder) {
         if (items.itemExists(path))
             return;
         RenameItem item;
-        if (!readFileFactsAt(dirFd, raw, &item))
+        if (!readFileFactsAt(dirFd, raw, &item, folder ? ItemKind::Folder : ItemKind::File))
             return;
         item.originalPath = path;
-        // splitNameAndExt of the name, the name's own text kept as originalName.
-        const qsizetype dot = name.lastIndexOf(u'.');
+        // splitNameAndExt of the name, the name's own text kept as originalName;
+        // a folder's whole name is its name.
+        const qsizetype dot = folder ? -1 : name.lastIndexOf(u'.');
         if (dot >= 0) {
             item.ext = name.mid(dot);
             name.truncate(dot);

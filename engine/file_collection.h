@@ -19,6 +19,9 @@ struct FolderListing {
     FileMask mask;               // which files are taken; subfolders are walked whatever their names
     bool naturalOrder = true;    // false: the file system's own order (hash order on most Linux file systems)
     QStringList *unreadable = nullptr;  // folders that cannot be read, as "path: reason" (may be null)
+    // The folders are the items: the folder itself and, with includeSubfolders,
+    // every folder below it (each before the folders inside it); no files.
+    bool folderItems = false;
 };
 
 // The files of a folder, hidden ones included; folders are not listed. In
@@ -38,7 +41,8 @@ inline QStringList listFolderFiles(const QString &folder, bool includeSubfolders
     return listFolderFiles(folder, FolderListing(includeSubfolders), skipped);
 }
 
-// addFolder without the preview: every listed file through addFileItem.
+// addFolder without the preview: every listed file through addFileItem, or
+// with listing.folderItems the folder and the folders below it as items.
 // Returns the number of items added, or -1 when folder is not an existing
 // folder (the caller then rebuilds no preview). MorvaneError from
 // addFileItem ends it; items added before stay. Folders that cannot be read

@@ -79,6 +79,8 @@ public:
 
     QString of(const Match &m)
     {
+        if (m_path.isEmpty())
+            return {};  // no file to read: a folder
         if (isPhotoKey(m.key)) {
             if (!m_photo)
                 m_photo = PhotoMetadata::read(m_path);

@@ -204,12 +204,13 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
     replace(u"{modified}", [&] { return formatDateStamp(item.modifiedUtc, m_context.timeZone); });
     replace(u"{parent}", [&] { return parentFolderName(item.originalPath, 1); });
     replace(u"{folder}", [&] { return parentFolderName(item.originalPath, 1); });
-    replace(u"{size}", [&] { return QString::number(item.size); });
+    replace(u"{size}", [&] { return item.isFolder ? QString() : QString::number(item.size); });
 
     s = m_findReplace.apply(s);
     s = convertCase(s, m_options.caseChange, m_context.locale);
 
-    if (keepExtension)
+    // A folder has no extension to keep or change: a dot in its name is part of the name.
+    if (keepExtension || item.isFolder)
         s += item.ext;
     else if (!newExtension.isEmpty())
         s += newExtension.startsWith(u'.') ? newExtension : u'.' + newExtension;

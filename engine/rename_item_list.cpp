@@ -24,20 +24,23 @@ void overwrite(QString &out, QStringView text)
 
 } // namespace
 
-bool readFileFacts(const QString &path, RenameItem *item)
+bool readFileFacts(const QString &path, RenameItem *item, ItemKind kind)
 {
-    return readFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item);
+    return readFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item, kind);
 }
 
-bool readFileFactsAt(int dirFd, const char *name, RenameItem *item)
+bool readFileFactsAt(int dirFd, const char *name, RenameItem *item, ItemKind kind)
 {
+    const bool folder = kind == ItemKind::Folder;
+    auto fits = [folder](mode_t mode) { return folder ? S_ISDIR(mode) : S_ISREG(mode); };
+    item->isFolder = folder;
     struct statx sx;
     // One call answers existence, kind, size and both times; links are followed.
     if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT,
               STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
-        if (!S_ISREG(sx.stx_mode))
+        if (!fits(sx.stx_mode))
             return false;
-        item->size = (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
+        item->size = !folder && (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
         item->modifiedUtc = dateTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
         // A birth time of exactly the Unix epoch was never set (images, some tools).
         const bool hasBirth = (sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
@@ -50,9 +53,9 @@ bool readFileFactsAt(int dirFd, const char *name, RenameItem *item)
         return false;
     // Kernels without statx: no birth time there.
     struct stat st;
-    if (::fstatat(dirFd, name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+    if (::fstatat(dirFd, name, &st, 0) != 0 || !fits(st.st_mode))
         return false;
-    item->size = qint64(st.st_size);
+    item->size = folder ? -1 : qint64(st.st_size);
     item->modifiedUtc = dateTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     item->createdUtc = item->modifiedUtc;
     return true;
@@ -75,6 +78,44 @@ bool RenameItemList::addFileItem(const QString &path)
     return true;
 }
 
+bool RenameItemList::addFolderItem(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (!isExactLocalPath(path))
+        throw MorvaneError(inexactPathMessage(path));
+    QString folder = path;
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    if (folder == u"/" || itemExists(folder))
+        return false;
+    RenameItem item;
+    if (!readFileFacts(folder, &item, ItemKind::Folder))
+        return false;
+    item.originalPath = folder;
+    item.originalName = fileNamePart(folder);
+    append(item);
+    return true;
+}
+
+QList<int> RenameItemList::folderMoved(const QString &from, const QString &to)
+{
+    QList<int> changed;
+    const QString prefix = from.endsWith(u'/') ? from : from + u'/';
+    const QString newPrefix = to.endsWith(u'/') ? to : to + u'/';
+    for (int i = 0; i < count(); ++i) {
+        const QString &path = m_items.at(i).originalPath;
+        if (!path.startsWith(prefix))
+            continue;
+        const QString moved = newPrefix + path.mid(prefix.size());
+        unindexPath(path);
+        indexPath(moved);
+        m_items[i].originalPath = moved;  // the name stays: only a folder above it changed
+        changed.append(i);
+    }
+    return changed;
+}
+
 void RenameItemList::indexPath(const QString &path)
 {
     ++m_paths[path];
@@ -91,10 +132,12 @@ void RenameItemList::append(const RenameItem &item)
 {
     m_items.append(item);
     indexPath(item.originalPath);
+    m_folderCount += item.isFolder ? 1 : 0;
 }
 
 void RenameItemList::replace(int index, const RenameItem &item)
 {
+    m_folderCount += (item.isFolder ? 1 : 0) - (m_items.at(index).isFolder ? 1 : 0);
     if (m_items.at(index).originalPath != item.originalPath) {
         unindexPath(m_items.at(index).originalPath);
         indexPath(item.originalPath);
@@ -113,7 +156,7 @@ void RenameItemList::setPath(int index, const QString &path)
     // splitNameAndExt, written into the item's own strings: the batch renames
     // every item, and their old memory fits the new parts as a rule.
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype dot = item.isFolder ? -1 : path.lastIndexOf(u'.');
     if (dot < nameStart) {
         overwrite(item.originalName, QStringView(path).mid(nameStart));
         item.ext.clear();
@@ -141,6 +184,7 @@ void RenameItemList::removeIndexes(QList<int> indexes)
     for (int i = 0; i < n; ++i) {
         if (drop[i]) {
             unindexPath(m_items.at(i).originalPath);
+            m_folderCount -= m_items.at(i).isFolder ? 1 : 0;
         } else {
             if (kept != i)
                 m_items[kept] = std::move(m_items[i]);
@@ -164,6 +208,7 @@ void RenameItemList::clear()
 {
     m_items.clear();
     m_paths.clear();
+    m_folderCount = 0;
 }
 
 } // namespace morvane

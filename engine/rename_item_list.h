@@ -16,6 +16,9 @@ public:
     // followed) or a duplicate. Throws MorvaneError for a path that fails
     // isExactLocalPath, since it cannot name the file the user meant.
     bool addFileItem(const QString &path);
+    // Adds the folder at path as one item (links followed), its whole name as
+    // originalName; false, silently, as addFileItem, and for "/" itself.
+    bool addFolderItem(const QString &path);
     // Exact comparison: Linux file names are case-sensitive.
     bool itemExists(const QString &path) const { return m_paths.contains(path); }
 
@@ -26,8 +29,14 @@ public:
 
     // Writes item back at index (keeps the path index in step).
     void replace(int index, const RenameItem &item);
-    // Points item index at a new path (originalName and Ext follow), without copying the item.
+    // Points item index at a new path (originalName and Ext follow, a folder's
+    // whole name as its originalName), without copying the item.
     void setPath(int index, const QString &path);
+    // A folder of the batch moved from `from` to `to`: every item below it
+    // follows (the folder's own item is not touched). Returns the indexes changed.
+    QList<int> folderMoved(const QString &from, const QString &to);
+    // True when an item of the list is a folder.
+    bool hasFolders() const { return m_folderCount > 0; }
     void setNewName(int index, const QString &newName) { m_items[index].newName = newName; }
     // Appends as is, without looking at the disk.
     void append(const RenameItem &item);
@@ -47,12 +56,15 @@ private:
 
     QList<RenameItem> m_items;
     QHash<QString, int> m_paths;   // path -> number of items holding it
+    int m_folderCount = 0;
 };
 
 // Reads the file facts of an item from disk, links followed: regular files
-// only. Returns false when nothing fit is there.
-bool readFileFacts(const QString &path, RenameItem *item);
+// only, or folders only with ItemKind::Folder (no size, isFolder set). Returns
+// false when nothing fit is there.
+enum class ItemKind { File, Folder };
+bool readFileFacts(const QString &path, RenameItem *item, ItemKind kind = ItemKind::File);
 // The same for the entry `name` of the folder open as dirFd.
-bool readFileFactsAt(int dirFd, const char *name, RenameItem *item);
+bool readFileFactsAt(int dirFd, const char *name, RenameItem *item, ItemKind kind = ItemKind::File);
 
 } // namespace morvane

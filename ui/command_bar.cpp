@@ -84,13 +84,17 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.problemsOnly = command(owner, tr("Show only problems"), "cross");
     a.problemsOnly->setCheckable(true);
     a.problemsOnly->setToolTip(tr("Show only rows that would not land as previewed"));
+    a.renameFolders = command(owner, tr("Rename folders"), "folder-rename");
+    a.renameFolders->setCheckable(true);
+    a.renameFolders->setToolTip(tr("Rename folders: added and dropped folders are renamed themselves, "
+                                   "not their files (with Include subfolders, every folder below them too)"));
     a.help = command(owner, tr("Help"), "info", QKeySequence(Qt::Key_F1));
     return a;
 }
 
 QList<QAction *> CommandActions::all() const
 {
-    return {addFiles, addFolder, removeSelected, preview, rename, undo, undoHistory, livePreview, problemsOnly,
+    return {addFiles, addFolder, renameFolders, removeSelected, preview, rename, undo, undoHistory, livePreview, problemsOnly,
             savePreset, loadPreset, loadNameList, settings, about, help};
 }
 
@@ -135,6 +139,7 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     auto addSeparator = [this](int left, int right) { m_stripItems.append({separator(m_strip, left, right), nullptr}); };
     addButton("btnAdd", 62, actions.addFiles);
     addButton("btnAddFolder", 62, actions.addFolder);
+    addButton("btnRenameFolders", 62, actions.renameFolders);
     addButton("btnRemove", 62, actions.removeSelected);
     addSeparator(10, 3);
     addButton("btnPreview", 62, actions.preview);

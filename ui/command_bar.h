@@ -27,6 +27,7 @@ struct CommandActions {
     QAction *about = nullptr;
     QAction *livePreview = nullptr;     // checkable: rebuild the preview as the rules change
     QAction *problemsOnly = nullptr;    // checkable: only rows whose preview shows a problem
+    QAction *renameFolders = nullptr;   // checkable: added and dropped folders are items themselves
     QAction *help = nullptr;            // F1, the pattern's keywords; no button of its own
 
     // Every action, for the window to take so their shortcuts work wherever the focus is.

@@ -103,6 +103,12 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
             return QVariant();
         }
     }
+    if (role == Qt::DecorationRole && index.column() == OriginalNameColumn) {
+        if (!m_items.at(index.row()).isFolder)
+            return QVariant();
+        static const QIcon folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+        return folderIcon;
+    }
     if (role == Qt::ForegroundRole && index.column() == NewNameColumn && isProblem(rowStatus)
         && rowStatus != RowStatus::NotBuilt)
         return statusColor(rowStatus);
@@ -119,8 +125,8 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     case FolderColumn:
         return folderPart(item.originalPath);
     case SizeColumn:
-        // "#,##0": thousands grouping of the user's locale, no decimals.
-        return role == Qt::ToolTipRole ? QVariant() : QVariant(m_locale.toString(item.size));
+        // "#,##0": thousands grouping of the user's locale, no decimals; a folder shows none.
+        return role == Qt::ToolTipRole || item.isFolder ? QVariant() : QVariant(m_locale.toString(item.size));
     case ModifiedColumn:
         // Last written, in local time.
         return role == Qt::ToolTipRole

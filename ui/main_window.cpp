@@ -56,6 +56,7 @@ QStringList localPaths(const QMimeData *mime)
 }
 
 const QString kFolderMaskKey = QStringLiteral("folderMask");
+const QString kRenameFoldersKey = QStringLiteral("renameFolders");
 
 }  // namespace
 
@@ -117,6 +118,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
                     {m_operationPanel->destinationEdit(), "destination"}});
     m_settingsDialog = new SettingsDialog(m_options, this);
     m_commandBar->folderMaskEdit()->setText(openSettings()->value(kFolderMaskKey).toString());
+    m_actions.renameFolders->setChecked(openSettings()->value(kRenameFoldersKey, false).toBool());
     connectHandlers();
     watchForLivePreview();
     resize(1252, 645);
@@ -182,6 +184,13 @@ void MainWindow::connectHandlers()
     });
     connect(m_fileList->moveUpAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(-1); }); });
     connect(m_fileList->moveDownAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(1); }); });
+    // "Rename folders": one switch in the tool bar and in the settings, remembered for the next start.
+    QCheckBox *renameFolders = m_settingsDialog->renameFoldersCheck();
+    renameFolders->setChecked(m_actions.renameFolders->isChecked());
+    connect(m_actions.renameFolders, &QAction::toggled, renameFolders, &QCheckBox::setChecked);
+    connect(renameFolders, &QCheckBox::toggled, m_actions.renameFolders, &QAction::setChecked);
+    connect(m_actions.renameFolders, &QAction::toggled, this,
+            [this](bool on) { openSettings()->setValue(kRenameFoldersKey, on); });
     // The mask is remembered as it is typed, so it is there at the next start.
     connect(m_commandBar->folderMaskEdit(), &QLineEdit::textChanged, this,
             [this](const QString &text) { openSettings()->setValue(kFolderMaskKey, text); });
@@ -246,7 +255,7 @@ void MainWindow::runStartupCommandLine()
 {
     guarded([this] {
         CommandLineContext context{m_options, m_items, m_importedNameList, *this, m_nameContext,
-                                   batchEnvironment()};
+                                   batchEnvironment(), m_actions.renameFolders->isChecked()};
         // The command line may change options and add files even when the run fails.
         struct Refresh {
             MainWindow *window;
@@ -411,6 +420,7 @@ void MainWindow::addFolderItems(const QString &path, bool rebuildPreview, QStrin
     FolderListing listing(m_options.includeSubfolders);
     listing.mask = FileMask(m_commandBar->folderMaskEdit()->text());
     listing.unreadable = unreadable;
+    listing.folderItems = m_actions.renameFolders->isChecked();
     const int added = addFolder(m_items, path, listing, skipped);
     m_fileModel->sync();
     if (added >= 0 && rebuildPreview)

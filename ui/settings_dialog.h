@@ -26,6 +26,8 @@ public:
     // "When a file cannot be renamed": 0 stop, 1 skip it and go on. Remembered
     // by the window between runs, so not an option of the presets.
     QComboBox *onErrorCombo() const { return m_onErrorCombo; }
+    // "Rename folders": the same switch as the tool bar's, remembered by the window.
+    QCheckBox *renameFoldersCheck() const { return m_renameFoldersCheck; }
 
 private:
     OptionBinding m_binding;
@@ -34,6 +36,7 @@ private:
     QComboBox *m_conflictCombo;
     QCheckBox *m_regexCheck;
     QCheckBox *m_touchModifiedCheck;
+    QCheckBox *m_renameFoldersCheck;
     QComboBox *m_themeCombo;
     QComboBox *m_onErrorCombo;
 };

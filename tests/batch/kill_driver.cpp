@@ -4,9 +4,12 @@
 // item before it, so auto-numbering happens along the way. With "swap" items
 // trade names in pairs, with "rotate" item i takes the name of item i + 1 and
 // the last the first's: every file goes through the batch's temporary names
-// or waits for another. Prints "go" just before the batch starts.
+// or waits for another. With "folders" the items are the folders of the
+// tree below <folder> (not their files), each renamed to "r" and its name.
+// Prints "go" just before the batch starts.
 
 #include "batch/batch_executor.h"
+#include "engine/file_collection.h"
 #include "engine/paths.h"
 
 #include <QCoreApplication>
@@ -35,11 +38,20 @@ int main(int argc, char **argv)
     const QString shuffle = args.value(5);
     RenameItemList items;
     const QDir folder(args.at(1));
-    for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
-        items.addFileItem(folder.filePath(name));
+    if (shuffle == u"folders") {
+        FolderListing listing(true);
+        listing.folderItems = true;
+        for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            addFolder(items, folder.filePath(name), listing, nullptr);
+    } else {
+        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+            items.addFileItem(folder.filePath(name));
+    }
     const int count = items.count();
     for (int i = 0; i < count; ++i) {
-        if (shuffle == u"swap") {
+        if (shuffle == u"folders") {
+            items.setNewName(i, u'r' + items.at(i).originalName);
+        } else if (shuffle == u"swap") {
             const int other = i % 2 == 0 ? qMin(i + 1, count - 1) : i - 1;
             items.setNewName(i, fileNamePart(items.at(other).originalPath));
         } else if (shuffle == u"rotate") {

@@ -10,6 +10,7 @@
 //  - a fault during undo stops it with an error, and undo run again finishes.
 
 #include "batch_test_support.h"
+#include "engine/file_collection.h"
 #include "engine/morvane_error.h"
 #include "batch/undo.h"
 #include "batch/undo_journal.h"
@@ -473,6 +474,134 @@ private slots:
                     continue;
                 }
                 QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
+            }
+        }
+    }
+
+    // Folders renamed with a file inside one of them and a folder in the way:
+    // a fault anywhere in the batch stops it or changes nothing in the end,
+    // no file is lost or left twice, and undo brings back the tree; a fault in
+    // undo stops it, and undo run again finishes.
+    void folderFaults()
+    {
+        struct FolderScene {
+            QTemporaryDir tmp{QDir::tempPath() + QStringLiteral("/morvane-faults-XXXXXX")};
+            QString src = tmp.path() + "/src";
+            RenameItemList items;
+            OptionPanel options;
+            BatchEnvironment env;
+            FolderScene()
+            {
+                for (const char *file : {"A/a1", "A/a2", "A/B/b1", "A/B/C/c1", "D/d1", "E/stranger"})
+                    writeFile(src + u'/' + QLatin1String(file), file);
+                FolderListing listing(true);
+                listing.folderItems = true;
+                addFolder(items, src + "/A", listing, nullptr);   // A, A/B, A/B/C
+                addFolder(items, src + "/D", listing, nullptr);
+                items.addFileItem(src + "/A/B/b1");
+                const char *names[] = {"X.1", "Y", "Z", "E", "b2"};   // D meets the folder E: numbered
+                for (int i = 0; i < items.count(); ++i)
+                    items.setNewName(i, QLatin1String(names[i]));
+                env.appDataFolder = tmp.path() + "/app";
+            }
+            Tree tree() const
+            {
+                Tree t;
+                scan(src, t);
+                return t;
+            }
+            QString run(SystemCalls *sys)
+            {
+                RecordingReporter reporter;
+                env.sys = sys;
+                try {
+                    executeBatch(items, options, reporter, env);
+                } catch (const MorvaneError &e) {
+                    return e.message().isEmpty() ? QStringLiteral("<empty message>") : e.message();
+                }
+                return QString();
+            }
+            QString undo(SystemCalls *sys)
+            {
+                RecordingReporter reporter;
+                RenameItemList list;
+                env.sys = sys;
+                try {
+                    undoLastBatch(list, reporter, env);
+                } catch (const MorvaneError &e) {
+                    return e.message().isEmpty() ? QStringLiteral("<empty message>") : e.message();
+                }
+                return QString();
+            }
+        };
+        // Where every file's contents are, whatever the folders are called.
+        auto contents = [](const Tree &t) {
+            QStringList all;
+            for (auto it = t.cbegin(); it != t.cend(); ++it) {
+                if (!it.key().endsWith(u'/'))
+                    all.append(QString::fromUtf8(it.value()));
+            }
+            all.sort();
+            return all;
+        };
+        auto relative = [](const Tree &t, const QString &root) {
+            Tree r;
+            for (auto it = t.cbegin(); it != t.cend(); ++it)
+                r.insert(QString(it.key()).remove(root), it.value());
+            return r;
+        };
+
+        FolderScene clean;
+        const Tree before = relative(clean.tree(), clean.src);
+        FaultPlan counter;
+        QCOMPARE(clean.run(&counter), QString());
+        const Tree cleanAfter = relative(clean.tree(), clean.src);
+        QVERIFY(cleanAfter.contains("/X.1/Y/Z/"));
+        QVERIFY(cleanAfter.contains("/E (1)/"));
+        QCOMPARE(cleanAfter.value("/X.1/Y/b2"), "A/B/b1");
+        const int calls = counter.calls;
+        FaultPlan undoCounter;
+        QCOMPARE(clean.undo(&undoCounter), QString());
+        QCOMPARE(relative(clean.tree(), clean.src), before);
+        const int undoCalls = undoCounter.calls;
+
+        for (const Errno &e : kErrors) {
+            for (int k = 1; k <= calls; ++k) {
+                FolderScene scene;
+                FaultPlan plan;
+                plan.failAt = k;
+                plan.error = e.value;
+                const QString error = scene.run(&plan);
+                const QString context = QStringLiteral("batch: fault %1 at call %2 of %3 %4: %5")
+                                            .arg(QLatin1StringView(e.name)).arg(k).arg(calls)
+                                            .arg(QString::fromLatin1(plan.failed), error);
+                const Tree after = relative(scene.tree(), scene.src);
+                if (error.isEmpty())
+                    QVERIFY2(after == cleanAfter, qPrintable(context + QStringLiteral(": ") + difference(cleanAfter, after, QString())));
+                QVERIFY2(contents(after) == contents(before), qPrintable(context + QStringLiteral(": ") + difference(before, after, QString())));
+                const QString undoError = scene.undo(nullptr);
+                QVERIFY2(undoError.isEmpty(), qPrintable(context + QStringLiteral(": undo: ") + undoError));
+                const Tree undone = relative(scene.tree(), scene.src);
+                QVERIFY2(undone == before, qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
+            }
+            for (int k = 1; k <= undoCalls; ++k) {
+                FolderScene scene;
+                QCOMPARE(scene.run(nullptr), QString());
+                FaultPlan plan;
+                plan.failAt = k;
+                plan.error = e.value;
+                const QString error = scene.undo(&plan);
+                const QString context = QStringLiteral("undo: fault %1 at call %2 of %3 %4: %5")
+                                            .arg(QLatin1StringView(e.name)).arg(k).arg(undoCalls)
+                                            .arg(QString::fromLatin1(plan.failed), error);
+                QVERIFY2(contents(relative(scene.tree(), scene.src)) == contents(before), qPrintable(context));
+                if (QFile::exists(undoLogPath(scene.env.appDataFolder)))
+                    QVERIFY2(scene.undo(nullptr).isEmpty(), qPrintable(context + QStringLiteral(": again")));
+                // A look-up that says "no such file" of one that is there makes undo pass it over.
+                if (e.value == ENOENT && (plan.failed == "stat" || plan.failed == "lstat"))
+                    continue;
+                const Tree undone = relative(scene.tree(), scene.src);
+                QVERIFY2(undone == before, qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
             }
         }
     }

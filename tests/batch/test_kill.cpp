@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -28,6 +29,23 @@ QString name(int i)
 QByteArray content(int i)
 {
     return "contents of file " + QByteArray::number(i);
+}
+
+// "path/" of every folder and "path=contents" of every file below root, relative to it.
+QStringList treeOf(const QString &root, const QString &prefix = QString())
+{
+    QStringList entries;
+    const QDir dir(root);
+    for (const QFileInfo &fi : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString path = prefix + fi.fileName();
+        if (fi.isDir()) {
+            entries << path + u'/';
+            entries << treeOf(fi.filePath(), path + u'/');
+        } else {
+            entries << path + u'=' + QString::fromUtf8(readFile(fi.filePath()));
+        }
+    }
+    return entries;
 }
 } // namespace
 
@@ -97,6 +115,77 @@ private slots:
         }
         // Random moments within the batch's own time stop it midway nearly always.
         QVERIFY(interrupted >= 1);
+    }
+
+    // A tree of 500 folders with two files each, every folder an item: the
+    // deepest are renamed first. Killed at any moment, undo brings back the
+    // tree exactly, every file in its own folder; run to its end, every
+    // folder has its new name.
+    void killedFolderTreeIsUndone()
+    {
+        constexpr int kTreeTrials = 8;
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("seed %u", seed);
+        QRandomGenerator random(seed);
+        qint64 batchMicros = 0;
+        for (int trial = 0; trial < kTreeTrials; ++trial) {
+            QTemporaryDir tmp(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                  ? QStringLiteral("/dev/shm/morvane-kill-XXXXXX")
+                                  : QDir::tempPath() + QStringLiteral("/morvane-kill-XXXXXX"));
+            QVERIFY(tmp.isValid());
+            const QString src = tmp.path() + "/src";
+            const QString app = tmp.path() + "/app";
+            // 20 top folders, each with 4 folders of 5 folders: 500 folders.
+            int folders = 0;
+            auto fill = [&](const QString &folder) {
+                ++folders;
+                for (int f = 0; f < 2; ++f)
+                    writeFile(folder + QStringLiteral("/file %1.dat").arg(f), (folder + u'#' + QString::number(f)).toUtf8());
+            };
+            for (int t = 0; t < 20; ++t) {
+                const QString top = src + QStringLiteral("/t%1.d").arg(t, 2, 10, QLatin1Char('0'));
+                fill(top);
+                for (int m = 0; m < 4; ++m) {
+                    const QString mid = top + QStringLiteral("/m%1").arg(m);
+                    fill(mid);
+                    for (int l = 0; l < 5; ++l)
+                        fill(mid + QStringLiteral("/l%1").arg(l));
+                }
+            }
+            QCOMPARE(folders, 500);
+            const QStringList before = treeOf(src);
+
+            QProcess driver;
+            driver.start(QStringLiteral(MORVANE_KILL_DRIVER), {src, src, app, QStringLiteral("0"), QStringLiteral("folders")});
+            QVERIFY(driver.waitForStarted());
+            QVERIFY(driver.waitForReadyRead(30000));
+            QElapsedTimer timer;
+            timer.start();
+            if (trial == 0) {
+                QVERIFY(driver.waitForFinished(30000));
+                QCOMPARE(driver.exitCode(), 0);
+                batchMicros = timer.nsecsElapsed() / 1000;
+                QStringList renamed = before;
+                const QRegularExpression folderName(QStringLiteral("(^|/)([tml])"));
+                for (QString &entry : renamed) {
+                    const qsizetype equals = entry.indexOf(u'=');   // the contents keep the old path
+                    entry = entry.left(equals).replace(folderName, QStringLiteral("\\1r\\2"))
+                            + (equals < 0 ? QString() : entry.mid(equals));
+                }
+                QCOMPARE(treeOf(src), renamed);
+            } else {
+                QThread::usleep(random.bounded(quint32(batchMicros) + 1));
+                driver.kill();
+                QVERIFY(driver.waitForFinished(30000));
+            }
+
+            RenameItemList items;
+            RecordingReporter reporter;
+            BatchEnvironment env;
+            env.appDataFolder = app;
+            undoLastBatch(items, reporter, env);
+            QCOMPARE(treeOf(src), before);
+        }
     }
 
     // Swaps and rotations go through temporary names: a kill between any two

@@ -177,6 +177,45 @@ private slots:
         }
     }
 
+    // Folders as items: the folder itself, then with subfolders each folder
+    // before the ones inside it, in natural order; no files, links to folders
+    // left alone, the mask not applied; a folder's name whole, no size.
+    void foldersAsItems()
+    {
+        FolderListing listing(false);
+        listing.folderItems = true;
+        listing.mask = FileMask(QStringLiteral("*.jpg"));
+        RenameItemList items;
+        QCOMPARE(morvane::addFolder(items, m_root + u'/', listing, nullptr), 1);
+        QCOMPARE(items.at(0).originalPath, m_root);
+        listing.includeSubfolders = true;
+        QCOMPARE(morvane::addFolder(items, m_root, listing, nullptr), 3);   // the root is there already
+        QStringList paths;
+        for (const RenameItem &item : items.items()) {
+            QVERIFY(item.isFolder);
+            QCOMPARE(item.size, -1);
+            QVERIFY(item.modifiedUtc != 0);
+            paths << item.originalPath;
+        }
+        QCOMPARE(paths, (QStringList{m_root, m_root + "/empty", m_root + "/sub", m_root + "/sub/deeper"}));
+
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.path() + "/Trip.2024"));
+        QVERIFY(items.addFolderItem(tmp.path() + "/Trip.2024/"));
+        QCOMPARE(items.at(4).originalName, "Trip.2024");
+        QCOMPARE(items.at(4).ext, QString());
+        QVERIFY(!items.addFolderItem(m_root + "/a.txt"));   // a file is no folder item
+        QVERIFY(!items.addFolderItem(QStringLiteral("/")));
+        // Renamed, a folder keeps its whole name; the items below it follow.
+        items.setPath(4, tmp.path() + "/Trip.2025.x");
+        QCOMPARE(items.at(4).originalName, "Trip.2025.x");
+        QCOMPARE(items.folderMoved(m_root + "/sub", m_root + "/sub2"), QList<int>{3});
+        QCOMPARE(items.at(3).originalPath, m_root + "/sub2/deeper");
+        QCOMPARE(items.at(2).originalPath, m_root + "/sub");
+        QVERIFY(items.itemExists(m_root + "/sub2/deeper"));
+        QVERIFY(!items.itemExists(m_root + "/sub/deeper"));
+    }
+
     void namesNotUtf8AreSkippedAndReported()
     {
         QTemporaryDir tmp;

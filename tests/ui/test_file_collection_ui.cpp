@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QSettings>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -72,6 +73,7 @@ private slots:
     void nameListFailures();
     void naturalOrderSortingAndHandMoves();
     void folderMaskIsUsedAndRemembered();
+    void renameFoldersDropRenameAndUndo();
 };
 
 void TestFileCollectionUi::addFilesByDialog()
@@ -407,4 +409,52 @@ void TestFileCollectionUi::folderMaskIsUsedAndRemembered()
         MainWindow next(std::move(setup));
         QCOMPARE(next.findChild<QLineEdit *>(QStringLiteral("edtFolderMask"))->text(), QStringLiteral("*.jpg; *.PNG"));
     }
+}
+
+// "Rename folders" on: a drop of album folders and a file adds each as itself,
+// a folder row shows no size; the folders are renamed, their files left alone,
+// and undo restores them. The switch is one in the tool bar and the settings,
+// and remembered.
+void TestFileCollectionUi::renameFoldersDropRenameAndUndo()
+{
+    WindowFixture f;
+    const QString settingsFile = f.appData.filePath(QStringLiteral("settings.ini"));
+    QStringList albums;
+    for (const char *album : {"Blue Train", "Kind of Blue", "Mingus Ah Um"}) {
+        f.makeFile(QLatin1String(album) + QStringLiteral("/01 First.flac"));
+        f.makeFile(QLatin1String(album) + QStringLiteral("/sub/02 Second.flac"));
+        albums << f.files.filePath(QLatin1String(album));
+    }
+    const QString loose = f.makeFile(QStringLiteral("notes.txt"), "notes");
+    auto *settingsCheck = f.window->findChild<QCheckBox *>(QStringLiteral("chkRenameFolders"));
+    QVERIFY(settingsCheck && !settingsCheck->isChecked());
+    f.click("btnRenameFolders");
+    QVERIFY(settingsCheck->isChecked());
+    QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value("renameFolders").toBool(), true);
+
+    QVERIFY(dropOn(f.window.get(), albums + QStringList{loose}));
+    QCOMPARE(f.column(0), (QStringList{"Blue Train", "Kind of Blue", "Mingus Ah Um", "notes.txt"}));
+    QCOMPARE(f.column(3), (QStringList{"", "", "", "5"}));
+    QVERIFY(!f.column(4).contains(QString()));
+    f.type("edtPattern", QStringLiteral("{counter} - {name}"));
+    f.click("btnPreview");
+    QCOMPARE(f.column(1), (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
+    f.dialogs.confirmAnswers.enqueue(true);
+    f.click("btnRename");
+    QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Batch completed. A CSV log has been saved in AppData."));
+    const QDir files(f.files.path());
+    QCOMPARE(files.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
+    QVERIFY(QFile::exists(f.files.filePath(QStringLiteral("002 - Kind of Blue/sub/02 Second.flac"))));
+    QCOMPARE(f.column(0), (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
+
+    f.click("btnUndo");
+    QCOMPARE(files.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{"Blue Train", "Kind of Blue", "Mingus Ah Um", "notes.txt"}));
+    QVERIFY(QFile::exists(f.files.filePath(QStringLiteral("Kind of Blue/sub/02 Second.flac"))));
+
+    // Off in the settings, off in the tool bar; the next start finds it off.
+    settingsCheck->setChecked(false);
+    QVERIFY(!f.find<QToolButton>("btnRenameFolders")->isChecked());
+    QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value("renameFolders").toBool(), false);
 }
