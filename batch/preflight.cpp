@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace morvane {
@@ -129,8 +130,8 @@ public:
             return *m_last;
         auto it = m_folders.find(folder);
         if (it == m_folders.end()) {
-            it = m_folders.insert(folder, TargetFolder());
-            TargetFolder &f = it.value();
+            it = m_folders.emplace(folder, TargetFolder()).first;
+            TargetFolder &f = it->second;
             f.encoded = folder.toUtf8();
             f.names.reserve(m_expectedNames);
             m_expectedNames = 0;  // the first folder usually holds the whole batch
@@ -143,7 +144,7 @@ public:
             f.folds = existing == f.encoded && foldsCase(f.encoded, sample.toString());
         }
         m_lastPath = folder;
-        m_last = &it.value();
+        m_last = &it->second;
         return *m_last;
     }
     TargetFolder *find(QStringView folder)
@@ -151,13 +152,23 @@ public:
         if (m_last && folder == QStringView(m_lastPath))
             return m_last;
         const auto it = m_folders.find(folder.toString());
-        return it == m_folders.end() ? nullptr : &it.value();
+        return it == m_folders.end() ? nullptr : &it->second;
     }
-    QHash<QString, TargetFolder> &all() { return m_folders; }
+    template <typename Fn>
+    void forEach(Fn fn)
+    {
+        for (auto &entry : m_folders)
+            fn(entry.second);
+    }
     void expectNames(qsizetype n) { m_expectedNames = n; }
 
 private:
-    QHash<QString, TargetFolder> m_folders;  // QHash keeps its values in place
+    struct Hash {
+        size_t operator()(const QString &s) const noexcept { return qHash(s); }
+    };
+    // Node-based: rows keep pointers to their folder, which a growing QHash
+    // (Qt 6) would move away from under them.
+    std::unordered_map<QString, TargetFolder, Hash> m_folders;
     QString m_lastPath;
     TargetFolder *m_last = nullptr;
     qsizetype m_expectedNames = 0;
@@ -338,8 +349,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             folder->toTest.append(i);
     }
     if (existence == ExistenceTest::Yes) {
-        for (TargetFolder &folder : folders.all())
-            testExistence(folder, check, items);
+        folders.forEach([&](TargetFolder &folder) { testExistence(folder, check, items); });
     }
     countRows(check);
     return check;

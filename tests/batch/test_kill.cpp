@@ -3,6 +3,7 @@
 
 #include "batch_test_support.h"
 #include "batch/undo.h"
+#include "engine/paths.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -128,6 +129,7 @@ private slots:
         qInfo("seed %u", seed);
         QRandomGenerator random(seed);
         qint64 batchMicros = 0;
+        int interrupted = 0;
         for (int trial = 0; trial < kTreeTrials; ++trial) {
             QTemporaryDir tmp(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
                                   ? QStringLiteral("/dev/shm/morvane-kill-XXXXXX")
@@ -177,6 +179,12 @@ private slots:
                 QThread::usleep(random.bounded(quint32(batchMicros) + 1));
                 driver.kill();
                 QVERIFY(driver.waitForFinished(30000));
+                const QStringList now = treeOf(src);
+                int moved = 0;
+                for (const QString &entry : now)
+                    moved += entry.endsWith(u'/') && fileNamePart(entry.chopped(1)).startsWith(u'r') ? 1 : 0;
+                interrupted += moved > 0 && moved < folders ? 1 : 0;
+                qInfo("trial %d: %d of %d folders were renamed when the batch ended", trial, moved, folders);
             }
 
             RenameItemList items;
@@ -186,6 +194,7 @@ private slots:
             undoLastBatch(items, reporter, env);
             QCOMPARE(treeOf(src), before);
         }
+        QVERIFY(interrupted >= 1);
     }
 
     // Swaps and rotations go through temporary names: a kill between any two

@@ -146,6 +146,21 @@ private slots:
         QCOMPARE(rowStatusCountText(check), "1 clash(es), 200 ready");
     }
 
+    // Rows spread over many folders, one of them a clash with a file outside
+    // the batch and one with a folder: each row is checked against its own folder.
+    void rowsInManyFolders()
+    {
+        World w;
+        for (int i = 0; i < 300; ++i)
+            w.add(QStringLiteral("d%1/f").arg(i), QStringLiteral("g"));
+        writeFile(w.src + "/d17/g", "outside");
+        QDir().mkpath(w.src + "/d42/g");
+        const PreviewCheck check = checkPreview(w.items, w.options);
+        QCOMPARE(check.count(RowStatus::Ready), 298);
+        QCOMPARE(check.rows.at(17).status, RowStatus::Exists);
+        QCOMPARE(check.rows.at(42).status, RowStatus::Exists);
+    }
+
     // A failing check stops the batch before anything moved or was logged.
     void checksBeforeTheFirstFile_data()
     {
