@@ -572,6 +572,7 @@ private slots:
                 plan.failAt = k;
                 plan.error = e.value;
                 const QString error = scene.run(&plan);
+                ++m_batchFaults;
                 const QString context = QStringLiteral("batch: fault %1 at call %2 of %3 %4: %5")
                                             .arg(QLatin1StringView(e.name)).arg(k).arg(calls)
                                             .arg(QString::fromLatin1(plan.failed), error);
@@ -591,6 +592,7 @@ private slots:
                 plan.failAt = k;
                 plan.error = e.value;
                 const QString error = scene.undo(&plan);
+                ++m_undoFaults;
                 const QString context = QStringLiteral("undo: fault %1 at call %2 of %3 %4: %5")
                                             .arg(QLatin1StringView(e.name)).arg(k).arg(undoCalls)
                                             .arg(QString::fromLatin1(plan.failed), error);
