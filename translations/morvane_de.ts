@@ -272,6 +272,13 @@ Die vollständige Liste der Fehler: %5</translation>
         <source>copied or moved</source>
         <translation>kopiert oder verschoben</translation>
     </message>
+    <message numerus="yes">
+        <source>The list holds %n folder(s). Folders are renamed in place only: choose &quot;Rename in place&quot;, or remove the folders from the list. Nothing was copied or moved.</source>
+        <translation>
+            <numerusform>Die Liste enthält %n Ordner. Ordner werden nur an Ort und Stelle umbenannt: wählen Sie „An Ort und Stelle umbenennen“ oder entfernen Sie die Ordner aus der Liste. Es wurde nichts kopiert oder verschoben.</numerusform>
+            <numerusform>Die Liste enthält %n Ordner. Ordner werden nur an Ort und Stelle umbenannt: wählen Sie „An Ort und Stelle umbenennen“ oder entfernen Sie die Ordner aus der Liste. Es wurde nichts kopiert oder verschoben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -508,6 +515,22 @@ Es läuft immer nur ein Stapel oder ein Rückgängigmachen zugleich.
 
 Rückgabewert: 0 erledigt, 1 ein Fehler oder eine Warnung hat den Lauf beendet,
 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>
+Folders as items:
+  /folders         rename the folders given themselves, not their files
+                   (with --includeSubfolders=true every folder below them
+                   too; the deepest are renamed first). Folders are renamed
+                   in place only: copy and move refuse them.
+</source>
+        <translation>
+Ordner als Einträge:
+  /folders         die angegebenen Ordner selbst umbenennen, nicht ihre Dateien
+                   (mit --includeSubfolders=true auch jeden Ordner darunter;
+                   die tiefsten zuerst). Ordner werden nur an Ort und Stelle
+                   umbenannt: Kopieren und Verschieben lehnen sie ab.
 </translation>
     </message>
 </context>
@@ -844,6 +867,14 @@ Rückgabewert: 0 erledigt, 1 ein Fehler oder eine Warnung hat den Lauf beendet,
     <message>
         <source>Undo history...</source>
         <translation>Rückgängig-Verlauf...</translation>
+    </message>
+    <message>
+        <source>Rename folders</source>
+        <translation>Ordner umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename folders: added and dropped folders are renamed themselves, not their files (with Include subfolders, every folder below them too)</source>
+        <translation>Ordner umbenennen: hinzugefügte und abgelegte Ordner werden selbst umbenannt, nicht ihre Dateien (mit „Unterordner einbeziehen“ auch jeder Ordner darunter)</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1332,14 @@ Neu: %2</translation>
     <message>
         <source>Skip it and go on</source>
         <translation>Überspringen und weitermachen</translation>
+    </message>
+    <message>
+        <source>Rename &amp;folders</source>
+        <translation>&amp;Ordner umbenennen</translation>
+    </message>
+    <message>
+        <source>Added and dropped folders are renamed themselves, not their files</source>
+        <translation>Hinzugefügte und abgelegte Ordner werden selbst umbenannt, nicht ihre Dateien</translation>
     </message>
 </context>
 <context>

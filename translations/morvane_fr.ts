@@ -272,6 +272,13 @@ La liste complète des échecs : %5</translation>
         <source>copied or moved</source>
         <translation>copiés ou déplacés</translation>
     </message>
+    <message numerus="yes">
+        <source>The list holds %n folder(s). Folders are renamed in place only: choose &quot;Rename in place&quot;, or remove the folders from the list. Nothing was copied or moved.</source>
+        <translation>
+            <numerusform>La liste contient %n dossier. Les dossiers ne sont renommés que sur place : choisissez « Renommer sur place » ou retirez les dossiers de la liste. Rien n&apos;a été copié ni déplacé.</numerusform>
+            <numerusform>La liste contient %n dossiers. Les dossiers ne sont renommés que sur place : choisissez « Renommer sur place » ou retirez les dossiers de la liste. Rien n&apos;a été copié ni déplacé.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -508,6 +515,22 @@ seul lot ou une seule annulation s&apos;exécute à la fois.
 
 Code de sortie : 0 terminé, 1 une erreur ou un avertissement a arrêté l&apos;exécution,
 2 erreur d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>
+Folders as items:
+  /folders         rename the folders given themselves, not their files
+                   (with --includeSubfolders=true every folder below them
+                   too; the deepest are renamed first). Folders are renamed
+                   in place only: copy and move refuse them.
+</source>
+        <translation>
+Dossiers comme éléments :
+  /folders         renommer les dossiers donnés eux-mêmes, pas leurs fichiers
+                   (avec --includeSubfolders=true aussi chaque dossier en
+                   dessous ; les plus profonds d&apos;abord). Les dossiers ne sont
+                   renommés que sur place : copie et déplacement les refusent.
 </translation>
     </message>
 </context>
@@ -844,6 +867,14 @@ Code de sortie : 0 terminé, 1 une erreur ou un avertissement a arrêté l&apos;
     <message>
         <source>Undo history...</source>
         <translation>Historique des annulations...</translation>
+    </message>
+    <message>
+        <source>Rename folders</source>
+        <translation>Renommer les dossiers</translation>
+    </message>
+    <message>
+        <source>Rename folders: added and dropped folders are renamed themselves, not their files (with Include subfolders, every folder below them too)</source>
+        <translation>Renommer les dossiers : les dossiers ajoutés ou déposés sont renommés eux-mêmes, pas leurs fichiers (avec « Inclure les sous-dossiers », aussi chaque dossier en dessous)</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1332,14 @@ Nouveau : %2</translation>
     <message>
         <source>Skip it and go on</source>
         <translation>L&apos;ignorer et continuer</translation>
+    </message>
+    <message>
+        <source>Rename &amp;folders</source>
+        <translation>Renommer les &amp;dossiers</translation>
+    </message>
+    <message>
+        <source>Added and dropped folders are renamed themselves, not their files</source>
+        <translation>Les dossiers ajoutés ou déposés sont renommés eux-mêmes, pas leurs fichiers</translation>
     </message>
 </context>
 <context>

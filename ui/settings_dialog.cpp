@@ -95,7 +95,9 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     m_regexCheck = new QCheckBox(tr("Use &Regular Expressions"), renaming);
     m_regexCheck->setObjectName(QStringLiteral("cbRegex"));
     renamingLayout->addWidget(m_regexCheck);
-    m_renameFoldersCheck = new QCheckBox(tr("Rename &folders (added and dropped folders, not their files)"), renaming);
+    m_renameFoldersCheck = new QCheckBox(tr("Rename &folders"), renaming);
+    m_renameFoldersCheck->setToolTip(tr("Added and dropped folders are renamed themselves, not their files"));
+    m_renameFoldersCheck->setAccessibleDescription(m_renameFoldersCheck->toolTip());
     m_renameFoldersCheck->setObjectName(QStringLiteral("chkRenameFolders"));
     renamingLayout->addWidget(m_renameFoldersCheck);
     layout->addWidget(renaming);
