@@ -184,6 +184,28 @@ private slots:
         QCOMPARE(again.out, QByteArray("No undo log found in AppData.\n"));
     }
 
+    // /folders: the folders given and those below them are renamed, deepest
+    // first, their files left alone; a move of folders is refused with status 1.
+    void foldersAsItems()
+    {
+        fresh(QStringLiteral("albums/Blue.Train/disc 1"), {"a.flac"});
+        const QString albums = m_files.filePath(QStringLiteral("albums"));
+        const Result move = Morvane({"/cli", "/quiet", "/folders", "--batchMode=move",
+                                     "--destination=" + m_files.filePath(QStringLiteral("elsewhere")), "albums/Blue.Train"},
+                                    m_files.path());
+        QCOMPARE(move.exitCode, 1);
+        QVERIFY2(move.err.contains("The list holds 1 folder(s). Folders are renamed in place only"), move.err);
+        QVERIFY(QFile::exists(albums + "/Blue.Train/disc 1/a.flac"));
+
+        const Result r = Morvane({"/cli", "/quiet", "/folders", "--includeSubfolders=true", "/pattern={counter} {name}",
+                                  "/newext=x", "albums/Blue.Train"}, m_files.path());
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QFile::exists(albums + "/001 Blue.Train/002 disc 1/a.flac"));
+        const Result undo = Morvane({"/cli", "/quiet", "/undo"});
+        QCOMPARE(undo.exitCode, 0);
+        QVERIFY(QFile::exists(albums + "/Blue.Train/disc 1/a.flac"));
+    }
+
     // Undo never replaces a file saved at an old name since: that file stays
     // at its new name, the run says so on stderr and ends with 1. Older
     // batches are listed, and undone only on request.
