@@ -16,8 +16,8 @@ packages=(
   libexiv2-dev libtag1-dev
   # tests: TLS certificates for the update server tests, fonts for the offscreen platform
   openssl ca-certificates fonts-dejavu-core tzdata
-  # running the window without a screen, and looking at it
-  xvfb xauth imagemagick
+  # running the window without a screen, looking at it, and pressing its keys
+  xvfb xauth imagemagick xdotool
   # case-insensitive file system tests: an exFAT image mounted through FUSE on a loop device
   exfatprogs exfat-fuse mount
   # fuzzing and sanitizers
