@@ -169,8 +169,8 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    auto onFile = [&files](int, const char *, const QString &path, QString &&, bool folder) {
-        if (!folder)
+    auto onFile = [&files](int, const char *, const QString &path, QString &&, bool isFolder) {
+        if (!isFolder)
             files.append(path);
     };
     listInto(dir, folder, listing, skipped, onFile);
@@ -197,18 +197,18 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
     if (!dir) {
         if (listing.unreadable)
             listing.unreadable->append(unreadableEntry(folder, errno));
-        return 0;
+        return added;   // a folder item stays an item even when its contents cannot be read
     }
-    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name, bool folder) {
+    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name, bool isFolder) {
         if (items.itemExists(path))
             return;
         RenameItem item;
-        if (!readFileFactsAt(dirFd, raw, &item, folder ? ItemKind::Folder : ItemKind::File))
+        if (!readFileFactsAt(dirFd, raw, &item, isFolder ? ItemKind::Folder : ItemKind::File))
             return;
         item.originalPath = path;
         // splitNameAndExt of the name, the name's own text kept as originalName;
         // a folder's whole name is its name.
-        const qsizetype dot = folder ? -1 : name.lastIndexOf(u'.');
+        const qsizetype dot = isFolder ? -1 : name.lastIndexOf(u'.');
         if (dot >= 0) {
             item.ext = name.mid(dot);
             name.truncate(dot);
