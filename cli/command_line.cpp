@@ -3,6 +3,7 @@
 #include "cli/command_line_run.h"
 #include "engine/file_collection.h"
 #include "engine/item_order.h"
+#include "engine/name_builder.h"
 #include "engine/option_fields.h"
 #include "engine/paths.h"
 #include "presets/preset_reader.h"
@@ -171,12 +172,13 @@ QString escapedForConsole(const QString &text)
 }
 
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context, const FileMask &mask,
-                      const std::function<void(const QString &)> &notice)
+                      const std::function<void(const QString &)> &notice, bool readFacts)
 {
     QStringList skipped, unreadable;
     FolderListing listing(context.options.includeSubfolders);
     listing.mask = mask;
     listing.folderItems = context.folderItems;
+    listing.readFacts = readFacts;
     listing.unreadable = &unreadable;
     for (const QString &path : paths) {
         const QString absolute = absoluteCleanPath(path);
@@ -233,11 +235,15 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     }
     // An unattended run hangs on its arguments alone, not on the window's remembered switch.
     context.folderItems = hasSwitch(a, QLatin1StringView("folders"));
+    const std::optional<QString> sort = findOptionValue(a, QLatin1StringView("sort"));
+    const SortKey sortKey = sort ? sortKeyFromWord(*sort).value_or(SortKey::None) : SortKey::None;
+    // Without a window no column shows size or date: they are read only for a name or an order that needs them.
+    const bool readFacts = !hooks.quiet || patternReadsFileFacts(context.options.pattern) || sortKey == SortKey::Size
+        || sortKey == SortKey::Date;
     addArgumentPaths(args.paths, context, FileMask(optionValue(a, QLatin1StringView("mask"), QString())),
-                     hooks.notice);
-    if (const auto sort = findOptionValue(a, QLatin1StringView("sort")))
-        sortItems(context.items, sortKeyFromWord(*sort).value_or(SortKey::None),
-                  hasSwitch(a, QLatin1StringView("descending")));
+                     hooks.notice, readFacts);
+    if (sort)
+        sortItems(context.items, sortKey, hasSwitch(a, QLatin1StringView("descending")));
     // With no file there is nothing to execute; the preview has said so.
     if (!buildPreview(context.items, context.options, context.nameContext, context.importedNameList,
                       context.reporter))

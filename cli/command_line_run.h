@@ -40,8 +40,9 @@ QString escapedForConsole(const QString &text);
 
 // Adds the files and folders of the arguments (folders with or without their
 // subfolders, their files through mask); names that cannot be named exactly
-// are told through notice.
+// are told through notice. readFacts false: files of folders are taken
+// without reading their size and times (FolderListing::readFacts).
 void addArgumentPaths(const QStringList &paths, CommandLineContext &context, const FileMask &mask,
-                      const std::function<void(const QString &)> &notice);
+                      const std::function<void(const QString &)> &notice, bool readFacts = true);
 
 } // namespace morvane

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 
 namespace morvane {
@@ -48,6 +49,7 @@ bool decodeName(const char *raw, QString *name)
 // One entry of a folder, kept until the folder is sorted.
 struct Entry {
     size_t raw;      // offset of the NUL-terminated raw name in the folder's name buffer
+    unsigned char type;
     QString name;
 };
 
@@ -57,9 +59,10 @@ QString unreadableEntry(const QString &path, int error)
 }
 
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
-// goes to onFile(dirFd, raw name, path, decoded name to keep, false) while its
-// folder is open; with listing.folderItems every subfolder goes there instead
-// (with true), just before it is walked.
+// goes to onFile(dirFd, raw name, type, path, decoded name to keep, false)
+// while its folder is open (type is DT_REG, DT_LNK or any other non-folder
+// type); with listing.folderItems every subfolder goes there instead (DT_DIR,
+// true), just before it is walked.
 template <typename OnFile>
 void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile)
 {
@@ -75,7 +78,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
     };
     auto walkSubfolder = [&](const char *raw, const QString &path, QString &&name) {
         if (listing.folderItems)
-            onFile(dirFd, raw, path, std::move(name), true);
+            onFile(dirFd, raw, DT_DIR, path, std::move(name), true);
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (subFd < 0) {
             if (listing.unreadable)
@@ -125,10 +128,10 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             if (type == DT_DIR)
                 walkSubfolder(raw, joined(name), std::move(name));
             else
-                onFile(dirFd, raw, joined(name), std::move(name), false);
+                onFile(dirFd, raw, type, joined(name), std::move(name), false);
             continue;
         }
-        (type == DT_DIR ? folders : files).append(Entry{rawNames.size(), std::move(name)});
+        (type == DT_DIR ? folders : files).append(Entry{rawNames.size(), type, std::move(name)});
         rawNames.append(raw);
         rawNames.push_back('\0');
     }
@@ -142,7 +145,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             if (subfolders)
                 walkSubfolder(raw, path, std::move(e.name));
             else
-                onFile(dirFd, raw, path, std::move(e.name), false);
+                onFile(dirFd, raw, e.type, path, std::move(e.name), false);
         }
     };
     inOrder(files, false);
@@ -169,7 +172,7 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    auto onFile = [&files](int, const char *, const QString &path, QString &&, bool isFolder) {
+    auto onFile = [&files](int, const char *, unsigned char, const QString &path, QString &&, bool isFolder) {
         if (!isFolder)
             files.append(path);
     };
@@ -199,18 +202,32 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
             listing.unreadable->append(unreadableEntry(folder, errno));
         return added;   // a folder item stays an item even when its contents cannot be read
     }
-    auto onFile = [&](int dirFd, const char *raw, const QString &path, QString &&name, bool isFolder) {
-        if (items.itemExists(path))
+    // One walk lists every path once: only items from before can be duplicates.
+    const bool fresh = items.isEmpty();
+    // Files of a folder share a few extensions: one string for each.
+    QList<QString> extensions;
+    auto onFile = [&](int dirFd, const char *raw, unsigned char type, const QString &path, QString &&name,
+                      bool isFolder) {
+        if (!fresh && items.itemExists(path))
             return;
         RenameItem item;
-        if (!readFileFactsAt(dirFd, raw, &item, isFolder ? ItemKind::Folder : ItemKind::File))
+        // The listing's type answers "a regular file?"; a link needs the look that follows it.
+        if (!isFolder && !listing.readFacts && type == DT_REG)
+            item.size = RenameItem::kFactsUnread;
+        else if (!readFileFactsAt(dirFd, raw, &item, isFolder ? ItemKind::Folder : ItemKind::File))
             return;
         item.originalPath = path;
         // splitNameAndExt of the name, the name's own text kept as originalName;
         // a folder's whole name is its name.
         const qsizetype dot = isFolder ? -1 : name.lastIndexOf(u'.');
         if (dot >= 0) {
-            item.ext = name.mid(dot);
+            const QStringView ext = QStringView(name).mid(dot);
+            auto known = std::find(extensions.cbegin(), extensions.cend(), ext);
+            if (known == extensions.cend() && extensions.size() < 16) {
+                extensions.append(ext.toString());
+                known = extensions.cend() - 1;
+            }
+            item.ext = known != extensions.cend() ? *known : ext.toString();
             name.truncate(dot);
         }
         item.originalName = std::move(name);

@@ -22,6 +22,10 @@ struct FolderListing {
     // The folders are the items: the folder itself and, with includeSubfolders,
     // every folder below it (each before the folders inside it); no files.
     bool folderItems = false;
+    // False: a file the listing shows as regular is taken without a look at
+    // its size and times (RenameItem::kFactsUnread); links and entries of
+    // unknown type are still looked at, to know they lead to a regular file.
+    bool readFacts = true;
 };
 
 // The files of a folder, hidden ones included; folders are not listed. In

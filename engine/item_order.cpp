@@ -63,6 +63,8 @@ QList<int> sortedOrder(const RenameItemList &items, SortKey key, bool descending
 
 void sortItems(RenameItemList &items, SortKey key, bool descending)
 {
+    if (key == SortKey::Size || key == SortKey::Date)
+        items.readMissingFacts();
     if (key != SortKey::None)
         items.reorder(sortedOrder(items, key, descending));
 }

@@ -1,6 +1,7 @@
 #include "engine/name_builder.h"
 
 #include "engine/ascii.h"
+#include "engine/rename_item_list.h"
 #include "engine/extended_keywords.h"
 #include "engine/text_rules.h"
 
@@ -143,6 +144,16 @@ QString parentFolderName(const QString &path, int level)
     return rest.mid(rest.lastIndexOf(u'/') + 1);
 }
 
+bool patternReadsFileFacts(const QString &pattern)
+{
+    for (const QLatin1StringView keyword : {QLatin1StringView("{size"), QLatin1StringView("{created"),
+                                            QLatin1StringView("{modified")}) {
+        if (pattern.contains(keyword, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 QString formatDateStamp(DateTime utc, const QTimeZone &zone)
 {
     return localFromUtc(utc, zone).toString(QStringLiteral("yyyyMMdd"));
@@ -200,11 +211,11 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
     });
     replace(u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
     replace(u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
-    replace(u"{created}", [&] { return formatDateStamp(item.createdUtc, m_context.timeZone); });
-    replace(u"{modified}", [&] { return formatDateStamp(item.modifiedUtc, m_context.timeZone); });
+    replace(u"{created}", [&] { return formatDateStamp(fileFactsOf(item).createdUtc, m_context.timeZone); });
+    replace(u"{modified}", [&] { return formatDateStamp(fileFactsOf(item).modifiedUtc, m_context.timeZone); });
     replace(u"{parent}", [&] { return parentFolderName(item.originalPath, 1); });
     replace(u"{folder}", [&] { return parentFolderName(item.originalPath, 1); });
-    replace(u"{size}", [&] { return item.isFolder ? QString() : QString::number(item.size); });
+    replace(u"{size}", [&] { return item.isFolder ? QString() : QString::number(fileFactsOf(item).size); });
 
     s = m_findReplace.apply(s);
     s = convertCase(s, m_options.caseChange, m_context.locale);

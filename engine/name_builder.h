@@ -41,6 +41,11 @@ QString titleCase(const QString &text, const QLocale &locale);
 //   parentFolderName("/home/u/photos/a.jpg", 2) == "u"
 //   parentFolderName("/a.jpg", 1) == ""
 QString parentFolderName(const QString &path, int level);
+// True when the pattern names a file's size or times ({size}, {created},
+// {modified}, with or without a format), any letter case. A name inserted by
+// another keyword may still name them; the builder then reads them itself.
+bool patternReadsFileFacts(const QString &pattern);
+
 // The local date of a UTC date-time in the zone, "yyyymmdd".
 QString formatDateStamp(DateTime utc, const QTimeZone &zone);
 

@@ -71,6 +71,9 @@ QString absolutePathIn(const QString &path, const QString &folder)
 
 QString absolutePath(const QString &path)
 {
+    // An absolute path needs no look at the working folder (a system call).
+    if (path.startsWith(u'/'))
+        return path;
     if (path.isEmpty())
         return QDir::currentPath();
     return absolutePathIn(path, QDir::currentPath());

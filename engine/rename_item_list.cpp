@@ -61,6 +61,28 @@ bool readFileFactsAt(int dirFd, const char *name, RenameItem *item, ItemKind kin
     return true;
 }
 
+FileFacts fileFactsOf(const RenameItem &item)
+{
+    if (item.factsKnown())
+        return {item.size, item.createdUtc, item.modifiedUtc};
+    RenameItem read;
+    if (!readFileFacts(item.originalPath, &read))
+        return {};
+    return {read.size, read.createdUtc, read.modifiedUtc};
+}
+
+void RenameItemList::readMissingFacts()
+{
+    for (RenameItem &item : m_items) {
+        if (!item.factsKnown()) {
+            const FileFacts facts = fileFactsOf(item);
+            item.size = facts.size;
+            item.createdUtc = facts.createdUtc;
+            item.modifiedUtc = facts.modifiedUtc;
+        }
+    }
+}
+
 bool RenameItemList::addFileItem(const QString &path)
 {
     if (path.isEmpty())
@@ -116,13 +138,27 @@ QList<int> RenameItemList::folderMoved(const QString &from, const QString &to)
     return changed;
 }
 
+bool RenameItemList::itemExists(const QString &path) const
+{
+    if (!m_indexed) {
+        m_paths.reserve(m_items.size());
+        for (const RenameItem &item : m_items)
+            ++m_paths[item.originalPath];
+        m_indexed = true;
+    }
+    return m_paths.contains(path);
+}
+
 void RenameItemList::indexPath(const QString &path)
 {
-    ++m_paths[path];
+    if (m_indexed)
+        ++m_paths[path];
 }
 
 void RenameItemList::unindexPath(const QString &path)
 {
+    if (!m_indexed)
+        return;
     const auto it = m_paths.find(path);
     if (it != m_paths.end() && --it.value() <= 0)
         m_paths.erase(it);
@@ -209,6 +245,8 @@ void RenameItemList::clear()
     m_items.clear();
     m_paths.clear();
     m_folderCount = 0;
+    m_paths.squeeze();
+    m_indexed = false;
 }
 
 } // namespace morvane

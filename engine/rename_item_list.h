@@ -19,8 +19,9 @@ public:
     // Adds the folder at path as one item (links followed), its whole name as
     // originalName; false, silently, as addFileItem, and for "/" itself.
     bool addFolderItem(const QString &path);
-    // Exact comparison: Linux file names are case-sensitive.
-    bool itemExists(const QString &path) const { return m_paths.contains(path); }
+    // Exact comparison: Linux file names are case-sensitive. The first call
+    // builds the path index; a list never asked costs no index.
+    bool itemExists(const QString &path) const;
 
     int count() const { return int(m_items.size()); }
     bool isEmpty() const { return m_items.isEmpty(); }
@@ -50,12 +51,17 @@ public:
     void removeIndexes(QList<int> indexes);
     void clear();
 
+    // Reads the size and times of every item added without them.
+    void readMissingFacts();
+
 private:
     void indexPath(const QString &path);
     void unindexPath(const QString &path);
 
     QList<RenameItem> m_items;
-    QHash<QString, int> m_paths;   // path -> number of items holding it
+    // path -> number of items holding it, kept from the first itemExists on.
+    mutable QHash<QString, int> m_paths;
+    mutable bool m_indexed = false;
     int m_folderCount = 0;
 };
 
@@ -66,5 +72,13 @@ enum class ItemKind { File, Folder };
 bool readFileFacts(const QString &path, RenameItem *item, ItemKind kind = ItemKind::File);
 // The same for the entry `name` of the folder open as dirFd.
 bool readFileFactsAt(int dirFd, const char *name, RenameItem *item, ItemKind kind = ItemKind::File);
+// The item's size and times, read from disk now when it was added without
+// them (size -1 and times 0 when the file cannot be looked at).
+struct FileFacts {
+    qint64 size = -1;
+    DateTime createdUtc = 0;
+    DateTime modifiedUtc = 0;
+};
+FileFacts fileFactsOf(const RenameItem &item);
 
 } // namespace morvane

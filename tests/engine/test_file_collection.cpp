@@ -216,6 +216,34 @@ private slots:
         QVERIFY(!items.itemExists(m_root + "/sub/deeper"));
     }
 
+    // Without facts a regular file is taken as the listing shows it; a link
+    // is still looked at, and a link to a folder still left out.
+    void addFolderWithoutFacts()
+    {
+        QTemporaryDir tmp;
+        QFile f(tmp.path() + "/a.txt");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("abcd") == 4);
+        f.close();
+        QVERIFY(QFile::link(tmp.path() + "/a.txt", tmp.path() + "/b-link"));
+        QVERIFY(QFile::link(tmp.path() + "/missing", tmp.path() + "/c-dangling"));
+        QVERIFY(QDir().mkpath(tmp.path() + "/sub"));
+        QVERIFY(QFile::link(tmp.path() + "/sub", tmp.path() + "/d-folder-link"));
+        FolderListing listing;
+        listing.readFacts = false;
+        RenameItemList items;
+        QCOMPARE(morvane::addFolder(items, tmp.path(), listing, nullptr), 2);
+        QCOMPARE(items.at(0).originalName, QStringLiteral("a"));
+        QVERIFY(!items.at(0).factsKnown());
+        QVERIFY(items.at(1).factsKnown());
+        QCOMPARE(items.at(1).size, qint64(4));
+        QCOMPARE(fileFactsOf(items.at(0)).size, qint64(4));
+        QCOMPARE(fileFactsOf(items.at(0)).modifiedUtc, items.at(1).modifiedUtc);
+        items.readMissingFacts();
+        QCOMPARE(items.at(0).size, qint64(4));
+        // A second walk of the same folder adds nothing: the path index is built when asked.
+        QCOMPARE(morvane::addFolder(items, tmp.path(), listing, nullptr), 0);
+    }
+
     void namesNotUtf8AreSkippedAndReported()
     {
         QTemporaryDir tmp;

@@ -2,6 +2,8 @@
 #include "engine/paths.h"
 #include "engine/preview.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <climits>
@@ -258,6 +260,30 @@ private slots:
         const QStringList list;
         NameBuilder builder(options, context, list);
         QCOMPARE(builder.buildNewName(item, "{created}_{Modified}", "1", false, {}, 0), expected);
+    }
+
+    // An item added without its size and times has them read when a keyword
+    // asks, also one that came in with the file's own name.
+    void factsReadWhenAsked()
+    {
+        QTemporaryDir tmp;
+        const QString path = tmp.path() + "/x{size}.txt";
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("abc") == 3 && f.flush());
+        QVERIFY(f.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime));
+        f.close();
+        RenameItem item = itemAt(path);
+        item.size = RenameItem::kFactsUnread;
+        const OptionPanel options;
+        const NameContext context = pinnedContext("UTC");
+        const QStringList list;
+        NameBuilder builder(options, context, list);
+        QCOMPARE(builder.buildNewName(item, "{size}_{modified}_{modified:yyyy}", "1", false, {}, 0),
+                 QStringLiteral("3_20210304_2021"));
+        QCOMPARE(builder.buildNewName(item, "{name}", "1", false, {}, 0), QStringLiteral("x3"));
+        QVERIFY(patternReadsFileFacts("a_{Size}"));
+        QVERIFY(patternReadsFileFacts("{created:yyyy}"));
+        QVERIFY(!patternReadsFileFacts("{name}_{counter}"));
     }
 
     void clockReadPerKeyword()
