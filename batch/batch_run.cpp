@@ -158,6 +158,10 @@ void BatchRun::run()
     const int count = int(steps.size());
     try {
         for (int i = 0; i < count; ++i) {
+            if (const int next = renameRun(steps, i); next > i) {
+                i = next - 1;
+                continue;
+            }
             if (i % kProgressStep == 0)
                 m_reporter.progress(i, count);
             const MoveStep &step = steps.at(i);
@@ -252,6 +256,72 @@ void BatchRun::unparkAll() noexcept
     const QList<int> rows = m_parked.keys();
     for (const int row : rows)
         unpark(row);
+}
+
+int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
+{
+    if (m_mode != BatchMode::RenameInPlace)
+        return first;
+    // Plain renames of files in place, none moved aside, all in the folder of the first.
+    m_run.resize(0);
+    m_runLines.resize(0);
+    const int count = int(steps.size());
+    for (int i = first; i < count && m_run.size() < UndoJournal::kPendingLines; ++i) {
+        const MoveStep &step = steps.at(i);
+        if (step.kind != MoveStep::Kind::Place || m_parked.contains(step.row))
+            break;
+        const RenameItem &item = m_items.at(step.row);
+        const QStringView source(item.originalPath);
+        const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
+        const QStringView folder = source.left(nameStart);
+        if (m_run.isEmpty()) {
+            m_folder.select(folder, m_cwd);
+            if (!m_folder.valid() || m_folder.fd() < 0)
+                break;
+        } else if (folder != QStringView(m_folder.path())) {
+            break;
+        }
+        // Names the usual way deals with: unchanged, invalid or a path.
+        if (item.newName.isEmpty() || item.newName.startsWith(u'/') || hasInvalidPathCharacters(item.newName)
+            || source.mid(nameStart) == item.newName)
+            break;
+        setFolderPath(m_from, m_folder.encoded(), source.mid(nameStart));
+        setFolderPath(m_to, m_folder.encoded(), item.newName);
+        const qsizetype before = m_runLines.size();
+        UndoJournal::appendEntryLine(m_runLines, m_from, m_to);
+        m_run.append(RunEntry{step.row, int(m_runLines.size() - before)});
+    }
+    if (m_run.isEmpty())
+        return first;
+
+    // One write for the lines, then the renames; a rename that does not go
+    // through takes its line and those after it back and goes the usual way.
+    m_journal.intendLines(m_runLines);
+    try {
+        for (int k = 0; k < m_run.size(); ++k) {
+            const int i = first + k;
+            if (i % kProgressStep == 0)
+                m_reporter.progress(i, count);
+            const RunEntry entry = m_run.at(k);
+            const RenameItem &item = m_items.at(entry.row);
+            const QStringView source(item.originalPath);
+            const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
+            setFolderPath(m_from, m_folder.encoded(), source.mid(nameStart));
+            setFolderPath(m_to, m_folder.encoded(), item.newName);
+            if (renameNoReplace(m_folder.fd()) != 0) {
+                m_journal.cancel();
+                renameItem(entry.row);
+                return i + 1;
+            }
+            m_journal.confirmLine(entry.lineLength);
+            ++m_renamed;
+            itemPlaced(entry.row, m_folder.path() + item.newName);
+        }
+    } catch (...) {
+        m_journal.abandon();  // lines of renames not made go; a stop leaves the log exact
+        throw;
+    }
+    return first + int(m_run.size());
 }
 
 void BatchRun::renameItem(int index)

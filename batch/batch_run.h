@@ -91,6 +91,10 @@ private:
         QString reason;
     };
 
+    // A run of renames in place within one folder from step first, their lines
+    // written ahead of them in one go; returns the step after the last it
+    // handled, first when it handled none.
+    int renameRun(const QList<MoveStep> &steps, int first);
     void renameItem(int index);
     void park(int index);
     bool unpark(int index) noexcept;
@@ -124,6 +128,12 @@ private:
     SourceFolder m_folder;  // after the journal: its folder is let go first
     BatchFileIndex m_batchFiles;
     QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
+    struct RunEntry {
+        int row;
+        int lineLength;
+    };
+    QList<RunEntry> m_run;  // the run renameRun carries out, and its lines
+    QByteArray m_runLines;
     unsigned m_respellCount = 0;
     bool m_itemIsFolder = false;  // the item being placed is a folder
     // Rows whose file waits under a temporary name, with that path.

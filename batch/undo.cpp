@@ -10,6 +10,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 
@@ -306,9 +308,10 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
     const QByteArray encodedLog = logPath.toUtf8();
     const QStringList lines = splitUndoLogLines(readWholeFile(sys, encodedLog));
     // A batch that did not end (killed, or its log could not be cut back) may
-    // have left its last line before carrying the operation out.
+    // have left its last lines before carrying their operations out.
     const QString marker = UndoJournal::markerPath(logPath);
-    bool distrustLastLine = fileIsThere(sys, marker.toUtf8());
+    const qsizetype distrustFrom =
+        fileIsThere(sys, marker.toUtf8()) ? std::max<qsizetype>(1, lines.size() - UndoJournal::kPendingLines) : lines.size();
 
     UndoOutcome outcome;
     QStringList kept;  // lines left for the next undo, last line first
@@ -331,17 +334,22 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
             // A line without both paths names no file to put back.
             if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
                 continue;
-            if (distrustLastLine) {
-                distrustLastLine = false;
+            if (k >= distrustFrom) {
                 // Its source still in place: the operation did not happen, and the
                 // file at the new path is not this batch's. Unless that file holds
                 // the same bytes: then it is the line's copy, whose source stays.
+                // Lines later in the log were put back first, so a chain's source
+                // is free again by now where its step was made.
                 const QByteArray original = absolutePath(entry->original).toUtf8();
                 const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
                 struct stat held;
                 if (entryIsThere(sys, original, &held)
-                    && (S_ISDIR(held.st_mode) || !sameContents(sys, original, renamed)))
+                    && (S_ISDIR(held.st_mode) || !sameContents(sys, original, renamed))) {
+                    const auto it = waiting.find(absolutePath(entry->renamed));
+                    if (it != waiting.end() && --it.value() == 0)
+                        waiting.erase(it);
                     continue;
+                }
             }
             const QString originalPath = absolutePath(entry->original);
             const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0;  // a line naming one file twice

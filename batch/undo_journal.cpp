@@ -39,8 +39,10 @@ void appendField(QByteArray &line, const QByteArray &path)
     line += '"';
 }
 
+} // namespace
+
 // The bytes of entryLine(from, to), appended to out.
-void appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &to)
+void UndoJournal::appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &to)
 {
     out.reserve(out.size() + from.size() + to.size() + 7);
     appendField(out, from);
@@ -48,8 +50,6 @@ void appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &
     appendField(out, to);
     out += "\r\n";
 }
-
-} // namespace
 
 QByteArray UndoJournal::header()
 {
@@ -211,6 +211,19 @@ void UndoJournal::confirm()
 {
     m_committed = m_length;
     m_pending = false;
+    ++m_confirmed;
+}
+
+void UndoJournal::intendLines(const QByteArray &lines)
+{
+    append(lines);
+    m_pending = true;
+}
+
+void UndoJournal::confirmLine(qsizetype length)
+{
+    m_committed += length;
+    m_pending = m_committed < m_length;
     ++m_confirmed;
 }
 

@@ -30,9 +30,11 @@ public:
 // the same folder, so a reader never sees a torn log; when the first operation
 // is taken back, the previous log is put back.
 //
-// While the log may end in a line whose operation did not happen (between
+// While the log may end in lines whose operations did not happen (between
 // intend and confirm or cancel), a marker file beside it says so; undo then
-// passes over that last line when its original file is still in place. The
+// passes over each of the last kPendingLines lines whose original file is
+// still in place. A run of plain renames writes its lines in one go ahead of
+// them (intendLines), so up to that many lines may be pending at once. The
 // marker goes when the log is exact again: at the end of the batch, or when
 // it stops on an error.
 class UndoJournal {
@@ -42,8 +44,17 @@ public:
     UndoJournal(const UndoJournal &) = delete;
     UndoJournal &operator=(const UndoJournal &) = delete;
 
+    // The most lines pending at once, and so the lines at the end of a log
+    // with a marker that may name operations that did not happen.
+    static constexpr int kPendingLines = 64;
+
     void intend(const QByteArray &from, const QByteArray &to);
     void confirm();
+    // Lines made with appendEntryLine, at most kPendingLines, all pending:
+    // confirmLine(length) confirms the first still pending, cancel() takes
+    // back every one still pending.
+    void intendLines(const QByteArray &lines);
+    void confirmLine(qsizetype length);
     // Takes the intended line back; throws when the log cannot be cut back.
     void cancel();
     // The same for a batch already stopping on an error: a log that cannot be
@@ -60,6 +71,7 @@ public:
     bool exact() const { return m_exact; }
 
     static QByteArray entryLine(const QByteArray &from, const QByteArray &to);
+    static void appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &to);
     static QByteArray header();
     static QString markerPath(const QString &logPath);  // "<log>.unfinished"
 

@@ -331,9 +331,12 @@ private slots:
                             }
                         }
                     }
-                    // A last line whose operation did not happen is allowed when marked: undo passes it over.
+                    // Last lines whose operations did not happen (at most the lines written ahead
+                    // in one go) are allowed when marked: undo passes over each whose source is in place.
                     const bool marked = QFile::exists(UndoJournal::markerPath(scene.logPath()));
-                    if (marked && logged.size() == ops.size() + 1 && QFile::exists(logged.last().original))
+                    for (int pending = 0; marked && pending < UndoJournal::kPendingLines && logged.size() > ops.size()
+                                          && QFile::exists(logged.last().original);
+                         ++pending)
                         logged.removeLast();
                     // A chain runs from its end, so the log is in the order of the operations, not of the items.
                     auto byOriginal = [](const UndoLogEntry &a, const UndoLogEntry &b) { return a.original < b.original; };
