@@ -1,16 +1,12 @@
-#include "build_config.h"
 #include "cli/console_run.h"
 #include "i18n/translator.h"
-#include "ui/app_texts.h"
-#include "ui/dialogs.h"
-#include "ui/main_window.h"
-#include "ui/new_version_dialog.h"
-#include "ui/theme.h"
 
-#include <QApplication>
-#include <QIcon>
+#include <dlfcn.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 using namespace morvane;
 
@@ -21,6 +17,38 @@ bool displayAvailable()
 {
     auto set = [](const char *name) { const char *v = std::getenv(name); return v && *v; };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+// The window lives in a module of its own, beside the program in the build
+// and in its library folder once installed: a run without a window then
+// loads Qt Core alone, none of the GUI libraries it would never use.
+int runWindow(int argc, char *argv[])
+{
+    std::string folder;
+    char self[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+        folder.assign(self, size_t(n));
+        folder.erase(folder.rfind('/'));
+    }
+    const std::string candidates[] = {folder + "/morvane-window.so",
+                                      folder + "/../" MORVANE_WINDOW_MODULE_RELATIVE,
+                                      MORVANE_WINDOW_MODULE};
+    std::string errors;
+    void *module = nullptr;
+    for (const std::string &path : candidates) {
+        if ((module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)))
+            break;
+        errors += std::string("\n  ") + dlerror();
+    }
+    using Entry = int (*)(int, char **);
+    const Entry entry = module ? reinterpret_cast<Entry>(dlsym(module, "morvaneWindowMain")) : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "morvane: the window cannot be started: its module could not be loaded:%s\n",
+                     module ? dlerror() : errors.c_str());
+        return 2;
+    }
+    return entry(argc, argv);
 }
 
 }  // namespace
@@ -36,31 +64,5 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    QApplication app(argc, argv);
-    // The language before any text is built, the look before any window, so even the new-version dialog has both.
-    installTranslations();
-    initUiResources();
-    applyDesktopFont(app);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
-    QApplication::setDesktopFileName(QStringLiteral(MORVANE_APP_ID));
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenzel"));
-    QCoreApplication::setApplicationName(applicationTitle());
-    // Light or dark as remembered, or as the desktop is; it follows the desktop from then on.
-    ThemeController theme(app);
-    if (!theme.errorMessage().isEmpty())
-        QtDialogs().message(nullptr, Dialogs::Box::Error, QCoreApplication::translate("morvane::MainWindow", "Error"),
-                            theme.errorMessage());
-
-    QtUpdateShell updateShell;
-    if (checkForUpdateAtStartup(UpdateEndpoint{}, updateShell) == StartupVerdict::Exit)
-        return 0;
-
-    MainWindowSetup setup;
-    setup.arguments = QCoreApplication::arguments().mid(1);
-    MainWindow window(std::move(setup));
-    // A command-line run that finished ends the program before the loop would show anything.
-    if (window.terminationRequested())
-        return 0;
-    window.show();
-    return app.exec();
+    return runWindow(argc, argv);
 }
