@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace morvane {
 
@@ -271,6 +272,9 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
         if (step.kind != MoveStep::Kind::Place || m_parked.contains(step.row))
             break;
         const RenameItem &item = m_items.at(step.row);
+        // A folder takes the items below it along: the usual way follows them.
+        if (item.isFolder)
+            break;
         const QStringView source(item.originalPath);
         const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
         const QStringView folder = source.left(nameStart);
@@ -309,8 +313,11 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
             setFolderPath(m_from, m_folder.encoded(), source.mid(nameStart));
             setFolderPath(m_to, m_folder.encoded(), item.newName);
             if (renameNoReplace(m_folder.fd()) != 0) {
+                // Its outcome stands: the usual way takes it from here, without a second try.
+                m_renameError = errno;
                 m_journal.cancel();
                 renameItem(entry.row);
+                m_renameError = 0;
                 return i + 1;
             }
             m_journal.confirmLine(entry.lineLength);
@@ -318,6 +325,7 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
             itemPlaced(entry.row, m_folder.path() + item.newName);
         }
     } catch (...) {
+        m_renameError = 0;
         m_journal.abandon();  // lines of renames not made go; a stop leaves the log exact
         throw;
     }
@@ -469,11 +477,12 @@ bool BatchRun::placeAtFreeTarget(int dirFd)
         return true;
     }
     JournalEntry entry(m_journal, m_from, m_to);
-    if (renameNoReplace(dirFd) == 0) {
+    const int tried = std::exchange(m_renameError, 0);  // a run of renames already tried this one
+    if (tried == 0 && renameNoReplace(dirFd) == 0) {
         entry.done();
         return true;
     }
-    const int error = errno;
+    const int error = tried ? tried : errno;
     if ((error == EEXIST || error == EXDEV || (m_itemIsFolder && (error == ENOTEMPTY || error == ENOTDIR)))
         && clashAt(m_to, &found)) {
         entry.cancel();

@@ -134,6 +134,7 @@ private:
     };
     QList<RunEntry> m_run;  // the run renameRun carries out, and its lines
     QByteArray m_runLines;
+    int m_renameError = 0;  // errno of a rename of the run that failed, for the usual way to take up
     unsigned m_respellCount = 0;
     bool m_itemIsFolder = false;  // the item being placed is a folder
     // Rows whose file waits under a temporary name, with that path.
