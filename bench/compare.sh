@@ -6,7 +6,9 @@
 #   bash bench/compare.sh profile    system calls per file (strace -c -f) and a callgrind
 #                                    profile of Morvane's run at the largest N
 #
-# Overrides: N="1000 5000"  RUNS=3  TOOLS="floor morvane mmv"  MORVANE=/path/to/morvane
+# Overrides: N="1000 5000"  RUNS=3  TOOLS="floor morvane"  MORVANE=/path/to/morvane
+#            BEFORE=/path/to/an/older/morvane (tools before, before-dryrun: the same job
+#            with that build, for a side-by-side of two versions in one run)
 #            SLOW=10 (a tool whose warm-up takes longer than this many seconds is timed
 #            once more, not RUNS times)  TIMEOUT=600 (seconds per run)
 #            OUT=build-compare (where the table, stderr of failures and profiles go)
@@ -22,10 +24,13 @@ case $mode in table|profile) ;; *) echo "usage: $0 [table|profile]" >&2; exit 2 
 
 sizes=${N:-10000 100000}
 runs=${RUNS:-5}
-tools=${TOOLS:-floor morvane morvane-dryrun perl-rename perl-rename-n mmv renamer}
+# The project runs no other renamer itself: the peer rows (perl-rename, perl-rename-n,
+# mmv, renamer) are there for whoever measures them, and never in the default list.
+tools=${TOOLS:-floor morvane morvane-dryrun}
 slow=${SLOW:-10}
 per_run_timeout=${TIMEOUT:-600}
 morvane=${MORVANE:-$repo/build/app/morvane}
+before=${BEFORE:-}
 out=${OUT:-$repo/build-compare}
 renamer_dir=$repo/bench/node_modules
 
@@ -47,7 +52,10 @@ apt_install() {
     $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-needs=(rename mmv time gcc)
+needs=(time gcc)
+# Peers are installed only when asked for by name.
+[[ " $tools " == *" perl-rename"* ]] && needs+=(rename)
+[[ " $tools " == *" mmv "* ]] && needs+=(mmv)
 [ "$mode" = profile ] && needs+=(strace valgrind)
 apt_install "${needs[@]}"
 
@@ -84,6 +92,8 @@ tool_cmd() {
         floor)          CMD=("$work/floor_rename" rename "$files") ;;
         morvane)        CMD=("$morvane" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex "$files") ;;
         morvane-dryrun) CMD=("$morvane" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex /dryrun "$files") ;;
+        before)         CMD=("$before" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex "$files") ;;
+        before-dryrun)  CMD=("$before" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex /dryrun "$files") ;;
         perl-rename)    CMD=(sh -c "$find_files | xargs -0 rename -d 's/IMG_(\\d+)/photo-\$1/'" sh "$files") ;;
         perl-rename-n)  CMD=(sh -c "$find_files | xargs -0 rename -n -d 's/IMG_(\\d+)/photo-\$1/'" sh "$files") ;;
         mmv)            CMD=(mmv "$files/IMG_*.JPG" "$files/photo-#1.JPG") ;;
@@ -93,6 +103,7 @@ tool_cmd() {
 }
 
 is_dry_run() { [[ $1 == *-dryrun || $1 == *-n ]]; }
+is_morvane() { [[ $1 == morvane || $1 == before ]]; }
 
 listing() { find "$files" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | md5sum | cut -c1-32; }
 
@@ -135,10 +146,10 @@ run_once() {
     if [ "$(listing)" != "$want" ]; then
         echo "FAILED wrong names left"; return
     fi
-    if [ "$tool" = morvane ] && [ ! -s "$journal" ]; then
+    if is_morvane "$tool" && [ ! -s "$journal" ]; then
         echo "FAILED no undo log"; return
     fi
-    if [ "$tool" = morvane-dryrun ] && [ -e "$journal" ]; then
+    if [[ $tool == morvane-dryrun || $tool == before-dryrun ]] && [ -e "$journal" ]; then
         echo "FAILED dry run wrote an undo log"; return
     fi
     rm -f "$err"
