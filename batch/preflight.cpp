@@ -1,6 +1,8 @@
 #include "batch/preflight.h"
 
 #include "batch/file_operations.h"
+#include "batch/folder_names.h"
+#include "batch/name_table.h"
 #include "batch/name_spelling.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
@@ -43,6 +45,17 @@ qsizetype utf8Length(QStringView text)
             bytes += 3;
     }
     return bytes;
+}
+
+// Where the file name of a path starts, less one; a plain loop, as this runs
+// twice for every row of a live preview.
+qsizetype lastSlash(const QString &path)
+{
+    const QChar *p = path.constData();
+    qsizetype i = path.size();
+    while (i > 0 && p[i - 1] != u'/')
+        --i;
+    return i - 1;
 }
 
 QString withoutTrailingSlash(QString folder)
@@ -102,11 +115,6 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
            && isOtherSpellingOfSource(realSystemCalls(), prefix + sample.toUtf8(), path);
 }
 
-QString caseKey(const QString &name, bool folds)
-{
-    return folds ? name.toCaseFolded() : name;
-}
-
 // Each target folder, with what the rows landing there need to know.
 struct TargetFolder {
     QByteArray encoded;
@@ -117,7 +125,7 @@ struct TargetFolder {
         int target = -1;  // first row landing at this name
         int source = -1;  // a row whose file now has this name and moves away
     };
-    QHash<QString, int> names;  // name (case-folded where the folder ignores case) -> its slot + 1
+    NameTable names;  // name (case-folded where the folder ignores case) -> its slot + 1
     std::vector<Slot> slotList;
     QList<int> toTest;  // rows whose target may be taken by a file outside the batch
 };
@@ -196,33 +204,23 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
         }
         return;
     }
-    DIR *dir = ::opendir(folder.encoded.constData());
-    if (!dir)
+    const std::shared_ptr<const FolderNames> listing = FolderNames::read(folder.encoded);
+    if (!listing)
         return;  // nothing there yet (a destination to be made), or nothing to learn
-    QString name;  // one buffer for every entry: ASCII names, the common case, need no allocation
-    while (const dirent *entry = ::readdir(dir)) {
-        const qsizetype length = qsizetype(std::strlen(entry->d_name));
-        name.resize(length);
-        QChar *d = name.data();
-        for (qsizetype k = 0; k < length; ++k) {
-            const uchar c = uchar(entry->d_name[k]);
-            if (c >= 0x80) {
-                name = QString::fromUtf8(entry->d_name, length);
-                break;
-            }
-            d[k] = QChar(c);
-        }
-        const auto it = folder.names.constFind(folder.folds ? name.toCaseFolded() : name);
-        if (it == folder.names.cend())
+    for (size_t i = 0; i < listing->count(); ++i) {
+        const int *slotNumber = folder.folds
+            // Where the folder ignores case its names are compared folded.
+            ? folder.names.find(QString::fromUtf8(listing->name(i), listing->size(i)).toCaseFolded())
+            : folder.names.findUtf8(listing->name(i), listing->size(i), listing->hash(i));  // raw bytes, not decoded
+        if (!slotNumber)
             continue;
-        const TargetFolder::Slot &slot = folder.slotList[size_t(it.value() - 1)];
+        const TargetFolder::Slot &slot = folder.slotList[size_t(*slotNumber - 1)];
         if (slot.target < 0 || slot.source >= 0)
             continue;
         RowCheck &row = check.rows[slot.target];
         if (row.status == RowStatus::Ready)
             row.status = RowStatus::Exists;
     }
-    ::closedir(dir);
 }
 
 } // namespace
@@ -252,7 +250,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
     const int count = items.count();
     check.rows.resize(count);
     FolderTable folders;
-    folders.expectNames(qsizetype(count) * (mode == BatchMode::CopyToFolder ? 1 : 2));
+    folders.expectNames(count);
     std::vector<TargetFolder *> rowFolder(size_t(count), nullptr);
     std::vector<int> rowSlot(size_t(count), -1);
 
@@ -265,7 +263,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             row.status = RowStatus::Empty;
             continue;
         }
-        const QStringView sourceFolder = QStringView(item.originalPath).left(item.originalPath.lastIndexOf(u'/') + 1);
+        const QStringView sourceFolder = QStringView(item.originalPath).left(lastSlash(item.originalPath) + 1);
         const QStringView sourceName = QStringView(item.originalPath).mid(sourceFolder.size());
         if (mode == BatchMode::RenameInPlace) {
             if (sourceFolder != QStringView(lastSourceFolder)) {
@@ -280,12 +278,14 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         const bool sameFolder = mode == BatchMode::RenameInPlace
                                 || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
         row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
-        if (utf8Length(item.newName) > folder.nameMax
-            || folder.encoded.size() + 1 + utf8Length(item.newName) >= folder.pathMax) {
+        qsizetype bytes = 0;
+        const quint64 hash = NameTable::hashOf(item.newName, &bytes);  // its UTF-8 length on the way
+        if (bytes > folder.nameMax || folder.encoded.size() + 1 + bytes >= folder.pathMax) {
             row.status = RowStatus::TooLong;
             continue;
         }
-        int &slotNumber = folder.names[caseKey(item.newName, folder.folds)];
+        int &slotNumber = folder.folds ? folder.names.valueFor(folder.names.keep(item.newName.toCaseFolded()))
+                                       : folder.names.valueFor(item.newName, hash);
         if (slotNumber == 0) {
             folder.slotList.emplace_back();
             slotNumber = int(folder.slotList.size());
@@ -316,7 +316,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             const RenameItem &item = items.at(i);
             if (check.rows[i].status == RowStatus::Unchanged)
                 continue;
-            const qsizetype slash = item.originalPath.lastIndexOf(u'/');
+            const qsizetype slash = lastSlash(item.originalPath);
             const QString folderPath = mode == BatchMode::RenameInPlace || slash < 0 ? QString()
                                                                                   : item.originalPath.left(slash + 1);
             TargetFolder *folder = rowFolder[size_t(i)] && mode == BatchMode::RenameInPlace
@@ -325,11 +325,11 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             if (!folder)
                 continue;
             // A view of the name inside the path: no copy for the look-up.
-            const QString name = QString::fromRawData(item.originalPath.constData() + slash + 1,
-                                                      item.originalPath.size() - slash - 1);
-            const auto it = folder->names.constFind(folder->folds ? name.toCaseFolded() : name);
-            if (it != folder->names.cend())
-                folder->slotList[size_t(it.value() - 1)].source = i;
+            const QStringView name = QStringView(item.originalPath).mid(slash + 1);
+            const int *slotNumber =
+                folder->folds ? folder->names.find(name.toString().toCaseFolded()) : folder->names.find(name);
+            if (slotNumber)
+                folder->slotList[size_t(*slotNumber - 1)].source = i;
         }
     }
 

@@ -1,0 +1,96 @@
+#include "batch/folder_names.h"
+
+#include "batch/name_table.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <ctime>
+#include <mutex>
+
+namespace morvane {
+
+namespace {
+
+struct Stamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
+bool sameTime(const timespec &a, const timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool stampOf(const QByteArray &folder, Stamp *stamp)
+{
+    struct stat st;
+    if (::stat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    *stamp = Stamp{st.st_dev, st.st_ino, st.st_mtim, st.st_ctim};
+    return true;
+}
+
+// The last folder read, which a live preview asks for again.
+struct LastListing {
+    std::mutex mutex;
+    QByteArray folder;
+    Stamp stamp;
+    std::shared_ptr<const FolderNames> names;
+};
+
+LastListing &lastListing()
+{
+    static LastListing last;
+    return last;
+}
+
+} // namespace
+
+std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
+{
+    Stamp before;
+    if (!stampOf(folder, &before))
+        return nullptr;
+    LastListing &last = lastListing();
+    {
+        const std::lock_guard lock(last.mutex);
+        if (last.names && last.folder == folder && last.stamp.device == before.device
+            && last.stamp.inode == before.inode && sameTime(last.stamp.modified, before.modified)
+            && sameTime(last.stamp.changed, before.changed))
+            return last.names;
+    }
+
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return nullptr;
+    auto names = std::make_shared<FolderNames>();
+    while (const dirent *entry = ::readdir(dir)) {
+        const size_t length = std::strlen(entry->d_name);
+        names->m_offsets.push_back(names->m_bytes.size());
+        names->m_bytes.append(entry->d_name, length + 1);
+        names->m_hashes.push_back(NameTable::hashOfUtf8(entry->d_name, qsizetype(length)));
+    }
+    names->m_offsets.push_back(names->m_bytes.size());
+    ::closedir(dir);
+
+    // Kept only when the folder did not change while it was read and its
+    // last change lies more than a second back.
+    Stamp after;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    if (stampOf(folder, &after) && sameTime(after.modified, before.modified)
+        && sameTime(after.changed, before.changed) && before.modified.tv_sec + 1 < now.tv_sec
+        && before.changed.tv_sec + 1 < now.tv_sec) {
+        const std::lock_guard lock(last.mutex);
+        last.folder = folder;
+        last.stamp = before;
+        last.names = names;
+    }
+    return names;
+}
+
+} // namespace morvane

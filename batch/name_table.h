@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <deque>
+#include <vector>
+
+namespace morvane {
+
+// Names mapped to numbers, keyed by a 64-bit hash of their UTF-8 form, so a
+// name read from a folder listing (raw bytes) is looked up without being
+// decoded or copied. The table stores views: the strings they point into
+// must outlive it (keep() holds those made only for a key, such as a
+// case-folded name).
+//
+//   NameTable table;
+//   table.reserve(1000);
+//   int &value = table.valueFor(u"a.txt");   // 0 when new; set it
+//   table.find(u"a.txt");                    // &value
+//   table.findUtf8("a.txt", 5);              // &value; nullptr when absent
+class NameTable {
+public:
+    void reserve(qsizetype names);
+    int &valueFor(QStringView name) { return valueFor(name, hashOf(name)); }
+    int &valueFor(QStringView name, quint64 hash);  // hash from hashOf(name)
+    const int *find(QStringView name) const;
+    const int *findUtf8(const char *bytes, qsizetype size) const { return findUtf8(bytes, size, hashOfUtf8(bytes, size)); }
+    const int *findUtf8(const char *bytes, qsizetype size, quint64 hash) const;  // hash from hashOfUtf8
+    QStringView keep(QString name);
+
+    // FNV-1a over the UTF-8 bytes, made on the fly (a lone surrogate counts
+    // as U+FFFD, as QString::toUtf8 writes it); utf8Size gets their number.
+    static quint64 hashOf(QStringView name, qsizetype *utf8Size = nullptr);
+    static quint64 hashOfUtf8(const char *bytes, qsizetype size);
+
+private:
+    // Eight bytes a slot, so a large table stays in the cache: a look-up is
+    // one cache miss at most, and the name is read only when the tags agree.
+    struct Entry {
+        quint32 tag = 0;     // the hash's high half, never 0; 0: free
+        quint32 index = 0;   // into m_names and m_values
+    };
+    static quint32 tagOf(quint64 hash) { return quint32(hash >> 32) | 1u; }
+    qsizetype indexOf(quint64 hash) const { return qsizetype((hash * 0x9E3779B97F4A7C15ULL) >> m_shift); }
+    void rehash(qsizetype capacity);
+    template <typename Same>
+    const Entry *lookUp(quint64 hash, Same same) const;
+
+    // One bit per hash value class, four times as many bits as slots: most
+    // names that are not in the table (a folder's other files) are turned
+    // away here, in memory small enough to stay in the cache.
+    bool mayHold(quint64 hash) const
+    {
+        const quint64 bit = hash & m_filterMask;
+        return !m_filter.empty() && (m_filter[size_t(bit >> 6)] >> (bit & 63)) & 1;
+    }
+
+    std::vector<Entry> m_entries;
+    std::vector<quint64> m_filter;
+    quint64 m_filterMask = 0;
+    std::vector<quint64> m_hashes;  // per name, to place it again when the table grows
+    std::vector<QStringView> m_names;
+    std::vector<int> m_values;
+    int m_shift = 64;
+    std::deque<QString> m_kept;
+};
+
+} // namespace morvane
