@@ -28,6 +28,13 @@ public:
     const int *findUtf8(const char *bytes, qsizetype size) const { return findUtf8(bytes, size, hashOfUtf8(bytes, size)); }
     const int *findUtf8(const char *bytes, qsizetype size, quint64 hash) const;  // hash from hashOfUtf8
     QStringView keep(QString name);
+    // Starts loading the slot a later valueFor(…, hash) reads, so a loop over
+    // many names waits for memory once for several of them, not once each.
+    void prefetch(quint64 hash) const
+    {
+        if (!m_entries.empty())
+            __builtin_prefetch(&m_entries[size_t(indexOf(hash))]);
+    }
 
     // FNV-1a over the UTF-8 bytes, made on the fly (a lone surrogate counts
     // as U+FFFD, as QString::toUtf8 writes it); utf8Size gets their number.

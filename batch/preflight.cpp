@@ -47,10 +47,18 @@ qsizetype utf8Length(QStringView text)
     return bytes;
 }
 
-// Where the file name of a path starts, less one; a plain loop, as this runs
-// twice for every row of a live preview.
-qsizetype lastSlash(const QString &path)
+// Where the item's file name starts, less one. Its name and extension end
+// the path, so the slash stands right before them; the loop is for an item
+// whose parts do not say so. This runs twice for every row of a live preview.
+qsizetype lastSlash(const RenameItem &item)
 {
+    const QString &path = item.originalPath;
+    const qsizetype guess = path.size() - item.originalName.size() - item.ext.size() - 1;
+    if (guess >= 0 && path.at(guess) == u'/'
+        && QStringView(path).sliced(guess + 1, item.originalName.size()) == item.originalName
+        && QStringView(path).sliced(path.size() - item.ext.size()) == item.ext
+        && !item.originalName.contains(u'/') && !item.ext.contains(u'/'))
+        return guess;
     const QChar *p = path.constData();
     qsizetype i = path.size();
     while (i > 0 && p[i - 1] != u'/')
@@ -254,16 +262,26 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
     std::vector<TargetFolder *> rowFolder(size_t(count), nullptr);
     std::vector<int> rowSlot(size_t(count), -1);
 
+    // The hashes first, so the table's slots can be asked for ahead of use.
+    std::vector<quint64> hashes(static_cast<size_t>(count));
+    std::vector<qsizetype> utf8Sizes(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        hashes[size_t(i)] = NameTable::hashOf(items.at(i).newName, &utf8Sizes[size_t(i)]);
+    constexpr int kAhead = 16;
+
     // Targets: unchanged, too long, duplicate.
     QString lastSourceFolder, lastTargetFolder;
+    TargetFolder *lastFolder = nullptr;
     for (int i = 0; i < count; ++i) {
         const RenameItem &item = items.at(i);
         RowCheck &row = check.rows[i];
+        if (lastFolder && i + kAhead < count)
+            lastFolder->names.prefetch(hashes[size_t(i + kAhead)]);  // rows mostly share their folder
         if (item.newName.isEmpty()) {
             row.status = RowStatus::Empty;
             continue;
         }
-        const QStringView sourceFolder = QStringView(item.originalPath).left(lastSlash(item.originalPath) + 1);
+        const QStringView sourceFolder = QStringView(item.originalPath).left(lastSlash(item) + 1);
         const QStringView sourceName = QStringView(item.originalPath).mid(sourceFolder.size());
         if (mode == BatchMode::RenameInPlace) {
             if (sourceFolder != QStringView(lastSourceFolder)) {
@@ -275,11 +293,12 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         }
         TargetFolder &folder = folders.at(lastTargetFolder, sourceName);
         rowFolder[size_t(i)] = &folder;
+        lastFolder = &folder;
         const bool sameFolder = mode == BatchMode::RenameInPlace
                                 || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
         row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
-        qsizetype bytes = 0;
-        const quint64 hash = NameTable::hashOf(item.newName, &bytes);  // its UTF-8 length on the way
+        const qsizetype bytes = utf8Sizes[size_t(i)];
+        const quint64 hash = hashes[size_t(i)];
         if (bytes > folder.nameMax || folder.encoded.size() + 1 + bytes >= folder.pathMax) {
             row.status = RowStatus::TooLong;
             continue;
@@ -316,7 +335,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             const RenameItem &item = items.at(i);
             if (check.rows[i].status == RowStatus::Unchanged)
                 continue;
-            const qsizetype slash = lastSlash(item.originalPath);
+            const qsizetype slash = lastSlash(item);
             const QString folderPath = mode == BatchMode::RenameInPlace || slash < 0 ? QString()
                                                                                   : item.originalPath.left(slash + 1);
             TargetFolder *folder = rowFolder[size_t(i)] && mode == BatchMode::RenameInPlace
