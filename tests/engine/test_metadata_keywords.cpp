@@ -246,7 +246,10 @@ private slots:
     void valuesInTheName()
     {
         const QString file = audio("odd.mp3", silentMp3(), {{"ARTIST", "AC/DC"}, {"TITLE", "What?\nNow"}});
-        NameBuilder builder(OptionPanel(), m_context, {});
+        // The builder keeps references: its options and name list outlive it.
+        const OptionPanel options;
+        const QStringList noList;
+        NameBuilder builder(options, m_context, noList);
         RenameItem item;
         item.originalPath = file;
         item.ext = ".mp3";
