@@ -78,10 +78,10 @@ CommandActions CommandBar::createActions(QObject *owner)
     a.loadNameList = command(owner, tr("Load Name List"), "list");
     a.settings = command(owner, tr("Settings"), "setting", QKeySequence(Qt::CTRL | Qt::Key_Comma));
     a.about = command(owner, tr("About Program"), "info");
-    a.livePreview = command(owner, tr("Live preview"), "eye");
+    a.livePreview = command(owner, tr("Live preview"), "live");
     a.livePreview->setCheckable(true);
     a.livePreview->setToolTip(tr("Live preview: rebuild the preview as rules, files or their order change"));
-    a.problemsOnly = command(owner, tr("Show only problems"), "cross");
+    a.problemsOnly = command(owner, tr("Show only problems"), "problems");
     a.problemsOnly->setCheckable(true);
     a.problemsOnly->setToolTip(tr("Show only rows that would not land as previewed"));
     a.renameFolders = command(owner, tr("Rename folders"), "folder-rename");
