@@ -1,4 +1,4 @@
-#include "batch_test_support.h"
+#include "batch_world.h"
 #include "batch/batch_executor.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
@@ -15,50 +15,7 @@ using namespace morvane;
 
 namespace {
 
-const QString kCompleted = QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.");
-
-// A temporary world: files in src/, a destination dst/, the data root in app/.
-struct World {
-    QTemporaryDir tmp;
-    QString src = tmp.path() + "/src";
-    QString dst = tmp.path() + "/dst";
-    BatchEnvironment env;
-    RenameItemList items;
-    RecordingReporter reporter;
-    OptionPanel options;
-
-    World()
-    {
-        QDir().mkpath(src);
-        env.appDataFolder = tmp.path() + "/app";
-    }
-    QString logPath() const { return undoLogPath(env.appDataFolder); }
-    // Adds src/<name> holding content under the new name (empty: no preview yet).
-    void add(const QString &name, const QString &newName, const QByteArray &content = QByteArray())
-    {
-        const QString path = src + u'/' + name;
-        if (!QFile::exists(path))
-            writeFile(path, content.isNull() ? name.toUtf8() : content);
-        QVERIFY(items.addFileItem(path));
-        items.setNewName(items.count() - 1, newName);
-    }
-    QString run()  // the error text, empty when the batch did not throw
-    {
-        try {
-            executeBatch(items, options, reporter, env);
-        } catch (const MorvaneError &e) {
-            return e.message();
-        }
-        return QString();
-    }
-    void undo()
-    {
-        RecordingReporter r;
-        undoLastBatch(items, r, env);
-        QCOMPARE(r.calls.value(0), "information: Undo completed for the last rename operation.");
-    }
-    QByteArray log() const { return readFile(logPath()); }
-};
+using World = BatchWorld;
 
 QByteArray entryLine(const QString &from, const QString &to)
 {
@@ -106,7 +63,7 @@ private slots:
         w.options.conflict = ConflictMode(conflict);
         w.options.destination = " \t" + w.dst + "  ";  // read trimmed
         QCOMPARE(w.run(), QString());
-        QCOMPARE(w.reporter.calls, QStringList{kCompleted});
+        QCOMPARE(w.reporter.calls, QStringList{kBatchCompleted});
         QTEST(snapshot(w.src), "src");
         if (mode != 0)
             QTEST(snapshot(w.dst), "dst");

@@ -1,7 +1,7 @@
 // The preview's status per row, the checks that run before the first file
 // moves, and swaps, chains and rotations landing at their previewed names.
 
-#include "batch_test_support.h"
+#include "batch_world.h"
 #include "batch/move_plan.h"
 #include "batch/preflight.h"
 #include "batch/undo.h"
@@ -21,44 +21,9 @@ QString scratchTemplate()
                                                                : QDir::tempPath() + QStringLiteral("/morvane-preflight-XXXXXX");
 }
 
-struct World {
-    QTemporaryDir tmp{scratchTemplate()};
-    QString src = tmp.path() + "/src";
-    QString dst = tmp.path() + "/dst";
-    BatchEnvironment env;
-    RenameItemList items;
-    RecordingReporter reporter;
-    OptionPanel options;
-
-    World()
-    {
-        QDir().mkpath(src);
-        env.appDataFolder = tmp.path() + "/app";
-        options.destination = dst;
-    }
-    void add(const QString &name, const QString &newName, const QByteArray &content = QByteArray())
-    {
-        const QString path = src + u'/' + name;
-        if (!QFile::exists(path))
-            writeFile(path, content.isNull() ? name.toUtf8() : content);
-        QVERIFY(items.addFileItem(path));
-        items.setNewName(items.count() - 1, newName);
-    }
-    QString run()
-    {
-        try {
-            executeBatch(items, options, reporter, env);
-        } catch (const MorvaneError &e) {
-            return e.message();
-        }
-        return QString();
-    }
-    void undo()
-    {
-        RecordingReporter r;
-        undoLastBatch(items, r, env);
-        QCOMPARE(r.calls.value(0), "information: Undo completed for the last rename operation.");
-    }
+// The batch tests' world on tmpfs, its copies and moves going to dst/.
+struct World : BatchWorld {
+    World() : BatchWorld(scratchTemplate()) { options.destination = dst; }
     QStringList statuses(ExistenceTest existence = ExistenceTest::Yes)
     {
         QStringList out;
@@ -67,8 +32,6 @@ struct World {
         return out;
     }
 };
-
-const QString kCompleted = QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.");
 
 } // namespace
 
@@ -284,7 +247,7 @@ private slots:
                 expected[fileName(to)] = "content " + QByteArray::number(i);
             }
             QCOMPARE(w.run(), QString());
-            QCOMPARE(w.reporter.calls, QStringList{kCompleted});
+            QCOMPARE(w.reporter.calls, QStringList{kBatchCompleted});
             QStringList landed;
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
                 landed << it.key() + u'=' + QString::fromUtf8(it.value());
