@@ -15,7 +15,10 @@ namespace {
 // A window needs a display; say so plainly instead of failing inside Qt.
 bool displayAvailable()
 {
-    auto set = [](const char *name) { const char *v = std::getenv(name); return v && *v; };
+    auto set = [](const char *name) {
+        const char *v = std::getenv(name);
+        return v && *v;
+    };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
@@ -31,8 +34,7 @@ int runWindow(int argc, char *argv[])
         folder.assign(self, size_t(n));
         folder.erase(folder.rfind('/'));
     }
-    const std::string candidates[] = {folder + "/morvane-window.so",
-                                      folder + "/../" MORVANE_WINDOW_MODULE_RELATIVE,
+    const std::string candidates[] = {folder + "/morvane-window.so", folder + "/../" MORVANE_WINDOW_MODULE_RELATIVE,
                                       MORVANE_WINDOW_MODULE};
     std::string errors;
     void *module = nullptr;
@@ -51,7 +53,7 @@ int runWindow(int argc, char *argv[])
     return entry(argc, argv);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -19,7 +19,7 @@ void setModifiedTime(SystemCalls &sys, const char *encodedPath, const QDateTime 
     }
     // Last-write time only: the access time is left alone, and the birth time cannot be set.
     const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(seconds), long(rest * 1000000)}};
-    sys.utimensat(encodedPath, times, 0);  // never reported
+    sys.utimensat(encodedPath, times, 0); // never reported
 }
 
 QString appDataFolder()
@@ -28,7 +28,7 @@ QString appDataFolder()
     if (!appData.isEmpty())
         return appData;
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    if (xdg.startsWith(u'/'))  // a relative value is invalid and ignored
+    if (xdg.startsWith(u'/')) // a relative value is invalid and ignored
         return xdg;
     return QDir::homePath() + QStringLiteral("/.local/share");
 }
@@ -86,8 +86,7 @@ void touchModifiedNow(SystemCalls &sys, const QString &path, const QDateTime &no
     setModifiedTime(sys, absolutePath(path).toUtf8().constData(), now);
 }
 
-void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
-                  const BatchEnvironment &env)
+void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter, const BatchEnvironment &env)
 {
     // Held until the log's last sync: a second run waits for none of it.
     const BatchLock lock(env.sys ? *env.sys : realSystemCalls(),

@@ -20,9 +20,9 @@ enum class OnError { Stop, Skip };
 // The world a batch runs in, injected so tests can fix it.
 struct BatchEnvironment {
     OnError onError = OnError::Stop;
-    QString appDataFolder;                 // per-user data root; empty: appDataFolder()
-    std::function<QDateTime()> now;        // clock for touchModifiedNow; empty: the system clock
-    SystemCalls *sys = nullptr;            // null: the real system calls
+    QString appDataFolder;          // per-user data root; empty: appDataFolder()
+    std::function<QDateTime()> now; // clock for touchModifiedNow; empty: the system clock
+    SystemCalls *sys = nullptr;     // null: the real system calls
     // Called after item i was rewritten by a move, so its row can follow.
     std::function<void(int index)> itemUpdated;
     // Empties the file list as the Clear button does; empty: RenameItemList::clear().
@@ -54,7 +54,6 @@ void setModifiedTime(SystemCalls &sys, const char *encodedPath, const QDateTime 
 // Applies the previewed names (see BatchRun in batch/batch_run.h). Throws
 // MorvaneError when a file operation fails; what was done before stays done
 // and is in the undo log. The caller asks the user first.
-void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
-                  const BatchEnvironment &env);
+void executeBatch(RenameItemList &items, const OptionPanel &options, Reporter &reporter, const BatchEnvironment &env);
 
 } // namespace morvane

@@ -20,7 +20,7 @@ public:
     BatchLock(const BatchLock &) = delete;
     BatchLock &operator=(const BatchLock &) = delete;
 
-    static QString lockPath(const QString &appDataFolder);  // "<data folder>/batch.lock"
+    static QString lockPath(const QString &appDataFolder); // "<data folder>/batch.lock"
 
 private:
     FileDescriptor m_fd;

@@ -80,7 +80,7 @@ void BatchFileIndex::collect()
         if (m_sys.lstat(path.constData(), &st) == 0)
             m_files.insert(FileId{st.st_dev, st.st_ino}, j);
         else if (errno != ENOENT && errno != ENOTDIR)
-            throw MorvaneError(systemErrorText(errno));  // unknown: an overwrite could destroy it
+            throw MorvaneError(systemErrorText(errno)); // unknown: an overwrite could destroy it
     }
 }
 
@@ -96,7 +96,7 @@ void BatchFileIndex::moved(int index, const QByteArray &from, const QByteArray &
 {
     if (!m_known)
         return;
-    struct stat st;  // a move across file systems makes a new file
+    struct stat st; // a move across file systems makes a new file
     if (m_sys.lstat(to.constData(), &st) == 0)
         m_files.insert(FileId{st.st_dev, st.st_ino}, index);
     if (m_paths.value(from, -1) == index)
@@ -104,20 +104,12 @@ void BatchFileIndex::moved(int index, const QByteArray &from, const QByteArray &
     m_paths.insert(to, index);
 }
 
-BatchRun::BatchRun(RenameItemList &items, const OptionPanel &options, Reporter &reporter,
-                   const BatchEnvironment &env)
-    : m_items(items)
-    , m_options(options)
-    , m_reporter(reporter)
-    , m_env(env)
-    , m_mode(options.batchMode)
-    , m_destination(destinationFolder(options.destination, QDir::homePath()))
-    , m_cwd(QDir::currentPath())
-    , m_sys(env.sys ? *env.sys : realSystemCalls())
-    , m_ops(m_sys)
-    , m_journal(m_sys, undoLogPath(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder))
-    , m_folder(m_sys)
-    , m_batchFiles(m_sys, items, m_cwd)
+BatchRun::BatchRun(RenameItemList &items, const OptionPanel &options, Reporter &reporter, const BatchEnvironment &env)
+    : m_items(items), m_options(options), m_reporter(reporter), m_env(env), m_mode(options.batchMode),
+      m_destination(destinationFolder(options.destination, QDir::homePath())), m_cwd(QDir::currentPath()),
+      m_sys(env.sys ? *env.sys : realSystemCalls()), m_ops(m_sys),
+      m_journal(m_sys, undoLogPath(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder)), m_folder(m_sys),
+      m_batchFiles(m_sys, items, m_cwd)
 {
 }
 
@@ -149,9 +141,11 @@ void BatchRun::run()
         m_ops.forceDirectories(m_destination);
         if (!m_ops.folderExists(m_destination)) {
             // Once more, for the reason: the creation itself does not report one.
-            const int error = m_sys.mkdir(absolutePathIn(m_destination, m_cwd).toUtf8().constData(), 0777) == 0 ? 0 : errno;
+            const int error =
+                m_sys.mkdir(absolutePathIn(m_destination, m_cwd).toUtf8().constData(), 0777) == 0 ? 0 : errno;
             if (error != 0 || !m_ops.folderExists(m_destination))
-                throw MorvaneError(batchText::destinationNotCreated(m_destination, systemErrorText(error ? error : ENOTDIR)));
+                throw MorvaneError(
+                    batchText::destinationNotCreated(m_destination, systemErrorText(error ? error : ENOTDIR)));
         }
     }
 
@@ -189,7 +183,7 @@ void BatchRun::report()
     const QString appData = m_env.appDataFolder.isEmpty() ? appDataFolder() : m_env.appDataFolder;
     const QString listPath = failureListPath(appData);
     if (m_failures.isEmpty()) {
-        QFile::remove(listPath);  // an older batch's list would speak for this one
+        QFile::remove(listPath); // an older batch's list would speak for this one
         m_reporter.information(batchText::batchCompleted());
         return;
     }
@@ -247,7 +241,7 @@ bool BatchRun::unpark(int index) noexcept
         m_batchFiles.moved(index, temp, original);
         return true;
     } catch (...) {
-        return false;  // it stays under the temporary name, which the journal holds
+        return false; // it stays under the temporary name, which the journal holds
     }
 }
 
@@ -326,7 +320,7 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
         }
     } catch (...) {
         m_renameError = 0;
-        m_journal.abandon();  // lines of renames not made go; a stop leaves the log exact
+        m_journal.abandon(); // lines of renames not made go; a stop leaves the log exact
         throw;
     }
     return first + int(m_run.size());
@@ -342,7 +336,7 @@ void BatchRun::renameItem(int index)
     try {
         placeItem(index, source, newName, &target);
     } catch (const UndoLogError &) {
-        throw;  // without its log the batch could not be undone
+        throw; // without its log the batch could not be undone
     } catch (const MorvaneError &e) {
         // Going on is safe only while the log names exactly what was done.
         if (m_env.onError == OnError::Skip && m_journal.exact()) {
@@ -361,7 +355,8 @@ QString BatchRun::stepText(const QString &source, const QString &newName, const 
 {
     const QString from = absolutePathIn(source, m_cwd);
     if (m_mode == BatchMode::RenameInPlace)
-        return batchText::renamingStep(from, target.isEmpty() || target.endsWith(newName) ? newName : fileNamePart(target));
+        return batchText::renamingStep(from,
+                                       target.isEmpty() || target.endsWith(newName) ? newName : fileNamePart(target));
     const QString to = target.isEmpty() ? m_destination + u'/' + newName : absolutePathIn(target, m_cwd);
     return m_mode == BatchMode::CopyToFolder ? batchText::copyingStep(from, to) : batchText::movingStep(from, to);
 }
@@ -477,7 +472,7 @@ bool BatchRun::placeAtFreeTarget(int dirFd)
         return true;
     }
     JournalEntry entry(m_journal, m_from, m_to);
-    const int tried = std::exchange(m_renameError, 0);  // a run of renames already tried this one
+    const int tried = std::exchange(m_renameError, 0); // a run of renames already tried this one
     if (tried == 0 && renameNoReplace(dirFd) == 0) {
         entry.done();
         return true;
@@ -565,7 +560,8 @@ void BatchRun::respell()
         }
         entry.cancel();
     }
-    const QByteArray prefix = m_to.left(m_to.lastIndexOf('/') + 1) + ".morvane-" + QByteArray::number(qint64(::getpid())) + '-';
+    const QByteArray prefix =
+        m_to.left(m_to.lastIndexOf('/') + 1) + ".morvane-" + QByteArray::number(qint64(::getpid())) + '-';
     QByteArray temp;
     for (int attempt = 0;; ++attempt) {
         temp = prefix + QByteArray::number(++m_respellCount) + ".case";

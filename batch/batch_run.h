@@ -23,7 +23,7 @@ public:
     void select(QStringView folder, const QString &cwd);
     const QString &path() const { return m_path; }
     bool valid() const { return m_valid; }
-    const QByteArray &encoded() const { return m_encoded; }  // absolute, ends in "/"
+    const QByteArray &encoded() const { return m_encoded; } // absolute, ends in "/"
     int fd() const { return m_fd.get(); }
 
 private:
@@ -41,7 +41,9 @@ private:
 class BatchFileIndex {
 public:
     BatchFileIndex(SystemCalls &sys, const RenameItemList &items, const QString &cwd)
-        : m_sys(sys), m_items(items), m_cwd(cwd) {}
+        : m_sys(sys), m_items(items), m_cwd(cwd)
+    {
+    }
 
     // True when target (found at targetPath) is the file of an item other than index.
     bool isOtherItemsFile(const struct stat &target, const QByteArray &targetPath, int index);
@@ -125,24 +127,24 @@ private:
     SystemCalls &m_sys;
     FileOperations m_ops;
     UndoJournal m_journal;
-    SourceFolder m_folder;  // after the journal: its folder is let go first
+    SourceFolder m_folder; // after the journal: its folder is let go first
     BatchFileIndex m_batchFiles;
-    QByteArray m_from, m_to;  // absolute and encoded; their memory serves every item
+    QByteArray m_from, m_to; // absolute and encoded; their memory serves every item
     struct RunEntry {
         int row;
         int lineLength;
     };
-    QList<RunEntry> m_run;  // the run renameRun carries out, and its lines
+    QList<RunEntry> m_run; // the run renameRun carries out, and its lines
     QByteArray m_runLines;
-    int m_renameError = 0;  // errno of a rename of the run that failed, for the usual way to take up
+    int m_renameError = 0; // errno of a rename of the run that failed, for the usual way to take up
     unsigned m_respellCount = 0;
-    bool m_itemIsFolder = false;  // the item being placed is a folder
+    bool m_itemIsFolder = false; // the item being placed is a folder
     // Rows whose file waits under a temporary name, with that path.
     QHash<int, QString> m_parked;
     unsigned m_parkCount = 0;
     int m_renamed = 0;
     int m_clashes = 0;
-    QList<Failure> m_failures;  // with OnError::Skip
+    QList<Failure> m_failures; // with OnError::Skip
 };
 
 } // namespace morvane

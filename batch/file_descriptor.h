@@ -19,8 +19,7 @@ public:
     FileDescriptor() noexcept = default;
     FileDescriptor(SystemCalls &sys, int fd) noexcept : m_sys(&sys), m_fd(fd) {}
     ~FileDescriptor() { reset(); }
-    FileDescriptor(FileDescriptor &&other) noexcept
-        : m_sys(other.m_sys), m_fd(std::exchange(other.m_fd, -1)) {}
+    FileDescriptor(FileDescriptor &&other) noexcept : m_sys(other.m_sys), m_fd(std::exchange(other.m_fd, -1)) {}
     FileDescriptor &operator=(FileDescriptor &&other) noexcept
     {
         if (this != &other) {

@@ -67,7 +67,7 @@ void FileOperations::forceDirectories(const QString &path)
     if (p.isEmpty() || p == "/")
         return;
     if (m_sys.mkdir(p.constData(), 0777) == 0 || errno != ENOENT)
-        return;  // made, present, or failing for a reason later operations report
+        return; // made, present, or failing for a reason later operations report
     const QByteArray parent = parentFolder(p);
     if (parent == p)
         return;
@@ -153,8 +153,8 @@ void FileOperations::copyFileNative(const QByteArray &from, const QByteArray &to
     if (replace == Replace::Yes) {
         // A copy onto the file itself has nothing to do, and must not replace it.
         struct stat a, b;
-        if (m_sys.stat(from.constData(), &a) == 0 && m_sys.stat(to.constData(), &b) == 0
-            && a.st_dev == b.st_dev && a.st_ino == b.st_ino)
+        if (m_sys.stat(from.constData(), &a) == 0 && m_sys.stat(to.constData(), &b) == 0 && a.st_dev == b.st_dev
+            && a.st_ino == b.st_ino)
             return;
     }
     copyAcross(from, to, replace, false);
@@ -220,7 +220,8 @@ void FileOperations::placeTemporary(const QByteArray &temp, const QByteArray &to
         struct stat target;
         if (error == EEXIST)
             throw MorvaneError(m_sys.stat(to.constData(), &target) == 0 && S_ISDIR(target.st_mode)
-                                   ? systemErrorText(EISDIR) : batchText::fileExists());
+                                   ? systemErrorText(EISDIR)
+                                   : batchText::fileExists());
         throw MorvaneError(error == ENOENT ? batchText::pathNotFound() : systemErrorText(error));
     }
 }
@@ -234,7 +235,8 @@ void FileOperations::linkAcross(const QByteArray &from, const QByteArray &to, Re
         const ssize_t n = m_sys.readlink(from.constData(), text.data(), size_t(text.size()));
         if (n < 0) {
             const int error = errno;
-            throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::fileNotFound() : systemErrorText(error));
+            throw MorvaneError(error == ENOENT || error == ENOTDIR ? batchText::fileNotFound()
+                                                                   : systemErrorText(error));
         }
         if (n < text.size()) {
             text.truncate(n);
@@ -243,8 +245,8 @@ void FileOperations::linkAcross(const QByteArray &from, const QByteArray &to, Re
         text.resize(text.size() * 2);
     }
     const QByteArray folder = parentFolder(to);
-    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
-        + QByteArray::number(qint64(::getpid())) + '-';
+    const QByteArray prefix =
+        folder + (folder.endsWith('/') ? "" : "/") + ".morvane-" + QByteArray::number(qint64(::getpid())) + '-';
     QByteArray temp;
     int made = -1;
     for (int attempt = 0; attempt < 100 && made != 0; ++attempt) {
@@ -266,8 +268,8 @@ void FileOperations::linkAcross(const QByteArray &from, const QByteArray &to, Re
 FileDescriptor FileOperations::createTemporary(const QByteArray &to, QByteArray *temp)
 {
     const QByteArray folder = parentFolder(to);
-    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".morvane-"
-        + QByteArray::number(qint64(::getpid())) + '-';
+    const QByteArray prefix =
+        folder + (folder.endsWith('/') ? "" : "/") + ".morvane-" + QByteArray::number(qint64(::getpid())) + '-';
     int out = -1;
     for (int attempt = 0; attempt < 100 && out < 0; ++attempt) {
         *temp = prefix + QByteArray::number(++m_tempCounter) + ".tmp";
@@ -292,8 +294,9 @@ qint64 FileOperations::copyBytes(int in, int out)
         ssize_t n = -1;
         if (method == 0) {
             n = retryOnInterrupt([&] { return m_sys.copy_file_range(in, out, size_t(1) << 30); });
-            if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL
-                                         || errno == EOPNOTSUPP || errno == EBADF || errno == EPERM)) {
+            if (n < 0 && copied == 0
+                && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP || errno == EBADF
+                    || errno == EPERM)) {
                 method = 1;
                 continue;
             }

@@ -18,7 +18,7 @@ public:
     explicit FileOperations(SystemCalls &sys = realSystemCalls()) : m_sys(sys) {}
     SystemCalls &sys() const { return m_sys; }
 
-    bool fileExists(const QString &path);     // a file (not a folder); links followed
+    bool fileExists(const QString &path); // a file (not a folder); links followed
     bool folderExists(const QString &path);
     // The name is held by anything but a folder: a link counts as itself, dangling or not.
     bool nameTaken(const QString &path);

@@ -82,9 +82,8 @@ std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
     Stamp after;
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    if (stampOf(folder, &after) && sameTime(after.modified, before.modified)
-        && sameTime(after.changed, before.changed) && before.modified.tv_sec + 1 < now.tv_sec
-        && before.changed.tv_sec + 1 < now.tv_sec) {
+    if (stampOf(folder, &after) && sameTime(after.modified, before.modified) && sameTime(after.changed, before.changed)
+        && before.modified.tv_sec + 1 < now.tv_sec && before.changed.tv_sec + 1 < now.tv_sec) {
         const std::lock_guard lock(last.mutex);
         last.folder = folder;
         last.stamp = before;

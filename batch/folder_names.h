@@ -28,8 +28,8 @@ public:
     quint64 hash(size_t i) const { return m_hashes[i]; }
 
 private:
-    std::string m_bytes;            // every name, each ended by a NUL
-    std::vector<size_t> m_offsets;  // where each name starts, and the end
+    std::string m_bytes;           // every name, each ended by a NUL
+    std::vector<size_t> m_offsets; // where each name starts, and the end
     std::vector<quint64> m_hashes;
 };
 

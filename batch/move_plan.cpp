@@ -44,8 +44,8 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
             lastFolder = folder;
             lastTargetFolder = targetFolder(item, mode, destination);
         }
-        const QString &target = targets[i] = lastTargetFolder.endsWith(u'/') ? lastTargetFolder + item.newName
-                                                                              : lastTargetFolder + u'/' + item.newName;
+        const QString &target = targets[i] =
+            lastTargetFolder.endsWith(u'/') ? lastTargetFolder + item.newName : lastTargetFolder + u'/' + item.newName;
         if (target != source)
             sources.insert(source, i);
     }

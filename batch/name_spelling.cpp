@@ -11,7 +11,7 @@ namespace morvane {
 namespace {
 
 struct SplitPath {
-    QByteArray folder;  // "/" for the root
+    QByteArray folder; // "/" for the root
     QByteArray name;
 };
 
@@ -71,17 +71,17 @@ bool isOtherSpellingOfSource(SystemCalls &sys, const QByteArray &from, const QBy
     }
     FolderListing listing(source.folder);
     if (!listing.isOpen())
-        return false;  // cannot tell: a clash, which loses nothing
+        return false; // cannot tell: a clash, which loses nothing
     const QString targetName = QString::fromUtf8(target.name);
     bool sourceListed = false;
     while (const char *name = listing.next()) {
         const qsizetype length = qsizetype(std::strlen(name));
         if (QByteArrayView(name, length) == target.name)
-            return false;  // an entry of that very name: another file
+            return false; // an entry of that very name: another file
         if (QByteArrayView(name, length) == source.name)
             sourceListed = true;
         else if (QString::compare(QString::fromUtf8(name, length), targetName, Qt::CaseInsensitive) == 0)
-            return false;  // another file that matches the target with case ignored
+            return false; // another file that matches the target with case ignored
     }
     return sourceListed;
 }

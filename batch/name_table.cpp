@@ -90,7 +90,7 @@ void NameTable::rehash(qsizetype capacity)
     m_shift = 64;
     for (qsizetype c = capacity; c > 1; c /= 2)
         --m_shift;
-    m_filter.assign(size_t(capacity / 16), 0);  // 4 bits a slot, 64 to a word
+    m_filter.assign(size_t(capacity / 16), 0); // 4 bits a slot, 64 to a word
     m_filterMask = quint64(capacity) * 4 - 1;
     const qsizetype mask = capacity - 1;
     for (size_t k = 0; k < m_hashes.size(); ++k) {
@@ -149,9 +149,8 @@ const int *NameTable::findUtf8(const char *bytes, qsizetype size, quint64 hash) 
     if (!mayHold(hash))
         return nullptr;
     // Equal hashes: a hit, unless two names share a hash; the bytes tell.
-    const Entry *e = lookUp(hash, [bytes, size](QStringView stored) {
-        return stored.toUtf8() == QByteArrayView(bytes, size);
-    });
+    const Entry *e =
+        lookUp(hash, [bytes, size](QStringView stored) { return stored.toUtf8() == QByteArrayView(bytes, size); });
     return e && e->tag ? &m_values[e->index] : nullptr;
 }
 

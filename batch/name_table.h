@@ -23,10 +23,13 @@ class NameTable {
 public:
     void reserve(qsizetype names);
     int &valueFor(QStringView name) { return valueFor(name, hashOf(name)); }
-    int &valueFor(QStringView name, quint64 hash);  // hash from hashOf(name)
+    int &valueFor(QStringView name, quint64 hash); // hash from hashOf(name)
     const int *find(QStringView name) const;
-    const int *findUtf8(const char *bytes, qsizetype size) const { return findUtf8(bytes, size, hashOfUtf8(bytes, size)); }
-    const int *findUtf8(const char *bytes, qsizetype size, quint64 hash) const;  // hash from hashOfUtf8
+    const int *findUtf8(const char *bytes, qsizetype size) const
+    {
+        return findUtf8(bytes, size, hashOfUtf8(bytes, size));
+    }
+    const int *findUtf8(const char *bytes, qsizetype size, quint64 hash) const; // hash from hashOfUtf8
     QStringView keep(QString name);
     // Starts loading the slot a later valueFor(…, hash) reads, so a loop over
     // many names waits for memory once for several of them, not once each.
@@ -45,8 +48,8 @@ private:
     // Eight bytes a slot, so a large table stays in the cache: a look-up is
     // one cache miss at most, and the name is read only when the tags agree.
     struct Entry {
-        quint32 tag = 0;     // the hash's high half, never 0; 0: free
-        quint32 index = 0;   // into m_names and m_values
+        quint32 tag = 0;   // the hash's high half, never 0; 0: free
+        quint32 index = 0; // into m_names and m_values
     };
     static quint32 tagOf(quint64 hash) { return quint32(hash >> 32) | 1u; }
     qsizetype indexOf(quint64 hash) const { return qsizetype((hash * 0x9E3779B97F4A7C15ULL) >> m_shift); }
@@ -66,7 +69,7 @@ private:
     std::vector<Entry> m_entries;
     std::vector<quint64> m_filter;
     quint64 m_filterMask = 0;
-    std::vector<quint64> m_hashes;  // per name, to place it again when the table grows
+    std::vector<quint64> m_hashes; // per name, to place it again when the table grows
     std::vector<QStringView> m_names;
     std::vector<int> m_values;
     int m_shift = 64;

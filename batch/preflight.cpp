@@ -40,7 +40,7 @@ qsizetype utf8Length(QStringView text)
         else if (u < 0x800)
             bytes += 2;
         else if (QChar::isHighSurrogate(u))
-            bytes += 4;  // with its low half, which adds nothing
+            bytes += 4; // with its low half, which adds nothing
         else if (!QChar::isLowSurrogate(u))
             bytes += 3;
     }
@@ -56,8 +56,8 @@ qsizetype lastSlash(const RenameItem &item)
     const qsizetype guess = path.size() - item.originalName.size() - item.ext.size() - 1;
     if (guess >= 0 && path.at(guess) == u'/'
         && QStringView(path).sliced(guess + 1, item.originalName.size()) == item.originalName
-        && QStringView(path).sliced(path.size() - item.ext.size()) == item.ext
-        && !item.originalName.contains(u'/') && !item.ext.contains(u'/'))
+        && QStringView(path).sliced(path.size() - item.ext.size()) == item.ext && !item.originalName.contains(u'/')
+        && !item.ext.contains(u'/'))
         return guess;
     const QChar *p = path.constData();
     qsizetype i = path.size();
@@ -93,11 +93,11 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
     struct statfs fs;
     if (::statfs(folder.constData(), &fs) == 0) {
         switch (static_cast<unsigned long>(fs.f_type)) {
-        case 0x4d44UL:      // FAT
-        case 0x2011BAB0UL:  // exFAT
-        case 0xFF534D42UL:  // CIFS
-        case 0xFE534D42UL:  // SMB2
-        case 0x517BUL:      // SMB
+        case 0x4d44UL:     // FAT
+        case 0x2011BAB0UL: // exFAT
+        case 0xFF534D42UL: // CIFS
+        case 0xFE534D42UL: // SMB2
+        case 0x517BUL:     // SMB
             return true;
         default:
             break;
@@ -120,7 +120,7 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
     const QByteArray path = prefix + other.toUtf8();
     struct stat st;
     return ::lstat(path.constData(), &st) == 0
-           && isOtherSpellingOfSource(realSystemCalls(), prefix + sample.toUtf8(), path);
+        && isOtherSpellingOfSource(realSystemCalls(), prefix + sample.toUtf8(), path);
 }
 
 // Each target folder, with what the rows landing there need to know.
@@ -130,12 +130,12 @@ struct TargetFolder {
     long pathMax = PATH_MAX;
     bool folds = false;
     struct Slot {
-        int target = -1;  // first row landing at this name
-        int source = -1;  // a row whose file now has this name and moves away
+        int target = -1; // first row landing at this name
+        int source = -1; // a row whose file now has this name and moves away
     };
-    NameTable names;  // name (case-folded where the folder ignores case) -> its slot + 1
+    NameTable names; // name (case-folded where the folder ignores case) -> its slot + 1
     std::vector<Slot> slotList;
-    QList<int> toTest;  // rows whose target may be taken by a file outside the batch
+    QList<int> toTest; // rows whose target may be taken by a file outside the batch
 };
 
 class FolderTable {
@@ -150,7 +150,7 @@ public:
             TargetFolder &f = it->second;
             f.encoded = folder.toUtf8();
             f.names.reserve(m_expectedNames);
-            m_expectedNames = 0;  // the first folder usually holds the whole batch
+            m_expectedNames = 0; // the first folder usually holds the whole batch
             const QByteArray existing = nearestExisting(f.encoded);
             errno = 0;
             if (const long n = ::pathconf(existing.constData(), _PC_NAME_MAX); n > 0)
@@ -204,8 +204,8 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
         return;
     if (folder.toTest.size() <= kListingThreshold) {
         for (const int row : std::as_const(folder.toTest)) {
-            const QByteArray path = folder.encoded + (folder.encoded.endsWith('/') ? "" : "/")
-                                    + items.at(row).newName.toUtf8();
+            const QByteArray path =
+                folder.encoded + (folder.encoded.endsWith('/') ? "" : "/") + items.at(row).newName.toUtf8();
             struct stat st;
             if (::lstat(path.constData(), &st) == 0)
                 check.rows[row].status = RowStatus::Exists;
@@ -214,12 +214,12 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
     }
     const std::shared_ptr<const FolderNames> listing = FolderNames::read(folder.encoded);
     if (!listing)
-        return;  // nothing there yet (a destination to be made), or nothing to learn
+        return; // nothing there yet (a destination to be made), or nothing to learn
     for (size_t i = 0; i < listing->count(); ++i) {
         const int *slotNumber = folder.folds
             // Where the folder ignores case its names are compared folded.
             ? folder.names.find(QString::fromUtf8(listing->name(i), listing->size(i)).toCaseFolded())
-            : folder.names.findUtf8(listing->name(i), listing->size(i), listing->hash(i));  // raw bytes, not decoded
+            : folder.names.findUtf8(listing->name(i), listing->size(i), listing->hash(i)); // raw bytes, not decoded
         if (!slotNumber)
             continue;
         const TargetFolder::Slot &slot = folder.slotList[size_t(*slotNumber - 1)];
@@ -276,7 +276,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         const RenameItem &item = items.at(i);
         RowCheck &row = check.rows[i];
         if (lastFolder && i + kAhead < count)
-            lastFolder->names.prefetch(hashes[size_t(i + kAhead)]);  // rows mostly share their folder
+            lastFolder->names.prefetch(hashes[size_t(i + kAhead)]); // rows mostly share their folder
         if (item.newName.isEmpty()) {
             row.status = RowStatus::Empty;
             continue;
@@ -295,7 +295,7 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         rowFolder[size_t(i)] = &folder;
         lastFolder = &folder;
         const bool sameFolder = mode == BatchMode::RenameInPlace
-                                || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
+            || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
         row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
         const qsizetype bytes = utf8Sizes[size_t(i)];
         const quint64 hash = hashes[size_t(i)];
@@ -336,11 +336,11 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
             if (check.rows[i].status == RowStatus::Unchanged)
                 continue;
             const qsizetype slash = lastSlash(item);
-            const QString folderPath = mode == BatchMode::RenameInPlace || slash < 0 ? QString()
-                                                                                  : item.originalPath.left(slash + 1);
+            const QString folderPath =
+                mode == BatchMode::RenameInPlace || slash < 0 ? QString() : item.originalPath.left(slash + 1);
             TargetFolder *folder = rowFolder[size_t(i)] && mode == BatchMode::RenameInPlace
-                                       ? rowFolder[size_t(i)]
-                                       : folders.find(withoutTrailingSlash(absolutePath(folderPath)));
+                ? rowFolder[size_t(i)]
+                : folders.find(withoutTrailingSlash(absolutePath(folderPath)));
             if (!folder)
                 continue;
             // A view of the name inside the path: no copy for the look-up.
@@ -360,10 +360,10 @@ PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &option
         TargetFolder *folder = rowFolder[size_t(i)];
         const TargetFolder::Slot slot = folder->slotList[size_t(rowSlot[size_t(i)])];
         if (slot.source >= 0 && slot.source != i) {
-            continue;  // another row's file, which moves away first
+            continue; // another row's file, which moves away first
         }
         if (slot.source == i)
-            continue;  // the row's own file under another spelling (a case-only rename)
+            continue; // the row's own file under another spelling (a case-only rename)
         if (existence == ExistenceTest::Yes)
             folder->toTest.append(i);
     }
@@ -433,9 +433,11 @@ bool preflightNames(const RenameItemList &items, const OptionPanel &options)
     const int total = check.count(RowStatus::TooLong);
     if (total > lines.size())
         lines.append(QCoreApplication::translate("Batch", "... and %n more", nullptr, total - int(lines.size())));
-    throw MorvaneError(QCoreApplication::translate("Batch", "%n new name(s) are too long for the file system of their folder; nothing was renamed:", nullptr,
-                               total)
-                       + u'\n' + lines.join(u'\n'));
+    throw MorvaneError(
+        QCoreApplication::translate(
+            "Batch", "%n new name(s) are too long for the file system of their folder; nothing was renamed:", nullptr,
+            total)
+        + u'\n' + lines.join(u'\n'));
 }
 
 QString batchConfirmationText(const PreviewCheck &check, const OptionPanel &options)
@@ -468,8 +470,9 @@ QString batchConfirmationText(const PreviewCheck &check, const OptionPanel &opti
             lines.append(QCoreApplication::translate("Batch", "%n clash(es) will be skipped.", nullptr, clashes));
             break;
         case ConflictMode::Overwrite:
-            lines.append(QCoreApplication::translate("Batch", "%n clash(es) will replace the file there (files of this batch are numbered instead).", nullptr,
-                                 clashes));
+            lines.append(QCoreApplication::translate(
+                "Batch", "%n clash(es) will replace the file there (files of this batch are numbered instead).",
+                nullptr, clashes));
             break;
         case ConflictMode::AutoNumber:
             lines.append(QCoreApplication::translate("Batch", "%n clash(es) will get a number.", nullptr, clashes));

@@ -12,13 +12,13 @@ namespace morvane {
 
 // What the batch would do with one row, as the preview shows it.
 enum class RowStatus : quint8 {
-    Ready,      // lands at its new name (through a temporary name when it swaps with another row)
-    Unchanged,  // the new name is the old one: nothing to do
-    Duplicate,  // another row gets the same target (RowCheck::otherRow)
-    Exists,     // a file outside the batch stands at the target
-    TooLong,    // the target folder's file system cannot hold the name or the path
-    Empty,      // the rules built an empty name
-    NotBuilt,   // no preview for this row yet
+    Ready,     // lands at its new name (through a temporary name when it swaps with another row)
+    Unchanged, // the new name is the old one: nothing to do
+    Duplicate, // another row gets the same target (RowCheck::otherRow)
+    Exists,    // a file outside the batch stands at the target
+    TooLong,   // the target folder's file system cannot hold the name or the path
+    Empty,     // the rules built an empty name
+    NotBuilt,  // no preview for this row yet
 };
 inline constexpr int kRowStatusCount = 7;
 
@@ -30,11 +30,11 @@ inline bool isProblem(RowStatus status)
 
 struct RowCheck {
     RowStatus status = RowStatus::NotBuilt;
-    int otherRow = -1;  // Duplicate: the first other row with the same target
+    int otherRow = -1; // Duplicate: the first other row with the same target
 };
 
 struct PreviewCheck {
-    QList<RowCheck> rows;  // one per item, in list order
+    QList<RowCheck> rows; // one per item, in list order
     std::array<int, kRowStatusCount> counts{};
     int count(RowStatus status) const { return counts[size_t(status)]; }
     int problems() const;

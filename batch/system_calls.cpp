@@ -10,6 +10,8 @@
 
 namespace morvane {
 
+// One line per call: each forwards to the system call of the same name.
+// clang-format off
 int SystemCalls::open(const char *path, int flags, mode_t mode) { return ::open(path, flags | O_CLOEXEC, mode); }
 int SystemCalls::close(int fd) { return ::close(fd); }
 ssize_t SystemCalls::read(int fd, void *buffer, size_t count) { return ::read(fd, buffer, count); }
@@ -27,6 +29,7 @@ int SystemCalls::futimens(int fd, const struct timespec times[2]) { return ::fut
 ssize_t SystemCalls::readlink(const char *path, char *buffer, size_t size) { return ::readlink(path, buffer, size); }
 int SystemCalls::symlink(const char *target, const char *path) { return ::symlink(target, path); }
 int SystemCalls::flock(int fd, int operation) { return ::flock(fd, operation); }
+// clang-format on
 
 int SystemCalls::renameat2(const char *from, const char *to, unsigned flags)
 {

@@ -113,7 +113,7 @@ Reverted revertOntoHeldName(FileOperations &ops, const QByteArray &renamed, cons
     SystemCalls &sys = ops.sys();
     struct stat held;
     if (!entryIsThere(sys, original, &held))
-        return Reverted::Blocked;  // gone since: the next undo tries again
+        return Reverted::Blocked; // gone since: the next undo tries again
     if (held.st_dev == moved.st_dev && held.st_ino == moved.st_ino) {
         // The same file or folder: a plain rename changes a twin's case and leaves hard links alone.
         if (sys.rename(renamed.constData(), original.constData()) != 0)
@@ -145,7 +145,7 @@ Reverted revert(FileOperations &ops, const UndoLogEntry &entry)
     struct stat moved;
     // A renamed folder of the batch comes back like a file.
     if (!entryIsThere(sys, renamed, &moved) || renamed == original)
-        return Reverted::PassedOver;  // nothing there any more: already reverted, or removed by the user
+        return Reverted::PassedOver; // nothing there any more: already reverted, or removed by the user
     if (ops.renameNoReplace(renamed.constData(), original.constData()) == 0)
         return Reverted::Yes;
     int error = errno;
@@ -235,8 +235,8 @@ void rewriteLog(SystemCalls &sys, const QByteArray &path, const QByteArray &cont
 {
     const QByteArray temp = path + ".undo.tmp";
     FileDescriptor fd(sys, sys.open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
-    bool ok = fd.isOpen() && writeAll(sys, fd.get(), content.constData(), content.size())
-        && sys.fsync(fd.get()) == 0 && fd.close() == 0 && sys.rename(temp.constData(), path.constData()) == 0;
+    bool ok = fd.isOpen() && writeAll(sys, fd.get(), content.constData(), content.size()) && sys.fsync(fd.get()) == 0
+        && fd.close() == 0 && sys.rename(temp.constData(), path.constData()) == 0;
     if (!ok) {
         const int error = errno;
         fd.reset();
@@ -310,11 +310,12 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
     // A batch that did not end (killed, or its log could not be cut back) may
     // have left its last lines before carrying their operations out.
     const QString marker = UndoJournal::markerPath(logPath);
-    const qsizetype distrustFrom =
-        fileIsThere(sys, marker.toUtf8()) ? std::max<qsizetype>(1, lines.size() - UndoJournal::kPendingLines) : lines.size();
+    const qsizetype distrustFrom = fileIsThere(sys, marker.toUtf8())
+        ? std::max<qsizetype>(1, lines.size() - UndoJournal::kPendingLines)
+        : lines.size();
 
     UndoOutcome outcome;
-    QStringList kept;  // lines left for the next undo, last line first
+    QStringList kept; // lines left for the next undo, last line first
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
     qsizetype k = lines.size() - 1;
@@ -352,7 +353,7 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
                 }
             }
             const QString originalPath = absolutePath(entry->original);
-            const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0;  // a line naming one file twice
+            const int ownLine = originalPath == absolutePath(entry->renamed) ? 1 : 0; // a line naming one file twice
             Reverted result = Reverted::Blocked;
             if (waiting.value(originalPath) <= ownLine || !fileIsThere(sys, originalPath.toUtf8())) {
                 try {
@@ -393,13 +394,13 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
             ops.deleteFile(logPath);
         } catch (...) {
             try {
-                rewriteLog(sys, encodedLog, UndoJournal::header());  // every line is put back
+                rewriteLog(sys, encodedLog, UndoJournal::header()); // every line is put back
             } catch (...) {
             }
             throw;
         }
     } else {
-        rewriteLog(sys, encodedLog, logContent(lines, 0, kept));  // clear the way, undo again
+        rewriteLog(sys, encodedLog, logContent(lines, 0, kept)); // clear the way, undo again
     }
     sys.unlink(marker.toUtf8().constData());
     return outcome;

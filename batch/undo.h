@@ -33,8 +33,8 @@ QStringList splitUndoLogLines(const QByteArray &bytes);
 // What undo of one log did.
 struct UndoOutcome {
     int reverted = 0;
-    int kept = 0;             // lines left in the log: another file holds their old name
-    QStringList firstKept;    // the first of them, as "new -> old"
+    int kept = 0;          // lines left in the log: another file holds their old name
+    QStringList firstKept; // the first of them, as "new -> old"
 };
 
 // Reverts the log at logPath, last line first; the caller holds the batch

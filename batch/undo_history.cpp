@@ -75,7 +75,7 @@ QStringList historyFiles(const QString &folder)
     QDateTime time;
     int count = 0;
     names.removeIf([&](const QString &name) { return !parseHistoryName(name, &time, &count); });
-    return names;  // oldest first: the names begin with the time
+    return names; // oldest first: the names begin with the time
 }
 
 } // namespace
@@ -123,7 +123,7 @@ QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArra
 {
     const int count = undoLogEntryCount(content);
     if (count == 0)
-        return QString();  // a log that undoes nothing is not worth keeping
+        return QString(); // a log that undoes nothing is not worth keeping
     const QString folder = undoHistoryFolder(logPath);
     FileOperations(sys).forceDirectories(folder);
     QDateTime at = time.toUTC();
@@ -176,7 +176,7 @@ void undoHistoryThrough(int through, RenameItemList &items, Reporter &reporter, 
     for (int i = 0; i <= through && i < entries.size(); ++i) {
         outcome = revertUndoLog(sys, entries.at(i).logPath, reporter);
         if (outcome.kept > 0)
-            break;  // an older batch may build on the files that stayed
+            break; // an older batch may build on the files that stayed
         ++reverted;
     }
     if (env.clearList)

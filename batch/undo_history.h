@@ -18,10 +18,10 @@ constexpr int kUndoHistoryBatches = 20;
 
 struct UndoHistoryEntry {
     QString logPath;
-    QDateTime time;        // when the batch ended, UTC
-    int count = 0;         // files it renamed, copied or moved
-    QStringList folders;   // where its files went, in first-seen order
-    bool inPlace = true;   // every file stayed in its folder (else copied or moved)
+    QDateTime time;      // when the batch ended, UTC
+    int count = 0;       // files it renamed, copied or moved
+    QStringList folders; // where its files went, in first-seen order
+    bool inPlace = true; // every file stayed in its folder (else copied or moved)
 };
 
 // "<data folder>/history".
@@ -34,8 +34,8 @@ QList<UndoHistoryEntry> listUndoHistory(const QString &appDataFolder);
 // (with its ".unfinished" marker when it has one). Returns the new file's
 // path, empty when there was nothing to keep or it could not be written
 // (the batch goes on; only that older undo is lost).
-QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &content,
-                       const QDateTime &time, bool unfinished);
+QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &content, const QDateTime &time,
+                       bool unfinished);
 // Removes the oldest logs beyond kUndoHistoryBatches - 1 in history/.
 void pruneUndoHistory(SystemCalls &sys, const QString &logPath);
 

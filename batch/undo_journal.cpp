@@ -53,7 +53,8 @@ void UndoJournal::appendEntryLine(QByteArray &out, const QByteArray &from, const
 
 QByteArray UndoJournal::header()
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF" "Original,New\r\n");
+    return QByteArrayLiteral("\xEF\xBB\xBF"
+                             "Original,New\r\n");
 }
 
 QByteArray UndoJournal::entryLine(const QByteArray &from, const QByteArray &to)
@@ -165,8 +166,8 @@ void UndoJournal::keepPrevious()
     // An unreadable log cannot be put back.
     m_hadPrevious = old.isOpen() && readAll(m_sys, old.get(), m_previous);
     if (m_hadPrevious && m_sys.fstat(old.get(), &st) == 0)
-        m_previousTime = QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec, QTimeZone::utc())
-                             .addMSecs(st.st_mtim.tv_nsec / 1000000);
+        m_previousTime =
+            QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec, QTimeZone::utc()).addMSecs(st.st_mtim.tv_nsec / 1000000);
     else
         m_previousTime = QDateTime::currentDateTimeUtc();
 }
@@ -191,7 +192,7 @@ void UndoJournal::dropArchive() noexcept
 bool UndoJournal::cutBack() noexcept
 {
     if (m_sys.ftruncate(m_fd.get(), m_committed) != 0) {
-        m_exact = false;  // the marker stays: undo distrusts the last line
+        m_exact = false; // the marker stays: undo distrusts the last line
         return false;
     }
     m_length = m_committed;
@@ -265,7 +266,7 @@ void UndoJournal::restorePrevious() noexcept
     }
     setMarker(m_markerBefore);
     m_previous.clear();
-    dropArchive();  // the previous log is the newest again
+    dropArchive(); // the previous log is the newest again
 }
 
 void UndoJournal::record(const QByteArray &from, const QByteArray &to)

@@ -40,7 +40,7 @@ public:
 class UndoJournal {
 public:
     UndoJournal(SystemCalls &sys, const QString &logPath);
-    ~UndoJournal();  // close(): what a batch that ends early leaves
+    ~UndoJournal(); // close(): what a batch that ends early leaves
     UndoJournal(const UndoJournal &) = delete;
     UndoJournal &operator=(const UndoJournal &) = delete;
 
@@ -73,7 +73,7 @@ public:
     static QByteArray entryLine(const QByteArray &from, const QByteArray &to);
     static void appendEntryLine(QByteArray &out, const QByteArray &from, const QByteArray &to);
     static QByteArray header();
-    static QString markerPath(const QString &logPath);  // "<log>.unfinished"
+    static QString markerPath(const QString &logPath); // "<log>.unfinished"
 
 private:
     void append(const QByteArray &line);
@@ -102,7 +102,7 @@ private:
     bool m_markerBefore = false;
     QByteArray m_previous;
     QDateTime m_previousTime;
-    QString m_archived;  // the previous log's copy in the history, while this batch may take it back
+    QString m_archived; // the previous log's copy in the history, while this batch may take it back
     QByteArray m_line;  // reused for every line of the batch
 };
 
@@ -119,8 +119,7 @@ namespace morvane {
 //   entry.done();
 class JournalEntry {
 public:
-    JournalEntry(UndoJournal &journal, const QByteArray &from, const QByteArray &to)
-        : m_journal(journal)
+    JournalEntry(UndoJournal &journal, const QByteArray &from, const QByteArray &to) : m_journal(journal)
     {
         journal.intend(from, to);
     }

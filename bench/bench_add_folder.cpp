@@ -36,8 +36,8 @@ int main(int argc, char *argv[])
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
     if (!dir.isValid()) {
         std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     };
 
     std::vector<double> sortedSeconds, unsortedSeconds;
-    for (int r = 0; r <= runs; ++r) {   // run 0 warms up
+    for (int r = 0; r <= runs; ++r) { // run 0 warms up
         RenameItemList a, b;
         double s, u;
         if (r % 2) {
@@ -87,7 +87,8 @@ int main(int argc, char *argv[])
         }
     }
     const double ms = median(sortedSeconds), mu = median(unsortedSeconds);
-    std::printf("addFolder N=%d, %d runs, medians (fast keys: %s)\n", n, runs, naturalOrderHasFastKeys() ? "yes" : "no");
+    std::printf("addFolder N=%d, %d runs, medians (fast keys: %s)\n", n, runs,
+                naturalOrderHasFastKeys() ? "yes" : "no");
     std::printf("  file system order  %7.4f s\n", mu);
     std::printf("  natural order      %7.4f s\n", ms);
     std::printf("  natural / unsorted %7.2fx (target at most 1.3x)\n", ms / mu);

@@ -53,7 +53,7 @@ QString name(const char *stem, int i)
     return QString::asprintf("%s%06d.jpg", stem, i);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -64,8 +64,8 @@ int main(int argc, char *argv[])
         std::fputs("usage: bench_batch [N] [RUNS]\n", stderr);
         return 2;
     }
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
     if (!dir.isValid()) {
         std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));

@@ -32,12 +32,11 @@ double report(const char *what, int n, const std::vector<double> &seconds)
 {
     const double med = median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
-    std::printf("%-26s N=%-7d median %8.4f s  spread %7.4f s  %7.3f us/file\n", what, n, med, *hi - *lo,
-                med * 1e6 / n);
+    std::printf("%-26s N=%-7d median %8.4f s  spread %7.4f s  %7.3f us/file\n", what, n, med, *hi - *lo, med * 1e6 / n);
     return med;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -48,8 +47,8 @@ int main(int argc, char *argv[])
         std::fputs("usage: bench_cli_dry_run [N] [RUNS]\n", stderr);
         return 2;
     }
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
     QTemporaryDir appData;
     if (!dir.isValid() || !appData.isValid()) {
@@ -58,7 +57,8 @@ int main(int argc, char *argv[])
     }
     const QString folder = dir.path();
     for (int i = 0; i < n; ++i) {
-        const QByteArray path = QFile::encodeName(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 6, 10, QLatin1Char('0')));
+        const QByteArray path =
+            QFile::encodeName(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 6, 10, QLatin1Char('0')));
         const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
         if (fd < 0) {
             std::perror("create");

@@ -82,8 +82,8 @@ int floorPhotos(const std::string &dir)
         try {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-            Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
-                reinterpret_cast<const Exiv2::byte *>(jpeg.data()), long(jpeg.size()));
+            Exiv2::Image::AutoPtr image =
+                Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(jpeg.data()), long(jpeg.size()));
 #pragma GCC diagnostic pop
             image->readMetadata();
             const auto it = image->exifData().findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
@@ -157,11 +157,14 @@ int main(int argc, char **argv)
         const QString stamp = first.addSecs(i).toString("yyyy:MM:dd HH:mm:ss");
         fixtures::writePhoto(QStringLiteral("%1/IMG_%2.jpg").arg(photos).arg(i, 5, 10, QChar(u'0')),
                              Exiv2::ImageType::jpeg,
-                             {{"Exif.Image.Make", "Canon"}, {"Exif.Image.Model", "Canon EOS R5"},
-                              {"Exif.Photo.DateTimeOriginal", stamp}, {"Exif.Photo.ISOSpeedRatings", "100"}});
+                             {{"Exif.Image.Make", "Canon"},
+                              {"Exif.Image.Model", "Canon EOS R5"},
+                              {"Exif.Photo.DateTimeOriginal", stamp},
+                              {"Exif.Photo.ISOSpeedRatings", "100"}});
         fixtures::writeAudio(QStringLiteral("%1/track%2.mp3").arg(songs).arg(i, 5, 10, QChar(u'0')), mp3,
                              {{"ARTIST", QStringLiteral("Artist %1").arg(i % 50)},
-                              {"TITLE", QStringLiteral("Title %1").arg(i)}, {"ALBUM", "Album"}});
+                              {"TITLE", QStringLiteral("Title %1").arg(i)},
+                              {"ALBUM", "Album"}});
     }
 
     const QString morvane = QStringLiteral(MORVANE_BINARY);
@@ -171,16 +174,28 @@ int main(int argc, char **argv)
         std::vector<Row> rows;
     };
     std::vector<Job> jobs = {
-        {"JPEGs to {taken:yyyymmdd_hhnnss}", photos, {
-            {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work}, false, {}},
-        }},
-        {"MP3s to {artist} - {title}", songs, {
-            {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work}, false, {}},
-        }},
+        {"JPEGs to {taken:yyyymmdd_hhnnss}",
+         photos,
+         {
+             {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}},
+             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}},
+             {"morvane /cli /dryrun",
+              morvane,
+              {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work},
+              false,
+              {}},
+         }},
+        {"MP3s to {artist} - {title}",
+         songs,
+         {
+             {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}},
+             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}},
+             {"morvane /cli /dryrun",
+              morvane,
+              {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work},
+              false,
+              {}},
+         }},
     };
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -205,7 +220,7 @@ int main(int argc, char **argv)
                                  qsizetype(left.size()), renamed, p.readAllStandardError().constData());
                     return 1;
                 }
-                if (run > 0)  // the first round warms the caches
+                if (run > 0) // the first round warms the caches
                     row.seconds.push_back(s);
             }
         }

@@ -34,8 +34,7 @@ void report(const char *what, int n, const std::vector<double> &seconds)
 {
     const double med = median(seconds);
     const auto [lo, hi] = std::minmax_element(seconds.begin(), seconds.end());
-    std::printf("%-16s N=%-7d median %7.4f s  spread %7.4f s  %10.0f items/s\n", what, n, med, *hi - *lo,
-                n / med);
+    std::printf("%-16s N=%-7d median %7.4f s  spread %7.4f s  %10.0f items/s\n", what, n, med, *hi - *lo, n / med);
 }
 
 } // namespace
@@ -51,8 +50,8 @@ int main(int argc, char *argv[])
     }
 
     // tmpfs keeps the disk out of the figure; else the system's temporary folder.
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
     if (!dir.isValid() || !QDir(dir.path()).mkdir(QStringLiteral("Holiday 2024"))) {
         std::fprintf(stderr, "cannot make a folder in %s\n", qPrintable(base));
@@ -86,13 +85,13 @@ int main(int argc, char *argv[])
         rawPaths.push_back(QFile::encodeName(path));
 
     std::vector<double> floor, listing, adding, preview;
-    for (int r = 0; r <= runs; ++r) {   // run 0 warms up
+    for (int r = 0; r <= runs; ++r) { // run 0 warms up
         QElapsedTimer timer;
         timer.start();
         for (const QByteArray &raw : rawPaths) {
             struct statx sx;
-            statx(AT_FDCWD, raw.constData(), AT_STATX_SYNC_AS_STAT,
-                  STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx);
+            statx(AT_FDCWD, raw.constData(), AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME,
+                  &sx);
         }
         const double floorSeconds = timer.nsecsElapsed() / 1e9;
 
@@ -111,8 +110,8 @@ int main(int argc, char *argv[])
         const double previewed = timer.nsecsElapsed() / 1e9;
 
         const RenameItem &last = items.isEmpty() ? RenameItem() : items.at(items.count() - 1);
-        const QString expected = formatCounter(1, n - 1, 6) + u'_' + last.originalName + QStringLiteral("_Holiday 2024")
-            + last.ext;
+        const QString expected =
+            formatCounter(1, n - 1, 6) + u'_' + last.originalName + QStringLiteral("_Holiday 2024") + last.ext;
         if (files.size() != n || items.count() != n || last.newName != expected) {
             std::fprintf(stderr, "listed %lld, added %d of %d files; last name %s\n", qlonglong(files.size()),
                          items.count(), n, qPrintable(last.newName));

@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     // tmpfs keeps the disk out of the figure.
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir tmp(base + QStringLiteral("/morvane-bench-XXXXXX"));
     for (int i = 0; i < n; ++i) {
         QFile f(tmp.path() + QStringLiteral("/IMG_%1.jpg").arg(i, 6, 10, QLatin1Char('0')));

@@ -33,8 +33,7 @@ void measure(const char *what, int n, int runs, const std::function<void()> &bod
         seconds.push_back(timer.nsecsElapsed() / 1e9);
     }
     const double med = median(seconds);
-    std::printf("%-26s N=%-7d median %7.4f s  %9.0f items/s  %6.3f us/item\n", what, n, med, n / med,
-                med * 1e6 / n);
+    std::printf("%-26s N=%-7d median %7.4f s  %9.0f items/s  %6.3f us/item\n", what, n, med, n / med, med * 1e6 / n);
 }
 
 } // namespace
@@ -80,9 +79,8 @@ int main(int argc, char *argv[])
     const QStringList noList;
     SilentReporter reporter;
 
-    std::printf("pattern %s, find %s -> %s, remove \"()\", pad 4, title case; zone %s\n",
-                qPrintable(options.pattern), qPrintable(options.find), qPrintable(options.replace),
-                context.timeZone.id().constData());
+    std::printf("pattern %s, find %s -> %s, remove \"()\", pad 4, title case; zone %s\n", qPrintable(options.pattern),
+                qPrintable(options.find), qPrintable(options.replace), context.timeZone.id().constData());
 
     measure("BuildPreview (all rules)", n, runs, [&] { buildPreview(items, options, context, noList, reporter); });
     measure("  ApplyTextRules", n, runs, [&] {

@@ -30,7 +30,7 @@ inline long peakMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;  // kilobytes on Linux
+    return usage.ru_maxrss / 1024; // kilobytes on Linux
 }
 
 } // namespace morvane

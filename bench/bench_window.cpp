@@ -58,7 +58,7 @@ void report(const char *what, const std::vector<double> &seconds, double target)
                 med < target ? "ok" : "SLOW");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -77,8 +77,8 @@ int main(int argc, char *argv[])
     applyTheme(app, defaultThemeName(), &themeError);
 
     // tmpfs keeps the disk out of the figure; fall back to the system's temporary folder.
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                            : QDir::tempPath();
+    const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     QTemporaryDir dir(base + QStringLiteral("/morvane-bench-XXXXXX"));
     QTemporaryDir appData(base + QStringLiteral("/morvane-bench-appdata-XXXXXX"));
     if (!dir.isValid() || !appData.isValid()) {

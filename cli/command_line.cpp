@@ -61,7 +61,8 @@ QStringList runFaults(const CommandLineArgs &args, bool quiet)
     undo = undo || history;
     if (const auto onError = findOptionValue(args.switchesAndOptions, QLatin1StringView("onError"));
         onError && !asciiEqualsIgnoreCase(*onError, u"stop") && !asciiEqualsIgnoreCase(*onError, u"skip"))
-        faults.append(QCoreApplication::translate("CommandLine", "/onError takes stop or skip, not \"%1\".").arg(*onError));
+        faults.append(
+            QCoreApplication::translate("CommandLine", "/onError takes stop or skip, not \"%1\".").arg(*onError));
     if (quiet && !undo && args.paths.isEmpty())
         faults.append(QCoreApplication::translate("CommandLine", "No files or folders given."));
     for (const QString &path : args.paths) {
@@ -146,7 +147,7 @@ void applyOptions(const QStringList &a, bool keepAbsent, const QList<const Optio
     }
 }
 
-}  // namespace
+} // namespace
 
 QString previewProblemLine(int row, const RenameItem &item, const RowCheck &check)
 {
@@ -161,11 +162,20 @@ QString escapedForConsole(const QString &text)
     escaped.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'\\': escaped += QLatin1String("\\\\"); break;
-        case u'\t': escaped += QLatin1String("\\t"); break;
-        case u'\r': escaped += QLatin1String("\\r"); break;
-        case u'\n': escaped += QLatin1String("\\n"); break;
-        default: escaped += c;
+        case u'\\':
+            escaped += QLatin1String("\\\\");
+            break;
+        case u'\t':
+            escaped += QLatin1String("\\t");
+            break;
+        case u'\r':
+            escaped += QLatin1String("\\r");
+            break;
+        case u'\n':
+            escaped += QLatin1String("\\n");
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -198,7 +208,8 @@ void addArgumentPaths(const QStringList &paths, CommandLineContext &context, con
     // A warning, so that the unattended run ends with status 1 after the files it could read.
     if (!unreadable.isEmpty())
         context.reporter.warning(
-            QCoreApplication::translate("CommandLine", "These files or folders could not be read, so their files were left out:\n%1")
+            QCoreApplication::translate("CommandLine",
+                                        "These files or folders could not be read, so their files were left out:\n%1")
                 .arg(unreadable.join(QLatin1Char('\n'))));
 }
 
@@ -224,8 +235,8 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     if (const auto onError = findOptionValue(a, QLatin1StringView("onError")))
         context.batchEnvironment.onError = asciiEqualsIgnoreCase(*onError, u"skip") ? OnError::Skip : OnError::Stop;
     if (hasSwitch(a, QLatin1StringView("undo-history"))) {
-        const QString appData = context.batchEnvironment.appDataFolder.isEmpty() ? appDataFolder()
-                                                                                 : context.batchEnvironment.appDataFolder;
+        const QString appData =
+            context.batchEnvironment.appDataFolder.isEmpty() ? appDataFolder() : context.batchEnvironment.appDataFolder;
         context.reporter.information(undoHistoryListing(listUndoHistory(appData)));
         return CommandLineOutcome::Ran;
     }
@@ -240,13 +251,12 @@ CommandLineOutcome runCommandLine(const CommandLineArgs &args, CommandLineContex
     // Without a window no column shows size or date: they are read only for a name or an order that needs them.
     const bool readFacts = !hooks.quiet || patternReadsFileFacts(context.options.pattern) || sortKey == SortKey::Size
         || sortKey == SortKey::Date;
-    addArgumentPaths(args.paths, context, FileMask(optionValue(a, QLatin1StringView("mask"), QString())),
-                     hooks.notice, readFacts);
+    addArgumentPaths(args.paths, context, FileMask(optionValue(a, QLatin1StringView("mask"), QString())), hooks.notice,
+                     readFacts);
     if (sort)
         sortItems(context.items, sortKey, hasSwitch(a, QLatin1StringView("descending")));
     // With no file there is nothing to execute; the preview has said so.
-    if (!buildPreview(context.items, context.options, context.nameContext, context.importedNameList,
-                      context.reporter))
+    if (!buildPreview(context.items, context.options, context.nameContext, context.importedNameList, context.reporter))
         return CommandLineOutcome::Ran;
     const bool dryRun = hasSwitch(a, QLatin1StringView("dryrun"));
     if (hooks.previewProblem) {

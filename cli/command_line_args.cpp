@@ -9,10 +9,10 @@ namespace morvane {
 
 namespace {
 
-const char *const KnownSwitches[] = {"cli", "quiet", "dryrun", "regex", "undo", "undo-history", "descending",
-                                     "folders"};
-const char *const KnownOptions[] = {"pattern", "start", "digits", "case", "find", "replace",
-                                    "newext", "conflict", "preset", "sort", "mask", "onError"};
+const char *const KnownSwitches[] = {"cli",  "quiet",        "dryrun",     "regex",
+                                     "undo", "undo-history", "descending", "folders"};
+const char *const KnownOptions[] = {"pattern", "start",    "digits", "case", "find", "replace",
+                                    "newext",  "conflict", "preset", "sort", "mask", "onError"};
 const char *const HelpNames[] = {"help", "?"};
 
 template <size_t N>
@@ -50,11 +50,13 @@ QString keyOptionFault(const OptionField &field, QStringView value)
     case OptionKind::Number:
         if (intOrDefault(value.toString(), 0) == intOrDefault(value.toString(), 1))
             return {};
-        return QCoreApplication::translate("CommandLine", "--%1 takes a whole number, not \"%2\".").arg(field.key, value);
+        return QCoreApplication::translate("CommandLine", "--%1 takes a whole number, not \"%2\".")
+            .arg(field.key, value);
     case OptionKind::Check:
         if (checkOptionValue(value))
             return {};
-        return QCoreApplication::translate("CommandLine", "--%1 takes true or false, not \"%2\".").arg(field.key, value);
+        return QCoreApplication::translate("CommandLine", "--%1 takes true or false, not \"%2\".")
+            .arg(field.key, value);
     case OptionKind::Choice:
         if (choiceOptionIndex(field, value))
             return {};
@@ -64,7 +66,7 @@ QString keyOptionFault(const OptionField &field, QStringView value)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 std::optional<bool> checkOptionValue(QStringView value)
 {
@@ -136,7 +138,8 @@ CommandLineArgs parseCommandLineArgs(const QStringList &arguments)
         } else if (isOneOf(name, KnownOptions)) {
             if (equals >= 0 && asciiEqualsIgnoreCase(name, u"sort")
                 && !sortKeyFromWord(unquoted(body.sliced(equals + 1))))
-                parsed.faults.append(QCoreApplication::translate("CommandLine", "Unknown sort key \"%1\": use /sort=name, date, size or none.")
+                parsed.faults.append(QCoreApplication::translate(
+                                         "CommandLine", "Unknown sort key \"%1\": use /sort=name, date, size or none.")
                                          .arg(unquoted(body.sliced(equals + 1))));
             else if (equals >= 0)
                 parsed.switchesAndOptions.append(QLatin1Char('/') + body.toString());
@@ -161,7 +164,7 @@ bool hasSwitch(const QStringList &arguments, QLatin1StringView name)
 
 std::optional<QString> findOptionValue(const QStringList &arguments, QLatin1StringView name)
 {
-    const qsizetype prefix = name.size() + 2;  // "/", name, "="
+    const qsizetype prefix = name.size() + 2; // "/", name, "="
     for (const QString &argument : arguments) {
         if (argument.size() < prefix || !argument.startsWith(u'/') || argument[prefix - 1] != u'=')
             continue;
@@ -238,9 +241,15 @@ QString usageText()
         }
         QString value;
         switch (field.kind) {
-        case OptionKind::Text: value = QStringLiteral("TEXT"); break;
-        case OptionKind::Number: value = QStringLiteral("N"); break;
-        case OptionKind::Check: value = QStringLiteral("true|false"); break;
+        case OptionKind::Text:
+            value = QStringLiteral("TEXT");
+            break;
+        case OptionKind::Number:
+            value = QStringLiteral("N");
+            break;
+        case OptionKind::Check:
+            value = QStringLiteral("true|false");
+            break;
         case OptionKind::Choice:
             value = choiceWords(field) + QStringLiteral(" (or 0-%1)").arg(field.choiceCount() - 1);
             break;
@@ -249,28 +258,26 @@ QString usageText()
     }
     text += QCoreApplication::translate("CommandLine", "The preset keys %1 are the options of the same name above.\n")
                 .arg(ownOptions.join(QStringLiteral(", ")));
-    text += QCoreApplication::translate(
-        "CommandLine",
-        "\n"
-        "Every switch and option may also be written as --name or --name=value, in\n"
-        "any letter case. Other arguments are files (added) and folders (their files\n"
-        "added; with subfolders when the preset says so). A path whose name looks\n"
-        "like an option, such as /pattern=x, can be written as /./pattern=x, and\n"
-        "every argument after -- is a path. A destination folder is a full path or\n"
-        "starts with ~/ for the home folder.\n"
-        "\n"
-        "Symbolic links are renamed and moved as links. Copy to folder copies the\n"
-        "file a link points to, as cp does. One batch or undo runs at a time.\n"
-        "\n"
-        "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
-    text += QCoreApplication::translate(
-        "CommandLine",
-        "\n"
-        "Folders as items:\n"
-        "  /folders         rename the folders given themselves, not their files\n"
-        "                   (with --includeSubfolders=true every folder below them\n"
-        "                   too; the deepest are renamed first). Folders are renamed\n"
-        "                   in place only: copy and move refuse them.\n");
+    text += QCoreApplication::translate("CommandLine",
+                                        "\n"
+                                        "Every switch and option may also be written as --name or --name=value, in\n"
+                                        "any letter case. Other arguments are files (added) and folders (their files\n"
+                                        "added; with subfolders when the preset says so). A path whose name looks\n"
+                                        "like an option, such as /pattern=x, can be written as /./pattern=x, and\n"
+                                        "every argument after -- is a path. A destination folder is a full path or\n"
+                                        "starts with ~/ for the home folder.\n"
+                                        "\n"
+                                        "Symbolic links are renamed and moved as links. Copy to folder copies the\n"
+                                        "file a link points to, as cp does. One batch or undo runs at a time.\n"
+                                        "\n"
+                                        "Exit status: 0 done, 1 an error or warning stopped the run, 2 usage fault.\n");
+    text += QCoreApplication::translate("CommandLine",
+                                        "\n"
+                                        "Folders as items:\n"
+                                        "  /folders         rename the folders given themselves, not their files\n"
+                                        "                   (with --includeSubfolders=true every folder below them\n"
+                                        "                   too; the deepest are renamed first). Folders are renamed\n"
+                                        "                   in place only: copy and move refuse them.\n");
     return text;
 }
 

@@ -18,10 +18,10 @@ struct OptionField;
 // path. After "--" every argument is a path. Values that cannot be used (a
 // sort key, a preset key's number, check or choice) are faults.
 struct CommandLineArgs {
-    QStringList switchesAndOptions;  // as "/name" or "/name=value", in order
-    QStringList paths;               // in order, as given
-    QStringList faults;              // a known name used wrongly, e.g. "/dryrun=1" or "/pattern"
-    bool help = false;               // "/help", "--help" or "/?"
+    QStringList switchesAndOptions; // as "/name" or "/name=value", in order
+    QStringList paths;              // in order, as given
+    QStringList faults;             // a known name used wrongly, e.g. "/dryrun=1" or "/pattern"
+    bool help = false;              // "/help", "--help" or "/?"
 };
 
 CommandLineArgs parseCommandLineArgs(const QStringList &arguments);
@@ -50,7 +50,6 @@ std::optional<QString> findOptionValue(const QStringList &arguments, QLatin1Stri
 // leading and trailing double quote removed. defaultValue when there is none;
 // an empty value is a value.
 QString optionValue(const QStringList &arguments, QLatin1StringView name, const QString &defaultValue);
-
 
 // The usage text of --help.
 QString usageText();

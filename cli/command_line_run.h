@@ -10,16 +10,16 @@
 namespace morvane {
 
 enum class CommandLineOutcome {
-    NotCli,      // no "/cli": nothing was done
-    UsageFault,  // reported through usageFault; nothing was changed
-    Ran,         // the run went to its end (its messages told how it went)
+    NotCli,     // no "/cli": nothing was done
+    UsageFault, // reported through usageFault; nothing was changed
+    Ran,        // the run went to its end (its messages told how it went)
 };
 
 // How a /cli run talks beyond the reporter: the window and the quiet console differ.
 struct CommandLineHooks {
     bool quiet = false;
     std::function<void(const QStringList &faults)> usageFault;
-    std::function<void(const QString &text)> notice;  // a warning that does not stop the run
+    std::function<void(const QString &text)> notice; // a warning that does not stop the run
     std::function<void(const RenameItemList &items)> dryRunPreview;
     // After the preview, one line per row that would not land as shown
     // (dry run: the report; real run: warnings before the batch starts).

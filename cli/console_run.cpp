@@ -96,7 +96,7 @@ QString escaped(const QString &text)
     return escapedForConsole(text);
 }
 
-}  // namespace
+} // namespace
 
 QString dryRunLine(const QString &originalPath, const QString &newName)
 {

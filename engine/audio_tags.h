@@ -12,8 +12,8 @@ struct AudioTags {
     QString album;
     QString albumArtist;
     QString title;
-    QString track;  // the number alone: "7/12" gives "7"
-    QString disc;   // likewise
+    QString track; // the number alone: "7/12" gives "7"
+    QString disc;  // likewise
     QString year;
     QString genre;
 };

@@ -161,8 +161,8 @@ private:
 
 void Formatter::Run(const QString &f, int depth)
 {
-    bool afterHour = false;    // the last unquoted letter token was an hour: m means minutes
-    bool amPmSeen = false;     // an am/pm token came earlier: hours count 1-12
+    bool afterHour = false; // the last unquoted letter token was an hour: m means minutes
+    bool amPmSeen = false;  // an am/pm token came earlier: hours count 1-12
     qsizetype i = 0;
     while (i < f.size()) {
         const QChar ch = f.at(i);

@@ -12,7 +12,7 @@ namespace morvane {
 struct DateFormatLocale {
     QString shortMonthNames[12];
     QString longMonthNames[12];
-    QString shortDayNames[7];   // Monday first, as QDate::dayOfWeek counts
+    QString shortDayNames[7]; // Monday first, as QDate::dayOfWeek counts
     QString longDayNames[7];
     QString amText;
     QString pmText;

@@ -10,7 +10,7 @@ constexpr double kMsPerDay = 86400000.0;
 // 0001-01-01 and 10000-01-01 as day counts; outside them QDateTime has no use.
 constexpr double kFirstDay = -693593.0;
 constexpr double kLastDay = 2958466.0;
-}
+} // namespace
 
 DateTime dateTimeFromQt(const QDateTime &dt)
 {

@@ -12,7 +12,7 @@ using DateTime = double;
 // Days from 1899-12-30 to the Unix epoch 1970-01-01.
 inline constexpr double kUnixEpochDays = 25569.0;
 
-DateTime dateTimeFromQt(const QDateTime &utc);   // any QDateTime; its instant in UTC
+DateTime dateTimeFromQt(const QDateTime &utc); // any QDateTime; its instant in UTC
 // A UTC QDateTime of that instant, to the millisecond. A value that is not a
 // finite day count within the years 1..9999 gives the zero date-time.
 QDateTime qtFromUtcDateTime(DateTime utc);

@@ -87,7 +87,7 @@ void expandDates(QString &s, const RenameItem &item, const NameContext &context)
             tables = &dateFormatLocaleFor(context.locale);
         QDateTime local;
         if (m.word == u"date" || m.word == u"time")
-            local = context.localNow();  // the clock is read once per keyword
+            local = context.localNow(); // the clock is read once per keyword
         else if (m.word == u"created")
             local = localFromUtc(fileFactsOf(item).createdUtc, context.timeZone);
         else
@@ -147,7 +147,7 @@ QString nameSlice(const QString &name, const QString &startText, const QString &
     qint64 start = intOrDefault(startText, 1);
     qint64 count = intOrDefault(countText, int(qMin<qint64>(length, std::numeric_limits<int>::max())));
     if (start < 0)
-        start = length + start + 1;  // -1 is the last character
+        start = length + start + 1; // -1 is the last character
     start = qBound<qint64>(1, start, length + 1);
     count = qMax<qint64>(count, 0);
     return name.mid(start - 1, qMin(count, length - start + 1));

@@ -48,7 +48,7 @@ bool decodeName(const char *raw, QString *name)
 
 // One entry of a folder, kept until the folder is sorted.
 struct Entry {
-    size_t raw;      // offset of the NUL-terminated raw name in the folder's name buffer
+    size_t raw; // offset of the NUL-terminated raw name in the folder's name buffer
     unsigned char type;
     QString name;
 };
@@ -105,7 +105,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
         if (type == DT_UNKNOWN) {
             struct stat st;
             if (fstatat(dirFd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;   // vanished while we looked
+                continue; // vanished while we looked
             type = S_ISDIR(st.st_mode) ? DT_DIR : (S_ISLNK(st.st_mode) ? DT_LNK : DT_REG);
         }
         // A link to a folder counts as a folder, but is not walked.
@@ -200,7 +200,7 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
     if (!dir) {
         if (listing.unreadable)
             listing.unreadable->append(unreadableEntry(folder, errno));
-        return added;   // a folder item stays an item even when its contents cannot be read
+        return added; // a folder item stays an item even when its contents cannot be read
     }
     // One walk lists every path once: only items from before can be duplicates.
     const bool fresh = items.isEmpty();

@@ -16,9 +16,9 @@ struct FolderListing {
     explicit FolderListing(bool withSubfolders = false) : includeSubfolders(withSubfolders) {}
 
     bool includeSubfolders;
-    FileMask mask;               // which files are taken; subfolders are walked whatever their names
-    bool naturalOrder = true;    // false: the file system's own order (hash order on most Linux file systems)
-    QStringList *unreadable = nullptr;  // folders that cannot be read, as "path: reason" (may be null)
+    FileMask mask;                     // which files are taken; subfolders are walked whatever their names
+    bool naturalOrder = true;          // false: the file system's own order (hash order on most Linux file systems)
+    QStringList *unreadable = nullptr; // folders that cannot be read, as "path: reason" (may be null)
     // The folders are the items: the folder itself and, with includeSubfolders,
     // every folder below it (each before the folders inside it); no files.
     bool folderItems = false;

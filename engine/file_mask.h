@@ -23,7 +23,7 @@ public:
     bool matches(QStringView name) const;
 
 private:
-    QList<QString> m_patterns;   // case folded
+    QList<QString> m_patterns; // case folded
     bool m_everything = true;
 };
 

@@ -84,7 +84,7 @@ FindReplace::FindReplace(const QString &find, const QString &replace, bool regex
     m_compiled = std::make_unique<Regex>();
     Regex &r = *m_compiled;
     r.code = code;
-    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);  // without JIT the interpreter runs the same pattern
+    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE); // without JIT the interpreter runs the same pattern
     r.matchData = pcre2_match_data_create_from_pattern(code, nullptr);
     r.matchContext = pcre2_match_context_create(nullptr);
     pcre2_set_match_limit(r.matchContext, kMatchLimit);
@@ -112,10 +112,10 @@ QString FindReplace::apply(const QString &text)
     PCRE2_SIZE offset = 0;
     for (;;) {
         // Each search runs on the text as changed so far, right after the last replacement.
-        const int rc = pcre2_match(r.code, units(s), PCRE2_SIZE(s.size()), offset, PCRE2_NOTEMPTY, r.matchData,
-                                   r.matchContext);
+        const int rc =
+            pcre2_match(r.code, units(s), PCRE2_SIZE(s.size()), offset, PCRE2_NOTEMPTY, r.matchData, r.matchContext);
         if (rc <= 0)
-            break;  // no further match, or the matcher gave up (match limit): the search ends
+            break; // no further match, or the matcher gave up (match limit): the search ends
         const PCRE2_SIZE *spans = pcre2_get_ovector_pointer(r.matchData);
         if (spans[0] > spans[1] || spans[1] > PCRE2_SIZE(s.size()))
             break;

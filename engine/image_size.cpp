@@ -92,14 +92,24 @@ Size bmpSize(QFile &file)
     } else {
         return {};
     }
-    height = qAbs(height);  // a negative height is a top-down bitmap
+    height = qAbs(height); // a negative height is a top-down bitmap
     if (planes != 1)
         return {};
-    const bool embedded = compression == 4 || compression == 5;  // JPEG or PNG inside
+    const bool embedded = compression == 4 || compression == 5; // JPEG or PNG inside
     switch (bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    case 0: if (embedded) break; return {};
-    default: return {};
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    case 0:
+        if (embedded)
+            break;
+        return {};
+    default:
+        return {};
     }
     // Uncompressed pixels must all be there: a cut-off bitmap does not load.
     if (compression == 0 || compression == 3 || compression == 6) {
@@ -121,7 +131,7 @@ Size icoEntrySize(QFile &file, const QByteArray &dir, qsizetype entry)
     if (head.size() >= 24 && head.startsWith("\x89PNG\r\n\x1a\n"))
         return {bigU32(head, 16), bigU32(head, 20)};
     if (head.size() >= 12 && U32(head, 0) == 40)
-        return {I32(head, 4), qAbs(qint64(I32(head, 8))) / 2};  // height covers the colour and mask halves
+        return {I32(head, 4), qAbs(qint64(I32(head, 8))) / 2}; // height covers the colour and mask halves
     // Directory bytes: 0 stands for 256.
     const int w = quint8(dir[entry]), h = quint8(dir[entry + 1]);
     return {w == 0 ? 256 : w, h == 0 ? 256 : h};
@@ -193,7 +203,9 @@ struct JpegError {
     std::longjmp(reinterpret_cast<JpegError *>(info->err)->jump, 1);
 }
 
-void jpegSilent(j_common_ptr) {}
+void jpegSilent(j_common_ptr)
+{
+}
 
 bool jpegSize(std::FILE *f, Size *size)
 {
@@ -221,7 +233,9 @@ bool jpegSize(std::FILE *f, Size *size)
     png_longjmp(png, 1);
 }
 
-void pngWarning(png_structp, png_const_charp) {}
+void pngWarning(png_structp, png_const_charp)
+{
+}
 
 // The whole image data is inflated, one row at a time, so a damaged file fails
 // without the memory of the full picture.
@@ -261,7 +275,7 @@ bool pngSize(std::FILE *f, Size *size)
 
 int tiffSilent(TIFF *, void *, const char *, const char *, va_list)
 {
-    return 1;  // handled: keep libtiff from printing
+    return 1; // handled: keep libtiff from printing
 }
 
 bool tiffSize(const QByteArray &path, Size *size)
@@ -277,8 +291,8 @@ bool tiffSize(const QByteArray &path, Size *size)
     if (!tif)
         return false;
     uint32_t width = 0, height = 0;
-    const bool ok = TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) == 1
-        && TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height) == 1;
+    const bool ok =
+        TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) == 1 && TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height) == 1;
     TIFFClose(tif);
     size->width = width;
     size->height = height;

@@ -42,11 +42,16 @@ QList<int> sortedOrder(const RenameItemList &items, SortKey key, bool descending
     // <0, 0, >0 by the key alone; then name and folder.
     auto byKey = [&](int a, int b) -> int {
         switch (key) {
-        case SortKey::NewName: return newNameRank[a] - newNameRank[b];
-        case SortKey::Folder: return folderRank[a] - folderRank[b];
-        case SortKey::Size: return (list[a].size > list[b].size) - (list[a].size < list[b].size);
-        case SortKey::Date: return (list[a].modifiedUtc > list[b].modifiedUtc) - (list[a].modifiedUtc < list[b].modifiedUtc);
-        default: return 0;
+        case SortKey::NewName:
+            return newNameRank[a] - newNameRank[b];
+        case SortKey::Folder:
+            return folderRank[a] - folderRank[b];
+        case SortKey::Size:
+            return (list[a].size > list[b].size) - (list[a].size < list[b].size);
+        case SortKey::Date:
+            return (list[a].modifiedUtc > list[b].modifiedUtc) - (list[a].modifiedUtc < list[b].modifiedUtc);
+        default:
+            return 0;
         }
     };
     auto compare = [&](int a, int b) {

@@ -12,21 +12,45 @@ namespace morvane {
 namespace {
 
 enum class Key {
-    Taken, TakenFormat, Camera, Make, Model, Lens, Iso, Exif,
-    Artist, Album, AlbumArtist, Title, Track, Disc, Year, Genre,
+    Taken,
+    TakenFormat,
+    Camera,
+    Make,
+    Model,
+    Lens,
+    Iso,
+    Exif,
+    Artist,
+    Album,
+    AlbumArtist,
+    Title,
+    Track,
+    Disc,
+    Year,
+    Genre,
 };
 
 struct Word {
-    QStringView text;  // lower case; ends in "}" or, for a keyword with an argument, ":"
+    QStringView text; // lower case; ends in "}" or, for a keyword with an argument, ":"
     Key key;
 };
 
 constexpr Word kWords[] = {
-    {u"{taken}", Key::Taken},       {u"{taken:", Key::TakenFormat}, {u"{camera}", Key::Camera},
-    {u"{make}", Key::Make},         {u"{model}", Key::Model},       {u"{lens}", Key::Lens},
-    {u"{iso}", Key::Iso},           {u"{exif:", Key::Exif},         {u"{artist}", Key::Artist},
-    {u"{album}", Key::Album},       {u"{albumartist}", Key::AlbumArtist}, {u"{title}", Key::Title},
-    {u"{track}", Key::Track},       {u"{disc}", Key::Disc},         {u"{year}", Key::Year},
+    {u"{taken}", Key::Taken},
+    {u"{taken:", Key::TakenFormat},
+    {u"{camera}", Key::Camera},
+    {u"{make}", Key::Make},
+    {u"{model}", Key::Model},
+    {u"{lens}", Key::Lens},
+    {u"{iso}", Key::Iso},
+    {u"{exif:", Key::Exif},
+    {u"{artist}", Key::Artist},
+    {u"{album}", Key::Album},
+    {u"{albumartist}", Key::AlbumArtist},
+    {u"{title}", Key::Title},
+    {u"{track}", Key::Track},
+    {u"{disc}", Key::Disc},
+    {u"{year}", Key::Year},
     {u"{genre}", Key::Genre},
 };
 
@@ -80,7 +104,7 @@ public:
     QString of(const Match &m)
     {
         if (m_path.isEmpty())
-            return {};  // no file to read: a folder
+            return {}; // no file to read: a folder
         if (isPhotoKey(m.key)) {
             if (!m_photo)
                 m_photo = PhotoMetadata::read(m_path);
@@ -104,28 +128,44 @@ private:
             return taken.isValid() ? formatDateTimeText(m.argument, taken, dateFormatLocaleFor(m_context.locale))
                                    : QString();
         }
-        case Key::Camera: return photo.camera();
-        case Key::Make: return photo.make();
-        case Key::Model: return photo.model();
-        case Key::Lens: return photo.lens();
-        case Key::Iso: return photo.iso();
-        case Key::Exif: return photo.value(m.argument);
-        default: return {};
+        case Key::Camera:
+            return photo.camera();
+        case Key::Make:
+            return photo.make();
+        case Key::Model:
+            return photo.model();
+        case Key::Lens:
+            return photo.lens();
+        case Key::Iso:
+            return photo.iso();
+        case Key::Exif:
+            return photo.value(m.argument);
+        default:
+            return {};
         }
     }
 
     static QString audioValue(const AudioTags &tags, Key key)
     {
         switch (key) {
-        case Key::Artist: return tags.artist;
-        case Key::Album: return tags.album;
-        case Key::AlbumArtist: return tags.albumArtist;
-        case Key::Title: return tags.title;
-        case Key::Track: return tags.track;
-        case Key::Disc: return tags.disc;
-        case Key::Year: return tags.year;
-        case Key::Genre: return tags.genre;
-        default: return {};
+        case Key::Artist:
+            return tags.artist;
+        case Key::Album:
+            return tags.album;
+        case Key::AlbumArtist:
+            return tags.albumArtist;
+        case Key::Title:
+            return tags.title;
+        case Key::Track:
+            return tags.track;
+        case Key::Disc:
+            return tags.disc;
+        case Key::Year:
+            return tags.year;
+        case Key::Genre:
+            return tags.genre;
+        default:
+            return {};
         }
     }
 

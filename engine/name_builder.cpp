@@ -146,8 +146,8 @@ QString parentFolderName(const QString &path, int level)
 
 bool patternReadsFileFacts(const QString &pattern)
 {
-    for (const QLatin1StringView keyword : {QLatin1StringView("{size"), QLatin1StringView("{created"),
-                                            QLatin1StringView("{modified")}) {
+    for (const QLatin1StringView keyword :
+         {QLatin1StringView("{size"), QLatin1StringView("{created"), QLatin1StringView("{modified")}) {
         if (pattern.contains(keyword, Qt::CaseInsensitive))
             return true;
     }
@@ -171,8 +171,8 @@ QString NameBuilder::buildNewName(const RenameItem &item, const QString &pattern
     return build(item, pattern, &counterText, 0, 0, keepExtension, newExtension, index);
 }
 
-QString NameBuilder::buildNewName(const RenameItem &item, const QString &pattern, int counterStart,
-                                  int counterDigits, bool keepExtension, const QString &newExtension, int index)
+QString NameBuilder::buildNewName(const RenameItem &item, const QString &pattern, int counterStart, int counterDigits,
+                                  bool keepExtension, const QString &newExtension, int index)
 {
     return build(item, pattern, nullptr, counterStart, counterDigits, keepExtension, newExtension, index);
 }
@@ -187,9 +187,8 @@ bool NameBuilder::patternHasExtendedKeywords(const QString &pattern)
     return m_patternHasExtended;
 }
 
-QString NameBuilder::build(const RenameItem &item, const QString &pattern, const QString *counterText,
-                           int counterStart, int counterDigits, bool keepExtension, const QString &newExtension,
-                           int index)
+QString NameBuilder::build(const RenameItem &item, const QString &pattern, const QString *counterText, int counterStart,
+                           int counterDigits, bool keepExtension, const QString &newExtension, int index)
 {
     QString s = patternHasExtendedKeywords(pattern) ? expandExtendedKeywords(item, pattern, m_context) : pattern;
 
@@ -200,15 +199,13 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
         if (braces && replaceKeyword(s, QStringView(keyword, std::size(keyword) - 1), value))
             braces = s.contains(u'{');
     };
-    replace(u"{name}", [&] { return applyTextRules(item.originalName, index, m_options, m_textRuleNumbers,
-                                                   m_importedNameList); });
-    replace(u"{list}", [&] {
-        return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString();
-    });
+    replace(u"{name}",
+            [&] { return applyTextRules(item.originalName, index, m_options, m_textRuleNumbers, m_importedNameList); });
+    replace(u"{list}",
+            [&] { return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString(); });
     replace(u"{ext}", [&] { return item.ext.startsWith(u'.') ? item.ext.mid(1) : item.ext; });
-    replace(u"{counter}", [&] {
-        return counterText ? *counterText : formatCounter(counterStart, index, counterDigits);
-    });
+    replace(u"{counter}",
+            [&] { return counterText ? *counterText : formatCounter(counterStart, index, counterDigits); });
     replace(u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
     replace(u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
     replace(u"{created}", [&] { return formatDateStamp(fileFactsOf(item).createdUtc, m_context.timeZone); });
@@ -230,7 +227,7 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
     for (qsizetype i = 0, n = s.size(); i < n; ++i) {
         const char16_t c = p[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
-            ++i;  // a whole pair is one character
+            ++i; // a whole pair is one character
         } else if (isIllegalNameChar(c) || QChar::isSurrogate(c)) {
             // A lone surrogate (a text rule may cut a pair) has no UTF-8 form:
             // the file would get a name other than the one previewed.

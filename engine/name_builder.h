@@ -55,8 +55,8 @@ class NameBuilder {
 public:
     NameBuilder(const OptionPanel &options, const NameContext &context, const QStringList &importedNameList);
 
-    QString buildNewName(const RenameItem &item, const QString &pattern, const QString &counterText,
-                         bool keepExtension, const QString &newExtension, int index);
+    QString buildNewName(const RenameItem &item, const QString &pattern, const QString &counterText, bool keepExtension,
+                         const QString &newExtension, int index);
     // The same with the counter text formatCounter(counterStart, index, counterDigits),
     // formatted only when the name holds {counter}.
     QString buildNewName(const RenameItem &item, const QString &pattern, int counterStart, int counterDigits,

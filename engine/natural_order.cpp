@@ -17,7 +17,7 @@ namespace {
 
 constexpr char16_t kFirstPrintable = 0x20;
 constexpr char16_t kLastPrintable = 0x7E;
-constexpr qsizetype kLongestFastRun = 250;   // digit run length that still fits the key's length byte
+constexpr qsizetype kLongestFastRun = 250; // digit run length that still fits the key's length byte
 
 int sign(int v)
 {
@@ -37,7 +37,7 @@ public:
     {
         m_collator.setNumericMode(true);
         m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-        m_fast = buildRanks();   // the probes below use the fast keys
+        m_fast = buildRanks(); // the probes below use the fast keys
         m_fast = m_fast && probesAgree();
     }
 
@@ -137,9 +137,10 @@ private:
             for (char16_t b = kFirstPrintable; b <= kLastPrintable; ++b)
                 probes.append(QString(QChar(a)) + QChar(b));
         }
-        for (const char *p : {"0", "00", "000", "01", "1", "001", "9", "10", "010", "99", "100", "a0", "a00", "a01b",
-                              "a1b", "a1", "a10", "a9", "a1-2", "a1.5", "a1 2", "a12", "a1a", "1a", "01a", "10a",
-                              "a1b2", "a01b1", "a1b01", "x-1", "x_1", "x 1", "x.1", "z9", "Z10", "0.5", "1.0"})
+        for (const char *p :
+             {"0",    "00",    "000",   "01",  "1",   "001",  "9",    "10",   "010", "99",  "100", "a0",  "a00",
+              "a01b", "a1b",   "a1",    "a10", "a9",  "a1-2", "a1.5", "a1 2", "a12", "a1a", "1a",  "01a", "10a",
+              "a1b2", "a01b1", "a1b01", "x-1", "x_1", "x 1",  "x.1",  "z9",   "Z10", "0.5", "1.0"})
             probes.append(QString::fromLatin1(p));
         std::vector<std::string> keys(probes.size());
         for (qsizetype i = 0; i < probes.size(); ++i)

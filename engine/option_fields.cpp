@@ -42,7 +42,7 @@ OptionField choice(const char *key, QList<QLatin1StringView> words)
     return f;
 }
 
-}  // namespace
+} // namespace
 
 std::span<const OptionField> optionFields()
 {
@@ -72,8 +72,8 @@ std::span<const OptionField> optionFields()
         text("cropAfter", &OptionPanel::cropAfter),
         number("padNumbers", &OptionPanel::padNumbers),
         check("includeSubfolders", &OptionPanel::includeSubfolders),
-        choice<BatchMode, &OptionPanel::batchMode, 3, BatchMode::RenameInPlace>(
-            "batchMode", {L("rename"), L("copy"), L("move")}),
+        choice<BatchMode, &OptionPanel::batchMode, 3, BatchMode::RenameInPlace>("batchMode",
+                                                                                {L("rename"), L("copy"), L("move")}),
         text("destination", &OptionPanel::destination),
         check("touchModifiedNow", &OptionPanel::touchModifiedNow),
     };

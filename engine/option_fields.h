@@ -18,14 +18,14 @@ enum class OptionKind { Text, Number, Check, Choice };
 // The preset writer and reader, the command line and the widgets all walk
 // this one table, so adding an option is one member and one row.
 struct OptionField {
-    QLatin1StringView key;                        // preset key, e.g. "counterStart"
+    QLatin1StringView key; // preset key, e.g. "counterStart"
     OptionKind kind;
-    QString OptionPanel::*text = nullptr;         // Text, Number
-    bool OptionPanel::*check = nullptr;           // Check
-    bool checkWhenAbsent = false;                 // Check: the value of a preset that lacks the key
-    int (*choiceIndex)(const OptionPanel &) = nullptr;   // Choice: the index of the value
-    void (*setChoiceIndex)(OptionPanel &, int) = nullptr;  // Choice: an index out of range picks the default
-    QList<QLatin1StringView> choices;             // Choice: one word per index, for the command line
+    QString OptionPanel::*text = nullptr;                 // Text, Number
+    bool OptionPanel::*check = nullptr;                   // Check
+    bool checkWhenAbsent = false;                         // Check: the value of a preset that lacks the key
+    int (*choiceIndex)(const OptionPanel &) = nullptr;    // Choice: the index of the value
+    void (*setChoiceIndex)(OptionPanel &, int) = nullptr; // Choice: an index out of range picks the default
+    QList<QLatin1StringView> choices;                     // Choice: one word per index, for the command line
 
     int choiceCount() const { return int(choices.size()); }
 };

@@ -23,9 +23,9 @@ struct OptionPanel {
     QString pattern = QStringLiteral("{name}");
     QString find;
     QString replace;
-    CaseChange caseChange = CaseChange::Unchanged;   // preset key "case"
-    bool changeExt = false;        // chkNewExt
-    QString newExt;                // edtNewExt, read trimmed
+    CaseChange caseChange = CaseChange::Unchanged; // preset key "case"
+    bool changeExt = false;                        // chkNewExt
+    QString newExt;                                // edtNewExt, read trimmed
     QString insertText;
     QString insertPos = QStringLiteral("1");
     QString removeFirst = QStringLiteral("0");
@@ -34,8 +34,8 @@ struct OptionPanel {
     QString removeTillPos = QStringLiteral("0");
     QString charactersToRemove;
     bool collapseDoubleSpaces = false;
-    QString cropBefore;            // labelled "Trim from text:"
-    QString cropAfter;             // labelled "Trim until text:"
+    QString cropBefore; // labelled "Trim from text:"
+    QString cropAfter;  // labelled "Trim until text:"
     QString padNumbers = QStringLiteral("0");
     bool includeSubfolders = false;
     BatchMode batchMode = BatchMode::RenameInPlace;
@@ -44,7 +44,7 @@ struct OptionPanel {
     QString counterStart = QStringLiteral("1");
     QString digits = QStringLiteral("3");
     ConflictMode conflict = ConflictMode::AutoNumber;
-    bool regex = false;            // cbRegex
+    bool regex = false; // cbRegex
     bool touchModifiedNow = false;
 
     bool operator==(const OptionPanel &) const = default;

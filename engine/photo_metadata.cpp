@@ -23,7 +23,9 @@ struct PhotoMetadata::Data {
 
 namespace {
 
-void ignoreLogMessage(int, const char *) {}
+void ignoreLogMessage(int, const char *)
+{
+}
 
 // Tag values are often padded with spaces or NULs; control characters have
 // no place in a name.
@@ -107,7 +109,9 @@ int subSecondMillis(const QString &text)
 
 class FileReader {
 public:
-    explicit FileReader(const QString &path) : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {}
+    explicit FileReader(const QString &path) : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
+    {
+    }
     ~FileReader()
     {
         if (m_fd >= 0)
@@ -171,14 +175,14 @@ Jpeg readJpegHeader(const QString &path, QByteArray *header)
         if (!file.readAt(pos, 2, reinterpret_cast<char *>(b)) || b[0] != 0xFF)
             break;
         const unsigned char marker = b[1];
-        if (marker == 0xFF) {  // fill byte
+        if (marker == 0xFF) { // fill byte
             ++pos;
             continue;
         }
         pos += 2;
-        if (marker == 0xD9 || marker == 0xDA)  // end of image, start of scan
+        if (marker == 0xD9 || marker == 0xDA) // end of image, start of scan
             break;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))  // no length
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) // no length
             continue;
         if (!file.readAt(pos, 2, reinterpret_cast<char *>(b)))
             break;

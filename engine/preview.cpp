@@ -23,8 +23,8 @@ bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameC
     for (int i = 0; i < total; ++i) {
         if (i > 0 && i % kPreviewProgressStep == 0)
             reporter.progress(i, total);
-        QString newName = builder.buildNewName(items.at(i), options.pattern, start, digits, keepExtension,
-                                               newExtension, i);
+        QString newName =
+            builder.buildNewName(items.at(i), options.pattern, start, digits, keepExtension, newExtension, i);
         items.setNewName(i, newName);
     }
     reporter.progress(total, total);

@@ -36,17 +36,14 @@ bool readFileFactsAt(int dirFd, const char *name, RenameItem *item, ItemKind kin
     item->isFolder = folder;
     struct statx sx;
     // One call answers existence, kind, size and both times; links are followed.
-    if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT,
-              STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
+    if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &sx) == 0) {
         if (!fits(sx.stx_mode))
             return false;
         item->size = !folder && (sx.stx_mask & STATX_SIZE) ? qint64(sx.stx_size) : -1;
         item->modifiedUtc = dateTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
         // A birth time of exactly the Unix epoch was never set (images, some tools).
         const bool hasBirth = (sx.stx_mask & STATX_BTIME) && (sx.stx_btime.tv_sec != 0 || sx.stx_btime.tv_nsec != 0);
-        item->createdUtc = hasBirth
-            ? dateTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec)
-            : item->modifiedUtc;
+        item->createdUtc = hasBirth ? dateTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec) : item->modifiedUtc;
         return true;
     }
     if (errno != ENOSYS)
@@ -132,7 +129,7 @@ QList<int> RenameItemList::folderMoved(const QString &from, const QString &to)
         const QString moved = newPrefix + path.mid(prefix.size());
         unindexPath(path);
         indexPath(moved);
-        m_items[i].originalPath = moved;  // the name stays: only a folder above it changed
+        m_items[i].originalPath = moved; // the name stays: only a folder above it changed
         changed.append(i);
     }
     return changed;
@@ -237,7 +234,7 @@ void RenameItemList::reorder(const QList<int> &order)
     sorted.reserve(order.size());
     for (int i : order)
         sorted.append(std::move(m_items[i]));
-    m_items = std::move(sorted);   // the path index counts paths, not places: it stays
+    m_items = std::move(sorted); // the path index counts paths, not places: it stays
 }
 
 void RenameItemList::clear()

@@ -32,9 +32,24 @@ bool startsWord(char16_t c)
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
         return true;
     switch (c) {
-    case u' ': case u'"': case u'!': case u'#': case u'$': case u'%': case u'&': case u'(':
-    case u'*': case u'+': case u',': case u'-': case u'.': case u'<': case u'?': case u'[':
-    case u'{': case u'\u00B7':
+    case u' ':
+    case u'"':
+    case u'!':
+    case u'#':
+    case u'$':
+    case u'%':
+    case u'&':
+    case u'(':
+    case u'*':
+    case u'+':
+    case u',':
+    case u'-':
+    case u'.':
+    case u'<':
+    case u'?':
+    case u'[':
+    case u'{':
+    case u'\u00B7':
         return true;
     default:
         return false;
@@ -67,7 +82,7 @@ QString properCase(const QString &text, const QLocale &locale)
             continue;
         }
         if (!wordStart || c == u'\'') {
-            out += c;  // an apostrophe at a word's start is passed over
+            out += c; // an apostrophe at a word's start is passed over
             continue;
         }
         wordStart = false;
@@ -103,12 +118,28 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
             continue;
         }
         switch (d.unicode()) {
-        case u'&': add(Kind::Group, 0); i += 2; continue;
-        case u'`': add(Kind::Before); i += 2; continue;
-        case u'\'': add(Kind::After); i += 2; continue;
-        case u'+': add(Kind::LastGroup); i += 2; continue;
-        case u'$': addLiteral(u'$'); i += 2; continue;
-        default: break;
+        case u'&':
+            add(Kind::Group, 0);
+            i += 2;
+            continue;
+        case u'`':
+            add(Kind::Before);
+            i += 2;
+            continue;
+        case u'\'':
+            add(Kind::After);
+            i += 2;
+            continue;
+        case u'+':
+            add(Kind::LastGroup);
+            i += 2;
+            continue;
+        case u'$':
+            addLiteral(u'$');
+            i += 2;
+            continue;
+        default:
+            break;
         }
         if (c == u'$') {
             if (d == u'_') {
@@ -133,7 +164,7 @@ ReplacementText::ReplacementText(const QString &r, int groupCount, const QHash<Q
                     continue;
                 }
             }
-            addLiteral(c);  // a malformed form: the "$" stands for itself
+            addLiteral(c); // a malformed form: the "$" stands for itself
             ++i;
             continue;
         }

@@ -15,8 +15,8 @@ namespace morvane {
 struct MatchGroups {
     static constexpr size_t kUnsetGroup = ~size_t(0);
     QStringView subject;
-    const size_t *spans = nullptr;   // start, end pairs
-    int count = 0;                   // 1 + the highest group number that took part
+    const size_t *spans = nullptr; // start, end pairs
+    int count = 0;                 // 1 + the highest group number that took part
 
     QStringView group(int n) const;
 };
@@ -37,10 +37,10 @@ private:
     enum class Kind { Literal, Group, Named, Before, After, LastGroup, Subject, Converted };
     struct Part {
         Kind kind;
-        QString text;          // Literal
-        int group = 0;         // Group, Converted
-        QList<int> groups;     // Named: the groups of that name; the first that took part counts
-        char16_t conversion = 0;  // Converted: U, L, F or I
+        QString text;            // Literal
+        int group = 0;           // Group, Converted
+        QList<int> groups;       // Named: the groups of that name; the first that took part counts
+        char16_t conversion = 0; // Converted: U, L, F or I
     };
     void addLiteral(QChar c);
     void addGroupByDigits(const QString &r, qsizetype &i, char16_t conversion);

@@ -100,17 +100,14 @@ QString padNumbers(const QString &text, int digits)
 }
 
 TextRuleNumbers::TextRuleNumbers(const OptionPanel &options)
-    : removeFirst(intOrDefault(options.removeFirst, 0)),
-      removeLast(intOrDefault(options.removeLast, 0)),
+    : removeFirst(intOrDefault(options.removeFirst, 0)), removeLast(intOrDefault(options.removeLast, 0)),
       removeFromPos(intOrDefault(trimControl(options.removeFromPos), 0)),
-      removeTillPos(intOrDefault(trimControl(options.removeTillPos), 0)),
-      insertPos(intOrDefault(options.insertPos, 1)),
+      removeTillPos(intOrDefault(trimControl(options.removeTillPos), 0)), insertPos(intOrDefault(options.insertPos, 1)),
       padNumbers(intOrDefault(options.padNumbers, 0))
 {
 }
 
-QString applyTextRules(const QString &name, int index, const OptionPanel &options,
-                       const QStringList &importedNameList)
+QString applyTextRules(const QString &name, int index, const OptionPanel &options, const QStringList &importedNameList)
 {
     return applyTextRules(name, index, options, TextRuleNumbers(options), importedNameList);
 }
@@ -121,7 +118,7 @@ QString applyTextRules(const QString &name, int index, const OptionPanel &option
     QString s = name;
     if (numbers.removeFirst > 0)
         s.remove(0, numbers.removeFirst);
-    if (numbers.removeLast > 0 && numbers.removeLast <= s.size())  // more than the length leaves the text as it is
+    if (numbers.removeLast > 0 && numbers.removeLast <= s.size()) // more than the length leaves the text as it is
         s.chop(numbers.removeLast);
     s = applyRemovals(s, options, numbers.removeFromPos, numbers.removeTillPos);
     s = trimByText(s, options);

@@ -13,8 +13,7 @@ namespace morvane {
 //
 //   with removeFirst "2" and removeLast "1":
 //   applyTextRules("IMG_0042x", 0, options, QStringList()) == "G_0042"
-QString applyTextRules(const QString &name, int index, const OptionPanel &options,
-                       const QStringList &importedNameList);
+QString applyTextRules(const QString &name, int index, const OptionPanel &options, const QStringList &importedNameList);
 
 // The numbers the text rules read from option texts, read once for a whole
 // run: the texts cannot change while it goes.

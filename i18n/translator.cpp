@@ -27,7 +27,7 @@ void install(QTranslator *translator)
     installed().append(translator);
 }
 
-}  // namespace
+} // namespace
 
 QStringList translatedLanguages()
 {

@@ -32,7 +32,7 @@ bool isTrue(const QString &value)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 QString decodePresetBytes(const QByteArray &bytes, const QString &fileName)
 {
@@ -74,7 +74,7 @@ QString readPresetValue(const QString &fileText, const QString &key, const QStri
                 value += c;
             }
         }
-        return defaultValue;  // no ending quote
+        return defaultValue; // no ending quote
     }
 
     qsizetype stop = begin;
@@ -98,7 +98,8 @@ void applyPresetText(const QString &fileText, OptionPanel &o)
             o.*f.text = readPresetValue(fileText, f.key, o.*f.text);
             break;
         case OptionKind::Check:
-            o.*f.check = isTrue(readPresetValue(fileText, f.key, f.checkWhenAbsent ? QStringLiteral("true") : QString()));
+            o.*f.check =
+                isTrue(readPresetValue(fileText, f.key, f.checkWhenAbsent ? QStringLiteral("true") : QString()));
             break;
         case OptionKind::Choice: {
             // An index outside the list (-1 is "nothing selected") picks the default choice.

@@ -15,7 +15,7 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + escapePresetText(text) + QLatin1Char('"');
 }
 
-}  // namespace
+} // namespace
 
 QString escapePresetText(const QString &text)
 {

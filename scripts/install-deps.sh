@@ -22,6 +22,8 @@ packages=(
   exfatprogs exfat-fuse mount
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
+  # the source style check
+  clang-format-14
   # the Debian package: PNG icons, CPack's dependency search, checks of the
   # package and its desktop files, the manual page, completion, a cache for
   # the package's own build

@@ -35,7 +35,10 @@ inline QByteArray minimalTiff()
 {
     QByteArray t("II*\0\x08\0\0\0", 8);
     auto u16 = [&](uint16_t v) { t.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto u32 = [&](uint32_t v) { u16(uint16_t(v & 0xffff)); u16(uint16_t(v >> 16)); };
+    auto u32 = [&](uint32_t v) {
+        u16(uint16_t(v & 0xffff));
+        u16(uint16_t(v >> 16));
+    };
     const uint16_t entries = 6;
     const uint32_t pixelAt = 8 + 2 + entries * 12 + 4;
     u16(entries);
@@ -94,11 +97,11 @@ inline QByteArray silentMp3()
 inline QByteArray minimalFlac()
 {
     QByteArray f("fLaC", 4);
-    f.append("\x80\x00\x00\x22", 4);              // last block, STREAMINFO, 34 bytes
-    f.append("\x10\x00\x10\x00", 4);              // block sizes 4096
-    f.append(QByteArray(6, '\0'));                // frame sizes unknown
+    f.append("\x80\x00\x00\x22", 4);                 // last block, STREAMINFO, 34 bytes
+    f.append("\x10\x00\x10\x00", 4);                 // block sizes 4096
+    f.append(QByteArray(6, '\0'));                   // frame sizes unknown
     f.append("\x0A\xC4\x40\xF0\x00\x00\x10\x00", 8); // 44100 Hz, mono, 16 bits, 4096 samples
-    f.append(QByteArray(16, '\0'));               // MD5
+    f.append(QByteArray(16, '\0'));                  // MD5
     f.append("\xFF\xF8\x69\x08\x00\x0F\xFF", 7);
     f.append(QByteArray(32, '\0'));
     return f;
@@ -119,11 +122,11 @@ inline QByteArray oggPage(int flags, uint32_t sequence, const QList<QByteArray> 
 {
     QByteArray page("OggS\0", 5);
     page.append(char(flags));
-    page.append(QByteArray(8, '\0'));             // granule position
-    page.append("\x01\x00\x00\x00", 4);           // stream serial number
+    page.append(QByteArray(8, '\0'));   // granule position
+    page.append("\x01\x00\x00\x00", 4); // stream serial number
     for (int k = 0; k < 4; ++k)
         page.append(char((sequence >> (8 * k)) & 0xff));
-    page.append(QByteArray(4, '\0'));             // checksum, set below
+    page.append(QByteArray(4, '\0')); // checksum, set below
     QByteArray lacing, body;
     for (const QByteArray &p : packets) {
         qsizetype n = p.size();
@@ -144,9 +147,9 @@ inline QByteArray oggPage(int flags, uint32_t sequence, const QList<QByteArray> 
 inline QByteArray minimalOggVorbis()
 {
     QByteArray id("\x01vorbis", 7);
-    id.append("\0\0\0\0\x01\x44\xAC\0\0", 9);    // version 0, mono, 44100 Hz
-    id.append(QByteArray(12, '\0'));              // bit rates
-    id.append("\xB8\x01", 2);                     // block sizes, framing
+    id.append("\0\0\0\0\x01\x44\xAC\0\0", 9); // version 0, mono, 44100 Hz
+    id.append(QByteArray(12, '\0'));          // bit rates
+    id.append("\xB8\x01", 2);                 // block sizes, framing
     const QByteArray comment = QByteArray("\x03vorbis", 7) + QByteArray(8, '\0') + QByteArray("\x01", 1);
     const QByteArray setup = QByteArray("\x05vorbis", 7) + QByteArray(10, '\0');
     return oggPage(0x02, 0, {id}) + oggPage(0, 1, {comment, setup}) + oggPage(0x04, 2, {QByteArray(4, '\0')});

@@ -32,14 +32,14 @@ QStringList shortcutHelpLines()
     };
     // Key names as the desktop writes them need a GUI application; tools without one get Qt's portable names.
     const auto format = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QKeySequence::NativeText
-                                                                                    : QKeySequence::PortableText;
+                                                                                      : QKeySequence::PortableText;
     QStringList lines = {QString(), AppTexts::tr("Keyboard shortcuts:")};
     for (const auto &[key, what] : keys)
         lines.append(AppTexts::tr("%1 - %2").arg(key.toString(format), what));
     return lines;
 }
 
-}  // namespace
+} // namespace
 
 QString applicationTitle()
 {

@@ -27,8 +27,8 @@ QAction *command(QObject *owner, const QString &tip, const char *icon, const QKe
 {
     auto *action = new QAction(themedIcon(QLatin1String(icon)), tip, owner);
     action->setShortcut(shortcut);
-    action->setToolTip(shortcut.isEmpty() ? tip
-                                          : QStringLiteral("%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
+    action->setToolTip(
+        shortcut.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
     return action;
 }
 
@@ -61,7 +61,7 @@ QWidget *separator(QWidget *parent, int spaceLeft, int spaceRight)
     return slot;
 }
 
-}  // namespace
+} // namespace
 
 CommandActions CommandBar::createActions(QObject *owner)
 {
@@ -94,8 +94,8 @@ CommandActions CommandBar::createActions(QObject *owner)
 
 QList<QAction *> CommandActions::all() const
 {
-    return {addFiles, addFolder, renameFolders, removeSelected, preview, rename, undo, undoHistory, livePreview, problemsOnly,
-            savePreset, loadPreset, loadNameList, settings, about, help};
+    return {addFiles,    addFolder,    renameFolders, removeSelected, preview,      rename,   undo,  undoHistory,
+            livePreview, problemsOnly, savePreset,    loadPreset,     loadNameList, settings, about, help};
 }
 
 CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget(parent)
@@ -136,7 +136,9 @@ CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget
     auto addButton = [this](const char *name, int width, QAction *action) {
         m_stripItems.append({toolButton(m_strip, name, width, action), action});
     };
-    auto addSeparator = [this](int left, int right) { m_stripItems.append({separator(m_strip, left, right), nullptr}); };
+    auto addSeparator = [this](int left, int right) {
+        m_stripItems.append({separator(m_strip, left, right), nullptr});
+    };
     addButton("btnAdd", 62, actions.addFiles);
     addButton("btnAddFolder", 62, actions.addFolder);
     addButton("btnRenameFolders", 62, actions.renameFolders);
@@ -242,8 +244,7 @@ void CommandBar::placeStripItems()
                 m_overflowMenu->addAction(item.action);
                 if (auto *button = qobject_cast<QToolButton *>(item.widget); button && button->menu())
                     m_overflowMenu->addActions(button->menu()->actions());
-            }
-            else if (!m_overflowMenu->isEmpty())
+            } else if (!m_overflowMenu->isEmpty())
                 m_overflowMenu->addSeparator();
             continue;
         }

@@ -13,22 +13,22 @@ namespace morvane {
 
 // The window's commands, one action each, shared by the tool bar, the shortcuts and any menu.
 struct CommandActions {
-    QAction *addFiles = nullptr;        // Ctrl+O
-    QAction *addFolder = nullptr;       // Ctrl+Shift+O
-    QAction *removeSelected = nullptr;  // Delete, where the window gives it to the list
-    QAction *preview = nullptr;         // F5
-    QAction *rename = nullptr;          // Ctrl+R
-    QAction *undo = nullptr;            // Ctrl+Z
-    QAction *undoHistory = nullptr;     // in the Undo button's menu
+    QAction *addFiles = nullptr;       // Ctrl+O
+    QAction *addFolder = nullptr;      // Ctrl+Shift+O
+    QAction *removeSelected = nullptr; // Delete, where the window gives it to the list
+    QAction *preview = nullptr;        // F5
+    QAction *rename = nullptr;         // Ctrl+R
+    QAction *undo = nullptr;           // Ctrl+Z
+    QAction *undoHistory = nullptr;    // in the Undo button's menu
     QAction *savePreset = nullptr;
     QAction *loadPreset = nullptr;
     QAction *loadNameList = nullptr;
-    QAction *settings = nullptr;        // Ctrl+,
+    QAction *settings = nullptr; // Ctrl+,
     QAction *about = nullptr;
-    QAction *livePreview = nullptr;     // checkable: rebuild the preview as the rules change
-    QAction *problemsOnly = nullptr;    // checkable: only rows whose preview shows a problem
-    QAction *renameFolders = nullptr;   // checkable: added and dropped folders are items themselves
-    QAction *help = nullptr;            // F1, the pattern's keywords; no button of its own
+    QAction *livePreview = nullptr;   // checkable: rebuild the preview as the rules change
+    QAction *problemsOnly = nullptr;  // checkable: only rows whose preview shows a problem
+    QAction *renameFolders = nullptr; // checkable: added and dropped folders are items themselves
+    QAction *help = nullptr;          // F1, the pattern's keywords; no button of its own
 
     // Every action, for the window to take so their shortcuts work wherever the focus is.
     QList<QAction *> all() const;
@@ -60,7 +60,7 @@ protected:
 private:
     struct StripItem {
         QWidget *widget;
-        QAction *action;   // null for a separator
+        QAction *action; // null for a separator
     };
     void placeStripItems();
 

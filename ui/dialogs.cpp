@@ -61,7 +61,7 @@ void prepare(QFileDialog &dialog, const FileDialogSpec &spec)
     dialog.setSizeGripEnabled(true);
 }
 
-}  // namespace
+} // namespace
 
 QStringList QtDialogs::openFiles(QWidget *parent, const FileDialogSpec &spec)
 {

@@ -13,10 +13,10 @@ namespace morvane {
 // What an open or save dialog is asked for. Filters are in Qt's form
 // ("Name (*.a *.b);;Other (*)").
 struct FileDialogSpec {
-    QString title;            // empty: the platform's default title
+    QString title; // empty: the platform's default title
     QString filter;
-    QString selectedFilter;   // empty: the first entry
-    QString defaultSuffix;    // save dialogs: appended to a name typed without one
+    QString selectedFilter; // empty: the first entry
+    QString defaultSuffix;  // save dialogs: appended to a name typed without one
 };
 
 // Every modal conversation of the window with the user goes through here:
@@ -24,11 +24,11 @@ struct FileDialogSpec {
 class Dialogs {
 public:
     enum class Box {
-        Information,   // caption "Information", OK
-        Confirm,       // caption "Confirm", &Yes / &No
-        Warning,       // caption "Warning", OK
-        Error,         // caption "Error", OK
-        AppError,      // uncaught errors: caption the application title, stop icon, OK
+        Information, // caption "Information", OK
+        Confirm,     // caption "Confirm", &Yes / &No
+        Warning,     // caption "Warning", OK
+        Error,       // caption "Error", OK
+        AppError,    // uncaught errors: caption the application title, stop icon, OK
     };
 
     virtual ~Dialogs() = default;

@@ -16,7 +16,15 @@ namespace morvane {
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { OriginalNameColumn, NewNameColumn, FolderColumn, SizeColumn, ModifiedColumn, StatusColumn, ColumnCount };
+    enum Column {
+        OriginalNameColumn,
+        NewNameColumn,
+        FolderColumn,
+        SizeColumn,
+        ModifiedColumn,
+        StatusColumn,
+        ColumnCount
+    };
     // The row's RowStatus as an int, for filters and delegates.
     static constexpr int StatusRole = Qt::UserRole + 1;
 
@@ -53,9 +61,9 @@ private:
     void recount();
 
     RenameItemList &m_items;
-    int m_rows = 0;   // rows the view knows of; the list may briefly hold more
+    int m_rows = 0; // rows the view knows of; the list may briefly hold more
     QLocale m_locale;
-    PreviewCheck m_checks;  // one row per item once a preview ran
+    PreviewCheck m_checks; // one row per item once a preview ran
     bool m_hasChecks = false;
     QTimeZone m_zone = QTimeZone::systemTimeZone();
 };

@@ -15,7 +15,7 @@ namespace morvane {
 
 namespace {
 constexpr int kStatusWidth = 190;
-}
+} // namespace
 
 FileListView::FileListView(RenameItemList &items, QWidget *parent)
     : QTableView(parent), m_model(new FileListModel(items, this)), m_filter(new ProblemRowsFilter(this))
@@ -115,9 +115,8 @@ void FileListView::showSortIndicator(int column, Qt::SortOrder order)
 
 void FileListView::headerClicked(int column)
 {
-    const Qt::SortOrder order = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder
-        ? Qt::DescendingOrder
-        : Qt::AscendingOrder;
+    const Qt::SortOrder order =
+        column == m_sortColumn && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     emit sortRequested(column, order);
 }
 

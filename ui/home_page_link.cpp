@@ -22,7 +22,7 @@ int halfToEven(int length)
     return int(std::nearbyint(length / 2.0));
 }
 
-}  // namespace
+} // namespace
 
 HomePageLink::HomePageLink(QWidget *window) : QLabel(homepageUrl(), window)
 {

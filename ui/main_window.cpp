@@ -58,16 +58,12 @@ QStringList localPaths(const QMimeData *mime)
 const QString kFolderMaskKey = QStringLiteral("folderMask");
 const QString kRenameFoldersKey = QStringLiteral("renameFolders");
 
-}  // namespace
+} // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
-    : QMainWindow(parent),
-      m_dialogs(setup.dialogs),
-      m_arguments(std::move(setup.arguments)),
-      m_nameContext(std::move(setup.nameContext)),
-      m_batchEnvironment(std::move(setup.batchEnvironment)),
-      m_settingsFile(std::move(setup.settingsFile)),
-      m_binding(m_options)
+    : QMainWindow(parent), m_dialogs(setup.dialogs), m_arguments(std::move(setup.arguments)),
+      m_nameContext(std::move(setup.nameContext)), m_batchEnvironment(std::move(setup.batchEnvironment)),
+      m_settingsFile(std::move(setup.settingsFile)), m_binding(m_options)
 {
     // The user's choice, unless a test gave the batch its own surroundings.
     if (!m_batchEnvironment.sys && m_batchEnvironment.appDataFolder.isEmpty()
@@ -156,7 +152,8 @@ void MainWindow::connectHandlers()
     onError->setCurrentIndex(m_batchEnvironment.onError == OnError::Skip ? 1 : 0);
     connect(onError, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_batchEnvironment.onError = index == 1 ? OnError::Skip : OnError::Stop;
-        openSettings()->setValue(QStringLiteral("batch/onError"), index == 1 ? QStringLiteral("skip") : QStringLiteral("stop"));
+        openSettings()->setValue(QStringLiteral("batch/onError"),
+                                 index == 1 ? QStringLiteral("skip") : QStringLiteral("stop"));
     });
     runOn(m_actions.savePreset, &QAction::triggered, &MainWindow::savePresetAs);
     runOn(m_actions.loadPreset, &QAction::triggered, &MainWindow::openPreset);
@@ -171,17 +168,24 @@ void MainWindow::connectHandlers()
     // The tool bar and Delete leave list and status alone when nothing is selected; the list's
     // menu entry refreshes the count even then. Its "Clear list" needs a selected row, while
     // the hidden Clear button, which undo stands for, always empties the list.
-    connect(m_actions.removeSelected, &QAction::triggered, this,
-            [this] { guarded([this] { if (m_fileList->hasSelectedRows()) removeSelected(); }); });
+    connect(m_actions.removeSelected, &QAction::triggered, this, [this] {
+        guarded([this] {
+            if (m_fileList->hasSelectedRows())
+                removeSelected();
+        });
+    });
     runOn(m_fileList->removeSelectedAction(), &QAction::triggered, &MainWindow::removeSelected);
-    connect(m_fileList->clearListAction(), &QAction::triggered, this,
-            [this] { guarded([this] { if (m_fileList->hasSelectedRows()) clearList(); }); });
+    connect(m_fileList->clearListAction(), &QAction::triggered, this, [this] {
+        guarded([this] {
+            if (m_fileList->hasSelectedRows())
+                clearList();
+        });
+    });
     runOn(m_commandBar->clearButton(), &QPushButton::clicked, &MainWindow::clearList);
     connect(m_actions.problemsOnly, &QAction::toggled, m_fileList, &FileListView::setProblemsOnly);
 
-    connect(m_fileList, &FileListView::sortRequested, this, [this](int column, Qt::SortOrder order) {
-        guarded([&] { sortByColumn(column, order); });
-    });
+    connect(m_fileList, &FileListView::sortRequested, this,
+            [this](int column, Qt::SortOrder order) { guarded([&] { sortByColumn(column, order); }); });
     connect(m_fileList->moveUpAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(-1); }); });
     connect(m_fileList->moveDownAction(), &QAction::triggered, this, [this] { guarded([this] { moveSelected(1); }); });
     // "Rename folders": one switch in the tool bar and in the settings, remembered for the next start.
@@ -254,8 +258,13 @@ void MainWindow::runLivePreview()
 void MainWindow::runStartupCommandLine()
 {
     guarded([this] {
-        CommandLineContext context{m_options, m_items, m_importedNameList, *this, m_nameContext,
-                                   batchEnvironment(), m_actions.renameFolders->isChecked()};
+        CommandLineContext context{m_options,
+                                   m_items,
+                                   m_importedNameList,
+                                   *this,
+                                   m_nameContext,
+                                   batchEnvironment(),
+                                   m_actions.renameFolders->isChecked()};
         // The command line may change options and add files even when the run fails.
         struct Refresh {
             MainWindow *window;
@@ -437,7 +446,7 @@ void MainWindow::addDroppedFiles(const QStringList &paths)
             } else if (isExistingFolder(path)) {
                 addFolderItems(path, false, &skipped, &unreadable);
             } else {
-                m_items.addFileItem(path);   // a vanished path adds nothing
+                m_items.addFileItem(path); // a vanished path adds nothing
             }
         }
         m_fileModel->sync();
@@ -466,8 +475,8 @@ void MainWindow::reportSkippedNames(const QStringList &skipped)
     QStringList shown = skipped.mid(0, kShown);
     if (skipped.size() > kShown)
         shown.append(tr("... and %n more", nullptr, int(skipped.size() - kShown)));
-    warning(tr("%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1",
-               nullptr, int(skipped.size()))
+    warning(tr("%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1", nullptr,
+               int(skipped.size()))
                 .arg(shown.join(u'\n')));
 }
 
@@ -498,7 +507,7 @@ void MainWindow::updateStatusCount()
 void MainWindow::showPreviewStatus()
 {
     m_statusBar->setCounts(m_fileModel->hasChecks() && !m_items.isEmpty() ? rowStatusCountText(m_fileModel->checks())
-                                                                           : QString());
+                                                                          : QString());
 }
 
 QString MainWindow::statusCounts() const
@@ -524,7 +533,7 @@ void MainWindow::moveSelected(int step)
     if (rows.isEmpty())
         return;
     m_fileModel->reorder(movedOrder(m_items.count(), rows, step));
-    m_fileList->clearSortIndicator();   // the order is the user's own now
+    m_fileList->clearSortIndicator(); // the order is the user's own now
     if (const QModelIndex current = m_fileList->currentIndex(); current.isValid())
         m_fileList->scrollTo(current);
 }
@@ -570,8 +579,8 @@ void MainWindow::undoLastRename()
 void MainWindow::showUndoHistory()
 {
     const BatchEnvironment env = batchEnvironment();
-    const QList<UndoHistoryEntry> entries
-        = listUndoHistory(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder);
+    const QList<UndoHistoryEntry> entries =
+        listUndoHistory(env.appDataFolder.isEmpty() ? appDataFolder() : env.appDataFolder);
     if (entries.isEmpty()) {
         information(tr("No undo log found in AppData."));
         return;

@@ -30,11 +30,11 @@ class StatusBar;
 // What the main window is started with. Tests pin the dialogs, the clock and
 // locale, and the batch's world; production leaves the defaults.
 struct MainWindowSetup {
-    Dialogs *dialogs = nullptr;        // null: Qt's own dialogs
-    QStringList arguments;             // the program's arguments, without the program path
+    Dialogs *dialogs = nullptr; // null: Qt's own dialogs
+    QStringList arguments;      // the program's arguments, without the program path
     NameContext nameContext;
     BatchEnvironment batchEnvironment;
-    QString settingsFile;              // what is remembered between runs; empty: the user's own settings
+    QString settingsFile; // what is remembered between runs; empty: the user's own settings
 };
 
 // The main window: tool bar, rule panel, file list, operation panel and
@@ -89,8 +89,10 @@ private:
     void runStartupCommandLine();
 
     // Runs a handler; an escaping error goes to the application's error box.
-    template <class Handler> void guarded(Handler &&handler);
-    template <class Sender, class Signal> void runOn(Sender *sender, Signal signal, void (MainWindow::*handler)());
+    template <class Handler>
+    void guarded(Handler &&handler);
+    template <class Sender, class Signal>
+    void runOn(Sender *sender, Signal signal, void (MainWindow::*handler)());
     void showApplicationError(const QString &message);
     BatchEnvironment batchEnvironment();
 
@@ -133,10 +135,10 @@ private:
     BatchEnvironment m_batchEnvironment;
     QString m_settingsFile;
     bool m_terminationRequested = false;
-    bool m_placed = false;   // centred on the screen when first shown
+    bool m_placed = false; // centred on the screen when first shown
 
     OptionPanel m_options;
-    OptionBinding m_binding;   // the options outside the rule panel
+    OptionBinding m_binding; // the options outside the rule panel
     RenameItemList m_items;
     QStringList m_importedNameList;
 

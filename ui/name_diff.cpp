@@ -32,8 +32,8 @@ QList<TextRange> changedRanges(const QString &oldName, const QString &newName)
     while (suffix < oldSize - prefix && suffix < newSize - prefix
            && oldName.at(oldSize - 1 - suffix) == newName.at(newSize - 1 - suffix))
         ++suffix;
-    const int a = oldSize - prefix - suffix;  // middle of the old name
-    const int b = newSize - prefix - suffix;  // middle of the new name
+    const int a = oldSize - prefix - suffix; // middle of the old name
+    const int b = newSize - prefix - suffix; // middle of the new name
     QList<TextRange> ranges;
     if (b == 0)
         return ranges;
@@ -47,7 +47,7 @@ QList<TextRange> changedRanges(const QString &oldName, const QString &newName)
     for (int i = a - 1; i >= 0; --i) {
         for (int j = b - 1; j >= 0; --j) {
             at(i, j) = oldName.at(prefix + i) == newName.at(prefix + j) ? at(i + 1, j + 1) + 1
-                                                                       : std::max(at(i + 1, j), at(i, j + 1));
+                                                                        : std::max(at(i + 1, j), at(i, j + 1));
         }
     }
     int i = 0, j = 0;

@@ -21,7 +21,7 @@ void NewNameDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const QWidget *widget = opt.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     opt.text.clear();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);  // background, selection, focus
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget); // background, selection, focus
 
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;

@@ -59,11 +59,12 @@ bool isSuccess(int status)
     return status >= 200 && status <= 299;
 }
 
-}  // namespace
+} // namespace
 
 void QtUpdateShell::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("morvane::MainWindow", "Error"), forDisplay(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("morvane::MainWindow", "Error"),
+                    forDisplay(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -72,7 +73,8 @@ void QtUpdateShell::openUrl(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-NewVersionDialog::NewVersionDialog(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent)
+NewVersionDialog::NewVersionDialog(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell,
+                                   QWidget *parent)
     : QDialog(parent), m_state(state), m_endpoint(endpoint), m_shell(shell)
 {
     setObjectName(QStringLiteral("frmNewVersion"));

@@ -15,7 +15,7 @@ namespace {
 // Height of the strip at 96 dpi; Qt scales it with the monitor.
 constexpr int kHeight = 53;
 
-}  // namespace
+} // namespace
 
 OperationPanel::OperationPanel(QWidget *parent) : QWidget(parent)
 {

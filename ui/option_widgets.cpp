@@ -35,7 +35,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 {
@@ -49,7 +49,9 @@ void nameLike(QWidget *control, const QString &labelText)
 {
     QString name = labelText;
     // "&&" stands for one "&"; a single "&" only marks the mnemonic.
-    name.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(u'&').replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    name.replace(QLatin1String("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
     name = name.trimmed();
     while (name.endsWith(u':'))
         name.chop(1);

@@ -39,7 +39,7 @@ private:
     void step(int delta);
 
     QLineEdit *m_buddy;
-    int m_position = 0;   // used when the edit holds no number
+    int m_position = 0; // used when the edit holds no number
 };
 
 } // namespace morvane

@@ -74,7 +74,7 @@ QHBoxLayout *frameRow(QGroupBox *box)
     return layout;
 }
 
-}  // namespace
+} // namespace
 
 RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent), m_binding(options)
 {
@@ -237,7 +237,8 @@ RulePanel::RulePanel(OptionPanel &options, QWidget *parent) : QScrollArea(parent
     paddingRow->setContentsMargins(10, 4, 10, 4);
     QLineEdit *padNumbersEdit = nullptr;
     QWidget *padNumbers = spinEdit(paddingBox, &padNumbersEdit, "edtPadNumbers", "UpDown4", 66);
-    paddingRow->addWidget(buddyLabel(tr("Add leading &zeroes to the numbers. Digits count:"), padNumbersEdit, paddingBox));
+    paddingRow->addWidget(
+        buddyLabel(tr("Add leading &zeroes to the numbers. Digits count:"), padNumbersEdit, paddingBox));
     paddingRow->addWidget(padNumbers);
     paddingRow->addStretch(1);
 

@@ -35,7 +35,7 @@ QLabel *wrappedLine(const QString &text, QWidget *parent)
     return label;
 }
 
-}  // namespace
+} // namespace
 
 SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -54,7 +54,9 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     counter->setObjectName(QStringLiteral("GroupBox1"));
     auto *counterGrid = new QGridLayout(counter);
     counterGrid->setContentsMargins(12, 20, 12, 10);
-    counterGrid->addWidget(wrappedLine(tr("If {counter} keyword is used in Pattern, then apply the following rules:"), counter), 0, 0, 1, 3);
+    counterGrid->addWidget(
+        wrappedLine(tr("If {counter} keyword is used in Pattern, then apply the following rules:"), counter), 0, 0, 1,
+        3);
     m_counterStartEdit = new QLineEdit(counter);
     m_counterStartEdit->setObjectName(QStringLiteral("edtCounterStart"));
     m_digitsEdit = new QLineEdit(counter);
@@ -76,7 +78,8 @@ SettingsDialog::SettingsDialog(OptionPanel &options, QWidget *parent)
     conflict->setObjectName(QStringLiteral("GroupBox2"));
     auto *conflictGrid = new QGridLayout(conflict);
     conflictGrid->setContentsMargins(12, 20, 12, 10);
-    conflictGrid->addWidget(wrappedLine(tr("If the file name already exists, then apply the following change:"), conflict), 0, 0, 1, 3);
+    conflictGrid->addWidget(
+        wrappedLine(tr("If the file name already exists, then apply the following change:"), conflict), 0, 0, 1, 3);
     m_conflictCombo = new QComboBox(conflict);
     m_conflictCombo->setObjectName(QStringLiteral("cbConflict"));
     m_conflictCombo->setMinimumWidth(121);

@@ -12,7 +12,7 @@ constexpr int kHeight = 25;
 // Long work repaints the window at most this often.
 constexpr int kProgressIntervalMs = 50;
 
-}  // namespace
+} // namespace
 
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
 {

@@ -29,7 +29,7 @@ public:
 private:
     QLabel *m_label;
     QLabel *m_counts;
-    QElapsedTimer m_progressClock;   // valid while long work runs
+    QElapsedTimer m_progressClock; // valid while long work runs
     QString m_textBeforeProgress;
     QString m_progressText;
 };

@@ -123,7 +123,7 @@ private:
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
-}  // namespace
+} // namespace
 
 QPalette themePalette(ColorScheme scheme)
 {
@@ -206,7 +206,7 @@ bool applyTheme(QApplication &app, const QString &name, ColorScheme scheme, QStr
     }
     g_appliedScheme = scheme;
     if (QString(app.style()->name()).compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-        app.setStyle(style);   // the application takes ownership
+        app.setStyle(style); // the application takes ownership
     else
         delete style;
     app.setPalette(themePalette(scheme));
@@ -285,9 +285,9 @@ ColorScheme ThemeController::desktopScheme()
 void ThemeController::apply()
 {
     m_applying = true;
-    const ColorScheme scheme = m_choice == Choice::Light  ? ColorScheme::Light
-                               : m_choice == Choice::Dark ? ColorScheme::Dark
-                                                          : desktopScheme();
+    const ColorScheme scheme = m_choice == Choice::Light ? ColorScheme::Light
+        : m_choice == Choice::Dark                       ? ColorScheme::Dark
+                                                         : desktopScheme();
     const bool changed = scheme != m_applied;
     m_error.clear();
     if (!applyTheme(m_app, defaultThemeName(), scheme, &m_error))

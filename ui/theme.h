@@ -39,7 +39,10 @@ void initUiResources();
 void applyDesktopFont(QApplication &app);
 
 // The theme of this program.
-inline QString defaultThemeName() { return QStringLiteral("Allports"); }
+inline QString defaultThemeName()
+{
+    return QStringLiteral("Allports");
+}
 
 // Light or dark, as the user chose in the settings (remembered), where
 // System follows the desktop at start and whenever it changes.

@@ -9,14 +9,14 @@
 
 namespace morvane {
 
-UndoHistoryDialog::UndoHistoryDialog(const QList<UndoHistoryEntry> &entries, QWidget *parent)
-    : QDialog(parent)
+UndoHistoryDialog::UndoHistoryDialog(const QList<UndoHistoryEntry> &entries, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormUndoHistory"));
     setWindowTitle(tr("Undo history"));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
-    auto *hint = new QLabel(tr("Newest first. Undoing a batch undoes every newer batch first, one after another."), this);
+    auto *hint =
+        new QLabel(tr("Newest first. Undoing a batch undoes every newer batch first, one after another."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 

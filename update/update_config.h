@@ -33,7 +33,7 @@ struct UpdateEndpoint {
     QUrl homePage = QUrl(QString::fromLatin1(kHomePageAddress));
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
     int pageReadTimeoutMs = kPageReadTimeoutMs;
-    QString tempFolder;  // empty: the system's temporary folder
+    QString tempFolder; // empty: the system's temporary folder
 
     QUrl urlFor(const char *path) const;
     QString installerFilePath() const;

@@ -39,7 +39,7 @@ std::optional<QByteArray> fetchPage(QNetworkAccessManager &client, const UpdateE
     return reply->readAll();
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QStringList> decodePageLines(const QByteArray &body)
 {

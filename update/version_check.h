@@ -22,7 +22,7 @@ std::optional<int> parseVersionNumber(const QString &text);
 struct VersionLine {
     int latest = 0;
     int required = 0;
-    QString versionText;  // "11" -> "1.1", "9" -> ".9"
+    QString versionText; // "11" -> "1.1", "9" -> ".9"
 };
 // The first line of the version page, "latest/required".
 std::optional<VersionLine> parseVersionLine(const QString &line);

@@ -36,8 +36,14 @@ QString roff(const QString &text)
     return out;
 }
 
-QString bold(const QString &text) { return QStringLiteral("\\fB") + roff(text) + QStringLiteral("\\fR"); }
-QString italic(const QString &text) { return QStringLiteral("\\fI") + roff(text) + QStringLiteral("\\fR"); }
+QString bold(const QString &text)
+{
+    return QStringLiteral("\\fB") + roff(text) + QStringLiteral("\\fR");
+}
+QString italic(const QString &text)
+{
+    return QStringLiteral("\\fI") + roff(text) + QStringLiteral("\\fR");
+}
 
 // Names in capitals (FILE, TEXT, N) are placeholders: italic; the rest bold.
 QString markUp(const QString &text)
@@ -69,9 +75,9 @@ struct Section {
 
 struct Help {
     QStringList synopsis;
-    QStringList description;  // paragraphs
-    QList<Section> sections;  // "Switches:", "Options:"
-    QStringList notes;        // paragraphs after the options
+    QStringList description; // paragraphs
+    QList<Section> sections; // "Switches:", "Options:"
+    QStringList notes;       // paragraphs after the options
     QString exitStatus;
 };
 
@@ -98,7 +104,7 @@ Help readHelp(const QString &text)
     static const QRegularExpression entryLine(QStringLiteral("^  (\\S(?:.*?\\S)?)(?: {2,}(.*))?$"));
     Help help;
     QStringList lines = text.split(u'\n');
-    QStringList loose;  // lines outside any list, in order
+    QStringList loose; // lines outside any list, in order
     bool afterLists = false;
     for (const QString &line : lines) {
         if (line.startsWith(u"Usage: ")) {
@@ -186,7 +192,8 @@ void printKeywords(const QString &patternHelp)
         if (trimmed.endsWith(u':') && !trimmed.startsWith(u'{')) {
             const bool supported = trimmed.startsWith(QStringLiteral("Supported keywords"));
             inList = supported || trimmed.startsWith(QStringLiteral("Formatting"))
-                || trimmed.startsWith(QStringLiteral("Photo metadata")) || trimmed.startsWith(QStringLiteral("Audio tags"));
+                || trimmed.startsWith(QStringLiteral("Photo metadata"))
+                || trimmed.startsWith(QStringLiteral("Audio tags"));
             if (inList && !supported)
                 print(QStringLiteral(".PP\n") + roff(trimmed));
             continue;
@@ -202,14 +209,15 @@ void printKeywords(const QString &patternHelp)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
     const QString date = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const Help help = readHelp(usageText());
 
-    print(QStringLiteral(".TH MORVANE 1 \"%1\" \"Morvane %2\" \"User Commands\"").arg(date, QStringLiteral(MORVANE_VERSION_TEXT)));
+    print(QStringLiteral(".TH MORVANE 1 \"%1\" \"Morvane %2\" \"User Commands\"")
+              .arg(date, QStringLiteral(MORVANE_VERSION_TEXT)));
     // Switches such as /preset=FILE are not to be broken at a hyphenation point.
     print(QStringLiteral(".nh"));
     print(QStringLiteral(".SH NAME"));
@@ -225,11 +233,11 @@ int main(int argc, char *argv[])
     print(QStringLiteral(".SH DESCRIPTION"));
     printParagraphs(help.description);
     print(QStringLiteral(".PP"));
-    print(roff(QStringLiteral(
-        "In the window, files are collected with a dialog or by dropping files and folders on it, "
-        "the rules are set, the preview shows every new name beside the old one, and the names are "
-        "applied in place or by copying or moving the files into a folder. Every batch is logged, "
-        "and the last one can be undone.")));
+    print(
+        roff(QStringLiteral("In the window, files are collected with a dialog or by dropping files and folders on it, "
+                            "the rules are set, the preview shows every new name beside the old one, and the names are "
+                            "applied in place or by copying or moving the files into a folder. Every batch is logged, "
+                            "and the last one can be undone.")));
 
     print(QStringLiteral(".SH OPTIONS"));
     for (const Section &section : help.sections) {

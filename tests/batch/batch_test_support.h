@@ -21,7 +21,7 @@ namespace morvane {
 
 class RecordingReporter : public Reporter {
 public:
-    QStringList calls;  // "information: text", "warning: text", ...
+    QStringList calls; // "information: text", "warning: text", ...
     bool answer = true;
     void information(const QString &text) override { calls << QStringLiteral("information: ") + text; }
     void warning(const QString &text) override { calls << QStringLiteral("warning: ") + text; }
@@ -53,8 +53,8 @@ inline QString snapshot(const QString &folder)
 {
     QStringList parts;
     const QDir dir(folder);
-    for (const QFileInfo &fi : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                  QDir::Name)) {
+    for (const QFileInfo &fi :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
         if (fi.isDir() && !fi.isSymLink())
             parts << fi.fileName() + u'/';
         else
@@ -82,7 +82,7 @@ public:
     }
 
 private:
-    QList<QPair<QByteArray, QPair<int, int>>> m_rules;  // call, (nth or 0 for every call, errno)
+    QList<QPair<QByteArray, QPair<int, int>>> m_rules; // call, (nth or 0 for every call, errno)
     QMap<QByteArray, int> m_counts;
 };
 

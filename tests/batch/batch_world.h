@@ -13,10 +13,11 @@
 
 namespace morvane {
 
-inline const QString kBatchCompleted = QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.");
+inline const QString kBatchCompleted =
+    QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.");
 
 struct BatchWorld {
-    QTemporaryDir tmp;  // first: the paths below are made from it
+    QTemporaryDir tmp; // first: the paths below are made from it
     QString src = tmp.path() + "/src";
     QString dst = tmp.path() + "/dst";
     BatchEnvironment env;
@@ -40,7 +41,7 @@ struct BatchWorld {
         QVERIFY(items.addFileItem(path));
         items.setNewName(items.count() - 1, newName);
     }
-    QString run()  // the error text, empty when the batch did not throw
+    QString run() // the error text, empty when the batch did not throw
     {
         try {
             executeBatch(items, options, reporter, env);

@@ -17,13 +17,14 @@ public:
     virtual int intercept(const char *call) = 0;
     virtual bool closeOnFailure() const { return false; }
 
-#define MORVANE_STUB(name, ...)            \
-    if (const int e = intercept(#name)) {  \
-        errno = e;                         \
-        return -1;                         \
-    }                                      \
+#define MORVANE_STUB(name, ...)           \
+    if (const int e = intercept(#name)) { \
+        errno = e;                        \
+        return -1;                        \
+    }                                     \
     return SystemCalls::name(__VA_ARGS__);
 
+    // clang-format off
     int open(const char *p, int f, mode_t m) override { MORVANE_STUB(open, p, f, m) }
     int close(int fd) override
     {
@@ -58,6 +59,7 @@ public:
     ssize_t readlink(const char *p, char *b, size_t n) override { MORVANE_STUB(readlink, p, b, n) }
     int symlink(const char *t, const char *p) override { MORVANE_STUB(symlink, t, p) }
     int flock(int fd, int op) override { MORVANE_STUB(flock, fd, op) }
+    // clang-format on
 #undef MORVANE_STUB
 };
 

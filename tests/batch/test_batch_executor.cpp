@@ -22,7 +22,8 @@ QByteArray entryLine(const QString &from, const QString &to)
     return "\"" + from.toUtf8() + "\",\"" + to.toUtf8() + "\"\r\n";
 }
 
-const QByteArray kHeader = "\xEF\xBB\xBF" "Original,New\r\n";
+const QByteArray kHeader = "\xEF\xBB\xBF"
+                           "Original,New\r\n";
 
 } // namespace
 
@@ -36,10 +37,11 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("conflict");
-        QTest::addColumn<QString>("src");   // after the batch
+        QTest::addColumn<QString>("src"); // after the batch
         QTest::addColumn<QString>("dst");
         QTest::addColumn<QString>("srcUndone");
         QTest::addColumn<QString>("dstUndone");
+        // clang-format off
         QTest::newRow("rename, skip") << 0 << 0 << "t.txt=old;u.txt=y;x.txt=x" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
         QTest::newRow("rename, overwrite") << 0 << 1 << "t.txt=x;u.txt=y" << "" << "x.txt=x;y.txt=y" << "";
         QTest::newRow("rename, auto-number") << 0 << 2 << "t (1).txt=x;t.txt=old;u.txt=y" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
@@ -49,6 +51,7 @@ private slots:
         QTest::newRow("move, skip") << 2 << 0 << "x.txt=x" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
         QTest::newRow("move, overwrite") << 2 << 1 << "" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
         QTest::newRow("move, auto-number") << 2 << 2 << "" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        // clang-format on
     }
     void modesAndConflicts()
     {
@@ -61,7 +64,7 @@ private slots:
         w.add("y.txt", "u.txt", "y");
         w.options.batchMode = BatchMode(mode);
         w.options.conflict = ConflictMode(conflict);
-        w.options.destination = " \t" + w.dst + "  ";  // read trimmed
+        w.options.destination = " \t" + w.dst + "  "; // read trimmed
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.reporter.calls, QStringList{kBatchCompleted});
         QTEST(snapshot(w.src), "src");
@@ -87,8 +90,7 @@ private slots:
             w.env.itemUpdated = [&](int i) { updated << i; };
             QCOMPARE(w.run(), QString());
             const RenameItem &item = w.items.at(0);
-            const QString expected = mode == 1 ? w.src + "/photo.jpg"
-                                               : (mode == 0 ? w.src : w.dst) + "/holiday.tar.gz";
+            const QString expected = mode == 1 ? w.src + "/photo.jpg" : (mode == 0 ? w.src : w.dst) + "/holiday.tar.gz";
             QCOMPARE(item.originalPath, expected);
             QCOMPARE(item.originalName, mode == 1 ? "photo" : "holiday.tar");
             QCOMPARE(item.ext, mode == 1 ? ".jpg" : ".gz");
@@ -102,6 +104,7 @@ private slots:
         QTest::addColumn<QStringList>("taken");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("first number") << QStringList{"report.txt"} << "report.txt" << "report (1).txt";
         QTest::newRow("next number") << QStringList{"report.txt", "report (1).txt"} << "report.txt" << "report (2).txt";
         QTest::newRow("last dot only") << QStringList() << "archive.tar.gz" << "archive.tar (1).gz";
@@ -109,6 +112,7 @@ private slots:
         QTest::newRow("dot file") << QStringList() << ".profile" << " (1).profile";
         QTest::newRow("folders do not count") << QStringList{"a (1).txt/"} << "a.txt" << "a (1).txt";
         QTest::newRow("percent signs stay") << QStringList() << "%1 %2.txt" << "%1 %2 (1).txt";
+        // clang-format on
     }
     void makeUniqueName()
     {
@@ -153,7 +157,7 @@ private slots:
         w.add("p", "same");
         w.add("q", "same");
         writeFile(w.src + "/stranger", "S");
-        w.add("r", "stranger");  // a file outside the batch is replaced as asked
+        w.add("r", "stranger"); // a file outside the batch is replaced as asked
         QCOMPARE(w.run(), QString());
         // The chain 03 -> 02 -> 01 -> 00 lands from its end; only "same" clashes.
         QCOMPARE(snapshot(w.src), "00=01;01=02;02=03;same=p;same (1)=q;stranger=r");
@@ -192,9 +196,11 @@ private slots:
     void messyNames_data()
     {
         QTest::addColumn<int>("mode");
+        // clang-format off
         QTest::newRow("rename") << 0;
         QTest::newRow("copy") << 1;
         QTest::newRow("move") << 2;
+        // clang-format on
     }
     void messyNames()
     {
@@ -202,8 +208,9 @@ private slots:
         World w;
         const QString src = w.tmp.path() + "/src \"q\" <|>\t";
         const QString dst = w.tmp.path() + "/dst\n\"x\",\r\"y\"";
-        const QStringList names = {"What is \"love\"?.mp3", "a<b>|c.txt", "tab\there", "new\nline", "x\",\"y",
-                                   "\"\"", "cr\r\n.txt", "back\\slash:*", " spaced \x01\x7F"};
+        const QStringList names = {
+            "What is \"love\"?.mp3", "a<b>|c.txt",      "tab\there", "new\nline", "x\",\"y", "\"\"", "cr\r\n.txt",
+            "back\\slash:*",         " spaced \x01\x7F"};
         QList<UndoLogEntry> expected;
         for (int i = 0; i < names.size(); ++i) {
             writeFile(src + u'/' + names[i], names[i].toUtf8());
@@ -240,7 +247,7 @@ private slots:
         writeFile(w.logPath(), "previous");
         w.add("a.txt", "a.txt");
         QCOMPARE(w.run(), QString());
-        QCOMPARE(w.log(), kHeader);  // replaces the previous log
+        QCOMPARE(w.log(), kHeader); // replaces the previous log
 
         World v;
         v.add("a.txt", "A.TXT");
@@ -254,8 +261,9 @@ private slots:
         w.add("a.txt", "b.txt");
         w.add("c d.txt", "é f.txt");
         QCOMPARE(w.run(), QString());
-        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt")
-                              + entryLine(w.src + "/c d.txt", w.src + "/é f.txt"));
+        QCOMPARE(w.log(),
+                 kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt")
+                     + entryLine(w.src + "/c d.txt", w.src + "/é f.txt"));
     }
 
     // Items of two folders in turn, one given by a relative path: each rename
@@ -264,8 +272,10 @@ private slots:
     void inPlaceAcrossFolders_data()
     {
         QTest::addColumn<bool>("folderOpens");
+        // clang-format off
         QTest::newRow("folder open") << true;
         QTest::newRow("folder cannot be opened") << false;
+        // clang-format on
     }
     void inPlaceAcrossFolders()
     {
@@ -274,7 +284,7 @@ private slots:
         FaultySystemCalls sys;
         w.env.sys = &sys;
         if (!folderOpens)
-            sys.fail("open", 2, EACCES);  // the first open is the lock's, the second the first item's folder
+            sys.fail("open", 2, EACCES); // the first open is the lock's, the second the first item's folder
         const QString sub = w.src + "/sub";
         QDir().mkpath(sub);
         writeFile(sub + "/x.txt", "x");
@@ -282,7 +292,7 @@ private slots:
         w.add("a.txt", "b.txt");
         QVERIFY(w.items.addFileItem(sub + "/x.txt"));
         w.items.setNewName(1, QStringLiteral("ä x.txt"));
-        w.add("c", "c");  // unchanged: no call, no line
+        w.add("c", "c"); // unchanged: no call, no line
         const QString cwd = QDir::currentPath();
         QVERIFY(QDir::setCurrent(sub));
         QVERIFY(w.items.addFileItem(QStringLiteral("y")));
@@ -293,8 +303,9 @@ private slots:
         QCOMPARE(sys.callCount("renameat2"), 3);
         QCOMPARE(snapshot(w.src), "b.txt=a.txt;c=c;sub/");
         QCOMPARE(snapshot(sub), "z=y;ä x.txt=x");
-        QCOMPARE(w.log(), kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt") + entryLine(sub + "/x.txt", sub + "/ä x.txt")
-                              + entryLine(sub + "/y", sub + "/z"));
+        QCOMPARE(w.log(),
+                 kHeader + entryLine(w.src + "/a.txt", w.src + "/b.txt") + entryLine(sub + "/x.txt", sub + "/ä x.txt")
+                     + entryLine(sub + "/y", sub + "/z"));
         QCOMPARE(w.items.at(1).originalPath, sub + "/ä x.txt");
         QCOMPARE(w.items.at(1).originalName, "ä x");
         QCOMPARE(w.items.at(1).ext, ".txt");
@@ -359,7 +370,7 @@ private slots:
             QCOMPARE(st.st_mtim.tv_sec, time_t(1700000000));
             QCOMPARE(st.st_mtim.tv_nsec, 123000000L);
             QCOMPARE(st.st_atim.tv_sec, time_t(1000000000));
-            if (mode == 1) {  // the source keeps its time
+            if (mode == 1) { // the source keeps its time
                 QVERIFY(::stat(srcPath, &st) == 0);
                 QCOMPARE(st.st_mtim.tv_sec, time_t(1000000500));
             }
@@ -372,10 +383,12 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("source vanished") << "vanished" << "The specified file was not found";
         QTest::newRow("path through a file") << "notdir" << "The specified path was not found";
         QTest::newRow("nul in a new name") << "nul" << "Invalid characters in path";
         QTest::newRow("read-only folder") << "readonly" << systemErrorText(EACCES);
+        // clang-format on
     }
     void stopsMidBatch()
     {
@@ -387,8 +400,10 @@ private slots:
         writeFile(w.logPath(), "previous");
         w.add("1", "one");
         w.add("2", "two");
-        const QString third = fault == u"empty" ? QString() : fault == u"notdir" ? QString("blocker/x")
-            : fault == u"nul" ? QString("th") + QChar(0) + "ree" : QString("three");
+        const QString third = fault == u"empty" ? QString()
+            : fault == u"notdir"                ? QString("blocker/x")
+            : fault == u"nul"                   ? QString("th") + QChar(0) + "ree"
+                                                : QString("three");
         w.add("3", third);
         w.add("4", "four");
         if (fault == u"vanished")
@@ -441,7 +456,8 @@ private slots:
                 sys.fail("write", 1, ENOSPC);
             w.run();
             QCOMPARE(w.log(), QByteArray("previous"));
-            QCOMPARE(QDir(folderPart(w.logPath())).entryList(QDir::Files | QDir::Hidden), (QStringList{"batch.lock", "last_rename.csv"}));
+            QCOMPARE(QDir(folderPart(w.logPath())).entryList(QDir::Files | QDir::Hidden),
+                     (QStringList{"batch.lock", "last_rename.csv"}));
             QVERIFY(QFile::exists(w.src + "/2"));
         }
         // Without a previous log there is none afterwards.
@@ -506,7 +522,7 @@ private slots:
         writeFile(w.src + "/two", "stranger");
         w.add("1", "one");
         w.add("2", "two");
-        QCOMPARE(w.run(), systemErrorText(EIO));  // the log's own failure: no file to name
+        QCOMPARE(w.run(), systemErrorText(EIO)); // the log's own failure: no file to name
         QCOMPARE(w.log(), kHeader + entryLine(w.src + "/1", w.src + "/one") + entryLine(w.src + "/2", w.src + "/two"));
         QVERIFY(QFile::exists(w.logPath() + ".unfinished"));
         w.env.sys = nullptr;
@@ -520,10 +536,12 @@ private slots:
         QTest::addColumn<QByteArray>("appData");
         QTest::addColumn<QByteArray>("xdg");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("APPDATA") << QByteArray("/roam") << QByteArray("/xdg") << "/roam";
         QTest::newRow("empty APPDATA") << QByteArray("") << QByteArray("/xdg") << "/xdg";
         QTest::newRow("relative XDG_DATA_HOME") << QByteArray() << QByteArray("xdg") << QDir::homePath() + "/.local/share";
         QTest::newRow("neither") << QByteArray() << QByteArray() << QDir::homePath() + "/.local/share";
+        // clang-format on
     }
     void dataFolder()
     {
@@ -531,7 +549,8 @@ private slots:
         QFETCH(QByteArray, xdg);
         QFETCH(QString, expected);
         const QByteArray oldAppData = qgetenv("APPDATA"), oldXdg = qgetenv("XDG_DATA_HOME");
-        const bool hadAppData = qEnvironmentVariableIsSet("APPDATA"), hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const bool hadAppData = qEnvironmentVariableIsSet("APPDATA"),
+                   hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         auto set = [](const char *name, const QByteArray &value, bool present) {
             if (present)
                 qputenv(name, value);

@@ -61,7 +61,6 @@ struct World {
     }
 };
 
-
 bool isLink(const QString &path)
 {
     struct stat st;
@@ -102,9 +101,11 @@ private slots:
         for (bool across : {false, true})
             for (bool dangling : {false, true})
                 for (int mode : {0, 2})
-                    if (!across || mode == 2)  // a rename in place stays on its file system
+                    if (!across || mode == 2) // a rename in place stays on its file system
+                                              // clang-format off
                         QTest::addRow("%s%s mode %d", across ? "across file systems" : "one file system",
                                   dangling ? ", dangling" : "", mode) << across << dangling << mode;
+                                              // clang-format on
     }
     void linksMoveAsLinks()
     {
@@ -195,9 +196,11 @@ private slots:
     {
         QTest::addColumn<int>("conflict");
         QTest::addColumn<QString>("after");
+        // clang-format off
         QTest::newRow("skip") << 0 << "a=same;b=same";
         QTest::newRow("overwrite") << 1 << "b=same";
         QTest::newRow("auto-number") << 2 << "b=same;b (1)=same";
+        // clang-format on
     }
     void hardLinks()
     {
@@ -267,7 +270,10 @@ private slots:
             current = w.src + QStringLiteral("/f%1").arg(i);
         }
         const QByteArray newest = readFile(w.logPath());
-        QCOMPARE(newest, "\xEF\xBB\xBF" "Original,New\r\n\"" + (w.src + "/f21\",\"" + w.src + "/f22").toUtf8() + "\"\r\n");
+        QCOMPARE(newest,
+                 "\xEF\xBB\xBF"
+                 "Original,New\r\n\""
+                     + (w.src + "/f21\",\"" + w.src + "/f22").toUtf8() + "\"\r\n");
         QList<UndoHistoryEntry> entries = listUndoHistory(w.env.appDataFolder);
         QCOMPARE(entries.size(), kUndoHistoryBatches);
         QCOMPARE(entries.first().logPath, w.logPath());
@@ -276,7 +282,9 @@ private slots:
         QVERIFY(entries.at(1).inPlace);
         QVERIFY(entries.at(1).time >= entries.at(2).time);
         QCOMPARE(readFile(entries.last().logPath),
-                 "\xEF\xBB\xBF" "Original,New\r\n\"" + (w.src + "/f2\",\"" + w.src + "/f3").toUtf8() + "\"\r\n");
+                 "\xEF\xBB\xBF"
+                 "Original,New\r\n\""
+                     + (w.src + "/f2\",\"" + w.src + "/f3").toUtf8() + "\"\r\n");
 
         // The newest as ever; a second plain undo finds nothing, the history stays.
         QCOMPARE(w.undo(), QString());
@@ -285,7 +293,8 @@ private slots:
         QCOMPARE(snapshot(w.src), "f21=F");
         entries = listUndoHistory(w.env.appDataFolder);
         QCOMPARE(entries.size(), kUndoHistoryBatches - 1);
-        QVERIFY(undoHistoryListing(entries).split(u'\n').first().endsWith("1 file(s)\trenamed in place\t" + w.src + u'/'));
+        QVERIFY(
+            undoHistoryListing(entries).split(u'\n').first().endsWith("1 file(s)\trenamed in place\t" + w.src + u'/'));
 
         // Three more, newest first.
         RenameItemList list;

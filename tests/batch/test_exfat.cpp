@@ -27,8 +27,8 @@ using namespace morvane;
 
 namespace {
 
-constexpr int kStepMs = 60000;          // one outside command
-constexpr int kWatchdogSeconds = 300;   // the whole test on the mounted volume
+constexpr int kStepMs = 60000;        // one outside command
+constexpr int kWatchdogSeconds = 300; // the whole test on the mounted volume
 
 QString findTool(const QString &name)
 {
@@ -56,7 +56,8 @@ bool runStep(const QString &program, const QStringList &args, QByteArray *out, Q
     if (out)
         *out = p.readAllStandardOutput().trimmed();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        *error = program + " " + args.join(u' ') + " failed: " + QString::fromLocal8Bit(p.readAllStandardError().trimmed());
+        *error =
+            program + " " + args.join(u' ') + " failed: " + QString::fromLocal8Bit(p.readAllStandardError().trimmed());
         return false;
     }
     return true;
@@ -74,15 +75,16 @@ bool isMountPoint(const QString &dir)
 // A 64 MiB exFAT image on a loop device, mounted for the life of the object.
 class ExfatVolume {
 public:
-    QString skipReason;  // no /dev/fuse or no loop device: the test cannot run here
-    QString error;       // a step that should have worked did not
+    QString skipReason; // no /dev/fuse or no loop device: the test cannot run here
+    QString error;      // a step that should have worked did not
     QString mountPoint;
 
     ExfatVolume()
     {
         if (::access("/dev/fuse", R_OK | W_OK) != 0) {
-            skipReason = QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
-                             .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            skipReason =
+                QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
             return;
         }
         const QString mkfs = findTool(QStringLiteral("mkfs.exfat"));
@@ -90,7 +92,8 @@ public:
         const QString losetup = findTool(QStringLiteral("losetup"));
         m_umount = findTool(QStringLiteral("umount"));
         if (mkfs.isEmpty() || fuse.isEmpty() || losetup.isEmpty() || m_umount.isEmpty()) {
-            error = QStringLiteral("mkfs.exfat, mount.exfat-fuse, losetup or umount not found: run scripts/install-deps.sh");
+            error = QStringLiteral(
+                "mkfs.exfat, mount.exfat-fuse, losetup or umount not found: run scripts/install-deps.sh");
             return;
         }
         m_losetup = losetup;
@@ -128,7 +131,7 @@ public:
         m_watchdog = std::thread([this, pid = m_fuse.processId()] {
             std::unique_lock lock(m_mutex);
             if (!m_done.wait_for(lock, std::chrono::seconds(kWatchdogSeconds), [this] { return m_finished; }))
-                ::kill(pid_t(pid), SIGKILL);  // calls into the dead file system now fail at once
+                ::kill(pid_t(pid), SIGKILL); // calls into the dead file system now fail at once
         });
         for (int waited = 0; !isMountPoint(mountPoint); waited += 50) {
             if (waited > 20000 || m_fuse.state() == QProcess::NotRunning) {
@@ -178,7 +181,8 @@ QByteArray entryLine(const QString &from, const QString &to)
     return "\"" + from.toUtf8() + "\",\"" + to.toUtf8() + "\"\r\n";
 }
 
-const QByteArray kHeader = "\xEF\xBB\xBF" "Original,New\r\n";
+const QByteArray kHeader = "\xEF\xBB\xBF"
+                           "Original,New\r\n";
 
 // "name=content;..." entries in one order, whatever the case of the names.
 QString sorted(const QString &entries)
@@ -199,7 +203,7 @@ class TestExfat : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ExfatVolume> m_volume;
-    QTemporaryDir m_app;  // the undo log lies off the volume, as it does for users
+    QTemporaryDir m_app; // the undo log lies off the volume, as it does for users
     int m_case = 0;
 
     // A fresh, empty folder on the volume.
@@ -259,8 +263,10 @@ private slots:
         QTest::addColumn<QString>("newName");
         for (int conflict : {0, 1, 2}) {
             const QByteArray mode = QByteArray::number(conflict);
+            // clang-format off
             QTest::newRow("ascii, conflict " + mode) << conflict << "IMG_001.JPG" << "img_001.JPG";
             QTest::newRow("non-ascii, conflict " + mode) << conflict << "ÄRGER.txt" << "ärger.txt";
+            // clang-format on
         }
     }
 
@@ -294,10 +300,12 @@ private slots:
         QTest::addColumn<int>("conflict");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("undone");
+        // clang-format off
         QTest::newRow("skip") << 0 << "a.txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
         // Overwrite replaces the twin, as it replaces any file; undo cannot bring the twin back.
         QTest::newRow("overwrite") << 1 << "b.txt=a" << "a.txt=a";
         QTest::newRow("auto-number") << 2 << "b (1).txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
+        // clang-format on
     }
 
     void clashWithCaseTwin()
@@ -325,8 +333,10 @@ private slots:
     void moveOntoCaseTwin_data()
     {
         QTest::addColumn<int>("mode");
+        // clang-format off
         QTest::newRow("copy") << 1;
         QTest::newRow("move") << 2;
+        // clang-format on
     }
 
     void moveOntoCaseTwin()

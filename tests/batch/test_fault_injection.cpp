@@ -50,7 +50,7 @@ public:
     int failAt = 0;
     int error = 0;
     int calls = 0;
-    QByteArray failed;  // the name of the call that failed
+    QByteArray failed; // the name of the call that failed
 
     int intercept(const char *name) override
     {
@@ -75,7 +75,8 @@ using Tree = QMap<QString, QByteArray>;
 void scan(const QString &folder, Tree &tree)
 {
     const QDir dir(folder);
-    for (const QFileInfo &fi : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &fi :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         if (fi.isSymLink()) {
             char text[4096];
             const ssize_t n = ::readlink(QFile::encodeName(fi.filePath()), text, sizeof text);
@@ -117,7 +118,8 @@ struct Scene {
     QString app = tmp.path() + "/app";
     RenameItemList items;
     OptionPanel options;
-    QByteArray previousLog = UndoJournal::header() + UndoJournal::entryLine("/nonexistent/before", "/nonexistent/after");
+    QByteArray previousLog =
+        UndoJournal::header() + UndoJournal::entryLine("/nonexistent/before", "/nonexistent/after");
 
     Scene(int mode, int conflict)
     {
@@ -125,7 +127,8 @@ struct Scene {
         for (int i = 0; i < kFiles; ++i) {
             if (i == kLinkItem)
                 continue;
-            writeFile(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')), "file " + QByteArray::number(i));
+            writeFile(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0')),
+                      "file " + QByteArray::number(i));
         }
         // One item is a link whose relative target lies outside both folders,
         // so that it resolves from src/ and dst/ alike.
@@ -133,18 +136,19 @@ struct Scene {
         QVERIFY(QFile::link(QStringLiteral("../targets/t07"), src + QStringLiteral("/f07.dat")));
         const QString targetFolder = mode == 0 ? src : dst;
         for (int i : {5, 10, 45})
-            writeFile(targetFolder + QStringLiteral("/g%1.dat").arg(i, 2, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
+            writeFile(targetFolder + QStringLiteral("/g%1.dat").arg(i, 2, 10, QLatin1Char('0')),
+                      "stranger " + QByteArray::number(i));
         writeFile(undoLogPath(app), previousLog);
         for (int i = 0; i < kFiles; ++i) {
             QVERIFY(items.addFileItem(src + QStringLiteral("/f%1.dat").arg(i, 2, 10, QLatin1Char('0'))));
             int n = i;
             QString newName = QStringLiteral("g%1.dat").arg(n, 2, 10, QLatin1Char('0'));
             if (i == 20)
-                newName = QStringLiteral("f21.dat");   // the file of the next item
+                newName = QStringLiteral("f21.dat"); // the file of the next item
             if (i == 31)
-                newName = QStringLiteral("g30.dat");   // the name of the item before
+                newName = QStringLiteral("g30.dat"); // the name of the item before
             if (i == 40)
-                newName = QStringLiteral("f40.dat");   // unchanged
+                newName = QStringLiteral("f40.dat"); // unchanged
             items.setNewName(i, newName);
         }
         options.batchMode = BatchMode(mode);
@@ -227,7 +231,7 @@ QString observed(const Tree &before, const Tree &after, int mode, QList<UndoLogE
         QStringList places = where.value(content);
         const bool inPlace = places.removeAll(original) > 0;
         if (mode == 1) {
-            places = where.value(contentOf(i, mode, true));  // a copy of a link holds what it points to
+            places = where.value(contentOf(i, mode, true)); // a copy of a link holds what it points to
             places.removeAll(original);
         }
         if (mode == 1 && !inPlace)
@@ -262,7 +266,9 @@ private slots:
         QTest::addColumn<int>("conflict");
         for (int mode : {0, 1, 2}) {
             for (int conflict : {0, 1, 2})
+                // clang-format off
                 QTest::addRow("mode %d, conflict %d", mode, conflict) << mode << conflict;
+            // clang-format on
         }
     }
 
@@ -284,7 +290,8 @@ private slots:
 
         for (const Errno &e : kErrors) {
             for (int k = 1; k <= calls; ++k) {
-                const QString where = QStringLiteral("fault %1 at call %2 of %3").arg(QLatin1StringView(e.name)).arg(k).arg(calls);
+                const QString where =
+                    QStringLiteral("fault %1 at call %2 of %3").arg(QLatin1StringView(e.name)).arg(k).arg(calls);
                 Scene scene(mode, conflict);
                 const Tree before = scene.tree();
                 FaultPlan plan;
@@ -298,14 +305,22 @@ private slots:
 
                 // Stopped with a clear error, or ended as if nothing had failed.
                 if (error.isEmpty()) {
-                    QVERIFY2(reporter.calls.contains(QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.")), qPrintable(context));
+                    QVERIFY2(reporter.calls.contains(
+                                 QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.")),
+                             qPrintable(context));
                     Tree relocated;
                     for (auto it = after.cbegin(); it != after.cend(); ++it)
                         relocated.insert(QString(it.key()).replace(scene.tmp.path(), clean.tmp.path()), it.value());
-                    QVERIFY2(relocated == cleanAfter, qPrintable(context + QStringLiteral(": ") + difference(cleanAfter, relocated, clean.tmp.path())));
+                    QVERIFY2(relocated == cleanAfter,
+                             qPrintable(context + QStringLiteral(": ")
+                                        + difference(cleanAfter, relocated, clean.tmp.path())));
                 } else {
-                    QVERIFY2(!reporter.calls.contains(QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.")), qPrintable(context));
-                    QVERIFY2(!error.contains(QStringLiteral("Unknown error")) && !error.contains(QStringLiteral("Success")), qPrintable(context));
+                    QVERIFY2(!reporter.calls.contains(
+                                 QStringLiteral("information: Batch completed. A CSV log has been saved in AppData.")),
+                             qPrintable(context));
+                    QVERIFY2(!error.contains(QStringLiteral("Unknown error"))
+                                 && !error.contains(QStringLiteral("Success")),
+                             qPrintable(context));
                 }
                 for (auto it = after.cbegin(); it != after.cend(); ++it)
                     QVERIFY2(!isLeftover(it.key()), qPrintable(context + QStringLiteral(": left ") + it.key()));
@@ -316,7 +331,8 @@ private slots:
                 QVERIFY2(consistency.isEmpty(), qPrintable(context + QStringLiteral(": ") + consistency));
                 const QByteArray log = readFile(scene.logPath());
                 if (ops.isEmpty() && !error.isEmpty()) {
-                    QVERIFY2(log == scene.previousLog, qPrintable(context + QStringLiteral(": log ") + QString::fromUtf8(log)));
+                    QVERIFY2(log == scene.previousLog,
+                             qPrintable(context + QStringLiteral(": log ") + QString::fromUtf8(log)));
                 } else {
                     QList<UndoLogEntry> logged = logPairs(log);
                     // A line whose operation may not have happened, marked as such, is passed over by undo.
@@ -335,11 +351,13 @@ private slots:
                     // in one go) are allowed when marked: undo passes over each whose source is in place.
                     const bool marked = QFile::exists(UndoJournal::markerPath(scene.logPath()));
                     for (int pending = 0; marked && pending < UndoJournal::kPendingLines && logged.size() > ops.size()
-                                          && QFile::exists(logged.last().original);
+                         && QFile::exists(logged.last().original);
                          ++pending)
                         logged.removeLast();
                     // A chain runs from its end, so the log is in the order of the operations, not of the items.
-                    auto byOriginal = [](const UndoLogEntry &a, const UndoLogEntry &b) { return a.original < b.original; };
+                    auto byOriginal = [](const UndoLogEntry &a, const UndoLogEntry &b) {
+                        return a.original < b.original;
+                    };
                     std::stable_sort(logged.begin(), logged.end(), byOriginal);
                     std::stable_sort(ops.begin(), ops.end(), byOriginal);
                     if (logged != ops) {
@@ -347,12 +365,18 @@ private slots:
                         while (at < logged.size() && at < ops.size() && logged.at(at) == ops.at(at))
                             ++at;
                         auto show = [&](const QList<UndoLogEntry> &list) {
-                            return at < list.size() ? QString(list.at(at).original + QStringLiteral(" -> ") + list.at(at).renamed).remove(scene.tmp.path())
-                                                    : QStringLiteral("nothing");
+                            return at < list.size()
+                                ? QString(list.at(at).original + QStringLiteral(" -> ") + list.at(at).renamed)
+                                      .remove(scene.tmp.path())
+                                : QStringLiteral("nothing");
                         };
-                        QFAIL(qPrintable(context + QStringLiteral(": %1 logged, %2 done; from #%3 the log has %4 where %5 was done%6")
-                                                       .arg(logged.size()).arg(ops.size()).arg(at).arg(show(logged), show(ops),
-                                                            marked ? QStringLiteral(" (marked)") : QString())));
+                        QFAIL(qPrintable(
+                            context
+                            + QStringLiteral(": %1 logged, %2 done; from #%3 the log has %4 where %5 was done%6")
+                                  .arg(logged.size())
+                                  .arg(ops.size())
+                                  .arg(at)
+                                  .arg(show(logged), show(ops), marked ? QStringLiteral(" (marked)") : QString())));
                     }
                 }
 
@@ -389,15 +413,19 @@ private slots:
                 if (blocked) {
                     expected.insert(blocked->original, "new work");
                     expected.insert(blocked->renamed, "file 0");
-                    QCOMPARE(readFile(scene.logPath()), UndoJournal::header()
+                    QCOMPARE(readFile(scene.logPath()),
+                             UndoJournal::header()
                                  + UndoJournal::entryLine(blocked->original.toUtf8(), blocked->renamed.toUtf8()));
-                    QVERIFY2(undoReporter.calls.value(0).startsWith(QStringLiteral("warning: Undo finished, but 1 file(s)")),
-                             qPrintable(context + undoReporter.calls.join(u' ')));
+                    QVERIFY2(
+                        undoReporter.calls.value(0).startsWith(QStringLiteral("warning: Undo finished, but 1 file(s)")),
+                        qPrintable(context + undoReporter.calls.join(u' ')));
                 } else {
                     QVERIFY2(!QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": log kept")));
                 }
                 const Tree undone = scene.tree();
-                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
+                QVERIFY2(undone == expected,
+                         qPrintable(context + QStringLiteral(": after undo ")
+                                    + difference(expected, undone, scene.tmp.path())));
             }
         }
     }
@@ -430,20 +458,26 @@ private slots:
                 const QString error = scene.undo(&plan, undoReporter);
                 ++m_undoFaults;
                 const QString context = QStringLiteral("undo: fault %1 at call %2 of %3 %4: %5")
-                                            .arg(QLatin1StringView(e.name)).arg(k).arg(calls)
+                                            .arg(QLatin1StringView(e.name))
+                                            .arg(k)
+                                            .arg(calls)
                                             .arg(QString::fromLatin1(plan.failed), error);
                 if (!error.isEmpty()) {
                     QVERIFY2(QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": the log is gone")));
-                    QVERIFY2(!undoReporter.calls.contains(QStringLiteral("information: Undo completed for the last rename operation.")), qPrintable(context));
+                    QVERIFY2(!undoReporter.calls.contains(
+                                 QStringLiteral("information: Undo completed for the last rename operation.")),
+                             qPrintable(context));
                 } else if (undoReporter.calls.contains(QStringLiteral("information: No undo log found in AppData."))) {
                     // Only a look-up that said "no such file" may make the log look absent.
                     QVERIFY2(e.value == ENOENT && (plan.failed == "lstat" || plan.failed == "stat"),
                              qPrintable(context + QStringLiteral(": no log found")));
                 } else if (undoReporter.calls.value(0).startsWith(QStringLiteral("warning: Undo finished, but"))) {
                     // A file said to be missing is not compared: its line is kept for the next undo.
-                    QVERIFY2(e.value == ENOENT && QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": lines kept")));
+                    QVERIFY2(e.value == ENOENT && QFile::exists(scene.logPath()),
+                             qPrintable(context + QStringLiteral(": lines kept")));
                 } else {
-                    QVERIFY2(!QFile::exists(scene.logPath()), qPrintable(context + QStringLiteral(": completed, log kept")));
+                    QVERIFY2(!QFile::exists(scene.logPath()),
+                             qPrintable(context + QStringLiteral(": completed, log kept")));
                 }
                 // Run again until it reports success (once is enough after one fault).
                 if (QFile::exists(scene.logPath())) {
@@ -473,10 +507,13 @@ private slots:
                     for (auto it = undone.cbegin(); it != undone.cend(); ++it)
                         contents.insert(it.value(), it.key());
                     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-                        QVERIFY2(contents.contains(it.value()), qPrintable(context + QStringLiteral(": lost ") + it.key()));
+                        QVERIFY2(contents.contains(it.value()),
+                                 qPrintable(context + QStringLiteral(": lost ") + it.key()));
                     continue;
                 }
-                QVERIFY2(undone == expected, qPrintable(context + QStringLiteral(": after undo ") + difference(expected, undone, scene.tmp.path())));
+                QVERIFY2(undone == expected,
+                         qPrintable(context + QStringLiteral(": after undo ")
+                                    + difference(expected, undone, scene.tmp.path())));
             }
         }
     }
@@ -499,10 +536,10 @@ private slots:
                     writeFile(src + u'/' + QLatin1String(file), file);
                 FolderListing listing(true);
                 listing.folderItems = true;
-                addFolder(items, src + "/A", listing, nullptr);   // A, A/B, A/B/C
+                addFolder(items, src + "/A", listing, nullptr); // A, A/B, A/B/C
                 addFolder(items, src + "/D", listing, nullptr);
                 items.addFileItem(src + "/A/B/b1");
-                const char *names[] = {"X.1", "Y", "Z", "E", "b2"};   // D meets the folder E: numbered
+                const char *names[] = {"X.1", "Y", "Z", "E", "b2"}; // D meets the folder E: numbered
                 for (int i = 0; i < items.count(); ++i)
                     items.setNewName(i, QLatin1String(names[i]));
                 env.appDataFolder = tmp.path() + "/app";
@@ -577,16 +614,21 @@ private slots:
                 const QString error = scene.run(&plan);
                 ++m_batchFaults;
                 const QString context = QStringLiteral("batch: fault %1 at call %2 of %3 %4: %5")
-                                            .arg(QLatin1StringView(e.name)).arg(k).arg(calls)
+                                            .arg(QLatin1StringView(e.name))
+                                            .arg(k)
+                                            .arg(calls)
                                             .arg(QString::fromLatin1(plan.failed), error);
                 const Tree after = relative(scene.tree(), scene.src);
                 if (error.isEmpty())
-                    QVERIFY2(after == cleanAfter, qPrintable(context + QStringLiteral(": ") + difference(cleanAfter, after, QString())));
-                QVERIFY2(contents(after) == contents(before), qPrintable(context + QStringLiteral(": ") + difference(before, after, QString())));
+                    QVERIFY2(after == cleanAfter,
+                             qPrintable(context + QStringLiteral(": ") + difference(cleanAfter, after, QString())));
+                QVERIFY2(contents(after) == contents(before),
+                         qPrintable(context + QStringLiteral(": ") + difference(before, after, QString())));
                 const QString undoError = scene.undo(nullptr);
                 QVERIFY2(undoError.isEmpty(), qPrintable(context + QStringLiteral(": undo: ") + undoError));
                 const Tree undone = relative(scene.tree(), scene.src);
-                QVERIFY2(undone == before, qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
+                QVERIFY2(undone == before,
+                         qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
             }
             for (int k = 1; k <= undoCalls; ++k) {
                 FolderScene scene;
@@ -597,7 +639,9 @@ private slots:
                 const QString error = scene.undo(&plan);
                 ++m_undoFaults;
                 const QString context = QStringLiteral("undo: fault %1 at call %2 of %3 %4: %5")
-                                            .arg(QLatin1StringView(e.name)).arg(k).arg(undoCalls)
+                                            .arg(QLatin1StringView(e.name))
+                                            .arg(k)
+                                            .arg(undoCalls)
                                             .arg(QString::fromLatin1(plan.failed), error);
                 QVERIFY2(contents(relative(scene.tree(), scene.src)) == contents(before), qPrintable(context));
                 if (QFile::exists(undoLogPath(scene.env.appDataFolder)))
@@ -606,7 +650,8 @@ private slots:
                 if (e.value == ENOENT && (plan.failed == "stat" || plan.failed == "lstat"))
                     continue;
                 const Tree undone = relative(scene.tree(), scene.src);
-                QVERIFY2(undone == before, qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
+                QVERIFY2(undone == before,
+                         qPrintable(context + QStringLiteral(": after undo ") + difference(before, undone, QString())));
             }
         }
     }

@@ -92,9 +92,11 @@ private slots:
     void copyKeepsBytesModeAndTime_data()
     {
         QTest::addColumn<QStringList>("unsupported");
+        // clang-format off
         QTest::newRow("copy_file_range") << QStringList();
         QTest::newRow("sendfile") << QStringList{"copy_file_range"};
         QTest::newRow("read and write") << QStringList{"copy_file_range", "sendfile"};
+        // clang-format on
     }
     void copyKeepsBytesModeAndTime()
     {
@@ -119,7 +121,7 @@ private slots:
         QVERIFY(::stat(QFile::encodeName(d + "/dst"), &st) == 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0751));
         QCOMPARE(st.st_mtim.tv_sec, time_t(1100000000));
-        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
+        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary left
     }
 
     // Across file systems a move copies; a failed copy removes its partial copy
@@ -128,9 +130,11 @@ private slots:
     {
         QTest::addColumn<QString>("call");
         QTest::addColumn<int>("error");
+        // clang-format off
         QTest::newRow("copy runs out of space") << "copy_file_range" << ENOSPC;
         QTest::newRow("sync fails") << "fsync" << EIO;
         QTest::newRow("source cannot be removed") << "unlink" << EACCES;
+        // clang-format on
     }
     void moveAcrossFileSystemsFailsSafely()
     {
@@ -141,10 +145,11 @@ private slots:
         writeFile(d + "/src/a", "payload");
         QDir().mkdir(d + "/dst");
         FaultySystemCalls sys;
-        sys.fail("renameat2", 1, EXDEV);  // the same folder tree, seen as two file systems
+        sys.fail("renameat2", 1, EXDEV); // the same folder tree, seen as two file systems
         sys.fail(call.toLatin1().constData(), 1, error);
-        QCOMPARE(errorOf([&] { FileOperations(sys).moveFile(d + "/src/a", d + "/dst/a", FileOperations::Replace::No); }),
-                 systemErrorText(error));
+        QCOMPARE(
+            errorOf([&] { FileOperations(sys).moveFile(d + "/src/a", d + "/dst/a", FileOperations::Replace::No); }),
+            systemErrorText(error));
         QCOMPARE(snapshot(d + "/src"), "a=payload");
         QCOMPARE(snapshot(d + "/dst"), "");
     }

@@ -98,8 +98,8 @@ private slots:
     void nestedTreeDeepestFirstAndUndo()
     {
         World w;
-        for (const char *file : {"Album/cover.jpg", "Album/Disc 1/01.flac", "Album/Disc 1/Bonus/x.flac",
-                                 "Album/Disc 2/01.flac"})
+        for (const char *file :
+             {"Album/cover.jpg", "Album/Disc 1/01.flac", "Album/Disc 1/Bonus/x.flac", "Album/Disc 2/01.flac"})
             writeFile(w.root + u'/' + QLatin1String(file), file);
         const QStringList before = tree(w.root);
         w.addFolders(w.root + "/Album", true);
@@ -110,18 +110,21 @@ private slots:
         QCOMPARE(w.items.at(4).newName, "01-005.flac");
 
         QCOMPARE(w.run(), QString());
-        QCOMPARE(tree(w.root), QStringList({"Album-001/", "Album-001/Disc 1-002/", "Album-001/Disc 1-002/01-005.flac=Album/Disc 1/01.flac",
-                                            "Album-001/Disc 1-002/Bonus-003/", "Album-001/Disc 1-002/Bonus-003/x.flac=Album/Disc 1/Bonus/x.flac",
-                                            "Album-001/Disc 2-004/", "Album-001/Disc 2-004/01.flac=Album/Disc 2/01.flac",
-                                            "Album-001/cover.jpg=Album/cover.jpg"}));
+        QCOMPARE(
+            tree(w.root),
+            QStringList({"Album-001/", "Album-001/Disc 1-002/", "Album-001/Disc 1-002/01-005.flac=Album/Disc 1/01.flac",
+                         "Album-001/Disc 1-002/Bonus-003/",
+                         "Album-001/Disc 1-002/Bonus-003/x.flac=Album/Disc 1/Bonus/x.flac", "Album-001/Disc 2-004/",
+                         "Album-001/Disc 2-004/01.flac=Album/Disc 2/01.flac", "Album-001/cover.jpg=Album/cover.jpg"}));
         // Each line names paths that were valid when it was carried out: deepest first.
         QStringList logged;
         for (const UndoLogEntry &e : logEntries(w.logPath()))
             logged << QString(e.original).remove(w.root) + QStringLiteral(" -> ") + QString(e.renamed).remove(w.root);
-        QCOMPARE(logged, QStringList({"/Album/Disc 1/Bonus -> /Album/Disc 1/Bonus-003",
-                                      "/Album/Disc 1/01.flac -> /Album/Disc 1/01-005.flac",
-                                      "/Album/Disc 1 -> /Album/Disc 1-002", "/Album/Disc 2 -> /Album/Disc 2-004",
-                                      "/Album -> /Album-001"}));
+        QCOMPARE(
+            logged,
+            QStringList({"/Album/Disc 1/Bonus -> /Album/Disc 1/Bonus-003",
+                         "/Album/Disc 1/01.flac -> /Album/Disc 1/01-005.flac", "/Album/Disc 1 -> /Album/Disc 1-002",
+                         "/Album/Disc 2 -> /Album/Disc 2-004", "/Album -> /Album-001"}));
         // The list holds the new paths, the file's below its renamed folders too.
         for (const RenameItem &item : w.items.items())
             QVERIFY2(QFileInfo::exists(item.originalPath), qPrintable(item.originalPath));
@@ -159,8 +162,10 @@ private slots:
     void copyAndMoveRefuseFolders_data()
     {
         QTest::addColumn<int>("mode");
+        // clang-format off
         QTest::newRow("copy") << int(BatchMode::CopyToFolder);
         QTest::newRow("move") << int(BatchMode::MoveToFolder);
+        // clang-format on
     }
     void copyAndMoveRefuseFolders()
     {
@@ -176,8 +181,9 @@ private slots:
         const QStringList before = tree(w.root);
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.reporter.calls.size(), 1);
-        QVERIFY2(w.reporter.calls.at(0).startsWith("error: The list holds 1 folder(s). Folders are renamed in place only"),
-                 qPrintable(w.reporter.calls.at(0)));
+        QVERIFY2(
+            w.reporter.calls.at(0).startsWith("error: The list holds 1 folder(s). Folders are renamed in place only"),
+            qPrintable(w.reporter.calls.at(0)));
         QCOMPARE(tree(w.root), before);
         QVERIFY(!QFileInfo::exists(w.options.destination));
         QVERIFY(!QFileInfo::exists(w.logPath()));
@@ -193,9 +199,11 @@ private slots:
         QTest::addColumn<QString>("landsAt");
         for (const bool folder : {false, true}) {
             const char *kind = folder ? "folder" : "file";
+            // clang-format off
             QTest::addRow("%s, skip", kind) << folder << int(ConflictMode::Skip) << "Old.1";
             QTest::addRow("%s, overwrite", kind) << folder << int(ConflictMode::Overwrite) << "New.1 (1)";
             QTest::addRow("%s, number", kind) << folder << int(ConflictMode::AutoNumber) << "New.1 (1)";
+            // clang-format on
         }
     }
     void clashWithFileOrFolder()

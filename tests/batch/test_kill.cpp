@@ -105,7 +105,8 @@ private slots:
             undoLastBatch(items, reporter, env);
 
             const QDir srcDir(src);
-            const QStringList names = srcDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+            const QStringList names =
+                srcDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
             QCOMPARE(names.size(), kFiles);
             for (int i = 0; i < kFiles; ++i) {
                 QCOMPARE(names.at(i), name(i));
@@ -142,7 +143,8 @@ private slots:
             auto fill = [&](const QString &folder) {
                 ++folders;
                 for (int f = 0; f < 2; ++f)
-                    writeFile(folder + QStringLiteral("/file %1.dat").arg(f), (folder + u'#' + QString::number(f)).toUtf8());
+                    writeFile(folder + QStringLiteral("/file %1.dat").arg(f),
+                              (folder + u'#' + QString::number(f)).toUtf8());
             };
             for (int t = 0; t < 20; ++t) {
                 const QString top = src + QStringLiteral("/t%1.d").arg(t, 2, 10, QLatin1Char('0'));
@@ -158,7 +160,8 @@ private slots:
             const QStringList before = treeOf(src);
 
             QProcess driver;
-            driver.start(QStringLiteral(MORVANE_KILL_DRIVER), {src, src, app, QStringLiteral("0"), QStringLiteral("folders")});
+            driver.start(QStringLiteral(MORVANE_KILL_DRIVER),
+                         {src, src, app, QStringLiteral("0"), QStringLiteral("folders")});
             QVERIFY(driver.waitForStarted());
             QVERIFY(driver.waitForReadyRead(30000));
             QElapsedTimer timer;
@@ -170,9 +173,9 @@ private slots:
                 QStringList renamed = before;
                 const QRegularExpression folderName(QStringLiteral("(^|/)([tml])"));
                 for (QString &entry : renamed) {
-                    const qsizetype equals = entry.indexOf(u'=');   // the contents keep the old path
+                    const qsizetype equals = entry.indexOf(u'='); // the contents keep the old path
                     entry = entry.left(equals).replace(folderName, QStringLiteral("\\1r\\2"))
-                            + (equals < 0 ? QString() : entry.mid(equals));
+                        + (equals < 0 ? QString() : entry.mid(equals));
                 }
                 QCOMPARE(treeOf(src), renamed);
             } else {
@@ -206,7 +209,9 @@ private slots:
         QTest::addColumn<QString>("shuffle");
         for (const int mode : {0, 2}) {
             for (const char *shuffle : {"swap", "rotate"})
+                // clang-format off
                 QTest::addRow("mode %d, %s", mode, shuffle) << mode << QString::fromLatin1(shuffle);
+            // clang-format on
         }
     }
     void killedSwapsAreUndone()
@@ -242,7 +247,9 @@ private slots:
                 QCOMPARE(driver.exitCode(), 0);
                 batchMicros = timer.nsecsElapsed() / 1000;
                 for (int i = 0; i < kSwapFiles; ++i) {
-                    const int from = shuffle == u"rotate" ? (i + kSwapFiles - 1) % kSwapFiles : i % 2 == 0 ? i + 1 : i - 1;
+                    const int from = shuffle == u"rotate" ? (i + kSwapFiles - 1) % kSwapFiles
+                        : i % 2 == 0                      ? i + 1
+                                                          : i - 1;
                     QCOMPARE(readFile(src + u'/' + name(i)), content(from));
                 }
             } else {
@@ -256,7 +263,8 @@ private slots:
             BatchEnvironment env;
             env.appDataFolder = app;
             undoLastBatch(items, reporter, env);
-            const QStringList names = QDir(src).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+            const QStringList names =
+                QDir(src).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
             QCOMPARE(names.size(), kSwapFiles);
             for (int i = 0; i < kSwapFiles; ++i) {
                 QCOMPARE(names.at(i), name(i));

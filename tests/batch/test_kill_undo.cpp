@@ -103,7 +103,8 @@ int displaced(const QString &src, const QString &dst, int mode)
     int n = 0;
     for (int i = 0; i < kFiles; ++i) {
         const bool home = QFile::exists(src + u'/' + name(i));
-        const bool copied = QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
+        const bool copied =
+            QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
         n += mode == 1 ? (copied && !hasStranger(i) ? 1 : 0) : (home ? 0 : 1);
     }
     return n;
@@ -112,7 +113,7 @@ int displaced(const QString &src, const QString &dst, int mode)
 class TestKillUndo : public QObject {
     Q_OBJECT
 
-    int m_batchesCut = 0;  // killed with some but not all files done
+    int m_batchesCut = 0; // killed with some but not all files done
     int m_undosCut = 0;
 
     // Runs the child to its end (kill < 0) or kills it after `kill` microseconds
@@ -143,7 +144,9 @@ private slots:
         QTest::addColumn<int>("conflict");
         for (int mode : {0, 1, 2}) {
             for (int conflict : {1, 2})
+                // clang-format off
                 QTest::addRow("mode %d, conflict %d", mode, conflict) << mode << conflict;
+            // clang-format on
         }
     }
 
@@ -175,7 +178,8 @@ private slots:
                     writeFile(src + u'/' + name(i), content(i));
                 }
                 if (hasStranger(i))
-                    writeFile(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0')), "stranger " + QByteArray::number(i));
+                    writeFile(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0')),
+                              "stranger " + QByteArray::number(i));
             }
             QDir().mkpath(dst);
             const QStringList common{src, dst, app, QString::number(mode), QString::number(conflict)};
@@ -207,7 +211,8 @@ private slots:
                 QCOMPARE(QFileInfo(src + u'/' + name(i)).isSymLink(), isLink(i));
             }
             for (const QString &folder : {src, dst}) {
-                for (const QFileInfo &fi : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+                for (const QFileInfo &fi :
+                     QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
                     const QString entry = fi.fileName();
                     const int n = entry.mid(1, 4).toInt();
                     if (folder == src && entry.startsWith(u'f') && n < kFiles && entry == name(n))
@@ -229,7 +234,8 @@ private slots:
                 }
             }
         }
-        qInfo("batch %lld us, undo %lld us; %d temporary copies left by killed copies", batchMicros, undoMicros, stranded);
+        qInfo("batch %lld us, undo %lld us; %d temporary copies left by killed copies", batchMicros, undoMicros,
+              stranded);
     }
 
     // Kills at random moments within the measured run times stop runs midway

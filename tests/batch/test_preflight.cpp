@@ -17,8 +17,9 @@ namespace {
 // tmpfs when there is one: the 1,000-file rows make and move thousands of files.
 QString scratchTemplate()
 {
-    return QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/morvane-preflight-XXXXXX")
-                                                               : QDir::tempPath() + QStringLiteral("/morvane-preflight-XXXXXX");
+    return QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+        ? QStringLiteral("/dev/shm/morvane-preflight-XXXXXX")
+        : QDir::tempPath() + QStringLiteral("/morvane-preflight-XXXXXX");
 }
 
 // The batch tests' world on tmpfs, its copies and moves going to dst/.
@@ -43,10 +44,11 @@ private slots:
     void statuses_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("rows");       // "name>newName"; "name>" leaves the new name empty
-        QTest::addColumn<QStringList>("outside");    // files of the target folder outside the batch
+        QTest::addColumn<QStringList>("rows");    // "name>newName"; "name>" leaves the new name empty
+        QTest::addColumn<QStringList>("outside"); // files of the target folder outside the batch
         QTest::addColumn<QStringList>("expected");
         const QString tooLong(256, u'x');
+        // clang-format off
         QTest::newRow("ready and unchanged")
             << 0 << QStringList{"a>b", "c>c"} << QStringList() << QStringList{"Ready", "Unchanged"};
         QTest::newRow("duplicates name each other")
@@ -73,6 +75,7 @@ private slots:
         QTest::newRow("copy into another folder")
             << 1 << QStringList{"a>b", "b>a", "c>t"} << QStringList{"t"}
             << QStringList{"Ready", "Ready", "A file of this name is already there"};
+        // clang-format on
     }
     void statuses()
     {
@@ -101,8 +104,8 @@ private slots:
         for (int i = 0; i < 200; ++i)
             w.add(QStringLiteral("f%1").arg(i), QStringLiteral("g%1").arg(i));
         writeFile(w.src + "/g7", "outside");
-        writeFile(w.src + QStringLiteral("/gr\u00FC\u00DFe"), "outside");  // found by its UTF-8 bytes
-        w.add("h", "f0");  // f0 moves away first
+        writeFile(w.src + QStringLiteral("/gr\u00FC\u00DFe"), "outside"); // found by its UTF-8 bytes
+        w.add("h", "f0");                                                 // f0 moves away first
         w.add("i", QStringLiteral("gr\u00FC\u00DFe"));
         const PreviewCheck check = checkPreview(w.items, w.options);
         QCOMPARE(check.count(RowStatus::Exists), 2);
@@ -143,10 +146,12 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("no preview for the last row")
             << "notbuilt" << "warning: Please build preview first (click \"Preview Result\" button).";
         QTest::newRow("name too long") << "toolong" << "1 new name(s) are too long";
         QTest::newRow("destination cannot be made") << "destination" << "The destination folder";
+        // clang-format on
     }
     void checksBeforeTheFirstFile()
     {
@@ -182,13 +187,15 @@ private slots:
     void plan_data()
     {
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("steps");  // "p" parks, then the row
+        QTest::addColumn<QString>("steps"); // "p" parks, then the row
+        // clang-format off
         QTest::newRow("independent rows keep list order") << QStringList{"a>x", "b>y"} << "0 1";
         QTest::newRow("chain goes from its end") << QStringList{"1>2", "2>3"} << "1 0";
         QTest::newRow("swap parks the first") << QStringList{"a>b", "b>a"} << "p0 1 0";
         QTest::newRow("rotation of three") << QStringList{"a>b", "b>c", "c>a"} << "p0 2 1 0";
         QTest::newRow("tail into a cycle") << QStringList{"x>a", "a>b", "b>a"} << "p1 2 1 0";
         QTest::newRow("unchanged row blocks nothing") << QStringList{"a>b", "b>b"} << "0 1";
+        // clang-format on
     }
     void plan()
     {
@@ -217,7 +224,9 @@ private slots:
         for (const int mode : {0, 1, 2}) {
             for (const char *shape : {"swap", "chain", "rotate"}) {
                 for (const int count : {2, 3, 1000})
+                    // clang-format off
                     QTest::addRow("mode %d, %s of %d", mode, shape, count) << mode << QString::fromLatin1(shape) << count;
+                // clang-format on
             }
         }
     }
@@ -240,7 +249,7 @@ private slots:
                 if (shape == u"swap")
                     to = i % 2 == 0 ? qMin(i + 1, count - 1) : i - 1;
                 else if (shape == u"chain")
-                    to = i + 1;  // the last goes to a free name
+                    to = i + 1; // the last goes to a free name
                 else
                     to = (i + 1) % count;
                 w.add(fileName(i), fileName(to), "content " + QByteArray::number(i));
@@ -283,7 +292,8 @@ private slots:
         w.add("a", "b", "A");
         w.add("b", "a", "B");
         QCOMPARE(w.run(), QString());
-        const QStringList lines = QString::fromUtf8(readFile(undoLogPath(w.env.appDataFolder))).split("\r\n", Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(readFile(undoLogPath(w.env.appDataFolder))).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
         const QString temp = lines.at(1).section("\",\"", 1).chopped(1);
         QVERIFY2(temp.startsWith(w.src + "/.morvane-") && temp.endsWith(".swap"), qPrintable(temp));
@@ -299,7 +309,7 @@ private slots:
         w.env.sys = &sys;
         w.add("a", "b", "A");
         w.add("b", "a", "B");
-        sys.fail("renameat2", 2, EIO);  // the park works, b -> a fails
+        sys.fail("renameat2", 2, EIO); // the park works, b -> a fails
         QVERIFY(!w.run().isEmpty());
         QCOMPARE(snapshot(w.src), "a=A;b=B");
         w.undo();

@@ -19,7 +19,8 @@ struct UndoWorld {
     QString logPath() const { return undoLogPath(env.appDataFolder); }
     void writeLog(const QList<QPair<QString, QString>> &lines)
     {
-        QByteArray bytes = "\xEF\xBB\xBF" "Original,New\r\n";
+        QByteArray bytes = "\xEF\xBB\xBF"
+                           "Original,New\r\n";
         for (const auto &l : lines)
             bytes += "\"" + l.first.toUtf8() + "\",\"" + l.second.toUtf8() + "\"\r\n";
         writeFile(logPath(), bytes);
@@ -46,8 +47,9 @@ private slots:
     void parseLine_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("original");  // "-" when the line is ignored
+        QTest::addColumn<QString>("original"); // "-" when the line is ignored
         QTest::addColumn<QString>("renamed");
+        // clang-format off
         QTest::newRow("quoted") << "\"/a/b.txt\",\"/a/c.txt\"" << "/a/b.txt" << "/a/c.txt";
         QTest::newRow("without outer quotes") << "/a/b\",\"/a/c" << "/a/b" << "/a/c";
         QTest::newRow("spaces and controls trimmed") << " \t\x01\"/a b\",\"/c d\"\x1f  " << "/a b" << "/c d";
@@ -65,6 +67,7 @@ private slots:
             << "\"/a/t\tb\r\nc \",\" /d\n\"\r" << "/a/t\tb\r\nc " << " /d\n";
         QTest::newRow("torn record read as before") << "\"/a/x\"\"y\",\"/b" << "\"/a/x\"\"y" << "/b";
         QTest::newRow("non-ASCII space kept") << "\u00a0\"a\",\"b\"" << "\u00a0\"a" << "b\"";
+        // clang-format on
     }
     void parseLine()
     {
@@ -85,6 +88,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
+        // clang-format off
         QTest::newRow("CR LF with mark") << QByteArray("\xEF\xBB\xBF" "a\r\nb\r\n") << QStringList{"a", "b"};
         QTest::newRow("mixed breaks") << QByteArray("a\rb\nc\r\n\r\nd") << QStringList{"a", "b", "c", "", "d"};
         QTest::newRow("second mark kept") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a") << QStringList{QChar(0xFEFF) + QStringLiteral("a")};
@@ -96,6 +100,7 @@ private slots:
         QTest::newRow("torn last record") << QByteArray("h\r\n\"/a\",\"/b\"\r\n\"/c\nd\",\"/e")
                                           << QStringList{"h", "\"/a\",\"/b\"", "\"/c", "d\",\"/e"};
         QTest::newRow("header is one line") << QByteArray("\"h\r\n\",\"x\"\r\n") << QStringList{"\"h", "\",\"x\""};
+        // clang-format on
     }
     void splitLines()
     {
@@ -109,8 +114,10 @@ private slots:
     {
         UndoWorld w;
         writeFile(w.d + "/b", "B");
-        writeFile(w.logPath(), "\xEF\xBB\xBF" "Original,New\r\n\"" + w.d.toUtf8() + "/a\",\"" + w.d.toUtf8()
-                                   + "/b\"\r\n\"/caf\xE9\",\"x\"\r\n");
+        writeFile(w.logPath(),
+                  "\xEF\xBB\xBF"
+                  "Original,New\r\n\""
+                      + w.d.toUtf8() + "/a\",\"" + w.d.toUtf8() + "/b\"\r\n\"/caf\xE9\",\"x\"\r\n");
         QCOMPARE(w.undo(), "No mapping for the Unicode character exists in the target multi-byte code page");
         QVERIFY(QFile::exists(w.d + "/b") && QFile::exists(w.logPath()));
     }
@@ -131,7 +138,10 @@ private slots:
         w.writeLog({});
         QVERIFY(w.items.addFileItem(QFINDTESTDATA("test_undo.cpp")));
         bool cleared = false;
-        w.env.clearList = [&] { cleared = true; w.items.clear(); };
+        w.env.clearList = [&] {
+            cleared = true;
+            w.items.clear();
+        };
         QCOMPARE(w.undo(), QString());
         QCOMPARE(w.reporter.calls, QStringList{kDone});
         QVERIFY(cleared && w.items.isEmpty() && !QFile::exists(w.logPath()));
@@ -152,16 +162,23 @@ private slots:
         writeFile(d + "/x", "newcomer");
         writeFile(d + "/q", "was p");
         writeFile(d + "/p", "new work");
-        w.writeLog({{d + "/p", d + "/q"}, {d + "/a", d + "/b"}, {d + "/c", d + "/a"},
-                    {d + "/gone-old", d + "/gone-new"}, {d + "/x", d + "/y"}});
+        w.writeLog({{d + "/p", d + "/q"},
+                    {d + "/a", d + "/b"},
+                    {d + "/c", d + "/a"},
+                    {d + "/gone-old", d + "/gone-new"},
+                    {d + "/x", d + "/y"}});
         QCOMPARE(w.undo(), QString());
         QCOMPARE(snapshot(d), "a=was a;app/;c=was c;p=new work;q=was p;x=newcomer;y=was x");
         // Exactly the lines not reverted, in their order.
-        QCOMPARE(readFile(w.logPath()), "\xEF\xBB\xBF" "Original,New\r\n\"" + (d + "/p\",\"" + d + "/q").toUtf8()
-                     + "\"\r\n\"" + (d + "/x\",\"" + d + "/y").toUtf8() + "\"\r\n");
+        QCOMPARE(readFile(w.logPath()),
+                 "\xEF\xBB\xBF"
+                 "Original,New\r\n\""
+                     + (d + "/p\",\"" + d + "/q").toUtf8() + "\"\r\n\"" + (d + "/x\",\"" + d + "/y").toUtf8()
+                     + "\"\r\n");
         QCOMPARE(w.reporter.calls.size(), 1);
         const QString warning = w.reporter.calls.first();
-        QVERIFY2(warning.startsWith("warning: Undo finished, but 2 file(s) stayed at their new names"), qPrintable(warning));
+        QVERIFY2(warning.startsWith("warning: Undo finished, but 2 file(s) stayed at their new names"),
+                 qPrintable(warning));
         QVERIFY(warning.contains(d + "/y -> " + d + "/x\n" + d + "/q -> " + d + "/p"));
         QCOMPARE(w.items.count(), 0);
 
@@ -190,7 +207,10 @@ private slots:
         writeFile(d + "/z", "was y");
         writeFile(d + "/x", "x");
         writeFile(d + "/c", "c");
-        w.writeLog({{d + "/a", d + "/A"}, {d + "/b", d + "/B"}, {d + "/y", d + "/z"}, {d + "/x", d + "/y"},
+        w.writeLog({{d + "/a", d + "/A"},
+                    {d + "/b", d + "/B"},
+                    {d + "/y", d + "/z"},
+                    {d + "/x", d + "/y"},
                     {d + "/c", d + "/C"}});
         writeFile(w.logPath() + ".unfinished", "");
         QCOMPARE(w.undo(), QString());

@@ -62,7 +62,7 @@ struct Run {
     }
 };
 
-}  // namespace
+} // namespace
 
 class TestCommandLine : public QObject {
     Q_OBJECT
@@ -73,7 +73,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<OptionPanel>("expected");
         using L = QStringList;
-        OptionPanel reset = started();  // "/cli /dryrun" alone
+        OptionPanel reset = started(); // "/cli /dryrun" alone
         reset.find.clear();
         reset.replace.clear();
         reset.regex = false;
@@ -85,19 +85,22 @@ private slots:
             change(o);
             return o;
         };
+        // clang-format off
         QTest::newRow("absent options") << L{"/cli", "/dryrun"} << reset;
         QTest::newRow("example of the manual")
             << L{"/cli", "/pattern={counter}_{name}", "/start=10", "/digits=4", "/case=lower", "/find=IMG",
                  "/replace=photo", "/conflict=skip", "/dryrun"}
             << with([](OptionPanel &o) {
                    o.pattern = "{counter}_{name}";
-                   o.counterStart = "10";
-                   o.digits = "4";
-                   o.caseChange = CaseChange(1);
-                   o.find = "IMG";
-                   o.replace = "photo";
-                   o.conflict = ConflictMode(0);
-               });
+                                                      // clang-format on
+                                                      o.counterStart = "10";
+                                                      o.digits = "4";
+                                                      o.caseChange = CaseChange(1);
+                                                      o.find = "IMG";
+                                                      o.replace = "photo";
+                                                      o.conflict = ConflictMode(0);
+                                                  });
+        // clang-format off
         QTest::newRow("name in upper case") << L{"/CLI", "/PATTERN=x", "/DRYRUN"} << with([](OptionPanel &o) { o.pattern = "x"; });
         QTest::newRow("empty pattern") << L{"/cli", "/pattern=", "/dryrun"} << with([](OptionPanel &o) { o.pattern = ""; });
         QTest::newRow("find with =") << L{"/cli", "/find=a=b", "/dryrun"} << with([](OptionPanel &o) { o.find = "a=b"; });
@@ -120,25 +123,32 @@ private slots:
                  "--conflict=skip", "/dryrun"}
             << with([](OptionPanel &o) {
                    o.insertText = "x y";
-                   o.removeFirst = "2";
-                   o.collapseDoubleSpaces = true;
-                   o.batchMode = BatchMode::MoveToFolder;
-                   o.conflict = ConflictMode::Skip;
-               });
+                                                         // clang-format on
+                                                         o.removeFirst = "2";
+                                                         o.collapseDoubleSpaces = true;
+                                                         o.batchMode = BatchMode::MoveToFolder;
+                                                         o.conflict = ConflictMode::Skip;
+                                                     });
+        // clang-format off
         QTest::newRow("choice by index, check by 0")
             << L{"/cli", "--batchMode=1", "--includeSubfolders=0", "--destination=~/out", "/dryrun"}
             << with([](OptionPanel &o) {
                    o.batchMode = BatchMode::CopyToFolder;
+                   // clang-format on
                    o.destination = "~/out";
                });
         // What a preset key set is not reset by its option's absence.
+        // clang-format off
         QTest::newRow("preset keys keep what they set")
             << L{"/cli", "--regex=true", "--changeExt=true", "/dryrun"}
             << with([&](OptionPanel &o) {
                    o.regex = true;
+                   // clang-format on
                    o.changeExt = true;
                });
+        // clang-format off
         QTest::newRow("without cli nothing") << L{"/pattern=x", "/find=y", "/dryrun"} << started();
+        // clang-format on
     }
     void optionsApplied()
     {
@@ -166,7 +176,7 @@ private slots:
 
         Run run({"/cli", "/pattern=cmd", "/preset=" + presetPath, "/dryrun"}, dir.path());
         OptionPanel expected = preset;
-        expected.pattern = QStringLiteral("cmd");  // the option wins over the preset
+        expected.pattern = QStringLiteral("cmd"); // the option wins over the preset
         QCOMPARE(run.options, expected);
     }
 
@@ -184,7 +194,7 @@ private slots:
         QCOMPARE(run.items.at(0).originalPath, dir.filePath(QStringLiteral("single.txt")));
         QCOMPARE(run.items.at(0).newName, QStringLiteral("n_single.txt"));
         QCOMPARE(run.items.at(1).originalPath, dir.filePath(QStringLiteral("folder/a.txt")));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("single.txt"))));  // dry run
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("single.txt")))); // dry run
 
         // A preset with subfolders walks them too.
         OptionPanel preset;
@@ -216,15 +226,17 @@ private slots:
         Run masked({"/cli", "/dryrun", "/pattern={counter}", "/mask=*.jpg;*.PNG", "--includeSubfolders=true",
                     dir.path(), single},
                    dir.path());
-        QCOMPARE(newNames(masked), (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png",
-                                                "IMG_2.jpg>004.jpg", "single.txt>005.txt"}));
+        QCOMPARE(newNames(masked),
+                 (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png", "IMG_2.jpg>004.jpg",
+                              "single.txt>005.txt"}));
         Run sorted({"/cli", "/dryrun", "/pattern={counter}", "/mask=*.jpg", "/sort=size", "/descending",
                     "--includeSubfolders=1", dir.path()},
                    dir.path());
         QCOMPARE(newNames(sorted), (QStringList{"IMG_10.jpg>001.jpg", "img_9.JPG>002.JPG", "IMG_2.jpg>003.jpg"}));
         Run byName({"/cli", "/dryrun", "/pattern={counter}", "/sort=NAME", single, dir.path()}, dir.path());
-        QCOMPARE(newNames(byName), (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png",
-                                                "notes.txt>004.txt", "single.txt>005.txt"}));
+        QCOMPARE(newNames(byName),
+                 (QStringList{"img_9.JPG>001.JPG", "IMG_10.jpg>002.jpg", "IMG_100.png>003.png", "notes.txt>004.txt",
+                              "single.txt>005.txt"}));
     }
 
     void usageFaultsChangeNothing_data()
@@ -232,6 +244,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         using L = QStringList;
+        // clang-format off
         QTest::newRow("switch with value") << L{"/cli", "/dryrun=yes", "/pattern=x"} << "The switch /dryrun takes no value.";
         QTest::newRow("option without value") << L{"/cli", "/pattern"} << "The option /pattern needs a value: /pattern=VALUE.";
         QTest::newRow("missing path") << L{"/cli", "/pattern=x", "/no/such/file"} << "File or folder not found: /no/such/file";
@@ -242,6 +255,7 @@ private slots:
         QTest::newRow("unknown sort key") << L{"/cli", "/sort=age"} << "Unknown sort key \"age\": use /sort=name, date, size or none.";
         QTest::newRow("descending alone") << L{"/cli", "/descending"} << "/descending needs /sort=name, date or size.";
         QTest::newRow("undo tried out") << L{"/cli", "/undo", "/dryrun"} << "/undo cannot be combined with /dryrun: an undo cannot be tried out.";
+        // clang-format on
     }
     void usageFaultsChangeNothing()
     {
@@ -259,7 +273,7 @@ private slots:
         Run run({"/cli", "/pattern=x"}, appData.path());
         QVERIFY(run.result);
         QCOMPARE(run.reporter.said, QStringList{"I:No files loaded. Add files first."});
-        QVERIFY(QDir(appData.path()).isEmpty());  // no log, no "Batch completed"
+        QVERIFY(QDir(appData.path()).isEmpty()); // no log, no "Batch completed"
     }
 
     void normalStartOpensPaths()
@@ -271,8 +285,9 @@ private slots:
         QVERIFY(!run.result);
         QCOMPARE(run.options, started());
         QCOMPARE(run.items.count(), 1);
-        QVERIFY(run.items.at(0).newName.isEmpty());  // added like a drop: no preview
-        QCOMPARE(run.reporter.said, QStringList{"W:File or folder not found:\n" + dir.filePath(QStringLiteral("gone.txt"))});
+        QVERIFY(run.items.at(0).newName.isEmpty()); // added like a drop: no preview
+        QCOMPARE(run.reporter.said,
+                 QStringList{"W:File or folder not found:\n" + dir.filePath(QStringLiteral("gone.txt"))});
     }
 
     void batchRunsAndUndoes()

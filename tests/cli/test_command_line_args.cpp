@@ -18,6 +18,7 @@ private slots:
         QTest::addColumn<int>("faults");
         QTest::addColumn<bool>("help");
         using L = QStringList;
+        // clang-format off
         QTest::newRow("switches in any case") << L{"/CLI", "/DryRun"} << L{"/CLI", "/DryRun"} << L{} << 0 << false;
         QTest::newRow("double dash spelling") << L{"--cli", "--find=a=b"} << L{"/cli", "/find=a=b"} << L{} << 0 << false;
         QTest::newRow("absolute paths are paths") << L{"/home/u/x.jpg", "/tmp"} << L{} << L{"/home/u/x.jpg", "/tmp"} << 0 << false;
@@ -40,6 +41,7 @@ private slots:
                                    << L{"/sort=Date", "/sort=\"size\"", "/descending"} << L{} << 0 << false;
         QTest::newRow("unknown sort key") << L{"/sort=age", "/sort="} << L{} << L{} << 2 << false;
         QTest::newRow("lone slash and dashes") << L{"/", "-", "---"} << L{} << L{"/", "-", "---"} << 0 << false;
+        // clang-format on
     }
     void classify()
     {
@@ -59,8 +61,9 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");  // "<absent>" when the default comes back
+        QTest::addColumn<QString>("expected"); // "<absent>" when the default comes back
         using L = QStringList;
+        // clang-format off
         QTest::newRow("name in upper case") << L{"/PATTERN=x"} << "pattern" << "x";
         QTest::newRow("empty value") << L{"/pattern="} << "pattern" << "";
         QTest::newRow("rest after first =") << L{"/find=a=b"} << "find" << "a=b";
@@ -70,6 +73,7 @@ private slots:
         QTest::newRow("prefix of a longer name") << L{"/finder=1"} << "find" << "<absent>";
         QTest::newRow("switch form is not an option") << L{"/find"} << "find" << "<absent>";
         QTest::newRow("non-ASCII letters are not folded") << L{"/F\u0130ND=1"} << "find" << "<absent>";
+        // clang-format on
     }
     void optionValues()
     {
@@ -92,9 +96,9 @@ private slots:
     void usageListsEverything()
     {
         const QString usage = usageText();
-        for (const char *name : {"/cli", "/quiet", "/dryrun", "/regex", "/undo", "/help", "/?", "/pattern=",
-                                 "/start=", "/digits=", "/case=", "/find=", "/replace=", "/newext=",
-                                 "/conflict=", "/preset=", "/sort=", "/descending", "/mask="})
+        for (const char *name :
+             {"/cli", "/quiet", "/dryrun", "/regex", "/undo", "/help", "/?", "/pattern=", "/start=", "/digits=",
+              "/case=", "/find=", "/replace=", "/newext=", "/conflict=", "/preset=", "/sort=", "/descending", "/mask="})
             QVERIFY2(usage.contains(QLatin1String(name)), name);
         // Every preset key, from the same table the presets use.
         const QString ownOptions = usage.section(QStringLiteral("The preset keys "), 1).section(u'\n', 0, 0);

@@ -34,7 +34,7 @@ QStringList names(const QString &folder)
     return names;
 }
 
-}  // namespace
+} // namespace
 
 class TestConsoleRun : public QObject {
     Q_OBJECT
@@ -97,13 +97,19 @@ private slots:
         const QStringList files{dir + "/a.txt", dir + "/b.txt", dir + "/c.txt", dir + "/same.txt"};
         const Result r = Morvane(QStringList{"/cli", "/quiet", "/dryrun", "/pattern=same"} + files);
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, (dir + "/a.txt\tsame.txt\n" + dir + "/b.txt\tsame.txt\n" + dir + "/c.txt\tsame.txt\n" + dir
-                         + "/same.txt\tsame.txt\n")
-                            .toUtf8());
-        QCOMPARE(r.err, ("row 1\t" + dir + "/a.txt\tsame.txt\tSame new name as row 2\n"
-                         "row 2\t" + dir + "/b.txt\tsame.txt\tSame new name as row 1\n"
-                         "row 3\t" + dir + "/c.txt\tsame.txt\tSame new name as row 1\n")
-                            .toUtf8());
+        QCOMPARE(r.out,
+                 (dir + "/a.txt\tsame.txt\n" + dir + "/b.txt\tsame.txt\n" + dir + "/c.txt\tsame.txt\n" + dir
+                  + "/same.txt\tsame.txt\n")
+                     .toUtf8());
+        QCOMPARE(r.err,
+                 ("row 1\t" + dir
+                  + "/a.txt\tsame.txt\tSame new name as row 2\n"
+                    "row 2\t"
+                  + dir
+                  + "/b.txt\tsame.txt\tSame new name as row 1\n"
+                    "row 3\t"
+                  + dir + "/c.txt\tsame.txt\tSame new name as row 1\n")
+                     .toUtf8());
 
         // The real run warns with the same lines before it starts, and still runs.
         const Result run = Morvane(QStringList{"/cli", "/quiet", "/pattern=same"} + files);
@@ -116,7 +122,8 @@ private slots:
     void tooLongNameStopsTheRun()
     {
         const QString dir = fresh(QStringLiteral("long"), {"a.txt", "b.txt"});
-        const Result r = Morvane({"/cli", "/quiet", "/pattern={name}" + QString(260, u'x'), dir + "/a.txt", dir + "/b.txt"});
+        const Result r =
+            Morvane({"/cli", "/quiet", "/pattern={name}" + QString(260, u'x'), dir + "/a.txt", dir + "/b.txt"});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("2 new name(s) are too long"), r.err.constData());
         QVERIFY(r.err.contains(("row 1: " + dir + "/a.txt").toUtf8()));
@@ -190,15 +197,17 @@ private slots:
     {
         fresh(QStringLiteral("albums/Blue.Train/disc 1"), {"a.flac"});
         const QString albums = m_files.filePath(QStringLiteral("albums"));
-        const Result move = Morvane({"/cli", "/quiet", "/folders", "--batchMode=move",
-                                     "--destination=" + m_files.filePath(QStringLiteral("elsewhere")), "albums/Blue.Train"},
-                                    m_files.path());
+        const Result move =
+            Morvane({"/cli", "/quiet", "/folders", "--batchMode=move",
+                     "--destination=" + m_files.filePath(QStringLiteral("elsewhere")), "albums/Blue.Train"},
+                    m_files.path());
         QCOMPARE(move.exitCode, 1);
         QVERIFY2(move.err.contains("The list holds 1 folder(s). Folders are renamed in place only"), move.err);
         QVERIFY(QFile::exists(albums + "/Blue.Train/disc 1/a.flac"));
 
         const Result r = Morvane({"/cli", "/quiet", "/folders", "--includeSubfolders=true", "/pattern={counter} {name}",
-                                  "/newext=x", "albums/Blue.Train"}, m_files.path());
+                                  "/newext=x", "albums/Blue.Train"},
+                                 m_files.path());
         QCOMPARE(r.exitCode, 0);
         QVERIFY(QFile::exists(albums + "/001 Blue.Train/002 disc 1/a.flac"));
         const Result undo = Morvane({"/cli", "/quiet", "/undo"});
@@ -267,6 +276,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("message");
         using L = QStringList;
+        // clang-format off
         QTest::newRow("quiet without cli") << L{"/quiet", "x"} << QByteArray("morvane: /quiet runs a batch only together with /cli.\n");
         QTest::newRow("no files") << L{"/cli", "/quiet", "/pattern=x"} << QByteArray("morvane: No files or folders given.\n");
         QTest::newRow("missing path") << L{"/cli", "/quiet", "/pattern=x", "/no/such"} << QByteArray("morvane: File or folder not found: /no/such\n");
@@ -275,6 +285,7 @@ private slots:
                                           << QByteArray("morvane: Unknown sort key \"age\": use /sort=name, date, size or none.\n");
         QTest::newRow("bad preset key value") << L{"/cli", "/quiet", "--batchMode=4", "."}
                                               << QByteArray("morvane: --batchMode takes rename|copy|move (or 0 to 2), not \"4\".\n");
+        // clang-format on
     }
     void usageFaults()
     {
@@ -304,12 +315,14 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QByteArray>("stderrStart");
         using L = QStringList;
+        // clang-format off
         QTest::newRow("invalid regular expression") << L{"/find=(", "/regex"} << QByteArray("Error: ");
         QTest::newRow("unreadable preset") << L{"/preset=/no/such.json"} << QByteArray("Error: ");
         // A preset can choose Copy with no destination: the batch stops with its warning.
         QTest::newRow("copy without destination")
             << L{"/preset=copy.json"} << QByteArray("Warning: Please select a destination folder for Copy/Move mode.\n");
         QTest::newRow("destination inside a file") << L{"/preset=blocked.json"} << QByteArray("Error: ");
+        // clang-format on
     }
     void failures()
     {

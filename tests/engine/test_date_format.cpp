@@ -12,7 +12,7 @@ const QDateTime kMorning(QDate(2024, 7, 1), QTime(9, 5, 3, 45));
 const QDateTime kAfternoon(QDate(2024, 7, 1), QTime(15, 7, 8, 9));
 const QDateTime kMidnight(QDate(2024, 7, 1), QTime(0, 0));
 const QDateTime kJustAfterMidnight(QDate(2024, 7, 1), QTime(0, 0, 0, 1));
-}
+} // namespace
 
 class TestDateFormat : public QObject {
     Q_OBJECT
@@ -23,7 +23,9 @@ private slots:
         QTest::addColumn<QDateTime>("when");
         QTest::addColumn<QString>("expected");
         auto row = [](const char *name, const QString &f, const QDateTime &w, const QString &e) {
+            // clang-format off
             QTest::newRow(name) << f << w << e;
+            // clang-format on
         };
         row("year 1", "y", kMorning, "24");
         row("year 2", "yy", kMorning, "24");
@@ -125,6 +127,7 @@ private slots:
     {
         QTest::addColumn<QString>("qt");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("US short date") << "M/d/yy" << "m\"/\"d\"/\"yy";
         QTest::newRow("German long date") << "dddd, d. MMMM yyyy" << "dddd, d. mmmm yyyy";
         QTest::newRow("zone after") << "h:mm:ss AP t" << "h\":\"nn\":\"ss ampm";
@@ -134,6 +137,7 @@ private slots:
         QTest::newRow("double quote literal") << "d'\"'" << "d'\"'";
         QTest::newRow("CJK literals") << QStringLiteral("yyyy年M月d日") << QStringLiteral("yyyy年m月d日");
         QTest::newRow("am/pm first") << "AP h:mm" << "ampm h\":\"nn";
+        // clang-format on
     }
 
     void translateQtFormats()
@@ -146,8 +150,9 @@ private slots:
     // Translated formats read back to the text Qt itself prints, in several locales.
     void translationAgreesWithQt()
     {
-        for (const QLocale &l : {kUs, kGerman, QLocale(QLocale::French, QLocale::France),
-                                 QLocale(QLocale::Japanese, QLocale::Japan), QLocale(QLocale::Korean, QLocale::SouthKorea)}) {
+        for (const QLocale &l :
+             {kUs, kGerman, QLocale(QLocale::French, QLocale::France), QLocale(QLocale::Japanese, QLocale::Japan),
+              QLocale(QLocale::Korean, QLocale::SouthKorea)}) {
             for (const auto f : {QLocale::ShortFormat, QLocale::LongFormat}) {
                 QCOMPARE(formatDateTimeText(translateQtDateFormat(l.dateFormat(f)), kAfternoon, l),
                          l.toString(kAfternoon.date(), f));

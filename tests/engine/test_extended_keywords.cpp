@@ -14,13 +14,13 @@ DateTime utc(int y, int mo, int d, int h, int mi, int s)
 {
     return dateTimeFromQt(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
 }
-}
+} // namespace
 
 class TestExtendedKeywords : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    RenameItem m_picture;   // Holiday2024.png, 7 by 5 pixels
-    RenameItem m_text;      // notes.png holding text
+    RenameItem m_picture; // Holiday2024.png, 7 by 5 pixels
+    RenameItem m_text;    // notes.png holding text
     NameContext m_context;
     int m_clockReads = 0;
 

@@ -111,10 +111,10 @@ private slots:
                               "Trip 10/B10.jpeg", "trip 9/x.Jpg", "trip 9/a.gif"})
             touch(t + '/' + f);
         FolderListing listing(true);
-        QCOMPARE(listFolderFiles(t, listing, nullptr),
-                 (QStringList{t + "/IMG_1.jpg", t + "/img_9.JPG", t + "/IMG_10.jpg", t + "/IMG_100.png",
-                              t + "/notes.txt", t + "/trip 9/a.gif", t + "/trip 9/x.Jpg", t + "/Trip 10/b2.jpg",
-                              t + "/Trip 10/B10.jpeg"}));
+        QCOMPARE(
+            listFolderFiles(t, listing, nullptr),
+            (QStringList{t + "/IMG_1.jpg", t + "/img_9.JPG", t + "/IMG_10.jpg", t + "/IMG_100.png", t + "/notes.txt",
+                         t + "/trip 9/a.gif", t + "/trip 9/x.Jpg", t + "/Trip 10/b2.jpg", t + "/Trip 10/B10.jpeg"}));
         listing.mask = FileMask(QStringLiteral("*.jpg;*.JPEG"));
         QCOMPARE(listFolderFiles(t, listing, nullptr),
                  (QStringList{t + "/IMG_1.jpg", t + "/img_9.JPG", t + "/IMG_10.jpg", t + "/trip 9/x.Jpg",
@@ -132,15 +132,14 @@ private slots:
 
     void linkedTopFolderIsListed()
     {
-        QCOMPARE(listFolderFiles(m_root + "/link-to-sub", false, nullptr),
-                 QStringList(m_root + "/link-to-sub/b.txt"));
+        QCOMPARE(listFolderFiles(m_root + "/link-to-sub", false, nullptr), QStringList(m_root + "/link-to-sub/b.txt"));
     }
 
     void addFolder()
     {
         RenameItemList items;
-        QCOMPARE(morvane::addFolder(items, m_root, false, nullptr), 4);   // link-to-a is an item of its own path
-        QCOMPARE(morvane::addFolder(items, m_root, true, nullptr), 2);    // only the subfolders' files are new
+        QCOMPARE(morvane::addFolder(items, m_root, false, nullptr), 4); // link-to-a is an item of its own path
+        QCOMPARE(morvane::addFolder(items, m_root, true, nullptr), 2);  // only the subfolders' files are new
         QCOMPARE(items.count(), 6);
         QCOMPARE(morvane::addFolder(items, m_root + "/empty", true, nullptr), 0);
         QCOMPARE(morvane::addFolder(items, m_root + "/missing", true, nullptr), -1);
@@ -155,7 +154,8 @@ private slots:
     {
         QTemporaryDir tmp;
         QVERIFY(QDir().mkpath(tmp.path() + "/dir.d"));
-        for (const char *name : {"a.txt", "\u00e9t\u00e9.tar.gz", "noext", ".hidden", "trailing.", "dir.d/in.ner", "dir.d/x"}) {
+        for (const char *name :
+             {"a.txt", "\u00e9t\u00e9.tar.gz", "noext", ".hidden", "trailing.", "dir.d/in.ner", "dir.d/x"}) {
             QFile f(tmp.path() + u'/' + QString::fromUtf8(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(name);
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(morvane::addFolder(items, m_root + u'/', listing, nullptr), 1);
         QCOMPARE(items.at(0).originalPath, m_root);
         listing.includeSubfolders = true;
-        QCOMPARE(morvane::addFolder(items, m_root, listing, nullptr), 3);   // the root is there already
+        QCOMPARE(morvane::addFolder(items, m_root, listing, nullptr), 3); // the root is there already
         QStringList paths;
         for (const RenameItem &item : items.items()) {
             QVERIFY(item.isFolder);
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(items.addFolderItem(tmp.path() + "/Trip.2024/"));
         QCOMPARE(items.at(4).originalName, "Trip.2024");
         QCOMPARE(items.at(4).ext, QString());
-        QVERIFY(!items.addFolderItem(m_root + "/a.txt"));   // a file is no folder item
+        QVERIFY(!items.addFolderItem(m_root + "/a.txt")); // a file is no folder item
         QVERIFY(!items.addFolderItem(QStringLiteral("/")));
         // Renamed, a folder keeps its whole name; the items below it follow.
         items.setPath(4, tmp.path() + "/Trip.2025.x");
@@ -248,7 +248,8 @@ private slots:
     {
         QTemporaryDir tmp;
         const QByteArray dir = QFile::encodeName(tmp.path());
-        for (const QByteArray &name : {QByteArray("ok.txt"), QByteArray("caf\xe9.txt"), QByteArray("x\xef\xbf\xbd.txt")}) {
+        for (const QByteArray &name :
+             {QByteArray("ok.txt"), QByteArray("caf\xe9.txt"), QByteArray("x\xef\xbf\xbd.txt")}) {
             const int fd = ::open((dir + '/' + name).constData(), O_CREAT | O_WRONLY, 0600);
             QVERIFY(fd >= 0);
             ::close(fd);
@@ -263,7 +264,7 @@ private slots:
         QCOMPARE(morvane::addFolder(items, tmp.path(), true, &skipped), 1);
         QCOMPARE(items.at(0).originalPath, tmp.path() + "/ok.txt");
         skipped.sort();
-        QCOMPARE(skipped.size(), 3);   // the folder once, not its files
+        QCOMPARE(skipped.size(), 3); // the folder once, not its files
         QVERIFY(skipped.contains(tmp.path() + "/bad\uFFFD"));
         QVERIFY(skipped.contains(tmp.path() + "/caf\uFFFD.txt"));
         QVERIFY(skipped.contains(tmp.path() + "/x\uFFFD.txt"));
@@ -281,7 +282,8 @@ private slots:
         touch(tmp.path() + "/y.txt");
         QVERIFY(QFile::setPermissions(tmp.path() + "/locked", QFileDevice::Permissions()));
         const QStringList files = listFolderFiles(tmp.path(), true, nullptr);
-        QFile::setPermissions(tmp.path() + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(tmp.path() + "/locked",
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(files, QStringList(tmp.path() + "/y.txt"));
     }
 };

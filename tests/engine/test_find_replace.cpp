@@ -13,7 +13,7 @@ QString Regex(const QString &find, const QString &replace, const QString &text, 
 {
     return FindReplace(find, replace, true, locale).apply(text);
 }
-}
+} // namespace
 
 class TestFindReplace : public QObject {
     Q_OBJECT
@@ -24,6 +24,7 @@ private slots:
         QTest::addColumn<QString>("replace");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("case matters") << "a" << "b" << "Aaa" << "Abb";
         QTest::newRow("no overlap") << "aa" << "b" << "aaa" << "ba";
         QTest::newRow("regex characters are plain") << "." << "_" << "a.b.c" << "a_b_c";
@@ -31,6 +32,7 @@ private slots:
         QTest::newRow("replacement forms are plain") << "b" << "$&\\1" << "abc" << "a$&\\1c";
         QTest::newRow("empty find is off") << "" << "x" << "abc" << "abc";
         QTest::newRow("prefix of the pattern") << "IMG" << "" << "IMG_photo" << "_photo";
+        // clang-format on
     }
 
     void plain()
@@ -113,6 +115,7 @@ private slots:
         QTest::addColumn<QString>("replace");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("U full mapping") << "\\U1" << "straße" << "STRASSE";
         QTest::newRow("L") << "\\l1" << QStringLiteral("ÀB c") << QStringLiteral("àb c");
         QTest::newRow("F") << "\\F1" << "hELLO wORLD" << "Hello world";
@@ -126,6 +129,7 @@ private slots:
         QTest::newRow("I digit start") << "\\I1" << "3d x" << "3d X";
         QTest::newRow("I non-ASCII") << "\\I1" << QStringLiteral("émile ÖL") << QStringLiteral("Émile Öl");
         QTest::newRow("I supplementary letter") << "\\I1" << QStringLiteral("𐐨x") << QStringLiteral("𐐀x");
+        // clang-format on
     }
 
     void conversions()
@@ -149,6 +153,7 @@ private slots:
         QTest::addColumn<QString>("replace");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("groups swap") << "(\\d+)-(\\d+)" << "$2-$1" << "10-20" << "20-10";
         QTest::newRow("empty match never counts") << "x*" << "y" << "abc" << "abc";
         QTest::newRow("next non-empty match") << "x*" << "y" << "axxb" << "ayb";
@@ -170,6 +175,7 @@ private slots:
         QTest::newRow("lone surrogate never matches")
             << "." << "x" << QString(QChar(0xD800)) + "ab" << QString(QChar(0xD800)) + "xx";
         QTest::newRow("pattern characters searched") << "IMG" << "" << "IMG_photo" << "_photo";
+        // clang-format on
     }
 
     void search()
@@ -205,17 +211,19 @@ private slots:
     {
         QTest::addColumn<QString>("find");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("lone (") << "(" << "Error in regular expression at offset 1: missing closing parenthesis";
         QTest::newRow("offset in code units") << QStringLiteral("😀[") << "Error in regular expression at offset 3: missing terminating ] for character class";
         QTest::newRow("trailing backslash") << "a\\" << "Error in regular expression at offset 2: \\ at end of pattern";
+        // clang-format on
     }
 
     void compileError()
     {
         QFETCH(QString, find);
         QFETCH(QString, message);
-        FindReplace step(find, "x", true);   // constructing never throws
-        for (const QString text : {"abc", ""}) {   // every name fails alike
+        FindReplace step(find, "x", true);       // constructing never throws
+        for (const QString text : {"abc", ""}) { // every name fails alike
             try {
                 step.apply(text);
                 QFAIL("no error raised");
@@ -223,7 +231,8 @@ private slots:
                 QCOMPARE(e.message(), message);
             }
         }
-        QCOMPARE(FindReplace(find, "x", false).apply("a(b"), find == u"(" ? QStringLiteral("axb") : QStringLiteral("a(b"));
+        QCOMPARE(FindReplace(find, "x", false).apply("a(b"),
+                 find == u"(" ? QStringLiteral("axb") : QStringLiteral("a(b"));
         QCOMPARE(FindReplace("", "x", true).apply("a(b"), QStringLiteral("a(b"));
     }
 

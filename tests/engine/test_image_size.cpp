@@ -51,7 +51,7 @@ QByteArray patched(QByteArray data, qsizetype at, const QByteArray &bytes)
     data.replace(at, bytes.size(), bytes);
     return data;
 }
-}
+} // namespace
 
 class TestImageSize : public QObject {
     Q_OBJECT
@@ -73,6 +73,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
+        // clang-format off
         QTest::newRow("jpg") << "photo.jpg" << "a.jpg" << 7 << 5;
         QTest::newRow("JPEG upper case") << "photo.jpg" << "a.JPEG" << 7 << 5;
         QTest::newRow("png") << "photo.png" << "a.png" << 7 << 5;
@@ -85,6 +86,7 @@ private slots:
         QTest::newRow("ico: the largest image") << "icon.ico" << "a.ico" << 48 << 40;
         QTest::newRow("emf: frame at 96 dpi") << "picture.emf" << "a.emf" << 96 << 48;
         QTest::newRow("placeable wmf") << "picture.wmf" << "a.wmf" << 120 << 60;
+        // clang-format on
     }
 
     void readable()
@@ -104,6 +106,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("data");
         const QByteArray png = read("photo.png"), jpg = read("photo.jpg"), bmp = read("photo.bmp");
+        // clang-format off
         QTest::newRow("PNG named jpg") << "a.jpg" << png;
         QTest::newRow("JPEG named png") << "a.png" << jpg;
         QTest::newRow("text named bmp") << "a.bmp" << QByteArray("hello");
@@ -124,6 +127,7 @@ private slots:
         QTest::newRow("emf bad signature") << "a.emf" << patched(read("picture.emf"), 40, "XXXX");
         QTest::newRow("wmf without placeable header") << "a.wmf" << read("picture.wmf").mid(22);
         QTest::newRow("wmf zero units per inch") << "a.wmf" << patched(read("picture.wmf"), 14, QByteArray(2, '\0'));
+        // clang-format on
     }
 
     void unreadable()

@@ -37,15 +37,13 @@ class TestItemOrder : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void naturalOrder_data()
     {
         QTest::addColumn<QStringList>("shuffled");
         QTest::addColumn<QStringList>("sorted");
+        // clang-format off
         QTest::newRow("digit runs by value, case ignored")
             << QStringList{"b10", "B2", "a10", "b1", "a9", "a1"} << QStringList{"a1", "a9", "a10", "b1", "B2", "b10"};
         QTest::newRow("camera names") << QStringList{"IMG_010.jpg", "IMG_2.jpg", "IMG_1.jpg", "img_3.JPG"}
@@ -61,6 +59,7 @@ private slots:
         QTest::newRow("numbers longer than 64 bits")
             << QStringList{"x123456789012345678901234567890", "x99999999999999999999"}
             << QStringList{"x99999999999999999999", "x123456789012345678901234567890"};
+        // clang-format on
     }
 
     void naturalOrder()
@@ -80,11 +79,13 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("fastKeys");
+        // clang-format off
         QTest::newRow("en_US") << "en_US" << true;
         QTest::newRow("de_DE") << "de_DE" << true;
         QTest::newRow("da_DK (aa is one letter)") << "da_DK" << false;
         QTest::newRow("tr_TR (dotted and dotless i)") << "tr_TR" << true;
         QTest::newRow("C (no numeric collation of its own)") << "C" << true;
+        // clang-format on
     }
 
     void keysAgreeWithTheCollator()
@@ -126,6 +127,7 @@ private slots:
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("taken");
+        // clang-format off
         QTest::newRow("empty takes all") << "" << "x" << true;
         QTest::newRow("only separators take all") << " ; ;" << "x" << true;
         QTest::newRow("*.* takes names without a dot") << "*.*" << "README" << true;
@@ -139,6 +141,7 @@ private slots:
         QTest::newRow("star backtracks and fails") << "*a*b*c" << "xaybzacx" << false;
         QTest::newRow("non-ASCII case") << "\u00c9T\u00c9*" << "\u00e9t\u00e9.jpg" << true;
         QTest::newRow("? takes a surrogate pair") << "?.txt" << "\U0001F600.txt" << true;
+        // clang-format on
     }
 
     void masks()
@@ -155,6 +158,7 @@ private slots:
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QStringList>("expected");
         // a10 (5 B, day 3), a9 (5 B, day 1), B2 (1 B, day 3), /y/a9 (9 B, day 2); new names x, y, z, w
+        // clang-format off
         QTest::newRow("none") << int(SortKey::None) << false << QStringList{"a10.jpg", "a9.jpg", "B2.jpg", "a9.jpg"};
         QTest::newRow("none, descending keeps the order")
             << int(SortKey::None) << true << QStringList{"a10.jpg", "a9.jpg", "B2.jpg", "a9.jpg"};
@@ -170,6 +174,7 @@ private slots:
         QTest::newRow("new name") << int(SortKey::NewName) << false << QStringList{"a9.jpg", "a10.jpg", "a9.jpg", "B2.jpg"};
         QTest::newRow("folder, then name")
             << int(SortKey::Folder) << false << QStringList{"a9.jpg", "a10.jpg", "B2.jpg", "a9.jpg"};
+        // clang-format on
     }
 
     void sortKeys()
@@ -210,12 +215,14 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QList<int>>("selectedAfter");
+        // clang-format off
         QTest::newRow("one up") << QList<int>{2} << -1 << "acbde" << QList<int>{1};
         QTest::newRow("block up") << QList<int>{1, 2} << -1 << "bcade" << QList<int>{0, 1};
         QTest::newRow("two apart down") << QList<int>{0, 2} << 1 << "badce" << QList<int>{1, 3};
         QTest::newRow("top stays, the next joins it") << QList<int>{0, 2} << -1 << "acbde" << QList<int>{0, 1};
         QTest::newRow("block at the bottom stays") << QList<int>{3, 4} << 1 << "abcde" << QList<int>{3, 4};
         QTest::newRow("duplicates and strays ignored") << QList<int>{4, 4, 9, -1} << -1 << "abced" << QList<int>{3};
+        // clang-format on
     }
 
     void handMoves()

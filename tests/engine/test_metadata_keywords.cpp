@@ -95,14 +95,16 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
-        m_context.timeZone = QTimeZone(2 * 3600);  // the camera's time is never converted
+        m_context.timeZone = QTimeZone(2 * 3600); // the camera's time is never converted
     }
 
     void photoKeywords_data()
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("expected");
-        auto row = [](const char *tag, const char *p, const char *e) { QTest::newRow(tag) << QString(p) << QString(e); };
+        auto row = [](const char *tag, const char *p, const char *e) {
+            QTest::newRow(tag) << QString(p) << QString(e);
+        };
         row("taken", "{taken}", "20240701");
         row("taken with a format, sub-seconds", "{TAKEN:yyyy-mm-dd hh.nn.ss.zzz}", "2024-07-01 09.05.03.250");
         row("12-hour format", "{Taken:h am/pm}", "9 am");
@@ -123,18 +125,19 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, expected);
-        static const QString file = photo("IMG_0001.jpg", {
-            {"Exif.Image.Make", "Canon"},
-            {"Exif.Image.Model", "Canon EOS R5"},
-            {"Exif.Image.DateTime", "2025:01:01 00:00:00"},
-            {"Exif.Photo.DateTimeOriginal", "2024:07:01 09:05:03"},
-            {"Exif.Photo.SubSecTimeOriginal", "25"},
-            {"Exif.Photo.DateTimeDigitized", "2024:07:02 10:00:00"},
-            {"Exif.Photo.LensModel", "RF24-105mm F4 L IS USM"},
-            {"Exif.Photo.ISOSpeedRatings", "400"},
-            {"Exif.Photo.FNumber", "28/10"},
-            {"Exif.Photo.ExposureTime", "1/250"},
-        });
+        static const QString file = photo("IMG_0001.jpg",
+                                          {
+                                              {"Exif.Image.Make", "Canon"},
+                                              {"Exif.Image.Model", "Canon EOS R5"},
+                                              {"Exif.Image.DateTime", "2025:01:01 00:00:00"},
+                                              {"Exif.Photo.DateTimeOriginal", "2024:07:01 09:05:03"},
+                                              {"Exif.Photo.SubSecTimeOriginal", "25"},
+                                              {"Exif.Photo.DateTimeDigitized", "2024:07:02 10:00:00"},
+                                              {"Exif.Photo.LensModel", "RF24-105mm F4 L IS USM"},
+                                              {"Exif.Photo.ISOSpeedRatings", "400"},
+                                              {"Exif.Photo.FNumber", "28/10"},
+                                              {"Exif.Photo.ExposureTime", "1/250"},
+                                          });
         RenameItem item;
         item.originalPath = file;
         item.originalName = "IMG_0001";
@@ -147,6 +150,7 @@ private slots:
     {
         QTest::addColumn<Fields>("exif");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("digitized") << Fields{{"Exif.Image.DateTime", "2003:03:03 03:03:03"},
                                              {"Exif.Photo.DateTimeDigitized", "2002:02:02 02:02:02"},
                                              {"Exif.Photo.SubSecTimeDigitized", "5"}}
@@ -162,6 +166,7 @@ private slots:
                                                     {"Exif.Photo.SubSecTimeOriginal", "0456789"}}
                                           << "20010101 010101.045";
         QTest::newRow("none") << Fields{{"Exif.Image.Make", "Canon"}} << "";
+        // clang-format on
     }
 
     void takenFallsBack()
@@ -177,6 +182,7 @@ private slots:
         QTest::addColumn<QString>("make");
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("model begins with the make") << "Canon" << "Canon EOS R5" << "Canon EOS R5";
         QTest::newRow("with the make's first word") << "NIKON CORPORATION" << "NIKON D750" << "NIKON D750";
         QTest::newRow("other case") << "SONY" << "Sony ILCE-7M3" << "Sony ILCE-7M3";
@@ -184,6 +190,7 @@ private slots:
         QTest::newRow("first word alone is not enough") << "Leica Camera AG" << "LeicaQ2" << "Leica Camera AG LeicaQ2";
         QTest::newRow("make alone") << "Apple" << "" << "Apple";
         QTest::newRow("model alone") << "" << "iPhone 12" << "iPhone 12";
+        // clang-format on
     }
 
     void cameraJoinsMakeAndModel()
@@ -213,25 +220,28 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
+        // clang-format off
         QTest::newRow("mp3") << "song.mp3" << silentMp3();
         QTest::newRow("flac") << "song.FLAC" << minimalFlac();
         QTest::newRow("ogg") << "song.ogg" << minimalOggVorbis();
+        // clang-format on
     }
 
     void audioKeywords()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        const QString file = audio(name, bytes, {
-            {"ARTIST", "Nina Simone"},
-            {"ALBUM", "Pastel Blues"},
-            {"ALBUMARTIST", "Various: Artists"},
-            {"TITLE", "Sinnerman"},
-            {"TRACKNUMBER", "7/12"},
-            {"DISCNUMBER", "2/3"},
-            {"DATE", "1965"},
-            {"GENRE", "Jazz"},
-        });
+        const QString file = audio(name, bytes,
+                                   {
+                                       {"ARTIST", "Nina Simone"},
+                                       {"ALBUM", "Pastel Blues"},
+                                       {"ALBUMARTIST", "Various: Artists"},
+                                       {"TITLE", "Sinnerman"},
+                                       {"TRACKNUMBER", "7/12"},
+                                       {"DISCNUMBER", "2/3"},
+                                       {"DATE", "1965"},
+                                       {"GENRE", "Jazz"},
+                                   });
         QCOMPARE(expand(kAllAudioKeywords, file),
                  QString("Nina Simone|Pastel Blues|Various: Artists|Sinnerman|7|2|1965|Jazz"));
         QCOMPARE(expand("{ARTIST} - {Title}", file), QString("Nina Simone - Sinnerman"));
@@ -260,22 +270,22 @@ private slots:
     // Damaged, truncated and foreign files give empty text, quietly.
     void damagedFiles()
     {
-        const QString good = photo("good.jpg", {{"Exif.Photo.DateTimeOriginal", "2024:07:01 09:05:03"},
-                                                {"Exif.Image.Make", "Canon"}});
+        const QString good =
+            photo("good.jpg", {{"Exif.Photo.DateTimeOriginal", "2024:07:01 09:05:03"}, {"Exif.Image.Make", "Canon"}});
         QFile in(good);
         QVERIFY(in.open(QIODevice::ReadOnly));
         const QByteArray jpeg = in.readAll();
         const qsizetype app1 = jpeg.indexOf("Exif");
         QVERIFY(app1 > 0);
-        QByteArray lying = jpeg;                          // APP1 claims more than the file holds
+        QByteArray lying = jpeg; // APP1 claims more than the file holds
         lying[app1 - 2] = char(0xFF);
         lying[app1 - 1] = char(0xF0);
-        QByteArray outOfBounds = minimalTiff();           // a tag whose data lies far past the end
-        outOfBounds[10] = char(0x0f);                     // Make, ASCII, 0x7fffffff characters
+        QByteArray outOfBounds = minimalTiff(); // a tag whose data lies far past the end
+        outOfBounds[10] = char(0x0f);           // Make, ASCII, 0x7fffffff characters
         outOfBounds[12] = char(2);
         outOfBounds[14] = outOfBounds[15] = outOfBounds[16] = char(0xff);
         outOfBounds[17] = char(0x7f);
-        QByteArray scrambled = jpeg;                      // the Exif block overwritten
+        QByteArray scrambled = jpeg; // the Exif block overwritten
         for (qsizetype i = app1 + 6; i < jpeg.size() - 20; ++i)
             scrambled[i] = char(i * 37);
         const QList<QPair<QString, QByteArray>> files = {
@@ -296,7 +306,8 @@ private slots:
             QVERIFY(writeBytes(path(name), bytes));
             keepAsSeed(path(name));
             QString out;
-            const QByteArray printed = stderrOf([&] { out = expand(kAllPhotoKeywords + kAllAudioKeywords, path(name)); });
+            const QByteArray printed =
+                stderrOf([&] { out = expand(kAllPhotoKeywords + kAllAudioKeywords, path(name)); });
             QVERIFY2(!out.contains(u'{'), qPrintable(name + ": " + out));
             QVERIFY2(printed.isEmpty(), qPrintable(name + ": " + QString::fromLocal8Bit(printed)));
         }

@@ -37,7 +37,11 @@ public:
     void information(const QString &text) override { messages << "information: " + text; }
     void warning(const QString &text) override { messages << "warning: " + text; }
     void error(const QString &text) override { messages << "error: " + text; }
-    bool confirm(const QString &text) override { messages << "confirm: " + text; return true; }
+    bool confirm(const QString &text) override
+    {
+        messages << "confirm: " + text;
+        return true;
+    }
     void progress(qint64 done, qint64 total) override { progressCalls.append({done, total}); }
 };
 
@@ -52,6 +56,7 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("digits");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("first") << 1 << 0 << 3 << "001";
         QTest::newRow("third") << 1 << 2 << 3 << "003";
         QTest::newRow("negative") << -5 << 0 << 3 << "-005";
@@ -62,6 +67,7 @@ private slots:
         QTest::newRow("past INT_MAX") << INT_MAX << 1 << 3 << "2147483648";
         QTest::newRow("INT_MIN") << INT_MIN << 0 << 3 << "-2147483648";
         QTest::newRow("below INT_MIN") << INT_MIN << -1 << 12 << "-002147483649";
+        // clang-format on
     }
 
     void formatCounter()
@@ -77,6 +83,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("words") << "hello WORLD" << "Hello World";
         QTest::newRow("digit starts word") << "3d model" << "3d Model";
         QTest::newRow("apostrophe") << "o'neil" << "O'Neil";
@@ -84,6 +91,7 @@ private slots:
         QTest::newRow("separators") << "a_b-c.d  e" << "A_B-C.D  E";
         QTest::newRow("digits inside") << "a1b2 x9" << "A1b2 X9";
         QTest::newRow("empty") << "" << "";
+        // clang-format on
     }
 
     void titleCase()
@@ -99,6 +107,7 @@ private slots:
         QTest::addColumn<int>("caseIndex");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("tr lower") << "tr_TR" << 1 << QStringLiteral("ISTANBUL \u0130zmir")
                                   << QStringLiteral("\u0131stanbul izmir");
         QTest::newRow("tr upper") << "tr_TR" << 2 << "istanbul" << QStringLiteral("\u0130STANBUL");
@@ -108,6 +117,7 @@ private slots:
         QTest::newRow("en upper sharp s") << "en_US" << 2 << QStringLiteral("stra\u00dfe") << "STRASSE";
         QTest::newRow("en title") << "en_US" << 3 << "MY photo" << "My Photo";
         QTest::newRow("unchanged") << "en_US" << 0 << "MiXed" << "MiXed";
+        // clang-format on
     }
 
     void convertCase()
@@ -124,6 +134,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("level 1") << "/photos/2024/a.jpg" << 1 << "2024";
         QTest::newRow("level 2") << "/photos/2024/a.jpg" << 2 << "photos";
         QTest::newRow("level 2 past root") << "/photos/a.jpg" << 2 << "";
@@ -134,6 +145,7 @@ private slots:
         QTest::newRow("colon is a char") << "/x/C:b/a.jpg" << 1 << "C:b";
         QTest::newRow("backslash is a char") << "/x/a\\b/a.jpg" << 1 << "a\\b";
         QTest::newRow("level 0 as 1") << "/p/q/a.jpg" << 0 << "q";
+        // clang-format on
     }
 
     void parentFolderName()
@@ -152,6 +164,7 @@ private slots:
         QTest::addColumn<bool>("keepExt");
         QTest::addColumn<QString>("newExt");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("ext after name") << "/d/x{ext}y.txt" << "{name}" << 0 << true << "" << "xtxty.txt";
         QTest::newRow("size inside name") << "/d/n{size}.txt" << "{name}" << 0 << true << "" << "n10.txt";
         QTest::newRow("name not re-read") << "/d/{name}.txt" << "{name}" << 0 << true << "" << "{name}.txt";
@@ -181,6 +194,7 @@ private slots:
         QTest::newRow("size") << "/d/a.txt" << "{size}" << 0 << true << "" << "10.txt";
         QTest::newRow("date time") << "/d/a.txt" << "{date}_{time}" << 0 << true << "" << "20240506_090809.txt";
         QTest::newRow("keyword split by brace") << "/d/a.txt" << "{{name}}" << 0 << true << "" << "{a}.txt";
+        // clang-format on
     }
 
     void buildNewName()
@@ -243,9 +257,11 @@ private slots:
         QTest::addColumn<QString>("expected");
         // 22:30 UTC on 30 June is 00:30 summer time in Berlin; 23:30 UTC on
         // 31 January is 00:30 winter time.
+        // clang-format off
         QTest::newRow("Berlin") << "Europe/Berlin" << "20240701_20240201";
         QTest::newRow("UTC") << "UTC" << "20240630_20240131";
         QTest::newRow("New York") << "America/New_York" << "20240630_20240131";
+        // clang-format on
     }
 
     void fileDatesInLocalTime()
@@ -327,7 +343,7 @@ private slots:
         QCOMPARE(items.at(1).newName, QStringLiteral("-004_b.png"));
 
         options.counterStart = "0x10";
-        options.digits = "25";   // at most 10
+        options.digits = "25"; // at most 10
         QVERIFY(buildPreview(items, options, context, {}, reporter));
         QCOMPARE(items.at(0).newName, QStringLiteral("0000000016_a.png"));
     }

@@ -26,6 +26,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
+        // clang-format off
         QTest::newRow("three lines, final break") << QByteArray("Alpha\nBeta\nGamma\n") << QStringList{"Alpha", "Beta", "Gamma"};
         QTest::newRow("no final break") << QByteArray("Alpha\nBeta") << QStringList{"Alpha", "Beta"};
         QTest::newRow("CR LF, CR and LF") << QByteArray("a\r\nb\rc\nd\r\n") << QStringList{"a", "b", "c", "d"};
@@ -44,6 +45,7 @@ private slots:
         QTest::newRow("only quotes") << QByteArray("\"\"\"") << QStringList{""};
         QTest::newRow("leading comma") << QByteArray(",rest") << QStringList{""};
         QTest::newRow("utf-8 kept") << QByteArray("\xc3\x89mile \xf0\x9f\x98\x80") << QStringList{QStringLiteral("\u00c9mile \U0001F600")};
+        // clang-format on
     }
 
     void load()
@@ -58,11 +60,13 @@ private slots:
     void failures_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        // clang-format off
         QTest::newRow("latin-1") << QByteArray("Alpha\nCaf\xe9\n");
         QTest::newRow("cut sequence at end") << QByteArray("Alpha\n\xe2\x82");
         QTest::newRow("overlong") << QByteArray("\xc0\xaf");
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80");
         QTest::newRow("UTF-16 with BOM") << QByteArray("\xff\xfe" "A\0", 4);
+        // clang-format on
     }
 
     void failures()
@@ -73,7 +77,8 @@ private slots:
             loadNameList(writeList(bytes), list);
             QFAIL("no error");
         } catch (const MorvaneError &e) {
-            QCOMPARE(e.message(), QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
+            QCOMPARE(e.message(),
+                     QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page"));
         }
         QVERIFY(list.isEmpty());
     }
@@ -89,7 +94,7 @@ private slots:
             QCOMPARE(e.message(), QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(path));
         }
         QVERIFY(list.isEmpty());
-        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadNameList(m_tmp.path(), list));   // a folder
+        QVERIFY_THROWS_EXCEPTION(MorvaneError, loadNameList(m_tmp.path(), list)); // a folder
     }
 };
 

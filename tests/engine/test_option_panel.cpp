@@ -30,7 +30,8 @@ private slots:
     void intOrDefault_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");   // default is 77
+        QTest::addColumn<int>("expected"); // default is 77
+        // clang-format off
         QTest::newRow("plain") << "42" << 42;
         QTest::newRow("leading spaces") << "   7" << 7;
         QTest::newRow("trailing space") << "7 " << 77;
@@ -70,6 +71,7 @@ private slots:
         QTest::newRow("0 alone") << "0" << 0;
         QTest::newRow("arabic-indic digit") << QString(QChar(0x0663)) << 77;
         QTest::newRow("fullwidth digit") << QString(QChar(0xFF17)) << 77;
+        // clang-format on
     }
 
     void intOrDefault()
@@ -95,12 +97,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        // clang-format off
         QTest::newRow("spaces") << "  png  " << "png";
         QTest::newRow("controls") << QStringLiteral("\t\r\n\x01png\x1f\x7f") << QStringLiteral("png\x1f\x7f");   // DEL is above U+0020
         QTest::newRow("nul") << QString(QChar(0)) + "a" + QChar(0) << "a";
         QTest::newRow("inner kept") << " a b " << "a b";
         QTest::newRow("nbsp kept") << QString(QChar(0xA0)) + "a" << QString(QChar(0xA0)) + "a";
         QTest::newRow("all blank") << " \t " << "";
+        // clang-format on
     }
 
     void trimControl()

@@ -32,6 +32,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("ext");
+        // clang-format off
         QTest::newRow("photo") << "/home/u/photo.JPG" << "photo.JPG" << "/home/u/" << "photo" << ".JPG";
         QTest::newRow("two dots") << "/a/archive.tar.gz" << "archive.tar.gz" << "/a/" << "archive.tar" << ".gz";
         QTest::newRow("no ext") << "/a/README" << "README" << "/a/" << "README" << "";
@@ -43,6 +44,7 @@ private slots:
         QTest::newRow("no folder") << "plain.txt" << "plain.txt" << "" << "plain" << ".txt";
         QTest::newRow("in root") << "/r.txt" << "r.txt" << "/" << "r" << ".txt";
         QTest::newRow("trailing slash") << "/a/b.c/" << "" << "/a/b.c/" << "" << "";
+        // clang-format on
     }
 
     void pathSplit()
@@ -64,7 +66,8 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");  // "!" for the invalid-characters error
+        QTest::addColumn<QString>("expected"); // "!" for the invalid-characters error
+        // clang-format off
         QTest::newRow("plain") << "/a/b" << "c.txt" << "/a/b/c.txt";
         QTest::newRow("folder ends in slash") << "/a/b/" << "c.txt" << "/a/b/c.txt";
         QTest::newRow("colon and backslash are ordinary") << "/a:" << "c\\d" << "/a:/c\\d";
@@ -73,6 +76,7 @@ private slots:
         QTest::newRow("any legal name") << "/a|\"b\"\n" << "<c>?*\t.txt" << "/a|\"b\"\n/<c>?*\t.txt";
         QTest::newRow("nul in name") << "/a" << QString("c") + QChar(0) << "!";
         QTest::newRow("lone surrogate in folder") << QString::fromUtf16(u"/a\xD800") << "c" << "!";
+        // clang-format on
     }
     void pathJoin()
     {

@@ -39,6 +39,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("exact");
+        // clang-format off
         QTest::newRow("ascii") << "/a/b.txt" << true;
         QTest::newRow("accents") << QStringLiteral("/a/\u00e9t\u00e9.txt") << true;
         QTest::newRow("pair") << QStringLiteral("/a/\U0001F600.txt") << true;
@@ -46,6 +47,7 @@ private slots:
         QTest::newRow("lone high") << QString("/a/x") + QChar(0xD83D) << false;
         QTest::newRow("lone low") << QString("/a/") + QChar(0xDE00) + "x" << false;
         QTest::newRow("nul") << QString("/a/b.txt") + QChar(0) + "x" << false;
+        // clang-format on
     }
 
     void exactPath()
@@ -79,9 +81,9 @@ private slots:
         QVERIFY(!list.addFileItem(d + "fifo"));
         QVERIFY(!list.addFileItem(d + "missing.txt"));
         QVERIFY(!list.addFileItem(QString()));
-        QVERIFY(!list.addFileItem(d + "README"));           // duplicate
-        QVERIFY(list.addFileItem(d + "a.txt"));             // same file as the link, other path
-        QVERIFY(!list.addFileItem(d + "A.TXT"));            // no such file: names are case-sensitive
+        QVERIFY(!list.addFileItem(d + "README")); // duplicate
+        QVERIFY(list.addFileItem(d + "a.txt"));   // same file as the link, other path
+        QVERIFY(!list.addFileItem(d + "A.TXT"));  // no such file: names are case-sensitive
         QCOMPARE(paths(list), QStringList({d + ".hidden", d + "README", d + "link-to-file", d + "a.txt"}));
 
         const RenameItem hidden = list.at(0);
@@ -93,7 +95,7 @@ private slots:
         QCOMPARE(list.at(1).originalName, QStringLiteral("README"));
         QCOMPARE(list.at(1).ext, QString());
         const RenameItem link = list.at(2);
-        QCOMPARE(link.size, 3);                             // the target's size
+        QCOMPARE(link.size, 3); // the target's size
         QCOMPARE(link.originalName, QStringLiteral("link-to-file"));
         QVERIFY(list.itemExists(d + "a.txt"));
         QVERIFY(!list.itemExists(d + "A.txt"));
@@ -151,7 +153,7 @@ private slots:
             item.newName = QStringLiteral("n%1").arg(i);
             list.append(item);
         }
-        list.removeIndexes({3, 1, 3, 99, -1});   // rows 2 and 4 (1-based)
+        list.removeIndexes({3, 1, 3, 99, -1}); // rows 2 and 4 (1-based)
         QCOMPARE(paths(list), QStringList({"/f/1", "/f/3", "/f/5"}));
         QCOMPARE(list.at(1).newName, QStringLiteral("n3"));
         QVERIFY(!list.itemExists("/f/2"));

@@ -12,22 +12,34 @@ OptionPanel optionsFrom(const QStringList &pairs)
     for (const QString &pair : pairs) {
         const qsizetype eq = pair.indexOf(u'=');
         const QString key = pair.left(eq), value = pair.mid(eq + 1);
-        if (key == u"first") o.removeFirst = value;
-        else if (key == u"last") o.removeLast = value;
-        else if (key == u"from") o.removeFromPos = value;
-        else if (key == u"till") o.removeTillPos = value;
-        else if (key == u"chars") o.charactersToRemove = value;
-        else if (key == u"collapse") o.collapseDoubleSpaces = true;
-        else if (key == u"cropBefore") o.cropBefore = value;
-        else if (key == u"cropAfter") o.cropAfter = value;
-        else if (key == u"insert") o.insertText = value;
-        else if (key == u"at") o.insertPos = value;
-        else if (key == u"pad") o.padNumbers = value;
-        else qFatal("unknown option %s", qPrintable(key));
+        if (key == u"first")
+            o.removeFirst = value;
+        else if (key == u"last")
+            o.removeLast = value;
+        else if (key == u"from")
+            o.removeFromPos = value;
+        else if (key == u"till")
+            o.removeTillPos = value;
+        else if (key == u"chars")
+            o.charactersToRemove = value;
+        else if (key == u"collapse")
+            o.collapseDoubleSpaces = true;
+        else if (key == u"cropBefore")
+            o.cropBefore = value;
+        else if (key == u"cropAfter")
+            o.cropAfter = value;
+        else if (key == u"insert")
+            o.insertText = value;
+        else if (key == u"at")
+            o.insertPos = value;
+        else if (key == u"pad")
+            o.padNumbers = value;
+        else
+            qFatal("unknown option %s", qPrintable(key));
     }
     return o;
 }
-}
+} // namespace
 
 class TestTextRules : public QObject {
     Q_OBJECT
@@ -38,7 +50,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
         auto row = [](const char *tag, const QStringList &o, const QString &n, const QString &e) {
+            // clang-format off
             QTest::newRow(tag) << o << n << e;
+            // clang-format on
         };
         row("nothing on", {}, "a  b(1)_7", "a  b(1)_7");
         row("first 3 of 2", {"first=3"}, "ab", "");

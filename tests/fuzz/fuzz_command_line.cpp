@@ -35,7 +35,7 @@ QString unescape(const QString &text)
     return plain;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -64,14 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString quoted = format;
     quoted.remove(u'"');
     FUZZ_REQUIRE(formatDateTimeText(u'"' + quoted + u'"', when, tables) == quoted);
-    FUZZ_REQUIRE(formatDateTimeText(u'"' + quoted, when, tables) == quoted);  // never closed: to the end
+    FUZZ_REQUIRE(formatDateTimeText(u'"' + quoted, when, tables) == quoted); // never closed: to the end
 
     // A Qt date or time format, translated, shows what Qt shows (the C locale's names and AM/PM).
     for (bool date : {true, false}) {
         QStringList parts;
         const int fields = provider.ConsumeIntegralInRange(0, 8);
         for (int i = 0; i < fields; ++i)
-            parts << QString::fromUtf8(date ? provider.PickValueInArray(kQtDateFields) : provider.PickValueInArray(kQtTimeFields));
+            parts << QString::fromUtf8(date ? provider.PickValueInArray(kQtDateFields)
+                                            : provider.PickValueInArray(kQtTimeFields));
         if (!date && provider.ConsumeBool()) {
             const bool twelveHour = provider.ConsumeBool();
             parts.insert(provider.ConsumeIntegralInRange<qsizetype>(0, parts.size()),

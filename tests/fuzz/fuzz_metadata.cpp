@@ -32,10 +32,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_REQUIRE(file.write(reinterpret_cast<const char *>(data + 1), qint64(size - 1)) == qint64(size - 1));
     }
     // Values never hold a control character, so \x01 marks where each keyword was.
-    static const QStringList keywords = {
-        "{taken}", "{taken:yyyy-mm-dd hh:nn:ss.zzz}", "{camera}", "{make}", "{model}", "{lens}", "{iso}",
-        "{exif:Exif.Photo.FNumber}", "{exif:Iptc.Application2.Caption}", "{exif:Xmp.dc.title}",
-        "{artist}", "{album}", "{albumartist}", "{title}", "{track}", "{disc}", "{year}", "{genre}"};
+    static const QStringList keywords = {"{taken}",
+                                         "{taken:yyyy-mm-dd hh:nn:ss.zzz}",
+                                         "{camera}",
+                                         "{make}",
+                                         "{model}",
+                                         "{lens}",
+                                         "{iso}",
+                                         "{exif:Exif.Photo.FNumber}",
+                                         "{exif:Iptc.Application2.Caption}",
+                                         "{exif:Xmp.dc.title}",
+                                         "{artist}",
+                                         "{album}",
+                                         "{albumartist}",
+                                         "{title}",
+                                         "{track}",
+                                         "{disc}",
+                                         "{year}",
+                                         "{genre}"};
     static const QString pattern = u'\x01' + keywords.join(u'\x01') + u'\x01';
     NameContext context;
     context.locale = QLocale::c();

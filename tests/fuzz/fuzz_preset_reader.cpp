@@ -51,7 +51,7 @@ OptionPanel panelFromBytes(const QByteArray &bytes)
     return o;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_REQUIRE(e.message().startsWith(u"Error in regular expression at offset "));
         try {
             regex.apply(subject);
-            FUZZ_REQUIRE(false);  // a broken pattern fails on every name
+            FUZZ_REQUIRE(false); // a broken pattern fails on every name
         } catch (const MorvaneError &again) {
             FUZZ_REQUIRE(again.message() == e.message());
         }
@@ -90,8 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString whole = subject.mid(qsizetype(start), qsizetype(end - start));
     FUZZ_REQUIRE(expand(escaped(replace), groups, match) == replace);
     FUZZ_REQUIRE(expand(QStringLiteral("$`$&$'"), groups, match) == subject);
-    FUZZ_REQUIRE(expand(QStringLiteral("${0}|$0|\\0|$_"), groups, match) == whole + u'|' + whole + u'|' + whole + u'|' + subject);
+    FUZZ_REQUIRE(expand(QStringLiteral("${0}|$0|\\0|$_"), groups, match)
+                 == whole + u'|' + whole + u'|' + whole + u'|' + subject);
     FUZZ_REQUIRE(expand(QStringLiteral("$2$9\\g<none>"), groups, match).isEmpty());
-    (void)expand(replace, groups, match);  // anything goes, but it must end
+    (void)expand(replace, groups, match); // anything goes, but it must end
     return 0;
 }

@@ -13,13 +13,12 @@
 
 namespace morvane {
 
-#define FUZZ_REQUIRE(condition)                                                        \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            std::fprintf(stderr, "property broken at %s:%d: %s\n", __FILE__, __LINE__, \
-                         #condition);                                                  \
-            std::abort();                                                              \
-        }                                                                              \
+#define FUZZ_REQUIRE(condition)                                                                     \
+    do {                                                                                            \
+        if (!(condition)) {                                                                         \
+            std::fprintf(stderr, "property broken at %s:%d: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                           \
+        }                                                                                           \
     } while (false)
 
 // Text of up to maxUnits UTF-16 code units, lone surrogates included: names
@@ -75,8 +74,7 @@ inline bool isWellFormedUtf8(const uint8_t *p, size_t n)
                 return false;
             cp = (cp << 6) | (p[i + k] & 0x3F);
         }
-        if ((len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) || cp > 0x10FFFF
-            || (cp >= 0xD800 && cp <= 0xDFFF))
+        if ((len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
             return false;
         i += len;
     }

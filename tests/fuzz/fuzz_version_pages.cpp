@@ -74,13 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<VersionLine> version = parseVersionLine(first);
     const qsizetype slash = first.indexOf(u'/');
     int latest = 0, required = 0;
-    const bool wellFormed = slash >= 0 && isVersionNumber(first.left(slash), &latest)
-                            && isVersionNumber(first.mid(slash + 1), &required);
+    const bool wellFormed =
+        slash >= 0 && isVersionNumber(first.left(slash), &latest) && isVersionNumber(first.mid(slash + 1), &required);
     FUZZ_REQUIRE(version.has_value() == wellFormed);
     if (version) {
         FUZZ_REQUIRE(version->latest == latest && version->required == required);
         QString text = version->versionText;
-        FUZZ_REQUIRE(text.size() == slash + 1 && text[slash - 1] == u'.' && text.remove(slash - 1, 1) == first.left(slash));
+        FUZZ_REQUIRE(text.size() == slash + 1 && text[slash - 1] == u'.'
+                     && text.remove(slash - 1, 1) == first.left(slash));
     }
 
     UpdateState state;

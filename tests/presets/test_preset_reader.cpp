@@ -30,15 +30,24 @@ OptionPanel current()
 QString field(const OptionPanel &o, const QString &key)
 {
     auto b = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
-    if (key == u"find") return o.find;
-    if (key == u"pattern") return o.pattern;
-    if (key == u"insertText") return o.insertText;
-    if (key == u"case") return QString::number(int(o.caseChange));
-    if (key == u"conflict") return QString::number(int(o.conflict));
-    if (key == u"batchMode") return QString::number(int(o.batchMode));
-    if (key == u"regex") return b(o.regex);
-    if (key == u"changeExt") return b(o.changeExt);
-    if (key == u"touchModifiedNow") return b(o.touchModifiedNow);
+    if (key == u"find")
+        return o.find;
+    if (key == u"pattern")
+        return o.pattern;
+    if (key == u"insertText")
+        return o.insertText;
+    if (key == u"case")
+        return QString::number(int(o.caseChange));
+    if (key == u"conflict")
+        return QString::number(int(o.conflict));
+    if (key == u"batchMode")
+        return QString::number(int(o.batchMode));
+    if (key == u"regex")
+        return b(o.regex);
+    if (key == u"changeExt")
+        return b(o.changeExt);
+    if (key == u"touchModifiedNow")
+        return b(o.touchModifiedNow);
     return QStringLiteral("?");
 }
 
@@ -49,7 +58,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-}  // namespace
+} // namespace
 
 class TestPresetReader : public QObject {
     Q_OBJECT
@@ -60,7 +69,9 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         auto row = [](const char *name, const char *text, const char *key, const char *expected) {
+            // clang-format off
             QTest::newRow(name) << QString::fromUtf8(text) << QString::fromLatin1(key) << QString::fromUtf8(expected);
+            // clang-format on
         };
         row("whitespace after colon", "{\"batchMode\":  1}", "batchMode", "1");
         row("line break after colon", "{\"batchMode\":\r\n\t0,", "batchMode", "0");
@@ -127,10 +138,23 @@ private slots:
     {
         const QString awkward = QStringLiteral("a\\b\"c\\\"d\t\r\n\x01 caf\u00e9 \u65e5\U0001F600 \"find\":x }, ");
         OptionPanel o;
-        QString *texts[] = {&o.find, &o.replace, &o.pattern, &o.counterStart, &o.digits, &o.newExt,
-                            &o.insertText, &o.insertPos, &o.removeFirst, &o.removeLast, &o.removeFromPos,
-                            &o.removeTillPos, &o.charactersToRemove, &o.cropBefore, &o.cropAfter,
-                            &o.padNumbers, &o.destination};
+        QString *texts[] = {&o.find,
+                            &o.replace,
+                            &o.pattern,
+                            &o.counterStart,
+                            &o.digits,
+                            &o.newExt,
+                            &o.insertText,
+                            &o.insertPos,
+                            &o.removeFirst,
+                            &o.removeLast,
+                            &o.removeFromPos,
+                            &o.removeTillPos,
+                            &o.charactersToRemove,
+                            &o.cropBefore,
+                            &o.cropAfter,
+                            &o.padNumbers,
+                            &o.destination};
         int n = 0;
         for (QString *t : texts)
             *t = awkward + QString::number(n++);
@@ -160,6 +184,7 @@ private slots:
             utf16le += c, utf16le += '\0';
             utf16be += '\0', utf16be += c;
         }
+        // clang-format off
         QTest::newRow("UTF-16 LE with mark") << QByteArray("\xFF\xFE") + utf16le;
         QTest::newRow("UTF-16 BE with mark") << QByteArray("\xFE\xFF") + utf16be;
         QTest::newRow("UTF-16 LE without mark") << utf16le;
@@ -168,6 +193,7 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("{\"find\":\"\xED\xA0\x80\"}");
         QTest::newRow("truncated sequence") << QByteArray("{\"find\":\"\xE6\x97");
         QTest::newRow("above U+10FFFF") << QByteArray("{\"find\":\"\xF4\x90\x80\x80\"}");
+        // clang-format on
     }
     void rejectedFiles()
     {

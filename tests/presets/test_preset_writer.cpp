@@ -44,7 +44,7 @@ QByteArray lineOf(const QByteArray &bytes, const QByteArray &key)
     return {};
 }
 
-}  // namespace
+} // namespace
 
 class TestPresetWriter : public QObject {
     Q_OBJECT
@@ -77,6 +77,7 @@ private slots:
         o.counterStart = QString();
         o.digits = QStringLiteral("1\"2\\");
         o.includeSubfolders = true;
+        // clang-format off
         QTest::newRow("backslashes doubled") << QByteArray("destination") << QByteArray("\"destination\":\"C:\\\\Out\\\\New\",") << o;
         QTest::newRow("quotes escaped") << QByteArray("find") << QByteArray("\"find\":\"say \\\"hi\\\"\",") << o;
         QTest::newRow("backslash before quote") << QByteArray("replace") << QByteArray("\"replace\":\"a\\\\\\\"b\",") << o;
@@ -87,6 +88,7 @@ private slots:
         QTest::newRow("hidden check box saved") << QByteArray("includeSubfolders") << QByteArray("\"includeSubfolders\":true,") << o;
         QTest::newRow("control and non-ASCII kept")
             << QByteArray("pattern") << QByteArray("\"pattern\":\"\tcaf\xC3\xA9/\xE6\x97\xA5\x01\",") << o;
+        // clang-format on
     }
     void valueLines()
     {

@@ -21,19 +21,19 @@ public:
         QString text;
     };
     struct FileRequest {
-        QString kind;   // "openFiles", "openFile" or "saveFile"
+        QString kind; // "openFiles", "openFile" or "saveFile"
         FileDialogSpec spec;
     };
 
     QList<Message> messages;
     QList<FileRequest> fileRequests;
-    QList<QPair<QString, QString>> folderRequests;   // prompt, start folder
+    QList<QPair<QString, QString>> folderRequests; // prompt, start folder
     QList<QUrl> openedUrls;
 
     QQueue<bool> confirmAnswers;
-    QQueue<QStringList> fileAnswers;   // one entry per file dialog; one path for openFile/saveFile
+    QQueue<QStringList> fileAnswers; // one entry per file dialog; one path for openFile/saveFile
     QQueue<QString> folderAnswers;
-    std::function<void(QDialog *)> onModal;   // acts on a modal dialog, then closes it
+    std::function<void(QDialog *)> onModal; // acts on a modal dialog, then closes it
 
     bool message(QWidget *, Box box, const QString &caption, const QString &text) override
     {

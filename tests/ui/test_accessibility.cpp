@@ -53,8 +53,9 @@ void checkWalk(QWidget *window, QWidget *first)
     // Every control that takes Tab is on the way.
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (takesTab(w, window))
-            QVERIFY2(stops.contains(w), qPrintable(QString::fromLatin1(w->metaObject()->className()) + u' '
-                                                     + w->objectName() + QStringLiteral(" is not reached by Tab")));
+            QVERIFY2(stops.contains(w),
+                     qPrintable(QString::fromLatin1(w->metaObject()->className()) + u' ' + w->objectName()
+                                + QStringLiteral(" is not reached by Tab")));
     }
 }
 
@@ -67,7 +68,7 @@ QAction *actionWithShortcut(QWidget *window, const QKeySequence &key)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -79,8 +80,8 @@ private slots:
         const QList<QWidget *> stops = walkTabOrder(f.window.get(), f.find("btnAdd"));
         checkWalk(f.window.get(), f.find("btnAdd"));
         // Through the panels from top to bottom.
-        const char *order[] = {"btnAdd", "btnUndo", "SpeedButton4", "edtFind", "edtPattern", "edtInsertText",
-                               "edtPadNumbers", "lvFiles", "cbBatchMode", "lbHomepageURL"};
+        const char *order[] = {"btnAdd",        "btnUndo",       "SpeedButton4", "edtFind",     "edtPattern",
+                               "edtInsertText", "edtPadNumbers", "lvFiles",      "cbBatchMode", "lbHomepageURL"};
         qsizetype last = -1;
         for (const char *name : order) {
             const qsizetype at = stops.indexOf(f.find(name));
@@ -104,10 +105,12 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("control");
+        // clang-format off
         QTest::newRow("find") << int(Qt::Key_F) << QStringLiteral("edtFind");
         QTest::newRow("pattern") << int(Qt::Key_P) << QStringLiteral("edtPattern");
         QTest::newRow("spin edit") << int(Qt::Key_M) << QStringLiteral("edtRemoveFromPos");
         QTest::newRow("combo") << int(Qt::Key_E) << QStringLiteral("cbBatchMode");
+        // clang-format on
     }
     void mnemonicsReachTheirControls()
     {
@@ -124,6 +127,7 @@ private slots:
     void shortcutsStartTheirCommands_data()
     {
         QTest::addColumn<QKeySequence>("key");
+        // clang-format off
         QTest::newRow("add files") << QKeySequence(Qt::CTRL | Qt::Key_O);
         QTest::newRow("add folder") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
         QTest::newRow("preview") << QKeySequence(Qt::Key_F5);
@@ -131,6 +135,7 @@ private slots:
         QTest::newRow("undo") << QKeySequence(Qt::CTRL | Qt::Key_Z);
         QTest::newRow("settings") << QKeySequence(Qt::CTRL | Qt::Key_Comma);
         QTest::newRow("help") << QKeySequence(Qt::Key_F1);
+        // clang-format on
     }
     void shortcutsStartTheirCommands()
     {
@@ -162,10 +167,10 @@ private slots:
         QVERIFY(!overflow.isEmpty());
         for (QToolButton *button : bar->findChildren<QToolButton *>()) {
             QAction *action = button->defaultAction();
-            if (!action || qobject_cast<QLineEdit *>(button->parentWidget()))   // a line edit's clear button
+            if (!action || qobject_cast<QLineEdit *>(button->parentWidget())) // a line edit's clear button
                 continue;
             const bool shown = button->isVisibleTo(f.window.get())
-                               && f.window->rect().contains(button->mapTo(f.window.get(), button->rect().bottomRight()));
+                && f.window->rect().contains(button->mapTo(f.window.get(), button->rect().bottomRight()));
             QVERIFY2(shown != overflow.contains(action), qPrintable(action->text()));
         }
         QVERIFY(f.find<QToolButton>("SpeedButton1")->isVisibleTo(f.window.get()));
@@ -176,7 +181,7 @@ private slots:
         QWidget *far = f.find("edtPadNumbers");
         QApplication::setActiveWindow(f.window.get());
         f.find("edtCharactersToRemove")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);   // the check box
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // the check box
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), far);
         const QRect inViewport(far->mapTo(panel->viewport(), QPoint()), far->size());

@@ -23,7 +23,7 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-}  // namespace
+} // namespace
 
 class TestBatchButtons : public QObject {
     Q_OBJECT
@@ -64,7 +64,7 @@ void TestBatchButtons::renameAndUndoThroughButtons()
     f.click("btnRename");
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Batch completed. A CSV log has been saved in AppData."));
     QCOMPARE(filesIn(f.files.path()), QStringList({"001_a.txt", "002_b.txt", "003_c.txt"}));
-    QCOMPARE(f.column(0), QStringList({"001_a.txt", "002_b.txt", "003_c.txt"}));   // rows follow the files
+    QCOMPARE(f.column(0), QStringList({"001_a.txt", "002_b.txt", "003_c.txt"})); // rows follow the files
     QVERIFY(QFile::exists(undoLogPath(f)));
 
     f.click("btnUndo");
@@ -83,8 +83,9 @@ void TestBatchButtons::preconditionsAreTold()
     WindowFixture f;
     f.click("btnRename");
     f.click("btnPreview");
-    QCOMPARE(f.dialogs.texts(), QStringList({"Nothing to rename. Add files and build a preview first.",
-                                             "No files loaded. Add files first."}));
+    QCOMPARE(
+        f.dialogs.texts(),
+        QStringList({"Nothing to rename. Add files and build a preview first.", "No files loaded. Add files first."}));
     for (const auto &m : f.dialogs.messages)
         QCOMPARE(m.caption, QStringLiteral("Information"));
 
@@ -113,9 +114,9 @@ void TestBatchButtons::moveUpdatesRowsAndFolderColumn()
     auto *mode = f.find<QComboBox>("cbBatchMode");
     mode->setFocus();
     QTest::keyClick(mode, Qt::Key_Down);
-    QTest::keyClick(mode, Qt::Key_Down);   // "MOVE to folder"
+    QTest::keyClick(mode, Qt::Key_Down); // "MOVE to folder"
     QCOMPARE(mode->currentIndex(), 2);
-    const QString out = f.files.filePath(QStringLiteral("out/new"));   // made by the batch
+    const QString out = f.files.filePath(QStringLiteral("out/new")); // made by the batch
     f.type("edtDestination", out);
     f.click("btnRename");
     QVERIFY(QFile::exists(out + QStringLiteral("/moved.JPG")));
@@ -133,12 +134,13 @@ void TestBatchButtons::failedBatchShowsErrorAndKeepsWindow()
     f.click("btnAdd");
     f.type("edtPattern", QStringLiteral("x_{name}"));
     f.click("btnPreview");
-    QVERIFY(QFile::remove(b));   // vanishes between preview and rename
+    QVERIFY(QFile::remove(b)); // vanishes between preview and rename
     f.click("btnRename");
     const auto box = f.dialogs.messages.last();
     QCOMPARE(int(box.box), int(Dialogs::Box::AppError));
     QCOMPARE(box.caption, QStringLiteral("Morvane"));
-    QCOMPARE(box.text, QStringLiteral("The specified file was not found.\nRenaming ") + b + QStringLiteral(" to x_b.txt."));
+    QCOMPARE(box.text,
+             QStringLiteral("The specified file was not found.\nRenaming ") + b + QStringLiteral(" to x_b.txt."));
     // The first item stays renamed, and its row says so.
     QCOMPARE(f.column(0), QStringList({"x_a.txt", "b.txt"}));
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 2"));
@@ -151,9 +153,9 @@ void TestBatchButtons::presetSaveAndLoadRoundTrip()
     f.type("edtPattern", QStringLiteral("{counter}_{name}"));
     auto *caseBox = f.find<QComboBox>("cbCase");
     caseBox->setFocus();
-    QTest::keyClick(caseBox, Qt::Key_Down);   // lowercase
+    QTest::keyClick(caseBox, Qt::Key_Down); // lowercase
 
-    f.click("btnSavePreset");   // cancelled: nothing written
+    f.click("btnSavePreset"); // cancelled: nothing written
     const QString preset = f.files.filePath(QStringLiteral("rules.json"));
     f.dialogs.fileAnswers.enqueue({preset});
     f.click("btnSavePreset");
@@ -193,13 +195,13 @@ void TestBatchButtons::commandLineAtStart()
     QVERIFY(QFile(dir.filePath(QStringLiteral("one.txt"))).open(QIODevice::WriteOnly));
     QVERIFY(QFile(dir.filePath(QStringLiteral("two.txt"))).open(QIODevice::WriteOnly));
 
-    {   // A normal start opens the folder it was given, like a drop.
+    { // A normal start opens the folder it was given, like a drop.
         WindowFixture f({dir.path()});
         QVERIFY(!f.window->terminationRequested());
         QCOMPARE(f.rows(), 2);
         QCOMPARE(f.window->statusText(), QStringLiteral("Files: 2"));
     }
-    {   // A /cli dry run sets the options, builds the preview and asks to end.
+    { // A /cli dry run sets the options, builds the preview and asks to end.
         WindowFixture f({QStringLiteral("/cli"), QStringLiteral("/dryrun"), QStringLiteral("/pattern=n_{counter}"),
                          QStringLiteral("/digits=2"), dir.path()});
         QVERIFY(f.window->terminationRequested());
@@ -208,8 +210,9 @@ void TestBatchButtons::commandLineAtStart()
         QCOMPARE(f.column(1), QStringList({"n_01.txt", "n_02.txt"}));
         QCOMPARE(filesIn(dir.path()), QStringList({"one.txt", "two.txt"}));
     }
-    {   // A preset that fails is shown in the error box, and the window starts.
-        WindowFixture f({QStringLiteral("/cli"), QStringLiteral("/preset=") + dir.filePath(QStringLiteral("none.json"))});
+    { // A preset that fails is shown in the error box, and the window starts.
+        WindowFixture f(
+            {QStringLiteral("/cli"), QStringLiteral("/preset=") + dir.filePath(QStringLiteral("none.json"))});
         QVERIFY(!f.window->terminationRequested());
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(int(f.dialogs.messages[0].box), int(Dialogs::Box::AppError));

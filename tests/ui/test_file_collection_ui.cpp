@@ -54,7 +54,7 @@ void selectRows(const WindowFixture &f, const QList<int> &rows)
         selection->select(f.list()->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-}  // namespace
+} // namespace
 
 class TestFileCollectionUi : public QObject {
     Q_OBJECT
@@ -83,7 +83,7 @@ void TestFileCollectionUi::addFilesByDialog()
     const QString a = f.makeFile(QStringLiteral("a.txt"), QByteArray());
     const QString b = f.makeFile(QStringLiteral("b"));
 
-    f.click("btnAdd");   // cancelled
+    f.click("btnAdd"); // cancelled
     QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));
     QCOMPARE(f.dialogs.fileRequests.size(), 1);
     QCOMPARE(f.dialogs.fileRequests[0].kind, QStringLiteral("openFiles"));
@@ -93,7 +93,7 @@ void TestFileCollectionUi::addFilesByDialog()
     f.dialogs.fileAnswers.enqueue({c, a, b});
     f.click("btnAdd");
     QCOMPARE(f.column(0), QStringList({"c.txt", "a.txt", "b"}));
-    QCOMPARE(f.column(1), QStringList({"", "", ""}));   // no preview
+    QCOMPARE(f.column(1), QStringList({"", "", ""})); // no preview
     QCOMPARE(f.column(2), QStringList(3, f.files.path() + u'/'));
     QCOMPARE(f.column(3), QStringList({"1,234,567", "0", "1"}));
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
@@ -127,7 +127,7 @@ void TestFileCollectionUi::removeAndClear()
     selectRows(f, {1, 3});
     f.click("btnRemove");
     QCOMPARE(f.column(0), QStringList({"1.txt", "3.txt", "5.txt"}));
-    QCOMPARE(f.column(1), QStringList({"1.txt", "3.txt", "5.txt"}));   // rows and items still aligned
+    QCOMPARE(f.column(1), QStringList({"1.txt", "3.txt", "5.txt"})); // rows and items still aligned
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
 
     // Delete in the list removes the selection.
@@ -138,7 +138,7 @@ void TestFileCollectionUi::removeAndClear()
 
     f.list()->selectionModel()->clearSelection();
     clearList->trigger();
-    QCOMPARE(f.rows(), 2);   // nothing selected: nothing cleared
+    QCOMPARE(f.rows(), 2); // nothing selected: nothing cleared
     selectRows(f, {1});
     clearList->trigger();
     QCOMPARE(f.rows(), 0);
@@ -160,9 +160,9 @@ void TestFileCollectionUi::folderAddWithAndWithoutSubfolders()
     QCOMPARE(f.dialogs.folderRequests.value(0).first, QStringLiteral("Select folder"));
     QCOMPARE(f.dialogs.folderRequests.value(0).second, QString());
     const QStringList direct = names(listFolderFiles(top, false, nullptr));
-    QCOMPARE(direct.size(), 3);   // the hidden file and the one without extension too
+    QCOMPARE(direct.size(), 3); // the hidden file and the one without extension too
     QCOMPARE(f.column(0), direct);
-    QCOMPARE(f.column(1), direct);   // the folder add rebuilds the preview
+    QCOMPARE(f.column(1), direct); // the folder add rebuilds the preview
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 3"));
 
     f.list()->selectAll();
@@ -183,7 +183,7 @@ void TestFileCollectionUi::folderAddOfEmptyFolderSaysNoFiles()
 {
     WindowFixture f;
     QVERIFY(QDir(f.files.path()).mkdir(QStringLiteral("empty")));
-    f.click("btnAddFolder");   // cancelled
+    f.click("btnAddFolder"); // cancelled
     QVERIFY(f.dialogs.messages.isEmpty());
     f.dialogs.folderAnswers.enqueue(f.files.filePath(QStringLiteral("empty")));
     f.click("btnAddFolder");
@@ -205,7 +205,7 @@ void TestFileCollectionUi::dropTwoFoldersAndAFile()
     QVERIFY(dropOn(f.window.get(), {one, two, file}));
     const QStringList expected = names(listFolderFiles(one, false, nullptr)) + QStringList{"b1.txt", "single.txt"};
     QCOMPARE(f.column(0), expected);
-    QCOMPARE(f.column(1), QStringList(4, QString()));   // no preview after a drop
+    QCOMPARE(f.column(1), QStringList(4, QString())); // no preview after a drop
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 4"));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
@@ -228,8 +228,8 @@ void TestFileCollectionUi::dropOfNothingUsable()
 {
     WindowFixture f;
     QVERIFY(QDir(f.files.path()).mkdir(QStringLiteral("empty")));
-    QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("vanished.txt")),
-                                    f.files.filePath(QStringLiteral("empty"))}));
+    QVERIFY(dropOn(f.window.get(),
+                   {f.files.filePath(QStringLiteral("vanished.txt")), f.files.filePath(QStringLiteral("empty"))}));
     QCOMPARE(f.rows(), 0);
     QCOMPARE(f.window->statusText(), QStringLiteral("Files: 0"));
     QVERIFY(f.dialogs.messages.isEmpty());
@@ -265,6 +265,7 @@ void TestFileCollectionUi::nameListImport_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("newNames");
+    // clang-format off
     QTest::newRow("three lines") << QByteArray("Alpha\r\nBeta\nGamma\n") << QStringList{"Alpha", "Beta", "Gamma"}
                                  << QStringList{"Alpha.txt", "Beta.txt", "Gamma.txt"};
     QTest::newRow("csv, quotes, empty line")
@@ -272,6 +273,7 @@ void TestFileCollectionUi::nameListImport_data()
         << QStringList{"Smith", "", "Anna"} << QStringList{"Smith.txt", ".txt", "Anna.txt"};
     QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << QStringList{}
                                             << QStringList{".txt", ".txt", ".txt"};
+    // clang-format on
 }
 
 void TestFileCollectionUi::nameListImport()
@@ -293,7 +295,7 @@ void TestFileCollectionUi::nameListImport()
     QCOMPARE(spec.filter, QStringLiteral("Name list (*.txt *.csv);;All files (*)"));
     QCOMPARE(spec.selectedFilter, QStringLiteral("Name list (*.txt *.csv)"));
     QCOMPARE(f.window->importedNameList(), entries);
-    QCOMPARE(f.column(1), newNames);   // the preview was rebuilt
+    QCOMPARE(f.column(1), newNames); // the preview was rebuilt
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
@@ -306,7 +308,7 @@ void TestFileCollectionUi::nameListFailures()
     QCOMPARE(f.window->importedNameList(), QStringList({"One", "Two"}));
     QCOMPARE(f.dialogs.texts(), QStringList({"No files loaded. Add files first."}));
 
-    f.click("btnLoadNameList");   // cancelled: the list stays
+    f.click("btnLoadNameList"); // cancelled: the list stays
     QCOMPARE(f.window->importedNameList(), QStringList({"One", "Two"}));
 
     f.dialogs.fileAnswers.enqueue({f.makeFile(QStringLiteral("x.txt"))});
@@ -360,7 +362,7 @@ void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
     };
-    clickHeader(3);   // Size
+    clickHeader(3); // Size
     QCOMPARE(f.column(0), (QStringList{"IMG_10.jpg", "IMG_100.jpg", "img_9.jpg"}));
     QCOMPARE(f.column(1), (QStringList{"002_IMG_10.jpg", "003_IMG_100.jpg", "001_img_9.jpg"}));
     QCOMPARE(f.window->renameItems().at(0).originalName, QStringLiteral("IMG_10"));
@@ -372,7 +374,7 @@ void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
     QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     f.click("btnPreview");
     QCOMPARE(f.column(1), (QStringList{"001_img_9.jpg", "002_IMG_100.jpg", "003_IMG_10.jpg"}));
-    QCOMPARE(f.cell(0, 4).isEmpty(), false);   // the Modified column
+    QCOMPARE(f.cell(0, 4).isEmpty(), false); // the Modified column
     QCOMPARE(header->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Modified"));
 
     selectRows(f, {2});
@@ -380,7 +382,7 @@ void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
     f.list()->setFocus();
     QTest::keyClick(f.list(), Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_10.jpg", "IMG_100.jpg"}));
-    QCOMPARE(f.list()->selectionModel()->selectedRows().value(0).row(), 1);   // the selection went along
+    QCOMPARE(f.list()->selectionModel()->selectedRows().value(0).row(), 1); // the selection went along
     QVERIFY(!header->isSortIndicatorShown());
     f.list()->findChild<QAction *>(QStringLiteral("miMoveDown"))->trigger();
     QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_100.jpg", "IMG_10.jpg"}));
@@ -400,7 +402,7 @@ void TestFileCollectionUi::folderMaskIsUsedAndRemembered()
         const QString loose = f.makeFile(QStringLiteral("loose.txt"));
         f.type("edtFolderMask", QStringLiteral("*.jpg; *.PNG"));
         QVERIFY(dropOn(f.window.get(), {f.files.filePath(QStringLiteral("mixed")), loose}));
-        QCOMPARE(f.column(0), (QStringList{"a.JPG", "b.png", "loose.txt"}));   // a file dropped alone is never masked
+        QCOMPARE(f.column(0), (QStringList{"a.JPG", "b.png", "loose.txt"})); // a file dropped alone is never masked
         QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value("folderMask").toString(), "*.jpg; *.PNG");
 
         MainWindowSetup setup;
@@ -438,7 +440,8 @@ void TestFileCollectionUi::renameFoldersDropRenameAndUndo()
     QVERIFY(!f.column(4).contains(QString()));
     f.type("edtPattern", QStringLiteral("{counter} - {name}"));
     f.click("btnPreview");
-    QCOMPARE(f.column(1), (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
+    QCOMPARE(f.column(1),
+             (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
     f.dialogs.confirmAnswers.enqueue(true);
     f.click("btnRename");
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Batch completed. A CSV log has been saved in AppData."));
@@ -446,7 +449,8 @@ void TestFileCollectionUi::renameFoldersDropRenameAndUndo()
     QCOMPARE(files.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
              (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
     QVERIFY(QFile::exists(f.files.filePath(QStringLiteral("002 - Kind of Blue/sub/02 Second.flac"))));
-    QCOMPARE(f.column(0), (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
+    QCOMPARE(f.column(0),
+             (QStringList{"001 - Blue Train", "002 - Kind of Blue", "003 - Mingus Ah Um", "004 - notes.txt"}));
 
     f.click("btnUndo");
     QCOMPARE(files.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),

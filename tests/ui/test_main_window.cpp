@@ -47,7 +47,8 @@ void TestMainWindow::startState()
     QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));
     QCOMPARE(f.find<QLineEdit>("edtPattern")->text(), QStringLiteral("{name}"));
     QCOMPARE(f.find<QLineEdit>("edtInsertPos")->text(), QStringLiteral("1"));
-    for (const char *name : {"edtRemoveFirst", "edtRemoveLast", "edtRemoveFromPos", "edtRemoveTillPos", "edtPadNumbers"})
+    for (const char *name :
+         {"edtRemoveFirst", "edtRemoveLast", "edtRemoveFromPos", "edtRemoveTillPos", "edtPadNumbers"})
         QCOMPARE(f.find<QLineEdit>(name)->text(), QStringLiteral("0"));
     for (const char *name : {"lblDestination", "edtDestination", "Button2", "edtNewExt"})
         QVERIFY2(!f.find(name)->isEnabled(), name);
@@ -84,10 +85,12 @@ void TestMainWindow::folderColumnFollowsClientWidth_data()
     QTest::addColumn<int>("folderWidth");
     // The folder takes what the other columns (280, 280, 90, 130, the status's 190 and 6 for
     // the frame) leave, at least 150.
+    // clang-format off
     QTest::newRow("narrow") << 700 << 150;
     QTest::newRow("1126") << 1126 << 150;
     QTest::newRow("1127") << 1127 << 151;
     QTest::newRow("1300") << 1300 << 324;
+    // clang-format on
 }
 
 void TestMainWindow::folderColumnFollowsClientWidth()
@@ -96,7 +99,7 @@ void TestMainWindow::folderColumnFollowsClientWidth()
     QFETCH(int, folderWidth);
     WindowFixture f;
     QHeaderView *header = f.list()->horizontalHeader();
-    header->resizeSection(0, 500);   // a width the user dragged; the next resize puts it back
+    header->resizeSection(0, 500); // a width the user dragged; the next resize puts it back
     QWidget *viewport = f.list()->viewport();
     for (int attempt = 0; attempt < 3 && viewport->width() != clientWidth; ++attempt) {
         f.window->resize(f.window->width() + clientWidth - viewport->width(), f.window->height());
@@ -152,10 +155,10 @@ void TestMainWindow::batchModeEnablesDestination()
         return edit;
     };
     mode->setFocus();
-    QTest::keyClick(mode, Qt::Key_Down);   // the user picks "Copy to folder"
+    QTest::keyClick(mode, Qt::Key_Down); // the user picks "Copy to folder"
     QCOMPARE(mode->currentIndex(), 1);
     QVERIFY(destinationEnabled());
-    QTest::keyClick(mode, Qt::Key_Up);     // back to "Rename in place"
+    QTest::keyClick(mode, Qt::Key_Up); // back to "Rename in place"
     QCOMPARE(mode->currentIndex(), 0);
     QVERIFY(!destinationEnabled());
 
@@ -194,12 +197,14 @@ void TestMainWindow::newExtensionFollowsItsCheckBox()
 
 void TestMainWindow::destinationPicker_data()
 {
-    QTest::addColumn<QString>("typed");        // "<dir>" stands for an existing folder
+    QTest::addColumn<QString>("typed"); // "<dir>" stands for an existing folder
     QTest::addColumn<bool>("startsInTyped");
-    QTest::addColumn<QString>("answer");       // empty: cancel
+    QTest::addColumn<QString>("answer"); // empty: cancel
+    // clang-format off
     QTest::newRow("empty, cancelled") << "" << false << "";
     QTest::newRow("missing folder") << "/no/such/folder" << false << "<dir>/picked";
     QTest::newRow("existing folder") << "<dir>" << true << "<dir>/picked";
+    // clang-format on
 }
 
 void TestMainWindow::destinationPicker()
@@ -229,6 +234,7 @@ void TestMainWindow::fullStopRule_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("letter") << "Access denied" << "Access denied.";
     QTest::newRow("full stop") << "Done." << "Done.";
     QTest::newRow("below full stop") << "Really!" << "Really!";
@@ -236,6 +242,7 @@ void TestMainWindow::fullStopRule_data()
     QTest::newRow("slash") << "in /tmp/" << "in /tmp/.";
     QTest::newRow("non-ASCII") << QStringLiteral("caf\u00e9") << QStringLiteral("caf\u00e9.");
     QTest::newRow("empty") << "" << "";
+    // clang-format on
 }
 
 void TestMainWindow::fullStopRule()
@@ -257,8 +264,8 @@ void TestMainWindow::handlerErrorGoesToApplicationErrorBox()
     QCOMPARE(int(box.box), int(Dialogs::Box::AppError));
     QCOMPARE(box.caption, QStringLiteral("Morvane"));
     QVERIFY(box.text.contains(preset));
-    QCOMPARE(withFullStop(box.text), box.text);   // the full-stop rule was applied
-    QCOMPARE(f.find<QLineEdit>("edtFind")->text(), QString());   // nothing changed
+    QCOMPARE(withFullStop(box.text), box.text);                // the full-stop rule was applied
+    QCOMPARE(f.find<QLineEdit>("edtFind")->text(), QString()); // nothing changed
 
     // The window goes on: the next handler runs normally.
     f.click("btnPreview");
@@ -271,11 +278,13 @@ void TestMainWindow::messageBoxKinds_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QStringList>("buttons");
+    // clang-format off
     QTest::newRow("information") << int(Dialogs::Box::Information) << "Information" << int(QMessageBox::Information) << QStringList{"OK"};
     QTest::newRow("confirm") << int(Dialogs::Box::Confirm) << "Confirm" << int(QMessageBox::Question) << QStringList{"&Yes", "&No"};
     QTest::newRow("warning") << int(Dialogs::Box::Warning) << "Warning" << int(QMessageBox::Warning) << QStringList{"OK"};
     QTest::newRow("error") << int(Dialogs::Box::Error) << "Error" << int(QMessageBox::Critical) << QStringList{"OK"};
     QTest::newRow("application error") << int(Dialogs::Box::AppError) << "Morvane" << int(QMessageBox::Critical) << QStringList{"OK"};
+    // clang-format on
 }
 
 void TestMainWindow::messageBoxKinds()
@@ -297,7 +306,7 @@ void TestMainWindow::messageBoxKinds()
 
 void TestMainWindow::aboutAndPatternHelp()
 {
-    WindowFixture f;   // the clock reads 1 January 2031
+    WindowFixture f; // the clock reads 1 January 2031
     f.click("SpeedButton4");
     f.click("Button1");
     QCOMPARE(f.dialogs.messages.size(), 2);
@@ -323,18 +332,19 @@ void TestMainWindow::aboutAndPatternHelp()
     QVERIFY(original.startsWith(QStringLiteral("Pattern defines how the new file name will be built.\r\n\r\n")));
     QVERIFY(original.endsWith(QStringLiteral("{name:1:8} - substring of the original name")));
     QVERIFY(help.mid(735).startsWith(QStringLiteral("\r\n\r\n")));
-    for (const char *keyword : {"{taken}", "{taken:", "{camera}", "{make}", "{model}", "{lens}", "{iso}", "{exif:",
-                                "{artist}", "{album}", "{albumartist}", "{title}", "{track}", "{disc}", "{year}",
-                                "{genre}"})
+    for (const char *keyword :
+         {"{taken}", "{taken:", "{camera}", "{make}", "{model}", "{lens}", "{iso}", "{exif:", "{artist}", "{album}",
+          "{albumartist}", "{title}", "{track}", "{disc}", "{year}", "{genre}"})
         QVERIFY2(help.mid(735).contains(QLatin1String(keyword)), keyword);
     // Last, after an empty line, the keys of the commands.
     const QStringList lines = help.split(QStringLiteral("\r\n"));
     const qsizetype keys = lines.indexOf(QStringLiteral("Keyboard shortcuts:"));
     QVERIFY(keys > 26);
     QVERIFY(lines[keys - 1].isEmpty());
-    for (const char *line : {"Ctrl+R - rename the files", "F5 - preview the new names", "Ctrl+, - settings", "F1 - this help"})
+    for (const char *line :
+         {"Ctrl+R - rename the files", "F5 - preview the new names", "Ctrl+, - settings", "F1 - this help"})
         QVERIFY2(lines.mid(keys).contains(QLatin1String(line)), line);
-    QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files"));   // nothing else changed
+    QCOMPARE(f.window->statusText(), QStringLiteral("  Add the files")); // nothing else changed
 }
 
 void TestMainWindow::settingsReachNextPreview()
@@ -364,8 +374,8 @@ void TestMainWindow::settingsReachNextPreview()
         dialog->close();
     };
     f.click("SpeedButton1");
-    QTest::keyClick(f.window.get(), Qt::Key_F5);   // F5 builds the preview like its button
-    QCOMPARE(f.column(1), QStringList({"00001_a.txt", "00002_b.txt"}));   // empty start counts as 1
+    QTest::keyClick(f.window.get(), Qt::Key_F5);                        // F5 builds the preview like its button
+    QCOMPARE(f.column(1), QStringList({"00001_a.txt", "00002_b.txt"})); // empty start counts as 1
     QCOMPARE(f.window->settingsDialog()->findChild<QLineEdit *>("edtDigits")->text(), QStringLiteral("5"));
     QCOMPARE(f.window->options().counterStart, QString());
 }
@@ -404,12 +414,13 @@ void TestMainWindow::themeAppliesOrSaysWhy()
     QString why;
     QVERIFY(!applyTheme(*app, QStringLiteral("NoSuchTheme"), &why));
     QVERIFY(why.contains(QStringLiteral("NoSuchTheme")));
-    QCOMPARE(app->styleSheet(), sheetBefore);   // the look stays as it was
+    QCOMPARE(app->styleSheet(), sheetBefore); // the look stays as it was
 
     QVERIFY(applyTheme(*app, defaultThemeName(), &why));
     QVERIFY(app->styleSheet().contains(QStringLiteral("Allports")));
     // Type selectors name classes as Qt sees them; a renamed class would silently lose its look.
-    const QString spinButtons = QString::fromLatin1(UpDownButtons::staticMetaObject.className()).replace(QStringLiteral("::"), QStringLiteral("--"));
+    const QString spinButtons = QString::fromLatin1(UpDownButtons::staticMetaObject.className())
+                                    .replace(QStringLiteral("::"), QStringLiteral("--"));
     QVERIFY2(app->styleSheet().contains(spinButtons + QStringLiteral(" QToolButton")), qPrintable(spinButtons));
     app->setStyleSheet(sheetBefore);
 }

@@ -45,7 +45,7 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 class TestNewVersionDialog : public QObject {
     Q_OBJECT
@@ -79,8 +79,10 @@ void TestNewVersionDialog::showsOffer_data()
 {
     QTest::addColumn<bool>("mustExit");
     QTest::addColumn<QString>("cancelCaption");
+    // clang-format off
     QTest::newRow("optional") << false << "Skip";
     QTest::newRow("mandatory") << true << "Exit";
+    // clang-format on
 }
 
 void TestNewVersionDialog::showsOffer()
@@ -98,7 +100,8 @@ void TestNewVersionDialog::showsOffer()
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Morvane"));
     QCOMPARE(dialog.btUpdateNow->text(), QStringLiteral("Update Now"));
     QTEST(dialog.btCancel->text(), "cancelCaption");
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
+    QCOMPARE(dialog.Label1->text(),
+             QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
     QCOMPARE(dialog.Label1->textFormat(), Qt::PlainText);
     QVERIFY(dialog.ProgressBar1->isHidden());
     QVERIFY(dialog.btUpdateNow->isEnabled());
@@ -110,10 +113,12 @@ void TestNewVersionDialog::closesWithoutDownload_data()
     QTest::addColumn<bool>("mustExit");
     QTest::addColumn<bool>("closeBox");
     QTest::addColumn<int>("mark");
+    // clang-format off
     QTest::newRow("Skip") << false << false << 1;
     QTest::newRow("optional, close box") << false << true << 1;
     QTest::newRow("Exit") << true << false << 0;
     QTest::newRow("mandatory, close box") << true << true << 0;
+    // clang-format on
 }
 
 void TestNewVersionDialog::closesWithoutDownload()
@@ -177,9 +182,10 @@ void TestNewVersionDialog::downloadsWithLength()
     QCOMPARE(values.last(), 100);
 
     QCOMPARE(readFile(path), pieces.join());
-    QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
-                                         QFileDevice::WriteOther),
-             QFileDevice::Permissions());
+    QCOMPARE(
+        QFile::permissions(path)
+            & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+        QFileDevice::Permissions());
     QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
     QCOMPARE(dialog.tag, 0);
     QVERIFY(!dialog.btUpdateNow->isEnabled());
@@ -233,8 +239,8 @@ void TestNewVersionDialog::abortMidTransfer()
     QVERIFY(state.downloadCancelled);
     QVERIFY(finished.wait(5000));
 
-    QCOMPARE(shell.events, (QStringList{kFailed + "Download is cancelled. Please download manually.",
-                                        "open:https://home.test/"}));
+    QCOMPARE(shell.events,
+             (QStringList{kFailed + "Download is cancelled. Please download manually.", "open:https://home.test/"}));
     const qint64 kept = QFileInfo(m_temp->filePath("qzl_update.exe")).size();
     QVERIFY2(kept > 0 && kept < 100 * 16 * 1024, qPrintable(QString::number(kept)));
     QCOMPARE(dialog.tag, 0);
@@ -267,11 +273,15 @@ void TestNewVersionDialog::downloadFailures_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expectedTail");
+    // clang-format off
     QTest::newRow("404") << "404" << "server replied: Not Found";
     QTest::newRow("redirect") << "redirect" << "The server answered HTTP 302 Found and redirected to http";
     QTest::newRow("file cannot be created") << "no folder" << "Cannot create file \"";
+    // clang-format on
     if (CannedServer::tlsAvailable())
+        // clang-format off
         QTest::newRow("untrusted certificate") << "untrusted" << "";
+    // clang-format on
 }
 
 void TestNewVersionDialog::downloadFailures()
@@ -315,10 +325,12 @@ void TestNewVersionDialog::startupVerdict_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<bool>("installerStarted");
+    // clang-format off
     QTest::newRow("no newer version") << QByteArray("10/10") << QString() << false << false;
     QTest::newRow("optional, Skip") << QByteArray("11/10") << "btCancel" << false << false;
     QTest::newRow("optional, Update Now") << QByteArray("11/10") << "btUpdateNow" << true << true;
     QTest::newRow("mandatory, Exit") << QByteArray("11/11") << "btCancel" << true << false;
+    // clang-format on
 }
 
 void TestNewVersionDialog::startupVerdict()

@@ -25,7 +25,8 @@ private slots:
         const QString c = f.makeFile(QStringLiteral("c.log"));
         f.dialogs.fileAnswers.enqueue({a, b, c});
         f.click("btnAdd");
-        QCOMPARE(f.column(FileListModel::StatusColumn), QStringList({"No preview yet", "No preview yet", "No preview yet"}));
+        QCOMPARE(f.column(FileListModel::StatusColumn),
+                 QStringList({"No preview yet", "No preview yet", "No preview yet"}));
         f.type("edtPattern", QStringLiteral("same"));
         f.click("btnPreview");
         QCOMPARE(f.column(FileListModel::StatusColumn),
@@ -63,13 +64,15 @@ private slots:
     {
         QTest::addColumn<QString>("oldName");
         QTest::addColumn<QString>("newName");
-        QTest::addColumn<QString>("marked");  // the marked parts of the new name, "|" between
+        QTest::addColumn<QString>("marked"); // the marked parts of the new name, "|" between
+        // clang-format off
         QTest::newRow("same") << "a.txt" << "a.txt" << "";
         QTest::newRow("one character") << "a-b.txt" << "a_b.txt" << "_";
         QTest::newRow("prefix added") << "photo.jpg" << "001_photo.jpg" << "001_";
         QTest::newRow("two places") << "IMG_0042.JPG" << "Holiday_0042.jpg" << "Holiday|jpg";
         QTest::newRow("removed only") << "a (1).txt" << "a.txt" << "";
         QTest::newRow("all new") << "x" << "yz" << "yz";
+        // clang-format on
     }
     void changedRanges()
     {
@@ -96,20 +99,20 @@ private slots:
             QSignalSpy built(f.window.get(), &MainWindow::previewBuilt);
             auto *timer = f.window->findChild<QTimer *>(QStringLiteral("livePreviewTimer"));
             f.type("edtPattern", QStringLiteral("x{name}"));
-            QVERIFY(!timer->isActive());   // off: typing builds nothing
+            QVERIFY(!timer->isActive()); // off: typing builds nothing
             f.click("btnPreview");
             QCOMPARE(built.size(), 1);
             QCOMPARE(f.cell(0, FileListModel::NewNameColumn), QStringLiteral("xa.txt"));
 
             live->trigger();
             QVERIFY(live->isChecked());
-            QVERIFY(built.wait(5000));   // switching it on rebuilds once
+            QVERIFY(built.wait(5000)); // switching it on rebuilds once
             built.clear();
             f.type("edtPattern", QStringLiteral("{name}_{counter}"));
             QVERIFY(timer->isActive());
-            QCOMPARE(built.size(), 0);   // nothing while the keys come
+            QCOMPARE(built.size(), 0); // nothing while the keys come
             QVERIFY(built.wait(5000));
-            QCOMPARE(built.size(), 1);   // one rebuild for the whole burst
+            QCOMPARE(built.size(), 1); // one rebuild for the whole burst
             QCOMPARE(f.cell(0, FileListModel::NewNameColumn), QStringLiteral("a_001.txt"));
             QVERIFY(!timer->isActive());
 

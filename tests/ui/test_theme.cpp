@@ -71,7 +71,7 @@ QImage iconImage(ColorScheme scheme)
     return themedIcon(QStringLiteral("write")).pixmap(QSize(40, 40), 1.0).toImage();
 }
 
-}  // namespace
+} // namespace
 
 class TestTheme : public QObject {
     Q_OBJECT
@@ -89,8 +89,10 @@ private slots:
     void textContrast_data()
     {
         QTest::addColumn<ColorScheme>("scheme");
+        // clang-format off
         QTest::newRow("light") << ColorScheme::Light;
         QTest::newRow("dark") << ColorScheme::Dark;
+        // clang-format on
     }
 
     // Text against its background at 4.5:1 at least, in the palette and in every rule of the
@@ -100,13 +102,18 @@ private slots:
         QFETCH(ColorScheme, scheme);
         const QPalette palette = themePalette(scheme);
         const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
-            {QPalette::WindowText, QPalette::Window}, {QPalette::Text, QPalette::Base},
-            {QPalette::Text, QPalette::AlternateBase}, {QPalette::ButtonText, QPalette::Button},
-            {QPalette::HighlightedText, QPalette::Highlight}, {QPalette::ToolTipText, QPalette::ToolTipBase},
-            {QPalette::Link, QPalette::Window}, {QPalette::Link, QPalette::Base}};
+            {QPalette::WindowText, QPalette::Window},
+            {QPalette::Text, QPalette::Base},
+            {QPalette::Text, QPalette::AlternateBase},
+            {QPalette::ButtonText, QPalette::Button},
+            {QPalette::HighlightedText, QPalette::Highlight},
+            {QPalette::ToolTipText, QPalette::ToolTipBase},
+            {QPalette::Link, QPalette::Window},
+            {QPalette::Link, QPalette::Base}};
         for (const auto &[text, back] : pairs) {
             const double ratio = contrast(palette.color(text), palette.color(back));
-            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("palette roles %1 on %2: %3").arg(text).arg(back).arg(ratio)));
+            QVERIFY2(ratio >= 4.5,
+                     qPrintable(QStringLiteral("palette roles %1 on %2: %3").arg(text).arg(back).arg(ratio)));
         }
 
         const QString css = themeStyleSheet(defaultThemeName(), scheme);
@@ -136,8 +143,10 @@ private slots:
                     for (const QColor &b : backs) {
                         const double ratio = contrast(t, b);
                         ++checked;
-                        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
-                                                              .arg(rule.selector, t.name(), b.name()).arg(ratio)));
+                        QVERIFY2(ratio >= 4.5,
+                                 qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
+                                                .arg(rule.selector, t.name(), b.name())
+                                                .arg(ratio)));
                     }
                 }
             };
@@ -146,10 +155,11 @@ private slots:
             if (hasText && hasBack) {
                 check(QStringLiteral("color"), QStringLiteral("background"), {});
             } else if (hasText) {
-                QVERIFY2(sitsOn.contains(rule.selector), qPrintable(rule.selector + QStringLiteral(" sets a colour on no background")));
+                QVERIFY2(sitsOn.contains(rule.selector),
+                         qPrintable(rule.selector + QStringLiteral(" sets a colour on no background")));
                 check(QStringLiteral("color"), QString(), backgroundOf(sitsOn.value(rule.selector)));
             } else if (hasBack) {
-                check(QString(), QStringLiteral("background"), {});   // the palette's text on it
+                check(QString(), QStringLiteral("background"), {}); // the palette's text on it
             }
             if (rule.properties.contains(QStringLiteral("selection-color")))
                 check(QStringLiteral("selection-color"), QStringLiteral("selection-background-color"), {});
@@ -182,7 +192,7 @@ private slots:
             ThemeController theme(*qApp);
             QCOMPARE(ThemeController::instance(), &theme);
             QCOMPARE(theme.choice(), ThemeController::Choice::System);
-            QCOMPARE(theme.scheme(), ColorScheme::Light);   // the offscreen desktop is light
+            QCOMPARE(theme.scheme(), ColorScheme::Light); // the offscreen desktop is light
             QCOMPARE(QApplication::palette().color(QPalette::Window), lightWindow);
 
             QSignalSpy changed(&theme, &ThemeController::schemeChanged);

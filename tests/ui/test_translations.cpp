@@ -28,12 +28,13 @@ QStringList clippedTexts(QWidget *root)
         auto *label = qobject_cast<QLabel *>(w);
         const bool text = (label && !label->wordWrap()) || qobject_cast<QCheckBox *>(w);
         if (text && w->isVisibleTo(root) && w->width() < w->sizeHint().width())
-            clipped.append((label ? label->text() : static_cast<QCheckBox *>(w)->text()) + QStringLiteral(" (%1 < %2)").arg(w->width()).arg(w->sizeHint().width()));
+            clipped.append((label ? label->text() : static_cast<QCheckBox *>(w)->text())
+                           + QStringLiteral(" (%1 < %2)").arg(w->width()).arg(w->sizeHint().width()));
     }
     return clipped;
 }
 
-}  // namespace
+} // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
@@ -45,12 +46,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QString>("chosen");
+        // clang-format off
         QTest::newRow("German") << QStringList{"de-DE", "en-US"} << "de";
         QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de";
         QTest::newRow("French after an untranslated one") << QStringList{"ja-JP", "fr-CA"} << "fr";
         QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << "en";
         QTest::newRow("none of ours") << QStringList{"ja-JP"} << "en";
         QTest::newRow("C locale") << QStringList{"C"} << "en";
+        // clang-format on
     }
     void languageFromTheUsersList()
     {
@@ -71,12 +74,14 @@ private slots:
         QTest::addColumn<QString>("settingsTitle");
         QTest::addColumn<QString>("darkTheme");
         QTest::addColumn<QString>("cancel");
+        // clang-format off
         QTest::newRow("de") << "de-DE" << "Dateien umbenennen! (Strg+R)" << "&Suchen im Namen:" << "Einstellungen"
                             << "Dunkel" << "Abbrechen";
         QTest::newRow("fr") << "fr-FR" << "Renommer les fichiers ! (Ctrl+R)" << "&Rechercher dans le nom :"
                             << QString::fromUtf8("Paramètres") << "Sombre" << "Annuler";
         QTest::newRow("en") << "en-US" << "Rename Files! (Ctrl+R)" << "&Find in name:" << "Settings" << "Dark"
                             << "Cancel";
+        // clang-format on
     }
     void windowShowsTranslatedCaptions()
     {
@@ -105,7 +110,8 @@ private slots:
     // A count picks the language's plural form.
     void countsTakePluralForms()
     {
-        const char *text = "%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1";
+        const char *text =
+            "%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1";
         installTranslations({QStringLiteral("de")});
         const QString one = QCoreApplication::translate("morvane::MainWindow", text, nullptr, 1);
         const QString two = QCoreApplication::translate("morvane::MainWindow", text, nullptr, 2);

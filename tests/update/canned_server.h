@@ -22,25 +22,25 @@
 namespace morvane {
 
 struct CannedResponse {
-    QByteArray head;           // status line and headers, with the closing blank line
-    QList<QByteArray> pieces;  // body pieces, the first sent at once, the rest one per interval
+    QByteArray head;          // status line and headers, with the closing blank line
+    QList<QByteArray> pieces; // body pieces, the first sent at once, the rest one per interval
     int intervalMs = 0;
-    bool silent = false;       // read the request, answer nothing, keep the line open
-    bool closeAfter = false;   // close the connection after the last piece
+    bool silent = false;     // read the request, answer nothing, keep the line open
+    bool closeAfter = false; // close the connection after the last piece
 };
 
 inline CannedResponse page(const QByteArray &body, const QByteArray &status = "200 OK")
 {
-    return {"HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=windows-1252\r\nContent-Length: " +
-                QByteArray::number(body.size()) + "\r\n\r\n",
+    return {"HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=windows-1252\r\nContent-Length: "
+                + QByteArray::number(body.size()) + "\r\n\r\n",
             {body}};
 }
 
 inline CannedResponse redirect(const QByteArray &location)
 {
     const QByteArray body = "<html>moved</html>";
-    return {"HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                "\r\n\r\n",
+    return {"HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: " + QByteArray::number(body.size())
+                + "\r\n\r\n",
             {body}};
 }
 
@@ -50,15 +50,16 @@ inline CannedResponse sized(const QList<QByteArray> &pieces, int intervalMs)
     qint64 total = 0;
     for (const QByteArray &p : pieces)
         total += p.size();
-    return {"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                QByteArray::number(total) + "\r\n\r\n",
+    return {"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " + QByteArray::number(total)
+                + "\r\n\r\n",
             pieces, intervalMs};
 }
 
 inline CannedResponse chunked(const QList<QByteArray> &pieces, int intervalMs)
 {
     CannedResponse r{"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nTransfer-Encoding: chunked\r\n\r\n",
-                     {}, intervalMs};
+                     {},
+                     intervalMs};
     for (const QByteArray &p : pieces)
         r.pieces << QByteArray::number(p.size(), 16) + "\r\n" + p + "\r\n";
     r.pieces.last() += "0\r\n\r\n";
@@ -68,8 +69,7 @@ inline CannedResponse chunked(const QList<QByteArray> &pieces, int intervalMs)
 class CannedServer {
 public:
     // TLS with the committed test certificate when tls is true, else plain HTTP.
-    explicit CannedServer(bool tls)
-        : m_tls(tls)
+    explicit CannedServer(bool tls) : m_tls(tls)
     {
         if (tls) {
             auto *server = new QSslServer;
@@ -124,7 +124,7 @@ public:
         return e;
     }
 
-    QList<QByteArray> requests;  // request heads in arrival order
+    QList<QByteArray> requests; // request heads in arrival order
 
     // TLS where the Qt build can do it; plain HTTP otherwise, said once.
     static bool tlsAvailable()

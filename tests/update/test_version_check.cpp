@@ -51,6 +51,7 @@ void TestVersionCheck::pagesDecide_data()
     const QString outOfDate = "This version of the software is out of date. You must download the current version "
                               "%1 to continue using the software.";
 
+    // clang-format off
     QTest::newRow("11/10 optional") << QByteArray("11/10") << changes << true << false
                                     << "The new version 1.1 is available" + news;
     QTest::newRow("11/11 mandatory") << QByteArray("11/11\r\n") << changes << true << true << outOfDate.arg("1.1") + news;
@@ -76,6 +77,7 @@ void TestVersionCheck::pagesDecide_data()
     QTest::newRow("markup shown as text") << QByteArray("11/10") << QByteArray("<b>bold</b> & more")
                                           << true << false
                                           << "The new version 1.1 is available\r\n\r\nWhat's new:\r\n<b>bold</b> & more\r\n";
+    // clang-format on
 }
 
 void TestVersionCheck::pagesDecide()
@@ -107,6 +109,7 @@ void TestVersionCheck::decodeStrictUtf8_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QStringList>("lines");
 
+    // clang-format off
     QTest::newRow("BOM skipped, every line break")
         << QByteArray("\xEF\xBB\xBF" "a\r\nb\nc\rd") << true << QStringList{"a", "b", "c", "d"};
     QTest::newRow("last break opens no line") << QByteArray("a\r\n\r\n") << true << QStringList{"a", ""};
@@ -118,6 +121,7 @@ void TestVersionCheck::decodeStrictUtf8_data()
     QTest::newRow("cut-off sequence at end") << QByteArray("ok\xE2\x82") << false << QStringList{};
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false << QStringList{};
     QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << false << QStringList{};
+    // clang-format on
 }
 
 void TestVersionCheck::decodeStrictUtf8()
@@ -140,6 +144,7 @@ void TestVersionCheck::versionLineReading_data()
     QTest::addColumn<int>("required");
     QTest::addColumn<QString>("versionText");
 
+    // clang-format off
     QTest::newRow("plain") << "20/10" << true << 20 << 10 << "2.0";
     QTest::newRow("leading spaces and signs") << "  +11/ -3" << true << 11 << -3 << "  +1.1";
     QTest::newRow("first slash splits") << "11/10/9" << false << 0 << 0 << QString();
@@ -150,6 +155,7 @@ void TestVersionCheck::versionLineReading_data()
     QTest::newRow("tab is not a space") << "\t11/10" << false << 0 << 0 << QString();
     QTest::newRow("too large") << "99999999999/10" << false << 0 << 0 << QString();
     QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("\xD9\xA1\xD9\xA1/10") << false << 0 << 0 << QString();
+    // clang-format on
 }
 
 void TestVersionCheck::versionLineReading()
@@ -224,7 +230,7 @@ void TestVersionCheck::untrustedCertificateFails()
     server.route(kVersionPagePath, page("11/11"));
     server.route(kChangesPagePath, page("More"));
     UpdateEndpoint endpoint = server.endpoint();
-    endpoint.ssl = QSslConfiguration::defaultConfiguration();  // the system's CAs only
+    endpoint.ssl = QSslConfiguration::defaultConfiguration(); // the system's CAs only
 
     UpdateState state;
     QVERIFY(!checkNewVersion(state, endpoint));
@@ -235,8 +241,10 @@ void TestVersionCheck::untrustedCertificateFails()
 void TestVersionCheck::missingPageFails_data()
 {
     QTest::addColumn<bool>("versionMissing");
+    // clang-format off
     QTest::newRow("version page 404") << true;
     QTest::newRow("changes page 404, even for a mandatory update") << false;
+    // clang-format on
 }
 
 void TestVersionCheck::missingPageFails()
