@@ -25,7 +25,7 @@ struct OptionField {
     bool checkWhenAbsent = false;                         // Check: the value of a preset that lacks the key
     int (*choiceIndex)(const OptionPanel &) = nullptr;    // Choice: the index of the value
     void (*setChoiceIndex)(OptionPanel &, int) = nullptr; // Choice: an index out of range picks the default
-    QList<QLatin1StringView> choices;                     // Choice: one word per index, for the command line
+    QList<QLatin1StringView> choices = {};                // Choice: one word per index, for the command line
 
     int choiceCount() const { return int(choices.size()); }
 };
