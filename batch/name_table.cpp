@@ -2,73 +2,150 @@
 
 #include <QByteArrayView>
 
+#include <bit>
 #include <cstring>
 
 namespace morvane {
 
 namespace {
 
-constexpr quint64 kFnvOffset = 0xcbf29ce484222325ULL;
-constexpr quint64 kFnvPrime = 0x100000001b3ULL;
+// The UTF-8 bytes are taken eight at a time as one little-endian word (the
+// last one padded with zeros), each word mixed in with one multiply, the
+// byte count last; a final mix spreads every input bit over the low bits
+// (the filter) and the high ones (the slot and the tag).
+constexpr quint64 kSeed = 0x9E3779B97F4A7C15ULL;
+constexpr quint64 kMultiplier = 0xFF51AFD7ED558CCDULL;
 
-inline void feed(quint64 &h, unsigned byte)
+inline quint64 mixWord(quint64 h, quint64 word)
 {
-    h = (h ^ byte) * kFnvPrime;
+    h = (h ^ word) * kMultiplier;
+    return h ^ (h >> 29);
 }
 
-inline quint64 nonZero(quint64 h)
+// Eight bytes as one little-endian word, whatever the machine's order.
+inline quint64 littleEndianWord(const char *bytes, size_t count)
 {
+    quint64 word = 0;
+    std::memcpy(&word, bytes, count);
+    if constexpr (std::endian::native == std::endian::big)
+        word = __builtin_bswap64(word);
+    return word;
+}
+
+inline quint64 finish(quint64 h, quint64 bytes)
+{
+    h ^= bytes;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ULL;
+    h ^= h >> 33;
     return h ? h : 1;
 }
+
+constexpr quint64 kNonAscii = 0xFF80FF80FF80FF80ULL;
+
+// Four UTF-16 units, the first in the low bits.
+inline quint64 fourUnits(const char16_t *s)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        quint64 units;
+        std::memcpy(&units, s, sizeof units);
+        return units;
+    } else {
+        return quint64(s[0]) | quint64(s[1]) << 16 | quint64(s[2]) << 32 | quint64(s[3]) << 48;
+    }
+}
+
+// The low byte of each of four units below 0x100, as four bytes.
+inline quint64 lowBytes(quint64 units)
+{
+    return (units & 0xFF) | ((units >> 8) & 0xFF00) | ((units >> 16) & 0xFF0000) | ((units >> 24) & 0xFF000000);
+}
+
+// Gathers bytes into words as they are made from UTF-16.
+struct WordBuilder {
+    quint64 h = kSeed;
+    quint64 word = 0;
+    unsigned filled = 0; // bytes in word, 0-7
+    quint64 total = 0;
+
+    // count bytes (1-8) in the low end of value, first byte lowest
+    void put(quint64 value, unsigned count)
+    {
+        word |= value << (8 * filled);
+        filled += count;
+        total += count;
+        if (filled >= 8) {
+            h = mixWord(h, word);
+            filled -= 8;
+            word = filled ? value >> (8 * (count - filled)) : 0;
+        }
+    }
+    quint64 done()
+    {
+        if (filled)
+            h = mixWord(h, word);
+        return finish(h, total);
+    }
+};
 
 } // namespace
 
 quint64 NameTable::hashOf(QStringView name, qsizetype *utf8Size)
 {
-    quint64 h = kFnvOffset;
-    qsizetype bytes = 0;
+    WordBuilder b;
     const qsizetype n = name.size();
     const char16_t *s = name.utf16();
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t c = s[i];
+    qsizetype i = 0;
+    while (i < n) {
+        // Eight, then four ASCII units at once: their low bytes are the UTF-8 form.
+        if (i + 8 <= n) {
+            const quint64 low = fourUnits(s + i), high = fourUnits(s + i + 4);
+            if (!((low | high) & kNonAscii)) {
+                b.put(lowBytes(low) | lowBytes(high) << 32, 8);
+                i += 8;
+                continue;
+            }
+        }
+        if (i + 4 <= n) {
+            const quint64 units = fourUnits(s + i);
+            if (!(units & kNonAscii)) {
+                b.put(lowBytes(units), 4);
+                i += 4;
+                continue;
+            }
+        }
+        char32_t c = s[i++];
         if (c < 0x80) {
-            feed(h, c);
-            bytes += 1;
-            continue;
+            b.put(c, 1);
+        } else if (c < 0x800) {
+            b.put((0xC0 | (c >> 6)) | (quint64(0x80 | (c & 0x3F)) << 8), 2);
+        } else if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(s[i])) {
+            c = QChar::surrogateToUcs4(char16_t(c), s[i++]);
+            b.put((0xF0 | (c >> 18)) | (quint64(0x80 | ((c >> 12) & 0x3F)) << 8)
+                      | (quint64(0x80 | ((c >> 6) & 0x3F)) << 16) | (quint64(0x80 | (c & 0x3F)) << 24),
+                  4);
+        } else if (QChar::isSurrogate(c)) {
+            b.put('?', 1); // a lone half, written as QString::toUtf8 writes it
+        } else {
+            b.put((0xE0 | (c >> 12)) | (quint64(0x80 | ((c >> 6) & 0x3F)) << 8) | (quint64(0x80 | (c & 0x3F)) << 16),
+                  3);
         }
-        if (c < 0x800) {
-            feed(h, 0xC0 | (c >> 6));
-            feed(h, 0x80 | (c & 0x3F));
-            bytes += 2;
-            continue;
-        }
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
-            c = QChar::surrogateToUcs4(char16_t(c), s[++i]);
-            feed(h, 0xF0 | (c >> 18));
-            feed(h, 0x80 | ((c >> 12) & 0x3F));
-            feed(h, 0x80 | ((c >> 6) & 0x3F));
-            feed(h, 0x80 | (c & 0x3F));
-            bytes += 4;
-            continue;
-        }
-        if (QChar::isSurrogate(c))
-            c = 0xFFFD;
-        feed(h, 0xE0 | (c >> 12));
-        feed(h, 0x80 | ((c >> 6) & 0x3F));
-        feed(h, 0x80 | (c & 0x3F));
-        bytes += 3;
     }
     if (utf8Size)
-        *utf8Size = bytes;
-    return nonZero(h);
+        *utf8Size = qsizetype(b.total);
+    return b.done();
 }
 
 quint64 NameTable::hashOfUtf8(const char *bytes, qsizetype size)
 {
-    quint64 h = kFnvOffset;
-    for (qsizetype i = 0; i < size; ++i)
-        feed(h, uchar(bytes[i]));
-    return nonZero(h);
+    quint64 h = kSeed;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        h = mixWord(h, littleEndianWord(bytes + i, 8));
+    }
+    if (i < size)
+        h = mixWord(h, littleEndianWord(bytes + i, size_t(size - i)));
+    return finish(h, quint64(size));
 }
 
 void NameTable::reserve(qsizetype names)
@@ -135,9 +212,8 @@ int &NameTable::valueFor(QStringView name, quint64 hash)
     return m_values[e->index];
 }
 
-const int *NameTable::find(QStringView name) const
+const int *NameTable::find(QStringView name, quint64 hash) const
 {
-    const quint64 hash = hashOf(name);
     if (!mayHold(hash))
         return nullptr;
     const Entry *e = lookUp(hash, [name](QStringView stored) { return stored == name; });

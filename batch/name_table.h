@@ -24,7 +24,8 @@ public:
     void reserve(qsizetype names);
     int &valueFor(QStringView name) { return valueFor(name, hashOf(name)); }
     int &valueFor(QStringView name, quint64 hash); // hash from hashOf(name)
-    const int *find(QStringView name) const;
+    const int *find(QStringView name) const { return find(name, hashOf(name)); }
+    const int *find(QStringView name, quint64 hash) const; // hash from hashOf(name)
     const int *findUtf8(const char *bytes, qsizetype size) const
     {
         return findUtf8(bytes, size, hashOfUtf8(bytes, size));
@@ -39,8 +40,20 @@ public:
             __builtin_prefetch(&m_entries[size_t(indexOf(hash))]);
     }
 
-    // FNV-1a over the UTF-8 bytes, made on the fly (a lone surrogate counts
-    // as U+FFFD, as QString::toUtf8 writes it); utf8Size gets their number.
+    // False: no name of this hash is in the table. One bit per hash value
+    // class, four times as many bits as slots: most names that are not in
+    // the table (a folder's other files) are turned away here, in memory
+    // small enough to stay in the cache.
+    bool mayHold(quint64 hash) const
+    {
+        const quint64 bit = hash & m_filterMask;
+        return !m_filter.empty() && (m_filter[size_t(bit >> 6)] >> (bit & 63)) & 1;
+    }
+
+    // A hash of the UTF-8 bytes, made on the fly from UTF-16 (a lone
+    // surrogate counts as "?", as QString::toUtf8 writes it), eight bytes
+    // a step; utf8Size gets their number. Both functions give one name the
+    // same hash.
     static quint64 hashOf(QStringView name, qsizetype *utf8Size = nullptr);
     static quint64 hashOfUtf8(const char *bytes, qsizetype size);
 
@@ -56,15 +69,6 @@ private:
     void rehash(qsizetype capacity);
     template <typename Same>
     const Entry *lookUp(quint64 hash, Same same) const;
-
-    // One bit per hash value class, four times as many bits as slots: most
-    // names that are not in the table (a folder's other files) are turned
-    // away here, in memory small enough to stay in the cache.
-    bool mayHold(quint64 hash) const
-    {
-        const quint64 bit = hash & m_filterMask;
-        return !m_filter.empty() && (m_filter[size_t(bit >> 6)] >> (bit & 63)) & 1;
-    }
 
     std::vector<Entry> m_entries;
     std::vector<quint64> m_filter;

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <deque>
 #include <cstring>
 #include <unordered_map>
 #include <vector>
@@ -47,20 +48,13 @@ qsizetype utf8Length(QStringView text)
     return bytes;
 }
 
-// Where the item's file name starts, less one. Its name and extension end
-// the path, so the slash stands right before them; the loop is for an item
-// whose parts do not say so. This runs twice for every row of a live preview.
+// Where the item's file name starts, less one: the last "/" of its path,
+// a short walk back over the name. This runs twice for every row of a live
+// preview.
 qsizetype lastSlash(const RenameItem &item)
 {
-    const QString &path = item.originalPath;
-    const qsizetype guess = path.size() - item.originalName.size() - item.ext.size() - 1;
-    if (guess >= 0 && path.at(guess) == u'/'
-        && QStringView(path).sliced(guess + 1, item.originalName.size()) == item.originalName
-        && QStringView(path).sliced(path.size() - item.ext.size()) == item.ext && !item.originalName.contains(u'/')
-        && !item.ext.contains(u'/'))
-        return guess;
-    const QChar *p = path.constData();
-    qsizetype i = path.size();
+    const char16_t *p = QStringView(item.originalPath).utf16();
+    qsizetype i = item.originalPath.size();
     while (i > 0 && p[i - 1] != u'/')
         --i;
     return i - 1;
@@ -249,129 +243,181 @@ QString targetFolder(const RenameItem &item, BatchMode mode, const QString &dest
     return withoutTrailingSlash(absolutePath(destination));
 }
 
-PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &options, ExistenceTest existence)
-{
-    const BatchMode mode = options.batchMode;
-    const QString destination = trimControl(options.destination);
-    const bool moving = mode != BatchMode::CopyToFolder;
-    PreviewCheck check;
-    const int count = items.count();
-    check.rows.resize(count);
-    FolderTable folders;
-    folders.expectNames(count);
-    std::vector<TargetFolder *> rowFolder(size_t(count), nullptr);
-    std::vector<int> rowSlot(size_t(count), -1);
+namespace {
 
-    // The hashes first, so the table's slots can be asked for ahead of use.
-    std::vector<quint64> hashes(static_cast<size_t>(count));
-    std::vector<qsizetype> utf8Sizes(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        hashes[size_t(i)] = NameTable::hashOf(items.at(i).newName, &utf8Sizes[size_t(i)]);
-    constexpr int kAhead = 16;
+// The passes of one check. The first reads each item's strings once and
+// keeps what the others need (hashes, sizes, folders), so the later passes
+// walk small arrays instead of 100,000 scattered strings.
+class PreviewChecker {
+public:
+    PreviewChecker(const RenameItemList &items, const OptionPanel &options)
+        : m_items(items), m_mode(options.batchMode), m_destination(trimControl(options.destination)),
+          m_moving(m_mode != BatchMode::CopyToFolder), m_count(items.count()), m_rows(size_t(m_count))
+    {
+        m_check.rows.resize(m_count);
+        m_folders.expectNames(m_count);
+    }
 
-    // Targets: unchanged, too long, duplicate.
-    QString lastSourceFolder, lastTargetFolder;
-    TargetFolder *lastFolder = nullptr;
-    for (int i = 0; i < count; ++i) {
-        const RenameItem &item = items.at(i);
-        RowCheck &row = check.rows[i];
-        if (lastFolder && i + kAhead < count)
-            lastFolder->names.prefetch(hashes[size_t(i + kAhead)]); // rows mostly share their folder
-        if (item.newName.isEmpty()) {
-            row.status = RowStatus::Empty;
-            continue;
-        }
-        const QStringView sourceFolder = QStringView(item.originalPath).left(lastSlash(item) + 1);
-        const QStringView sourceName = QStringView(item.originalPath).mid(sourceFolder.size());
-        if (mode == BatchMode::RenameInPlace) {
-            if (sourceFolder != QStringView(lastSourceFolder)) {
+    PreviewCheck run(ExistenceTest existence)
+    {
+        readRows();
+        placeTargets();
+        if (m_moving)
+            freeMovedSources();
+        findTargetsToTest(existence);
+        if (existence == ExistenceTest::Yes)
+            m_folders.forEach([this](TargetFolder &folder) { testExistence(folder, m_check, m_items); });
+        countRows(m_check);
+        return std::move(m_check);
+    }
+
+private:
+    struct Row {
+        quint64 targetHash = 0;
+        quint64 sourceHash = 0;             // the current name's, for rows whose file may move away
+        TargetFolder *folder = nullptr;     // where the target lands; null for an empty name
+        const QString *sourceKey = nullptr; // the current folder, as target folders are keyed
+        int slot = -1;                      // in the folder's slot list, once placed
+        qsizetype nameStart = 0;            // where the current name starts in the path
+    };
+
+    // Empty, unchanged and too long rows; each row's folders and hashes.
+    void readRows()
+    {
+        QString lastSourceFolder, lastTargetFolder;
+        const QString *sourceKey = nullptr;
+        bool sameFolder = false;
+        for (int i = 0; i < m_count; ++i) {
+            const RenameItem &item = m_items.at(i);
+            RowCheck &row = m_check.rows[i];
+            Row &r = m_rows[size_t(i)];
+            r.nameStart = lastSlash(item) + 1;
+            const QStringView sourceFolder = QStringView(item.originalPath).left(r.nameStart);
+            const QStringView sourceName = QStringView(item.originalPath).mid(r.nameStart);
+            if (!sourceKey || sourceFolder != QStringView(lastSourceFolder)) {
                 lastSourceFolder = sourceFolder.toString();
-                lastTargetFolder = targetFolder(item, mode, destination);
+                sourceKey = &m_sourceKeys.emplace_back(withoutTrailingSlash(absolutePath(lastSourceFolder)));
+                lastTargetFolder =
+                    m_mode == BatchMode::RenameInPlace ? *sourceKey : withoutTrailingSlash(absolutePath(m_destination));
+                sameFolder = *sourceKey == lastTargetFolder;
             }
-        } else if (lastTargetFolder.isEmpty()) {
-            lastTargetFolder = withoutTrailingSlash(absolutePath(destination));
+            r.sourceKey = sourceKey;
+            if (item.newName.isEmpty()) {
+                row.status = RowStatus::Empty;
+            } else {
+                r.folder = &m_folders.at(lastTargetFolder, sourceName);
+                row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
+                qsizetype bytes = 0;
+                r.targetHash = NameTable::hashOf(item.newName, &bytes);
+                if (bytes > r.folder->nameMax || r.folder->encoded.size() + 1 + bytes >= r.folder->pathMax)
+                    row.status = RowStatus::TooLong;
+            }
+            if (m_moving && row.status != RowStatus::Unchanged)
+                r.sourceHash = NameTable::hashOf(sourceName);
         }
-        TargetFolder &folder = folders.at(lastTargetFolder, sourceName);
-        rowFolder[size_t(i)] = &folder;
-        lastFolder = &folder;
-        const bool sameFolder = mode == BatchMode::RenameInPlace
-            || withoutTrailingSlash(absolutePath(sourceFolder.toString())) == lastTargetFolder;
-        row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
-        const qsizetype bytes = utf8Sizes[size_t(i)];
-        const quint64 hash = hashes[size_t(i)];
-        if (bytes > folder.nameMax || folder.encoded.size() + 1 + bytes >= folder.pathMax) {
-            row.status = RowStatus::TooLong;
-            continue;
+    }
+
+    // Each target into its folder's table; a second row at a target is a duplicate.
+    void placeTargets()
+    {
+        constexpr int kAhead = 16; // rows mostly share their folder: ask for its slots early
+        for (int i = 0; i < m_count; ++i) {
+            if (i + kAhead < m_count && m_rows[size_t(i + kAhead)].folder)
+                m_rows[size_t(i + kAhead)].folder->names.prefetch(m_rows[size_t(i + kAhead)].targetHash);
+            Row &r = m_rows[size_t(i)];
+            const RowStatus status = m_check.rows[i].status;
+            if (status == RowStatus::Empty || status == RowStatus::TooLong)
+                continue;
+            const QString &name = m_items.at(i).newName;
+            TargetFolder &folder = *r.folder;
+            int &slotNumber = folder.folds ? folder.names.valueFor(folder.names.keep(name.toCaseFolded()))
+                                           : folder.names.valueFor(name, r.targetHash);
+            if (slotNumber == 0) {
+                folder.slotList.emplace_back();
+                slotNumber = int(folder.slotList.size());
+            }
+            r.slot = slotNumber - 1;
+            markDuplicate(i, folder.slotList[size_t(r.slot)]);
         }
-        int &slotNumber = folder.folds ? folder.names.valueFor(folder.names.keep(item.newName.toCaseFolded()))
-                                       : folder.names.valueFor(item.newName, hash);
-        if (slotNumber == 0) {
-            folder.slotList.emplace_back();
-            slotNumber = int(folder.slotList.size());
-        }
-        const int slotIndex = slotNumber - 1;
-        rowSlot[size_t(i)] = slotIndex;
-        TargetFolder::Slot &slot = folder.slotList[size_t(slotIndex)];
+    }
+
+    void markDuplicate(int i, TargetFolder::Slot &slot)
+    {
         if (slot.target < 0) {
             slot.target = i;
-        } else {
-            RowCheck &first = check.rows[slot.target];
-            // A row that keeps its name stays what it is; the other row names it.
-            if (first.status != RowStatus::TooLong && first.status != RowStatus::Unchanged) {
-                first.status = RowStatus::Duplicate;
-                if (first.otherRow < 0)
-                    first.otherRow = i;
-            }
-            if (row.status != RowStatus::Unchanged) {
-                row.status = RowStatus::Duplicate;
-                row.otherRow = slot.target;
-            }
+            return;
+        }
+        RowCheck &row = m_check.rows[i];
+        RowCheck &first = m_check.rows[slot.target];
+        // A row that keeps its name stays what it is; the other row names it.
+        if (first.status != RowStatus::TooLong && first.status != RowStatus::Unchanged) {
+            first.status = RowStatus::Duplicate;
+            if (first.otherRow < 0)
+                first.otherRow = i;
+        }
+        if (row.status != RowStatus::Unchanged) {
+            row.status = RowStatus::Duplicate;
+            row.otherRow = slot.target;
         }
     }
 
     // Sources that move away free their names for other rows (swaps, chains).
-    if (moving) {
-        for (int i = 0; i < count; ++i) {
-            const RenameItem &item = items.at(i);
-            if (check.rows[i].status == RowStatus::Unchanged)
+    void freeMovedSources()
+    {
+        const QString *lastKey = nullptr;
+        TargetFolder *lastFolder = nullptr;
+        for (int i = 0; i < m_count; ++i) {
+            const Row &r = m_rows[size_t(i)];
+            if (m_check.rows[i].status == RowStatus::Unchanged)
                 continue;
-            const qsizetype slash = lastSlash(item);
-            const QString folderPath =
-                mode == BatchMode::RenameInPlace || slash < 0 ? QString() : item.originalPath.left(slash + 1);
-            TargetFolder *folder = rowFolder[size_t(i)] && mode == BatchMode::RenameInPlace
-                ? rowFolder[size_t(i)]
-                : folders.find(withoutTrailingSlash(absolutePath(folderPath)));
-            if (!folder)
-                continue;
+            if (r.sourceKey != lastKey) {
+                lastKey = r.sourceKey;
+                lastFolder = m_folders.find(*lastKey);
+            }
+            TargetFolder *folder = m_mode == BatchMode::RenameInPlace && r.folder ? r.folder : lastFolder;
+            if (!folder || (!folder->folds && !folder->names.mayHold(r.sourceHash)))
+                continue; // most current names are no target: the filter says so without the item
             // A view of the name inside the path: no copy for the look-up.
-            const QStringView name = QStringView(item.originalPath).mid(slash + 1);
-            const int *slotNumber =
-                folder->folds ? folder->names.find(name.toString().toCaseFolded()) : folder->names.find(name);
+            const QStringView name = QStringView(m_items.at(i).originalPath).mid(r.nameStart);
+            const int *slotNumber = folder->folds ? folder->names.find(name.toString().toCaseFolded())
+                                                  : folder->names.find(name, r.sourceHash);
             if (slotNumber)
                 folder->slotList[size_t(*slotNumber - 1)].source = i;
         }
     }
 
     // Targets that no row accounts for: is a file of that name there?
-    for (int i = 0; i < count; ++i) {
-        RowCheck &row = check.rows[i];
-        if (row.status != RowStatus::Ready)
-            continue;
-        TargetFolder *folder = rowFolder[size_t(i)];
-        const TargetFolder::Slot slot = folder->slotList[size_t(rowSlot[size_t(i)])];
-        if (slot.source >= 0 && slot.source != i) {
-            continue; // another row's file, which moves away first
+    void findTargetsToTest(ExistenceTest existence)
+    {
+        for (int i = 0; i < m_count; ++i) {
+            const Row &r = m_rows[size_t(i)];
+            if (m_check.rows[i].status != RowStatus::Ready)
+                continue;
+            // Another row's file, which moves away first, or the row's own
+            // file under another spelling (a case-only rename).
+            if (r.folder->slotList[size_t(r.slot)].source >= 0)
+                continue;
+            if (existence == ExistenceTest::Yes)
+                r.folder->toTest.append(i);
         }
-        if (slot.source == i)
-            continue; // the row's own file under another spelling (a case-only rename)
-        if (existence == ExistenceTest::Yes)
-            folder->toTest.append(i);
     }
-    if (existence == ExistenceTest::Yes) {
-        folders.forEach([&](TargetFolder &folder) { testExistence(folder, check, items); });
-    }
-    countRows(check);
-    return check;
+
+    const RenameItemList &m_items;
+    const BatchMode m_mode;
+    const QString m_destination;
+    const bool m_moving;
+    const int m_count;
+    std::vector<Row> m_rows;
+    std::deque<QString> m_sourceKeys; // one per run of rows from one folder; rows point into it
+    FolderTable m_folders;
+    PreviewCheck m_check;
+};
+
+} // namespace
+
+PreviewCheck checkPreview(const RenameItemList &items, const OptionPanel &options, ExistenceTest existence)
+{
+    return PreviewChecker(items, options).run(existence);
 }
 
 QString rowStatusText(const RowCheck &check)
