@@ -76,6 +76,7 @@ std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
     }
     names->m_offsets.push_back(names->m_bytes.size());
     ::closedir(dir);
+    names->makeIndex();
 
     // Kept only when the folder did not change while it was read and its
     // last change lies more than a second back.
@@ -90,6 +91,25 @@ std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
         last.names = names;
     }
     return names;
+}
+
+void FolderNames::makeIndex()
+{
+    // At most half full, so a probe rarely walks far.
+    size_t capacity = 2;
+    m_shift = 63;
+    while (capacity < 2 * m_hashes.size()) {
+        capacity *= 2;
+        --m_shift;
+    }
+    m_index.assign(capacity, 0);
+    const size_t mask = capacity - 1;
+    for (size_t k = 0; k < m_hashes.size(); ++k) {
+        size_t i = slotOf(m_hashes[k]);
+        while (m_index[i])
+            i = (i + 1) & mask;
+        m_index[i] = quint32(k + 1);
+    }
 }
 
 } // namespace morvane

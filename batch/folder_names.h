@@ -27,10 +27,36 @@ public:
     qsizetype size(size_t i) const { return qsizetype(m_offsets[i + 1] - m_offsets[i] - 1); }
     quint64 hash(size_t i) const { return m_hashes[i]; }
 
+    // Whether an entry has this hash (NameTable::hashOf/hashOfUtf8) and a
+    // name same(bytes, size) accepts; same is asked only on equal hashes.
+    template <typename Same>
+    bool contains(quint64 hash, Same same) const
+    {
+        const size_t mask = m_index.size() - 1;
+        for (size_t i = slotOf(hash);; i = (i + 1) & mask) {
+            const quint32 entry = m_index[i];
+            if (!entry)
+                return false;
+            if (m_hashes[entry - 1] == hash && same(name(entry - 1), size(entry - 1)))
+                return true;
+        }
+    }
+
+    // Starts loading what contains(hash, …) reads first, so a loop over
+    // many names waits for memory once for several of them.
+    void prefetch(quint64 hash) const { __builtin_prefetch(&m_index[slotOf(hash)]); }
+
 private:
     std::string m_bytes;           // every name, each ended by a NUL
     std::vector<size_t> m_offsets; // where each name starts, and the end
     std::vector<quint64> m_hashes;
+
+    size_t slotOf(quint64 hash) const { return size_t((hash * 0x9E3779B97F4A7C15ULL) >> m_shift); }
+
+    std::vector<quint32> m_index; // entry + 1 by hash, open addressing; 0: free
+    int m_shift = 63;
+
+    void makeIndex();
 };
 
 } // namespace morvane

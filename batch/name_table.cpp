@@ -1,7 +1,5 @@
 #include "batch/name_table.h"
 
-#include <QByteArrayView>
-
 #include <bit>
 #include <cstring>
 
@@ -9,12 +7,15 @@ namespace morvane {
 
 namespace {
 
-// The UTF-8 bytes are taken eight at a time as one little-endian word (the
-// last one padded with zeros), each word mixed in with one multiply, the
-// byte count last; a final mix spreads every input bit over the low bits
-// (the filter) and the high ones (the slot and the tag).
+// The UTF-16 units are taken four at a time as one word (the last one padded
+// with zeros), each word mixed in with one multiply, the unit count last; a
+// final mix spreads every input bit over the low bits (the filter) and the
+// high ones (the slot and the tag). A name that is all ASCII, by far the most
+// common, costs one pass and no decoding on either side.
 constexpr quint64 kSeed = 0x9E3779B97F4A7C15ULL;
 constexpr quint64 kMultiplier = 0xFF51AFD7ED558CCDULL;
+constexpr quint64 kNonAsciiUnits = 0xFF80FF80FF80FF80ULL;
+constexpr quint64 kNonAsciiBytes = 0x8080808080808080ULL;
 
 inline quint64 mixWord(quint64 h, quint64 word)
 {
@@ -22,129 +23,121 @@ inline quint64 mixWord(quint64 h, quint64 word)
     return h ^ (h >> 29);
 }
 
-// Eight bytes as one little-endian word, whatever the machine's order.
-inline quint64 littleEndianWord(const char *bytes, size_t count)
+inline quint64 finish(quint64 h, quint64 units)
 {
-    quint64 word = 0;
-    std::memcpy(&word, bytes, count);
-    if constexpr (std::endian::native == std::endian::big)
-        word = __builtin_bswap64(word);
-    return word;
-}
-
-inline quint64 finish(quint64 h, quint64 bytes)
-{
-    h ^= bytes;
+    h ^= units;
     h ^= h >> 33;
     h *= 0xC4CEB9FE1A85EC53ULL;
     h ^= h >> 33;
     return h ? h : 1;
 }
 
-constexpr quint64 kNonAscii = 0xFF80FF80FF80FF80ULL;
-
-// Four UTF-16 units, the first in the low bits.
-inline quint64 fourUnits(const char16_t *s)
+// Up to four UTF-16 units as one word, the first in the low bits.
+inline quint64 unitWord(const char16_t *s, qsizetype count)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        quint64 units;
-        std::memcpy(&units, s, sizeof units);
-        return units;
-    } else {
-        return quint64(s[0]) | quint64(s[1]) << 16 | quint64(s[2]) << 32 | quint64(s[3]) << 48;
+    if (count == 4 && std::endian::native == std::endian::little) {
+        quint64 word;
+        std::memcpy(&word, s, sizeof word);
+        return word;
     }
-}
-
-// The low byte of each of four units below 0x100, as four bytes.
-inline quint64 lowBytes(quint64 units)
-{
-    return (units & 0xFF) | ((units >> 8) & 0xFF00) | ((units >> 16) & 0xFF0000) | ((units >> 24) & 0xFF000000);
-}
-
-// Gathers bytes into words as they are made from UTF-16.
-struct WordBuilder {
-    quint64 h = kSeed;
     quint64 word = 0;
-    unsigned filled = 0; // bytes in word, 0-7
-    quint64 total = 0;
+    for (qsizetype k = 0; k < count; ++k)
+        word |= quint64(s[k]) << (16 * k);
+    return word;
+}
 
-    // count bytes (1-8) in the low end of value, first byte lowest
-    void put(quint64 value, unsigned count)
-    {
-        word |= value << (8 * filled);
-        filled += count;
-        total += count;
-        if (filled >= 8) {
-            h = mixWord(h, word);
-            filled -= 8;
-            word = filled ? value >> (8 * (count - filled)) : 0;
-        }
+// Up to four bytes below 0x80 as the word of their UTF-16 units.
+inline quint64 asciiWord(const char *bytes, qsizetype count)
+{
+    if (count == 4 && std::endian::native == std::endian::little) {
+        quint32 four;
+        std::memcpy(&four, bytes, sizeof four);
+        quint64 word = four;
+        word = (word | word << 16) & 0x0000FFFF0000FFFFULL;
+        return (word | word << 8) & 0x00FF00FF00FF00FFULL;
     }
-    quint64 done()
-    {
-        if (filled)
-            h = mixWord(h, word);
-        return finish(h, total);
+    quint64 word = 0;
+    for (qsizetype k = 0; k < count; ++k)
+        word |= quint64(uchar(bytes[k])) << (16 * k);
+    return word;
+}
+
+// The hash of the units as they stand; seen gets every unit or-ed together.
+quint64 unitHash(QStringView name, quint64 *seen)
+{
+    const char16_t *s = name.utf16();
+    const qsizetype n = name.size();
+    quint64 h = kSeed, all = 0;
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const quint64 word = unitWord(s + i, 4);
+        all |= word;
+        h = mixWord(h, word);
     }
-};
+    if (i < n) {
+        const quint64 word = unitWord(s + i, n - i);
+        all |= word;
+        h = mixWord(h, word);
+    }
+    *seen = all;
+    return finish(h, quint64(n));
+}
 
 } // namespace
 
 quint64 NameTable::hashOf(QStringView name, qsizetype *utf8Size)
 {
-    WordBuilder b;
+    quint64 seen = 0;
+    const quint64 h = unitHash(name, &seen);
+    if (!(seen & kNonAsciiUnits)) {
+        if (utf8Size)
+            *utf8Size = name.size();
+        return h;
+    }
+    // Beyond ASCII: count the UTF-8 bytes, and hash a lone surrogate as the
+    // "?" that QString::toUtf8 writes for it, so the name meets its file.
+    qsizetype bytes = 0;
+    bool lone = false;
     const qsizetype n = name.size();
-    const char16_t *s = name.utf16();
-    qsizetype i = 0;
-    while (i < n) {
-        // Eight, then four ASCII units at once: their low bytes are the UTF-8 form.
-        if (i + 8 <= n) {
-            const quint64 low = fourUnits(s + i), high = fourUnits(s + i + 4);
-            if (!((low | high) & kNonAscii)) {
-                b.put(lowBytes(low) | lowBytes(high) << 32, 8);
-                i += 8;
-                continue;
-            }
-        }
-        if (i + 4 <= n) {
-            const quint64 units = fourUnits(s + i);
-            if (!(units & kNonAscii)) {
-                b.put(lowBytes(units), 4);
-                i += 4;
-                continue;
-            }
-        }
-        char32_t c = s[i++];
-        if (c < 0x80) {
-            b.put(c, 1);
-        } else if (c < 0x800) {
-            b.put((0xC0 | (c >> 6)) | (quint64(0x80 | (c & 0x3F)) << 8), 2);
-        } else if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(s[i])) {
-            c = QChar::surrogateToUcs4(char16_t(c), s[i++]);
-            b.put((0xF0 | (c >> 18)) | (quint64(0x80 | ((c >> 12) & 0x3F)) << 8)
-                      | (quint64(0x80 | ((c >> 6) & 0x3F)) << 16) | (quint64(0x80 | (c & 0x3F)) << 24),
-                  4);
-        } else if (QChar::isSurrogate(c)) {
-            b.put('?', 1); // a lone half, written as QString::toUtf8 writes it
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = name[i].unicode();
+        if (u < 0x80) {
+            bytes += 1;
+        } else if (u < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(name[i + 1].unicode())) {
+            bytes += 4;
+            ++i;
+        } else if (QChar::isSurrogate(u)) {
+            bytes += 1;
+            lone = true;
         } else {
-            b.put((0xE0 | (c >> 12)) | (quint64(0x80 | ((c >> 6) & 0x3F)) << 8) | (quint64(0x80 | (c & 0x3F)) << 16),
-                  3);
+            bytes += 3;
         }
     }
     if (utf8Size)
-        *utf8Size = qsizetype(b.total);
-    return b.done();
+        *utf8Size = bytes;
+    return lone ? hashOf(QString::fromUtf8(name.toUtf8())) : h;
 }
 
 quint64 NameTable::hashOfUtf8(const char *bytes, qsizetype size)
 {
-    quint64 h = kSeed;
+    quint64 seen = 0;
     qsizetype i = 0;
     for (; i + 8 <= size; i += 8) {
-        h = mixWord(h, littleEndianWord(bytes + i, 8));
+        quint64 word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        seen |= word;
     }
+    for (; i < size; ++i)
+        seen |= uchar(bytes[i]);
+    if (seen & kNonAsciiBytes)
+        return hashOf(QString::fromUtf8(bytes, size)); // bytes that are not UTF-8 meet no name: never equal
+    quint64 h = kSeed;
+    for (i = 0; i + 4 <= size; i += 4)
+        h = mixWord(h, asciiWord(bytes + i, 4));
     if (i < size)
-        h = mixWord(h, littleEndianWord(bytes + i, size_t(size - i)));
+        h = mixWord(h, asciiWord(bytes + i, size - i));
     return finish(h, quint64(size));
 }
 
@@ -217,16 +210,6 @@ const int *NameTable::find(QStringView name, quint64 hash) const
     if (!mayHold(hash))
         return nullptr;
     const Entry *e = lookUp(hash, [name](QStringView stored) { return stored == name; });
-    return e && e->tag ? &m_values[e->index] : nullptr;
-}
-
-const int *NameTable::findUtf8(const char *bytes, qsizetype size, quint64 hash) const
-{
-    if (!mayHold(hash))
-        return nullptr;
-    // Equal hashes: a hit, unless two names share a hash; the bytes tell.
-    const Entry *e =
-        lookUp(hash, [bytes, size](QStringView stored) { return stored.toUtf8() == QByteArrayView(bytes, size); });
     return e && e->tag ? &m_values[e->index] : nullptr;
 }
 

@@ -8,9 +8,9 @@
 
 namespace morvane {
 
-// Names mapped to numbers, keyed by a 64-bit hash of their UTF-8 form, so a
-// name read from a folder listing (raw bytes) is looked up without being
-// decoded or copied. The table stores views: the strings they point into
+// Names mapped to numbers, keyed by a 64-bit hash that a name gets alike
+// from its UTF-16 form and from the UTF-8 bytes of a folder listing
+// (FolderNames), so the two meet without decoding either. The table stores views: the strings they point into
 // must outlive it (keep() holds those made only for a key, such as a
 // case-folded name).
 //
@@ -18,7 +18,7 @@ namespace morvane {
 //   table.reserve(1000);
 //   int &value = table.valueFor(u"a.txt");   // 0 when new; set it
 //   table.find(u"a.txt");                    // &value
-//   table.findUtf8("a.txt", 5);              // &value; nullptr when absent
+//   table.find(u"b.txt");                    // nullptr: absent
 class NameTable {
 public:
     void reserve(qsizetype names);
@@ -26,11 +26,6 @@ public:
     int &valueFor(QStringView name, quint64 hash); // hash from hashOf(name)
     const int *find(QStringView name) const { return find(name, hashOf(name)); }
     const int *find(QStringView name, quint64 hash) const; // hash from hashOf(name)
-    const int *findUtf8(const char *bytes, qsizetype size) const
-    {
-        return findUtf8(bytes, size, hashOfUtf8(bytes, size));
-    }
-    const int *findUtf8(const char *bytes, qsizetype size, quint64 hash) const; // hash from hashOfUtf8
     QStringView keep(QString name);
     // Starts loading the slot a later valueFor(…, hash) reads, so a loop over
     // many names waits for memory once for several of them, not once each.
@@ -50,10 +45,9 @@ public:
         return !m_filter.empty() && (m_filter[size_t(bit >> 6)] >> (bit & 63)) & 1;
     }
 
-    // A hash of the UTF-8 bytes, made on the fly from UTF-16 (a lone
-    // surrogate counts as "?", as QString::toUtf8 writes it), eight bytes
-    // a step; utf8Size gets their number. Both functions give one name the
-    // same hash.
+    // One hash for a name whether it comes as UTF-16 or as the UTF-8 bytes
+    // of a folder listing (a lone surrogate counts as "?", as
+    // QString::toUtf8 writes it); utf8Size gets the number of UTF-8 bytes.
     static quint64 hashOf(QStringView name, qsizetype *utf8Size = nullptr);
     static quint64 hashOfUtf8(const char *bytes, qsizetype size);
 

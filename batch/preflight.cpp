@@ -15,6 +15,7 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
+#include <bitset>
 #include <climits>
 #include <deque>
 #include <cstring>
@@ -129,7 +130,24 @@ struct TargetFolder {
     };
     NameTable names; // name (case-folded where the folder ignores case) -> its slot + 1
     std::vector<Slot> slotList;
-    QList<int> toTest; // rows whose target may be taken by a file outside the batch
+    std::vector<int> toTest; // rows whose target may be taken by a file outside the batch
+    // The lengths (UTF-16 units) of the names placed here: a current name of
+    // another length is no target, which saves hashing most of them.
+    std::bitset<256> nameLengths;
+    bool longNames = false; // a name of 256 units or more is placed
+
+    void notePlaced(qsizetype length)
+    {
+        if (length < qsizetype(nameLengths.size()))
+            nameLengths.set(size_t(length));
+        else
+            longNames = true;
+    }
+    bool mayHoldLength(qsizetype length) const
+    {
+        return folds // folding can change a name's length
+            || (length < qsizetype(nameLengths.size()) ? nameLengths.test(size_t(length)) : longNames);
+    }
 };
 
 class FolderTable {
@@ -192,9 +210,11 @@ void countRows(PreviewCheck &check)
 }
 
 // Looks at the disk for the targets no row of the batch accounts for.
-void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemList &items)
+// hashOfRow(row) gives the hash of the row's target name.
+template <typename HashOfRow>
+void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemList &items, HashOfRow hashOfRow)
 {
-    if (folder.toTest.isEmpty())
+    if (folder.toTest.empty())
         return;
     if (folder.toTest.size() <= kListingThreshold) {
         for (const int row : std::as_const(folder.toTest)) {
@@ -209,11 +229,24 @@ void testExistence(TargetFolder &folder, PreviewCheck &check, const RenameItemLi
     const std::shared_ptr<const FolderNames> listing = FolderNames::read(folder.encoded);
     if (!listing)
         return; // nothing there yet (a destination to be made), or nothing to learn
+    if (!folder.folds) {
+        // The listing's own index answers by hash; a name is encoded only when its hash is there.
+        constexpr qsizetype kAhead = 16;
+        for (size_t k = 0; k < folder.toTest.size(); ++k) {
+            if (k + kAhead < folder.toTest.size())
+                listing->prefetch(hashOfRow(folder.toTest[k + kAhead]));
+            const int row = folder.toTest[k];
+            const QString &name = items.at(row).newName;
+            if (listing->contains(hashOfRow(row), [&name](const char *bytes, qsizetype size) {
+                    return name.toUtf8() == QByteArrayView(bytes, size);
+                }))
+                check.rows[row].status = RowStatus::Exists;
+        }
+        return;
+    }
+    // Where the folder ignores case its names are compared folded.
     for (size_t i = 0; i < listing->count(); ++i) {
-        const int *slotNumber = folder.folds
-            // Where the folder ignores case its names are compared folded.
-            ? folder.names.find(QString::fromUtf8(listing->name(i), listing->size(i)).toCaseFolded())
-            : folder.names.findUtf8(listing->name(i), listing->size(i), listing->hash(i)); // raw bytes, not decoded
+        const int *slotNumber = folder.names.find(QString::fromUtf8(listing->name(i), listing->size(i)).toCaseFolded());
         if (!slotNumber)
             continue;
         const TargetFolder::Slot &slot = folder.slotList[size_t(*slotNumber - 1)];
@@ -255,6 +288,7 @@ public:
           m_moving(m_mode != BatchMode::CopyToFolder), m_count(items.count()), m_rows(size_t(m_count))
     {
         m_check.rows.resize(m_count);
+        m_rowChecks = m_check.rows.data(); // detached once, not at every row
         m_folders.expectNames(m_count);
     }
 
@@ -266,7 +300,9 @@ public:
             freeMovedSources();
         findTargetsToTest(existence);
         if (existence == ExistenceTest::Yes)
-            m_folders.forEach([this](TargetFolder &folder) { testExistence(folder, m_check, m_items); });
+            m_folders.forEach([this](TargetFolder &folder) {
+                testExistence(folder, m_check, m_items, [this](int row) { return m_rows[size_t(row)].targetHash; });
+            });
         countRows(m_check);
         return std::move(m_check);
     }
@@ -274,7 +310,6 @@ public:
 private:
     struct Row {
         quint64 targetHash = 0;
-        quint64 sourceHash = 0;             // the current name's, for rows whose file may move away
         TargetFolder *folder = nullptr;     // where the target lands; null for an empty name
         const QString *sourceKey = nullptr; // the current folder, as target folders are keyed
         int slot = -1;                      // in the folder's slot list, once placed
@@ -285,11 +320,12 @@ private:
     void readRows()
     {
         QString lastSourceFolder, lastTargetFolder;
+        TargetFolder *targetFolder = nullptr; // of the current run of rows from one folder, looked up once
         const QString *sourceKey = nullptr;
         bool sameFolder = false;
         for (int i = 0; i < m_count; ++i) {
             const RenameItem &item = m_items.at(i);
-            RowCheck &row = m_check.rows[i];
+            RowCheck &row = m_rowChecks[i];
             Row &r = m_rows[size_t(i)];
             r.nameStart = lastSlash(item) + 1;
             const QStringView sourceFolder = QStringView(item.originalPath).left(r.nameStart);
@@ -300,20 +336,21 @@ private:
                 lastTargetFolder =
                     m_mode == BatchMode::RenameInPlace ? *sourceKey : withoutTrailingSlash(absolutePath(m_destination));
                 sameFolder = *sourceKey == lastTargetFolder;
+                targetFolder = nullptr;
             }
             r.sourceKey = sourceKey;
             if (item.newName.isEmpty()) {
                 row.status = RowStatus::Empty;
             } else {
-                r.folder = &m_folders.at(lastTargetFolder, sourceName);
+                if (!targetFolder)
+                    targetFolder = &m_folders.at(lastTargetFolder, sourceName);
+                r.folder = targetFolder;
                 row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
                 qsizetype bytes = 0;
                 r.targetHash = NameTable::hashOf(item.newName, &bytes);
                 if (bytes > r.folder->nameMax || r.folder->encoded.size() + 1 + bytes >= r.folder->pathMax)
                     row.status = RowStatus::TooLong;
             }
-            if (m_moving && row.status != RowStatus::Unchanged)
-                r.sourceHash = NameTable::hashOf(sourceName);
         }
     }
 
@@ -325,7 +362,7 @@ private:
             if (i + kAhead < m_count && m_rows[size_t(i + kAhead)].folder)
                 m_rows[size_t(i + kAhead)].folder->names.prefetch(m_rows[size_t(i + kAhead)].targetHash);
             Row &r = m_rows[size_t(i)];
-            const RowStatus status = m_check.rows[i].status;
+            const RowStatus status = m_rowChecks[i].status;
             if (status == RowStatus::Empty || status == RowStatus::TooLong)
                 continue;
             const QString &name = m_items.at(i).newName;
@@ -337,6 +374,7 @@ private:
                 slotNumber = int(folder.slotList.size());
             }
             r.slot = slotNumber - 1;
+            folder.notePlaced(name.size());
             markDuplicate(i, folder.slotList[size_t(r.slot)]);
         }
     }
@@ -347,8 +385,8 @@ private:
             slot.target = i;
             return;
         }
-        RowCheck &row = m_check.rows[i];
-        RowCheck &first = m_check.rows[slot.target];
+        RowCheck &row = m_rowChecks[i];
+        RowCheck &first = m_rowChecks[slot.target];
         // A row that keeps its name stays what it is; the other row names it.
         if (first.status != RowStatus::TooLong && first.status != RowStatus::Unchanged) {
             first.status = RowStatus::Duplicate;
@@ -368,19 +406,21 @@ private:
         TargetFolder *lastFolder = nullptr;
         for (int i = 0; i < m_count; ++i) {
             const Row &r = m_rows[size_t(i)];
-            if (m_check.rows[i].status == RowStatus::Unchanged)
+            if (m_rowChecks[i].status == RowStatus::Unchanged)
                 continue;
             if (r.sourceKey != lastKey) {
                 lastKey = r.sourceKey;
                 lastFolder = m_folders.find(*lastKey);
             }
             TargetFolder *folder = m_mode == BatchMode::RenameInPlace && r.folder ? r.folder : lastFolder;
-            if (!folder || (!folder->folds && !folder->names.mayHold(r.sourceHash)))
-                continue; // most current names are no target: the filter says so without the item
+            if (!folder)
+                continue;
             // A view of the name inside the path: no copy for the look-up.
             const QStringView name = QStringView(m_items.at(i).originalPath).mid(r.nameStart);
-            const int *slotNumber = folder->folds ? folder->names.find(name.toString().toCaseFolded())
-                                                  : folder->names.find(name, r.sourceHash);
+            if (!folder->mayHoldLength(name.size()))
+                continue; // most current names are no target: their length says so before any hashing
+            const int *slotNumber =
+                folder->folds ? folder->names.find(name.toString().toCaseFolded()) : folder->names.find(name);
             if (slotNumber)
                 folder->slotList[size_t(*slotNumber - 1)].source = i;
         }
@@ -391,14 +431,14 @@ private:
     {
         for (int i = 0; i < m_count; ++i) {
             const Row &r = m_rows[size_t(i)];
-            if (m_check.rows[i].status != RowStatus::Ready)
+            if (m_rowChecks[i].status != RowStatus::Ready)
                 continue;
             // Another row's file, which moves away first, or the row's own
             // file under another spelling (a case-only rename).
             if (r.folder->slotList[size_t(r.slot)].source >= 0)
                 continue;
             if (existence == ExistenceTest::Yes)
-                r.folder->toTest.append(i);
+                r.folder->toTest.push_back(i);
         }
     }
 
@@ -411,6 +451,7 @@ private:
     std::deque<QString> m_sourceKeys; // one per run of rows from one folder; rows point into it
     FolderTable m_folders;
     PreviewCheck m_check;
+    RowCheck *m_rowChecks = nullptr;
 };
 
 } // namespace
