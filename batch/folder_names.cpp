@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -103,12 +104,16 @@ void FolderNames::makeIndex()
         --m_shift;
     }
     m_index.assign(capacity, 0);
+    m_filter.assign(std::max<size_t>(1, capacity * 4 / 64), 0); // 8 bits an entry at half load
+    m_filterMask = quint64(m_filter.size()) * 64 - 1;
     const size_t mask = capacity - 1;
     for (size_t k = 0; k < m_hashes.size(); ++k) {
         size_t i = slotOf(m_hashes[k]);
         while (m_index[i])
             i = (i + 1) & mask;
         m_index[i] = quint32(k + 1);
+        const quint64 bit = m_hashes[k] & m_filterMask;
+        m_filter[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
     }
 }
 

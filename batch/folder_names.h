@@ -32,6 +32,8 @@ public:
     template <typename Same>
     bool contains(quint64 hash, Same same) const
     {
+        if (!mayHold(hash))
+            return false;
         const size_t mask = m_index.size() - 1;
         for (size_t i = slotOf(hash);; i = (i + 1) & mask) {
             const quint32 entry = m_index[i];
@@ -42,9 +44,13 @@ public:
         }
     }
 
-    // Starts loading what contains(hash, …) reads first, so a loop over
-    // many names waits for memory once for several of them.
-    void prefetch(quint64 hash) const { __builtin_prefetch(&m_index[slotOf(hash)]); }
+    // Starts loading what contains(hash, …) reads after the filter, so a
+    // loop over many names waits for memory once for several of them.
+    void prefetch(quint64 hash) const
+    {
+        if (mayHold(hash))
+            __builtin_prefetch(&m_index[slotOf(hash)]);
+    }
 
 private:
     std::string m_bytes;           // every name, each ended by a NUL
@@ -52,6 +58,15 @@ private:
     std::vector<quint64> m_hashes;
 
     size_t slotOf(quint64 hash) const { return size_t((hash * 0x9E3779B97F4A7C15ULL) >> m_shift); }
+    // Eight bits an entry, small enough to stay in the cache: most names
+    // that are not in the folder are turned away without touching the index.
+    bool mayHold(quint64 hash) const
+    {
+        const quint64 bit = hash & m_filterMask;
+        return (m_filter[size_t(bit >> 6)] >> (bit & 63)) & 1;
+    }
+    std::vector<quint64> m_filter;
+    quint64 m_filterMask = 0;
 
     std::vector<quint32> m_index; // entry + 1 by hash, open addressing; 0: free
     int m_shift = 63;
