@@ -5,7 +5,9 @@
 // and title, rename(2). Every run is a process of its own on a fresh copy of
 // the files on tmpfs; the medians are printed with their ratio to the floor.
 //
-//   bench_metadata [N] [RUNS]            defaults 10000 and 5
+//   bench_metadata [N] [RUNS] [OTHER]    defaults 10000 and 5; OTHER: another
+//                                        morvane binary (an earlier build) timed
+//                                        in the same rounds
 //   bench_metadata floor-photos DIR      one floor run (used by the driver)
 //   bench_metadata floor-audio DIR
 #include "bench/bench_support.h"
@@ -168,35 +170,35 @@ int main(int argc, char **argv)
     }
 
     const QString morvane = QStringLiteral(MORVANE_BINARY);
+    const QString other = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     struct Job {
         const char *name;
         QString source;
         std::vector<Row> rows;
     };
     std::vector<Job> jobs = {
-        {"JPEGs to {taken:yyyymmdd_hhnnss}",
-         photos,
-         {
-             {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}},
-             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}},
-             {"morvane /cli /dryrun",
-              morvane,
-              {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work},
-              false,
-              {}},
-         }},
-        {"MP3s to {artist} - {title}",
-         songs,
-         {
-             {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}},
-             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}},
-             {"morvane /cli /dryrun",
-              morvane,
-              {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work},
-              false,
-              {}},
-         }},
+        {"JPEGs to {taken:yyyymmdd_hhnnss}", photos, {
+            {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}},
+            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}},
+            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work}, false, {}},
+            // The same run without reading a file: what the metadata adds.
+            {"morvane /cli, r{name} (no metadata)", morvane, {"/cli", "/quiet", "/pattern=r{name}", work}, true, {}},
+        }},
+        {"MP3s to {artist} - {title}", songs, {
+            {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}},
+            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}},
+            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work}, false, {}},
+        }},
     };
+
+    if (!other.isEmpty()) {
+        for (Job &job : jobs) {
+            const std::vector<Row> mine(job.rows.begin() + 1, job.rows.begin() + 3);
+            for (const Row &row : mine)
+                job.rows.push_back({row.renames ? "other /cli" : "other /cli /dryrun", other, row.arguments,
+                                    row.renames, {}});
+        }
+    }
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("APPDATA", root.filePath("appdata"));
@@ -226,9 +228,9 @@ int main(int argc, char **argv)
         }
         const double floor = median(job.rows.front().seconds);
         std::printf("\n%s, N=%d, median of %d runs\n", job.name, n, runs);
-        std::printf("%-32s %9s %9s\n", "", "seconds", "x floor");
+        std::printf("%-36s %9s %9s\n", "", "seconds", "x floor");
         for (const Row &row : job.rows)
-            std::printf("%-32s %9.3f %9.2f\n", row.label, median(row.seconds), median(row.seconds) / floor);
+            std::printf("%-36s %9.3f %9.2f\n", row.label, median(row.seconds), median(row.seconds) / floor);
     }
     return 0;
 }

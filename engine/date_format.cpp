@@ -72,11 +72,20 @@ void appendLiteral(QString &out, const QString &literal)
 
 QString digitsAtLeast(qint64 value, int width)
 {
-    const bool negative = value < 0;
-    QString digits = QString::number(negative ? -value : value);
-    if (digits.size() < width)
-        digits.prepend(QString(width - digits.size(), u'0'));
-    return negative ? u'-' + digits : digits;
+    // Written back to front into one buffer: a name can hold several per item.
+    constexpr int kSize = 32;
+    char16_t digits[kSize];
+    int at = kSize;
+    quint64 rest = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        digits[--at] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    while (kSize - at < width && at > 1)
+        digits[--at] = u'0';
+    if (value < 0)
+        digits[--at] = u'-';
+    return QString(reinterpret_cast<const QChar *>(digits + at), kSize - at);
 }
 
 // Length of an am/pm, a/p or ampm token at i, 0 when none begins there.

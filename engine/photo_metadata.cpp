@@ -2,9 +2,11 @@
 
 #include <QFile>
 
+#include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -17,14 +19,61 @@ namespace morvane {
 
 struct PhotoMetadata::Data {
     Exiv2::ExifData exif;
-    Exiv2::IptcData iptc;
-    Exiv2::XmpData xmp;
+    // IPTC and XMP are decoded on the first question about them: a JPEG's
+    // other metadata segments wait in `segments`, a small JPEG of their own.
+    mutable std::once_flag decodeOthers;
+    mutable Exiv2::IptcData iptc;
+    mutable Exiv2::XmpData xmp;
+    QByteArray segments;
+    // The date taken, worked out once.
+    mutable std::once_flag takenOnce;
+    mutable QDateTime taken;
+
+    const Exiv2::IptcData &iptcData() const
+    {
+        decodeSegments();
+        return iptc;
+    }
+    const Exiv2::XmpData &xmpData() const
+    {
+        decodeSegments();
+        return xmp;
+    }
+
+private:
+    void decodeSegments() const
+    {
+        std::call_once(decodeOthers, [this] {
+            if (segments.isEmpty())
+                return;
+            try {
+                Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(
+                    reinterpret_cast<const Exiv2::byte *>(segments.constData()), long(segments.size()));
+                if (!image.get())
+                    return;
+                image->readMetadata();
+                iptc = image->iptcData();
+                xmp = image->xmpData();
+            } catch (...) {
+                iptc.clear();
+                xmp.clear();
+            }
+        });
+    }
 };
 
 namespace {
 
 void ignoreLogMessage(int, const char *)
 {
+}
+
+void lockXmp(void *mutex, bool lock)
+{
+    if (lock)
+        static_cast<std::mutex *>(mutex)->lock();
+    else
+        static_cast<std::mutex *>(mutex)->unlock();
 }
 
 // Tag values are often padded with spaces or NULs; control characters have
@@ -48,10 +97,36 @@ QString printed(const Exiv2::Metadatum &datum, const Exiv2::ExifData *exif)
     }
 }
 
-QString exifText(const Exiv2::ExifData &exif, const char *key)
+// Looks a tag up by its number and IFD: ExifData::findKey would build the
+// key text of every entry it passes.
+Exiv2::ExifData::const_iterator findTag(const Exiv2::ExifData &exif, const Exiv2::ExifKey &key)
 {
-    const auto it = exif.findKey(Exiv2::ExifKey(key));
+    const uint16_t tag = key.tag();
+    const int ifd = key.ifdId();
+    auto it = exif.begin();
+    while (it != exif.end() && (it->tag() != tag || it->ifdId() != ifd))
+        ++it;
+    return it;
+}
+
+QString exifText(const Exiv2::ExifData &exif, const Exiv2::ExifKey &key)
+{
+    const auto it = findTag(exif, key);
     return it == exif.end() ? QString() : printed(*it, &exif);
+}
+
+// A date or sub-second tag: its text up to the first NUL, as Exiv2 prints it,
+// without the stream that printing builds.
+QString exifAscii(const Exiv2::ExifData &exif, const Exiv2::ExifKey &key)
+{
+    const auto it = findTag(exif, key);
+    if (it == exif.end())
+        return {};
+    if (const auto *ascii = dynamic_cast<const Exiv2::AsciiValue *>(&it->value())) {
+        const std::string &raw = ascii->value_;
+        return cleanText(raw.substr(0, raw.find('\0')));
+    }
+    return printed(*it, &exif);
 }
 
 // "2024:07:01 09:05:03" (dashes and a "T" pass too); invalid when the
@@ -107,72 +182,103 @@ int subSecondMillis(const QString &text)
 
 // ---- reading only the header of a JPEG -------------------------------------
 
-class FileReader {
+// Where a JPEG's bytes come from: a file read with a few preads, or memory.
+class ByteSource {
 public:
-    explicit FileReader(const QString &path) : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
+    virtual ~ByteSource() = default;
+    // n bytes at pos, valid until the next call; null when the data ends first.
+    virtual const unsigned char *at(qint64 pos, qint64 n) = 0;
+};
+
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(const QByteArray &bytes) : m_bytes(bytes) {}
+    const unsigned char *at(qint64 pos, qint64 n) override
     {
+        if (pos < 0 || n < 0 || pos + n > m_bytes.size())
+            return nullptr;
+        return reinterpret_cast<const unsigned char *>(m_bytes.constData()) + pos;
     }
-    ~FileReader()
+
+private:
+    const QByteArray &m_bytes;
+};
+
+class FileSource : public ByteSource {
+public:
+    explicit FileSource(const QString &path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        // Reading a header is no use of the file worth an access-time write.
+        m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+        if (m_fd < 0 && errno == EPERM)
+            m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd >= 0) {
+            const ssize_t got = ::pread(m_fd, m_head, sizeof m_head, 0);
+            m_headSize = got > 0 ? got : 0;
+        }
+    }
+    ~FileSource() override
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    FileReader(const FileReader &) = delete;
-    FileReader &operator=(const FileReader &) = delete;
+    FileSource(const FileSource &) = delete;
+    FileSource &operator=(const FileSource &) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
 
-    // Copies n bytes at pos into out; false when the file ends first.
-    bool readAt(qint64 pos, qint64 n, char *out)
+    const unsigned char *at(qint64 pos, qint64 n) override
     {
-        // Most headers lie in the first block, which is read once.
-        if (!m_headRead) {
-            m_head.resize(kHead);
-            const ssize_t got = ::pread(m_fd, m_head.data(), kHead, 0);
-            m_head.resize(got > 0 ? qsizetype(got) : 0);
-            m_headRead = true;
-        }
-        if (pos + n <= m_head.size()) {
-            memcpy(out, m_head.constData() + pos, size_t(n));
-            return true;
-        }
+        if (pos < 0 || n < 0)
+            return nullptr;
+        if (pos + n <= m_headSize)
+            return m_head + pos;
+        // A segment past the first block: read just that.
+        if (m_headSize < qint64(sizeof m_head))
+            return nullptr;  // the file ended inside the first block
+        m_more.resize(qsizetype(n));
+        char *out = m_more.data();
         while (n > 0) {
             const ssize_t got = ::pread(m_fd, out, size_t(n), off_t(pos));
             if (got <= 0)
-                return false;
+                return nullptr;
             out += got;
             pos += got;
             n -= got;
         }
-        return true;
+        return reinterpret_cast<const unsigned char *>(m_more.constData());
     }
 
 private:
-    static constexpr qint64 kHead = 64 * 1024;
-    int m_fd;
-    bool m_headRead = false;
-    QByteArray m_head;
+    // Small pictures and the headers of most photos fit in the first read.
+    unsigned char m_head[16 * 1024];
+    qint64 m_headSize = 0;
+    int m_fd = -1;
+    QByteArray m_more;
 };
 
-enum class Jpeg { Not, Read, Damaged };
-
-// Gathers the segments that hold metadata (APP1: Exif and XMP; APP13: IPTC)
-// into a small JPEG of their own, so that Exiv2 decodes them from memory
-// and the picture data is never read.
-Jpeg readJpegHeader(const QString &path, QByteArray *header)
+bool isJpeg(ByteSource &source)
 {
-    FileReader file(path);
-    if (!file.isOpen())
-        return Jpeg::Damaged;
-    unsigned char b[4];
-    if (!file.readAt(0, 3, reinterpret_cast<char *>(b)) || b[0] != 0xFF || b[1] != 0xD8 || b[2] != 0xFF)
-        return Jpeg::Not;
-    header->append("\xFF\xD8", 2);
-    qint64 pos = 2;
+    const unsigned char *b = source.at(0, 3);
+    return b && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF;
+}
+
+// Walks a JPEG's header segments up to the first scan. The first APP1 that
+// holds Exif goes straight to Exiv2's Exif decoder; the other segments that
+// can hold metadata (APP1: XMP; APP13: IPTC) are kept for later. The picture
+// data is never read.
+void readJpegSegments(ByteSource &source, PhotoMetadata::Data *data)
+{
+    static const char kExifId[] = "Exif\0\0";
     constexpr int kMaxSegments = 1024;
     constexpr qsizetype kMaxKept = 16 * 1024 * 1024;
+    bool exifRead = false;
+    QByteArray &kept = data->segments;
+    qint64 pos = 2;
     for (int segment = 0; segment < kMaxSegments; ++segment) {
-        if (!file.readAt(pos, 2, reinterpret_cast<char *>(b)) || b[0] != 0xFF)
+        const unsigned char *b = source.at(pos, 2);
+        if (!b || b[0] != 0xFF)
             break;
         const unsigned char marker = b[1];
         if (marker == 0xFF) { // fill byte
@@ -184,26 +290,59 @@ Jpeg readJpegHeader(const QString &path, QByteArray *header)
             break;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) // no length
             continue;
-        if (!file.readAt(pos, 2, reinterpret_cast<char *>(b)))
+        b = source.at(pos, 2);
+        if (!b)
             break;
         const int length = (b[0] << 8) | b[1];
         if (length < 2)
             break;
-        if ((marker == 0xE1 || marker == 0xED) && header->size() + length + 2 <= kMaxKept) {
-            const qsizetype at = header->size();
-            header->resize(at + 2 + length);
-            char *p = header->data() + at;
-            p[0] = char(0xFF);
-            p[1] = char(marker);
-            if (!file.readAt(pos, length, p + 2)) {
-                header->resize(at);
+        if (marker == 0xE1 && !exifRead && length >= 2 + 6) {
+            const unsigned char *payload = source.at(pos + 2, length - 2);
+            if (!payload)
                 break;
+            if (memcmp(payload, kExifId, 6) == 0) {
+                exifRead = true;
+                if (Exiv2::ExifParser::decode(data->exif, payload + 6, uint32_t(length - 8))
+                    == Exiv2::invalidByteOrder)
+                    data->exif.clear();
+                pos += length;
+                continue;
             }
+        }
+        if ((marker == 0xE1 || marker == 0xED) && kept.size() + length + 4 <= kMaxKept) {
+            const unsigned char *payload = source.at(pos + 2, length - 2);
+            if (!payload)
+                break;
+            if (kept.isEmpty())
+                kept.append("\xFF\xD8", 2);
+            const char head[4] = {char(0xFF), char(marker), char(length >> 8), char(length & 0xFF)};
+            kept.append(head, 4);
+            kept.append(reinterpret_cast<const char *>(payload), length - 2);
         }
         pos += length;
     }
-    header->append("\xFF\xD9", 2);
-    return Jpeg::Read;
+    if (!kept.isEmpty())
+        kept.append("\xFF\xD9", 2);
+}
+
+// Any picture Exiv2 reads, as a whole image object.
+std::shared_ptr<PhotoMetadata::Data> readImage(Exiv2::Image::AutoPtr image)
+{
+    if (!image.get())
+        return {};
+    image->readMetadata();
+    auto data = std::make_shared<PhotoMetadata::Data>();
+    data->exif = image->exifData();
+    data->iptc = image->iptcData();
+    data->xmp = image->xmpData();
+    return data;
+}
+
+std::shared_ptr<PhotoMetadata::Data> readJpeg(ByteSource &source)
+{
+    auto data = std::make_shared<PhotoMetadata::Data>();
+    readJpegSegments(source, data.get());
+    return data;
 }
 
 } // namespace
@@ -214,8 +353,10 @@ void silenceMetadataLibraries()
     std::call_once(once, [] {
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
         Exiv2::LogMsg::setHandler(ignoreLogMessage);
-        // XMP's toolkit must be set up before readers may run on several threads.
-        Exiv2::XmpParser::initialize();
+        // XMP's toolkit must be set up before readers may run on several
+        // threads, with a lock for the namespaces it learns while parsing.
+        static std::mutex xmpLock;
+        Exiv2::XmpParser::initialize(lockXmp, &xmpLock);
     });
 }
 
@@ -224,16 +365,12 @@ PhotoMetadata PhotoMetadata::fromBytes(const QByteArray &bytes)
     silenceMetadataLibraries();
     PhotoMetadata result;
     try {
-        Exiv2::Image::AutoPtr image =
-            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
-        if (!image.get())
-            return result;
-        image->readMetadata();
-        auto data = std::make_shared<Data>();
-        data->exif = image->exifData();
-        data->iptc = image->iptcData();
-        data->xmp = image->xmpData();
-        result.m_data = std::move(data);
+        MemorySource source(bytes);
+        if (isJpeg(source))
+            result.m_data = readJpeg(source);
+        else
+            result.m_data = readImage(Exiv2::ImageFactory::open(
+                reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size())));
     } catch (...) {
         // A damaged or hostile file: nothing is known about it.
     }
@@ -243,56 +380,67 @@ PhotoMetadata PhotoMetadata::fromBytes(const QByteArray &bytes)
 PhotoMetadata PhotoMetadata::read(const QString &path)
 {
     silenceMetadataLibraries();
-    QByteArray header;
-    switch (readJpegHeader(path, &header)) {
-    case Jpeg::Read:
-        return fromBytes(header);
-    case Jpeg::Damaged:
-        return {};
-    case Jpeg::Not:
-        break;
-    }
     PhotoMetadata result;
     try {
-        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString(), false);
-        if (!image.get())
-            return result;
-        image->readMetadata();
-        auto data = std::make_shared<Data>();
-        data->exif = image->exifData();
-        data->iptc = image->iptcData();
-        data->xmp = image->xmpData();
-        result.m_data = std::move(data);
+        {
+            FileSource source(path);
+            if (!source.isOpen())
+                return result;
+            if (isJpeg(source)) {
+                result.m_data = readJpeg(source);
+                return result;
+            }
+        }
+        result.m_data = readImage(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString(), false));
     } catch (...) {
     }
     return result;
 }
 
+namespace {
+
+const Exiv2::ExifKey &exifKey(int which)
+{
+    static const Exiv2::ExifKey keys[] = {
+        Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"), Exiv2::ExifKey("Exif.Photo.SubSecTimeOriginal"),
+        Exiv2::ExifKey("Exif.Photo.DateTimeDigitized"), Exiv2::ExifKey("Exif.Photo.SubSecTimeDigitized"),
+        Exiv2::ExifKey("Exif.Image.DateTime"), Exiv2::ExifKey("Exif.Photo.SubSecTime"),
+        Exiv2::ExifKey("Exif.Image.Make"), Exiv2::ExifKey("Exif.Image.Model"),
+        Exiv2::ExifKey("Exif.Photo.LensModel"),
+    };
+    return keys[which];
+}
+
+enum KeyIndex { kMake = 6, kModel = 7, kLensModel = 8 };
+
+} // namespace
+
 QDateTime PhotoMetadata::taken() const
 {
     if (!m_data)
         return {};
-    static const char *const sources[][2] = {
-        {"Exif.Photo.DateTimeOriginal", "Exif.Photo.SubSecTimeOriginal"},
-        {"Exif.Photo.DateTimeDigitized", "Exif.Photo.SubSecTimeDigitized"},
-        {"Exif.Image.DateTime", "Exif.Photo.SubSecTime"},
-    };
-    for (const auto &source : sources) {
-        QDateTime taken = parseExifDate(exifText(m_data->exif, source[0]));
-        if (taken.isValid())
-            return taken.addMSecs(subSecondMillis(exifText(m_data->exif, source[1])));
-    }
-    return {};
+    const Data &data = *m_data;
+    std::call_once(data.takenOnce, [&data] {
+        // Original, digitized, the file's date: each pair a date and its sub-seconds.
+        for (int source = 0; source < 6; source += 2) {
+            const QDateTime taken = parseExifDate(exifAscii(data.exif, exifKey(source)));
+            if (taken.isValid()) {
+                data.taken = taken.addMSecs(subSecondMillis(exifAscii(data.exif, exifKey(source + 1))));
+                return;
+            }
+        }
+    });
+    return data.taken;
 }
 
 QString PhotoMetadata::make() const
 {
-    return m_data ? exifText(m_data->exif, "Exif.Image.Make") : QString();
+    return m_data ? exifText(m_data->exif, exifKey(kMake)) : QString();
 }
 
 QString PhotoMetadata::model() const
 {
-    return m_data ? exifText(m_data->exif, "Exif.Image.Model") : QString();
+    return m_data ? exifText(m_data->exif, exifKey(kModel)) : QString();
 }
 
 QString PhotoMetadata::camera() const
@@ -311,7 +459,7 @@ QString PhotoMetadata::lens() const
 {
     if (!m_data)
         return {};
-    QString lens = exifText(m_data->exif, "Exif.Photo.LensModel");
+    QString lens = exifText(m_data->exif, exifKey(kLensModel));
     if (lens.isEmpty()) {
         try {
             const auto it = Exiv2::lensName(m_data->exif);
@@ -346,16 +494,23 @@ QString PhotoMetadata::value(const QString &key) const
     auto same = [&](const std::string &k) {
         return QByteArray::fromRawData(k.data(), qsizetype(k.size())).compare(wanted, Qt::CaseInsensitive) == 0;
     };
+    // The family named first picks the one collection to search.
+    const QByteArray lower = wanted.toLower();
+    auto family = [&](const char *prefix) { return lower.startsWith(prefix); };
     try {
-        for (const auto &datum : m_data->exif)
-            if (same(datum.key()))
-                return printed(datum, &m_data->exif);
-        for (const auto &datum : m_data->iptc)
-            if (same(datum.key()))
-                return printed(datum, nullptr);
-        for (const auto &datum : m_data->xmp)
-            if (same(datum.key()))
-                return printed(datum, nullptr);
+        if (family("exif.")) {
+            for (const auto &datum : m_data->exif)
+                if (same(datum.key()))
+                    return printed(datum, &m_data->exif);
+        } else if (family("iptc.")) {
+            for (const auto &datum : m_data->iptcData())
+                if (same(datum.key()))
+                    return printed(datum, nullptr);
+        } else if (family("xmp.")) {
+            for (const auto &datum : m_data->xmpData())
+                if (same(datum.key()))
+                    return printed(datum, nullptr);
+        }
     } catch (...) {
     }
     return {};

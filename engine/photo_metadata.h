@@ -34,8 +34,9 @@ public:
     // "Iptc." and "Xmp." keys too; the key's letter case is ignored.
     QString value(const QString &key) const;
 
+    struct Data;  // what the reader found; opaque outside the reader
+
 private:
-    struct Data;
     std::shared_ptr<const Data> m_data;
 };
 

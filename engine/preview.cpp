@@ -1,5 +1,6 @@
 #include "engine/preview.h"
 
+#include "engine/metadata_keywords.h"
 #include "engine/name_builder.h"
 
 #include <QCoreApplication>
@@ -18,8 +19,21 @@ bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameC
     const int digits = clampInt(intOrDefault(options.digits, 3), 1, 10);
     const bool keepExtension = !options.changeExt;
     const QString newExtension = trimControl(options.newExt);
-    NameBuilder builder(options, context, importedNameList);
     const int total = items.count();
+    // Files whose names need their metadata are read ahead on other threads.
+    NameContext readingContext = context;
+    std::unique_ptr<MetadataReadAhead> readAhead;
+    if (hasMetadataKeywords(options.pattern)) {
+        QStringList files;
+        files.reserve(total);
+        for (int i = 0; i < total; ++i) {
+            if (!items.at(i).isFolder)
+                files.append(items.at(i).originalPath);
+        }
+        readAhead = MetadataReadAhead::start(options.pattern, files);
+        readingContext.metadataReadAhead = readAhead.get();
+    }
+    NameBuilder builder(options, readingContext, importedNameList);
     for (int i = 0; i < total; ++i) {
         if (i > 0 && i % kPreviewProgressStep == 0)
             reporter.progress(i, total);

@@ -1,10 +1,13 @@
 #include "engine/extended_keywords.h"
+#include "engine/metadata_keywords.h"
 #include "engine/name_builder.h"
+#include "engine/preview.h"
 #include "tests/metadata_fixtures.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -52,6 +55,14 @@ QByteArray stderrOf(Fn run)
     unlink(name);
     return text;
 }
+
+class QuietReporter : public Reporter {
+public:
+    void information(const QString &) override {}
+    void warning(const QString &) override {}
+    void error(const QString &) override {}
+    bool confirm(const QString &) override { return true; }
+};
 
 const QString kAllPhotoKeywords = "{taken}|{camera}|{make}|{model}|{lens}|{iso}|{exif:Exif.Photo.FNumber}";
 const QString kAllAudioKeywords = "{artist}|{album}|{albumartist}|{title}|{track}|{disc}|{year}|{genre}";
@@ -314,6 +325,78 @@ private slots:
         QCOMPARE(expand(kAllPhotoKeywords, path("scrambled.jpg")).remove(u'|'), QString());
         QCOMPARE(expand("{taken}", path("no-such-file.jpg")), QString());
     }
+
+    // A preview reads its photos ahead on other threads; the names are those
+    // a reading in place gives, whatever the list holds between the photos.
+    void readAheadGivesTheNamesOfAReadingInPlace()
+    {
+        QTemporaryDir dir;
+        RenameItemList items;
+        for (int i = 0; i < 90; ++i) {
+            const QString p = dir.filePath(QStringLiteral("f%1.jpg").arg(i, 2, 10, QChar(u'0')));
+            switch (i % 6) {
+            case 3:
+                QVERIFY(writeBytes(p, "no picture"));
+                break;
+            case 4:  // a folder: never read
+                QVERIFY(QDir().mkpath(p));
+                QVERIFY(items.addFolderItem(p));
+                continue;
+            default:
+                QVERIFY(writePhoto(p, Exiv2::ImageType::jpeg,
+                                   {{"Exif.Photo.DateTimeOriginal", QStringLiteral("2024:07:01 09:%1:00").arg(i % 60)},
+                                    {"Exif.Image.Model", QStringLiteral("M%1").arg(i)}}));
+            }
+            QVERIFY(items.addFileItem(p));
+            if (i % 6 == 5)
+                QVERIFY(QFile::remove(p));  // gone before the preview
+        }
+        OptionPanel options;
+        options.pattern = "{taken:nn}_{model}_{exif:Exif.Image.Model}";
+        QuietReporter reporter;
+        QVERIFY(buildPreview(items, options, m_context, {}, reporter));
+
+        const QStringList noList;
+        NameBuilder inPlace(options, m_context, noList);
+        int dated = 0;
+        for (int i = 0; i < items.count(); ++i) {
+            const QString expected = inPlace.buildNewName(items.at(i), options.pattern, 1, 3, true, QString(), i);
+            QCOMPARE(items.at(i).newName, expected);
+            dated += expected.contains("_M");
+        }
+        QCOMPARE(dated, 45);
+    }
+
+    // The read-ahead hands out a file only in list order, within reach, and
+    // drops the files passed over; a name asking out of turn reads in place.
+    void readAheadHandsOutInListOrder()
+    {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 200; ++i) {
+            paths.append(dir.filePath(QStringLiteral("p%1.jpg").arg(i)));
+            QVERIFY(writePhoto(paths.last(), Exiv2::ImageType::jpeg, {{"Exif.Image.Make", QString::number(i)}}));
+        }
+        if (QThread::idealThreadCount() < 2)
+            QSKIP("one core: nothing is read ahead");
+        QVERIFY(!MetadataReadAhead::start("{artist}", paths));  // audio is read in place
+        QVERIFY(!MetadataReadAhead::start("{make}", paths.mid(0, 3)));
+        const auto readAhead = MetadataReadAhead::start("{make}", paths);
+        QVERIFY(readAhead);
+        auto makeOf = [&](int i) {
+            const auto reading = readAhead->take(paths.at(i));
+            return reading && reading->photo ? reading->photo->make() : QString("none");
+        };
+        QCOMPARE(makeOf(0), QString("0"));
+        QCOMPARE(makeOf(5), QString("5"));      // 1-4 passed over
+        QCOMPARE(makeOf(3), QString("none"));   // behind
+        QCOMPARE(makeOf(150), QString("none")); // beyond reach
+        QCOMPARE(makeOf(6), QString("6"));
+        QVERIFY(!readAhead->take(dir.filePath("elsewhere.jpg")));
+        QCOMPARE(makeOf(60), QString("60"));
+        QCOMPARE(makeOf(199), QString("none"));
+        QCOMPARE(makeOf(61), QString("61"));
+    }   // the threads still reading stop here
 
     void patternsWithoutMetadataKeywords()
     {
