@@ -218,6 +218,23 @@ private slots:
         QCOMPARE(expand("{camera}", file), expected);
     }
 
+    // IPTC and XMP sit in segments of their own beside the Exif block.
+    void iptcAndXmpInAJpeg()
+    {
+        const QString file = photo("tagged.jpg", {{"Exif.Image.Make", "Canon"}});
+        try {
+            auto image = Exiv2::ImageFactory::open(QFile::encodeName(file).toStdString());
+            image->readMetadata();
+            image->iptcData()["Iptc.Application2.City"] = "Paris";
+            image->xmpData()["Xmp.photoshop.City"] = "Lyon";
+            image->writeMetadata();
+        } catch (const std::exception &e) {
+            QFAIL(e.what());
+        }
+        QCOMPARE(expand("{exif:Iptc.Application2.City}|{EXIF:xmp.photoshop.city}|{make}|{exif:Xmp.dc.title}", file),
+                 QString("Paris|Lyon|Canon|"));
+    }
+
     void otherPictureFormats()
     {
         const Fields exif = {{"Exif.Photo.DateTimeOriginal", "2022:12:31 23:59:58"}, {"Exif.Image.Model", "X100V"}};
