@@ -22,6 +22,7 @@
 #include <taglib/tag.h>
 
 #include <dirent.h>
+#include <sys/resource.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -133,7 +134,15 @@ struct Row {
     QStringList arguments;
     bool renames;
     std::vector<double> seconds;
+    std::vector<double> cpu;  // user + system seconds of the process: less swayed by a busy machine
 };
+
+double childrenCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 } // namespace
 
@@ -178,16 +187,16 @@ int main(int argc, char **argv)
     };
     std::vector<Job> jobs = {
         {"JPEGs to {taken:yyyymmdd_hhnnss}", photos, {
-            {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work}, false, {}},
+            {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}, {}},
+            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}, {}},
+            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work}, false, {}, {}},
             // The same run without reading a file: what the metadata adds.
-            {"morvane /cli, r{name} (no metadata)", morvane, {"/cli", "/quiet", "/pattern=r{name}", work}, true, {}},
+            {"morvane /cli, r{name} (no metadata)", morvane, {"/cli", "/quiet", "/pattern=r{name}", work}, true, {}, {}},
         }},
         {"MP3s to {artist} - {title}", songs, {
-            {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work}, false, {}},
+            {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}, {}},
+            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}, {}},
+            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work}, false, {}, {}},
         }},
     };
 
@@ -196,7 +205,7 @@ int main(int argc, char **argv)
             const std::vector<Row> mine(job.rows.begin() + 1, job.rows.begin() + 3);
             for (const Row &row : mine)
                 job.rows.push_back({row.renames ? "other /cli" : "other /cli /dryrun", other, row.arguments,
-                                    row.renames, {}});
+                                    row.renames, {}, {}});
         }
     }
 
@@ -210,11 +219,13 @@ int main(int argc, char **argv)
                 QProcess p;
                 p.setProcessEnvironment(env);
                 p.setStandardOutputFile(QProcess::nullDevice());
+                const double cpuBefore = childrenCpuSeconds();
                 QElapsedTimer timer;
                 timer.start();
                 p.start(row.program, row.arguments);
                 p.waitForFinished(-1);
                 const double s = timer.nsecsElapsed() / 1e9;
+                const double cpu = childrenCpuSeconds() - cpuBefore;
                 const QStringList left = QDir(work).entryList(QDir::Files);
                 const bool renamed = !left.filter(QRegularExpression("^(IMG_|track)")).size();
                 if (p.exitCode() != 0 || renamed != row.renames || left.size() != n) {
@@ -222,15 +233,18 @@ int main(int argc, char **argv)
                                  qsizetype(left.size()), renamed, p.readAllStandardError().constData());
                     return 1;
                 }
-                if (run > 0) // the first round warms the caches
+                if (run > 0) {  // the first round warms the caches
                     row.seconds.push_back(s);
+                    row.cpu.push_back(cpu);
+                }
             }
         }
         const double floor = median(job.rows.front().seconds);
         std::printf("\n%s, N=%d, median of %d runs\n", job.name, n, runs);
-        std::printf("%-36s %9s %9s\n", "", "seconds", "x floor");
+        std::printf("%-36s %9s %9s %9s\n", "", "seconds", "x floor", "cpu s");
         for (const Row &row : job.rows)
-            std::printf("%-36s %9.3f %9.2f\n", row.label, median(row.seconds), median(row.seconds) / floor);
+            std::printf("%-36s %9.3f %9.2f %9.3f\n", row.label, median(row.seconds), median(row.seconds) / floor,
+                        median(row.cpu));
     }
     return 0;
 }
