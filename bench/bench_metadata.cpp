@@ -134,7 +134,7 @@ struct Row {
     QStringList arguments;
     bool renames;
     std::vector<double> seconds;
-    std::vector<double> cpu;  // user + system seconds of the process: less swayed by a busy machine
+    std::vector<double> cpu; // user + system seconds of the process: less swayed by a busy machine
 };
 
 double childrenCpuSeconds()
@@ -186,26 +186,45 @@ int main(int argc, char **argv)
         std::vector<Row> rows;
     };
     std::vector<Job> jobs = {
-        {"JPEGs to {taken:yyyymmdd_hhnnss}", photos, {
-            {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work}, false, {}, {}},
-            // The same run without reading a file: what the metadata adds.
-            {"morvane /cli, r{name} (no metadata)", morvane, {"/cli", "/quiet", "/pattern=r{name}", work}, true, {}, {}},
-        }},
-        {"MP3s to {artist} - {title}", songs, {
-            {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}, {}},
-            {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}, {}},
-            {"morvane /cli /dryrun", morvane, {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work}, false, {}, {}},
-        }},
+        {"JPEGs to {taken:yyyymmdd_hhnnss}",
+         photos,
+         {
+             {"floor (Exiv2 on APP1, rename)", self, {"floor-photos", work}, true, {}, {}},
+             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={taken:yyyymmdd_hhnnss}", work}, true, {}, {}},
+             {"morvane /cli /dryrun",
+              morvane,
+              {"/cli", "/quiet", "/dryrun", "/pattern={taken:yyyymmdd_hhnnss}", work},
+              false,
+              {},
+              {}},
+             // The same run without reading a file: what the metadata adds.
+             {"morvane /cli, r{name} (no metadata)",
+              morvane,
+              {"/cli", "/quiet", "/pattern=r{name}", work},
+              true,
+              {},
+              {}},
+         }},
+        {"MP3s to {artist} - {title}",
+         songs,
+         {
+             {"floor (TagLib, rename)", self, {"floor-audio", work}, true, {}, {}},
+             {"morvane /cli", morvane, {"/cli", "/quiet", "/pattern={artist} - {title}", work}, true, {}, {}},
+             {"morvane /cli /dryrun",
+              morvane,
+              {"/cli", "/quiet", "/dryrun", "/pattern={artist} - {title}", work},
+              false,
+              {},
+              {}},
+         }},
     };
 
     if (!other.isEmpty()) {
         for (Job &job : jobs) {
             const std::vector<Row> mine(job.rows.begin() + 1, job.rows.begin() + 3);
             for (const Row &row : mine)
-                job.rows.push_back({row.renames ? "other /cli" : "other /cli /dryrun", other, row.arguments,
-                                    row.renames, {}, {}});
+                job.rows.push_back(
+                    {row.renames ? "other /cli" : "other /cli /dryrun", other, row.arguments, row.renames, {}, {}});
         }
     }
 
@@ -233,7 +252,7 @@ int main(int argc, char **argv)
                                  qsizetype(left.size()), renamed, p.readAllStandardError().constData());
                     return 1;
                 }
-                if (run > 0) {  // the first round warms the caches
+                if (run > 0) { // the first round warms the caches
                     row.seconds.push_back(s);
                     row.cpu.push_back(cpu);
                 }

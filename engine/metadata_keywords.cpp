@@ -128,7 +128,7 @@ public:
     QString of(const Match &m)
     {
         if (m_path.isEmpty())
-            return {};  // no file to read: a folder
+            return {}; // no file to read: a folder
         if (!m_askedReadAhead && m_context.metadataReadAhead) {
             m_askedReadAhead = true;
             if (const auto reading = m_context.metadataReadAhead->take(m_path)) {
@@ -217,12 +217,12 @@ struct MetadataReadAhead::State {
     const QStringList paths;
     const Kinds kinds;
     std::mutex mutex;
-    std::condition_variable ready;  // a result came in while the names' thread slept
-    std::condition_variable room;   // the window drained to half, or stop
+    std::condition_variable ready; // a result came in while the names' thread slept
+    std::condition_variable room;  // the window drained to half, or stop
     std::vector<std::unique_ptr<Reading>> results;
     std::unique_ptr<std::atomic<bool>[]> done;
-    qsizetype next = 0;    // the next file a thread starts on
-    qsizetype cursor = 0;  // the first file neither taken nor dropped
+    qsizetype next = 0;   // the next file a thread starts on
+    qsizetype cursor = 0; // the first file neither taken nor dropped
     int sleepingThreads = 0;
     bool takerSleeps = false;
     bool stop = false;
@@ -253,14 +253,14 @@ struct MetadataReadAhead::State {
             if (kinds.photo) {
                 reading->photo = PhotoMetadata::read(paths.at(i));
                 if (kinds.taken)
-                    reading->photo->taken();  // worked out here, off the names' thread
+                    reading->photo->taken(); // worked out here, off the names' thread
             }
             if (kinds.audio)
                 reading->audio = readAudioTags(paths.at(i));
             bool wake;
             {
                 std::lock_guard lock(mutex);
-                if (i >= cursor)  // else dropped while it was read
+                if (i >= cursor) // else dropped while it was read
                     results[size_t(i)] = std::move(reading);
                 done[size_t(i)].store(true, std::memory_order_release);
                 wake = takerSleeps;
@@ -289,7 +289,9 @@ std::unique_ptr<MetadataReadAhead> MetadataReadAhead::start(const QString &patte
     return std::unique_ptr<MetadataReadAhead>(new MetadataReadAhead(std::move(state)));
 }
 
-MetadataReadAhead::MetadataReadAhead(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+MetadataReadAhead::MetadataReadAhead(std::unique_ptr<State> state) : m_state(std::move(state))
+{
+}
 
 MetadataReadAhead::~MetadataReadAhead()
 {
@@ -298,7 +300,7 @@ MetadataReadAhead::~MetadataReadAhead()
         m_state->stop = true;
     }
     m_state->room.notify_all();
-    m_state->threads.clear();  // joins: a thread ends after the file it is reading
+    m_state->threads.clear(); // joins: a thread ends after the file it is reading
 }
 
 std::unique_ptr<MetadataReadAhead::Reading> MetadataReadAhead::take(const QString &path)

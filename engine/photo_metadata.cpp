@@ -236,7 +236,7 @@ public:
             return m_head + pos;
         // A segment past the first block: read just that.
         if (m_headSize < qint64(sizeof m_head))
-            return nullptr;  // the file ended inside the first block
+            return nullptr; // the file ended inside the first block
         m_more.resize(qsizetype(n));
         char *out = m_more.data();
         while (n > 0) {
@@ -302,8 +302,7 @@ void readJpegSegments(ByteSource &source, PhotoMetadata::Data *data)
                 break;
             if (memcmp(payload, kExifId, 6) == 0) {
                 exifRead = true;
-                if (Exiv2::ExifParser::decode(data->exif, payload + 6, uint32_t(length - 8))
-                    == Exiv2::invalidByteOrder)
+                if (Exiv2::ExifParser::decode(data->exif, payload + 6, uint32_t(length - 8)) == Exiv2::invalidByteOrder)
                     data->exif.clear();
                 pos += length;
                 continue;
@@ -402,10 +401,14 @@ namespace {
 const Exiv2::ExifKey &exifKey(int which)
 {
     static const Exiv2::ExifKey keys[] = {
-        Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"), Exiv2::ExifKey("Exif.Photo.SubSecTimeOriginal"),
-        Exiv2::ExifKey("Exif.Photo.DateTimeDigitized"), Exiv2::ExifKey("Exif.Photo.SubSecTimeDigitized"),
-        Exiv2::ExifKey("Exif.Image.DateTime"), Exiv2::ExifKey("Exif.Photo.SubSecTime"),
-        Exiv2::ExifKey("Exif.Image.Make"), Exiv2::ExifKey("Exif.Image.Model"),
+        Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"),
+        Exiv2::ExifKey("Exif.Photo.SubSecTimeOriginal"),
+        Exiv2::ExifKey("Exif.Photo.DateTimeDigitized"),
+        Exiv2::ExifKey("Exif.Photo.SubSecTimeDigitized"),
+        Exiv2::ExifKey("Exif.Image.DateTime"),
+        Exiv2::ExifKey("Exif.Photo.SubSecTime"),
+        Exiv2::ExifKey("Exif.Image.Make"),
+        Exiv2::ExifKey("Exif.Image.Model"),
         Exiv2::ExifKey("Exif.Photo.LensModel"),
     };
     return keys[which];

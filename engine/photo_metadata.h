@@ -34,7 +34,7 @@ public:
     // "Iptc." and "Xmp." keys too; the key's letter case is ignored.
     QString value(const QString &key) const;
 
-    struct Data;  // what the reader found; opaque outside the reader
+    struct Data; // what the reader found; opaque outside the reader
 
 private:
     std::shared_ptr<const Data> m_data;

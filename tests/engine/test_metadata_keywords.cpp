@@ -355,7 +355,7 @@ private slots:
             case 3:
                 QVERIFY(writeBytes(p, "no picture"));
                 break;
-            case 4:  // a folder: never read
+            case 4: // a folder: never read
                 QVERIFY(QDir().mkpath(p));
                 QVERIFY(items.addFolderItem(p));
                 continue;
@@ -366,7 +366,7 @@ private slots:
             }
             QVERIFY(items.addFileItem(p));
             if (i % 6 == 5)
-                QVERIFY(QFile::remove(p));  // gone before the preview
+                QVERIFY(QFile::remove(p)); // gone before the preview
         }
         OptionPanel options;
         options.pattern = "{taken:nn}_{model}_{exif:Exif.Image.Model}";
@@ -396,7 +396,7 @@ private slots:
         }
         if (QThread::idealThreadCount() < 2)
             QSKIP("one core: nothing is read ahead");
-        QVERIFY(!MetadataReadAhead::start("{artist}", paths));  // audio is read in place
+        QVERIFY(!MetadataReadAhead::start("{artist}", paths)); // audio is read in place
         QVERIFY(!MetadataReadAhead::start("{make}", paths.mid(0, 3)));
         const auto readAhead = MetadataReadAhead::start("{make}", paths);
         QVERIFY(readAhead);
@@ -413,7 +413,7 @@ private slots:
         QCOMPARE(makeOf(60), QString("60"));
         QCOMPARE(makeOf(199), QString("none"));
         QCOMPARE(makeOf(61), QString("61"));
-    }   // the threads still reading stop here
+    } // the threads still reading stop here
 
     void patternsWithoutMetadataKeywords()
     {
