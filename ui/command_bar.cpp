@@ -98,6 +98,14 @@ QList<QAction *> CommandActions::all() const
             livePreview, problemsOnly, savePreset,    loadPreset,     loadNameList, settings, about, help};
 }
 
+void CommandActions::addShortcutsTo(QWidget *window) const
+{
+    for (QAction *action : all()) {
+        if (action != removeSelected)
+            window->addAction(action);
+    }
+}
+
 CommandBar::CommandBar(const CommandActions &actions, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel1"));

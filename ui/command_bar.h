@@ -30,8 +30,10 @@ struct CommandActions {
     QAction *renameFolders = nullptr; // checkable: added and dropped folders are items themselves
     QAction *help = nullptr;          // F1, the pattern's keywords; no button of its own
 
-    // Every action, for the window to take so their shortcuts work wherever the focus is.
     QList<QAction *> all() const;
+    // Gives the window every shortcut but Delete, which is the list's alone, so they
+    // work wherever the focus is, also when the tool bar has hidden the button.
+    void addShortcutsTo(QWidget *window) const;
 };
 
 // The strip at the top of the main window: a tool button per command, the

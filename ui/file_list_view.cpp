@@ -1,5 +1,7 @@
 #include "ui/file_list_view.h"
 
+#include "engine/item_order.h"
+#include "engine/rename_item_list.h"
 #include "ui/file_list_model.h"
 #include "ui/new_name_delegate.h"
 #include "ui/problem_rows_filter.h"
@@ -10,6 +12,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <iterator>
 
 namespace morvane {
 
@@ -18,7 +21,7 @@ constexpr int kStatusWidth = 190;
 } // namespace
 
 FileListView::FileListView(RenameItemList &items, QWidget *parent)
-    : QTableView(parent), m_model(new FileListModel(items, this)), m_filter(new ProblemRowsFilter(this))
+    : QTableView(parent), m_items(items), m_model(new FileListModel(items, this)), m_filter(new ProblemRowsFilter(this))
 {
     m_filter->setSourceModel(m_model);
     setObjectName(QStringLiteral("lvFiles"));
@@ -65,6 +68,13 @@ FileListView::FileListView(RenameItemList &items, QWidget *parent)
         move->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(move);
     }
+    connect(m_moveUpAction, &QAction::triggered, this, [this] { emit moveRequested(-1); });
+    connect(m_moveDownAction, &QAction::triggered, this, [this] { emit moveRequested(1); });
+    connect(m_removeSelectedAction, &QAction::triggered, this, &FileListView::removeRequested);
+    connect(m_clearListAction, &QAction::triggered, this, [this] {
+        if (hasSelectedRows())
+            emit clearRequested();
+    });
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_contextMenu->popup(viewport()->mapToGlobal(pos)); });
@@ -77,6 +87,10 @@ void FileListView::setDeleteAction(QAction *action)
     action->setShortcut(QKeySequence::Delete);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
+    connect(action, &QAction::triggered, this, [this] {
+        if (hasSelectedRows())
+            emit removeRequested();
+    });
 }
 
 QList<int> FileListView::selectedRowNumbers() const
@@ -118,6 +132,27 @@ void FileListView::headerClicked(int column)
     const Qt::SortOrder order =
         column == m_sortColumn && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     emit sortRequested(column, order);
+}
+
+void FileListView::sortByColumn(int column, Qt::SortOrder order)
+{
+    static const SortKey keys[] = {SortKey::Name, SortKey::NewName, SortKey::Folder, SortKey::Size, SortKey::Date};
+    static_assert(std::size(keys) == FileListModel::StatusColumn);
+    if (column < 0 || column >= FileListModel::StatusColumn)
+        return;
+    m_model->reorder(sortedOrder(m_items, keys[column], order == Qt::DescendingOrder));
+    showSortIndicator(column, order);
+}
+
+void FileListView::moveSelected(int step)
+{
+    const QList<int> rows = selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    m_model->reorder(movedOrder(m_items.count(), rows, step));
+    clearSortIndicator();
+    if (const QModelIndex current = currentIndex(); current.isValid())
+        scrollTo(current);
 }
 
 void FileListView::fitColumns()

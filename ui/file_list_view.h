@@ -17,7 +17,8 @@ class RenameItemList;
 // "Remove selected", "Clear list", "Move up" (Ctrl+Up) and "Move down"
 // (Ctrl+Down). A click on a column header asks for the list sorted by that
 // column, a second click on it for the other direction. The actions and the
-// header only signal; the window decides what they do.
+// header only signal; the window decides when to carry out a sort or a move,
+// which the view then does to its items and rows together.
 class FileListView : public QTableView {
     Q_OBJECT
 public:
@@ -35,7 +36,7 @@ public:
     void showSortIndicator(int column, Qt::SortOrder order);
     void clearSortIndicator() { showSortIndicator(-1, Qt::AscendingOrder); }
 
-    // Makes Delete in the list trigger this action.
+    // Makes Delete in the list trigger this action, which then asks to remove the selected rows.
     void setDeleteAction(QAction *action);
 
     // Shows only the rows whose preview shows a problem, or all rows again.
@@ -48,11 +49,25 @@ public:
     QList<int> selectedRowNumbers() const;
     bool hasSelectedRows() const { return !selectedRowNumbers().isEmpty(); }
 
+    // Sorts items and rows by a column (not the status column, which has no
+    // order of its own) and shows the indicator; built names go with their
+    // items until the next preview.
+    void sortByColumn(int column, Qt::SortOrder order);
+    // Moves the selected rows one place up (-1) or down (1); the order is the user's own then.
+    void moveSelected(int step);
+
     // Fixed widths for the name and size columns; the folder column takes the rest of the client width.
     void fitColumns();
 
 signals:
     void sortRequested(int column, Qt::SortOrder order);
+    // The Delete action (tool bar, key) asks only with rows selected; the
+    // menu's "Remove selected" always asks, so the count is refreshed even then.
+    void removeRequested();
+    // The menu's "Clear list", with a row selected.
+    void clearRequested();
+    // Ctrl+Up (-1) or Ctrl+Down (1).
+    void moveRequested(int step);
 
 protected:
     bool viewportEvent(QEvent *event) override;
@@ -60,6 +75,7 @@ protected:
 private:
     void headerClicked(int column);
 
+    RenameItemList &m_items;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     FileListModel *m_model;

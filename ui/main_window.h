@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_executor.h"
+#include "engine/file_collection.h"
 #include "engine/name_context.h"
 #include "engine/option_panel.h"
 #include "engine/rename_item_list.h"
@@ -8,21 +9,23 @@
 #include "ui/command_bar.h"
 #include "ui/dialogs.h"
 #include "ui/option_binding.h"
+#include "ui/remembered_settings.h"
 
 #include <QMainWindow>
-#include <QTimer>
 #include <QStringList>
 
 #include <memory>
 
-class QSettings;
-
 namespace morvane {
 
+class FileAdder;
 class FileListModel;
 class FileListView;
 class HomePageLink;
+class LivePreview;
 class OperationPanel;
+class PreviewStatus;
+class RuleFiles;
 class RulePanel;
 class SettingsDialog;
 class StatusBar;
@@ -71,9 +74,6 @@ public:
     // The preview's counts in the status bar ("1 clash(es), 2 ready").
     QString statusCounts() const;
 
-    // Milliseconds between the last change and the live rebuild.
-    static constexpr int kLivePreviewDelayMs = 150;
-
 signals:
     // A preview was built (by the button, F5, a folder add or the live preview).
     void previewBuilt();
@@ -81,8 +81,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void connectHandlers();
@@ -105,7 +103,6 @@ private:
     void renameFiles();
     void undoLastRename();
     void showUndoHistory();
-    void reportUnreadable(const QStringList &unreadable);
     void savePresetAs();
     void openPreset();
     void openNameList();
@@ -114,26 +111,19 @@ private:
     void showPatternHelp();
     void chooseDestinationFolder();
     void openHomePage();
-    void sortByColumn(int column, Qt::SortOrder order);
-    void moveSelected(int step);
 
     // What they share.
-    void addFolderItems(const QString &path, bool rebuildPreview, QStringList *skipped, QStringList *unreadable);
+    FolderListing folderListing() const;
     void updateStatusCount();
-    void showPreviewStatus();
     void watchForLivePreview();
-    void scheduleLivePreview();
     void runLivePreview();
-    void setLivePreview(bool on);
-    void reportSkippedNames(const QStringList &skipped);
-    std::unique_ptr<QSettings> openSettings() const;
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QStringList m_arguments;
     NameContext m_nameContext;
     BatchEnvironment m_batchEnvironment;
-    QString m_settingsFile;
+    RememberedSettings m_remembered;
     bool m_terminationRequested = false;
     bool m_placed = false; // centred on the screen when first shown
 
@@ -151,7 +141,10 @@ private:
     OperationPanel *m_operationPanel = nullptr;
     StatusBar *m_statusBar = nullptr;
     HomePageLink *m_homePageLink = nullptr;
-    QTimer *m_liveTimer = nullptr;
+    FileAdder *m_fileAdder = nullptr;
+    RuleFiles *m_ruleFiles = nullptr;
+    LivePreview *m_livePreview = nullptr;
+    std::unique_ptr<PreviewStatus> m_previewStatus;
 };
 
 } // namespace morvane

@@ -3,6 +3,7 @@
 #include "ui/option_widgets.h"
 #include "ui/theme.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -182,6 +183,13 @@ void SettingsDialog::showOptions()
     m_binding.showOptions();
     if (ThemeController *theme = ThemeController::instance())
         m_themeCombo->setCurrentIndex(int(theme->choice()));
+}
+
+void SettingsDialog::mirrorRenameFolders(QAction *renameFolders)
+{
+    m_renameFoldersCheck->setChecked(renameFolders->isChecked());
+    connect(renameFolders, &QAction::toggled, m_renameFoldersCheck, &QCheckBox::setChecked);
+    connect(m_renameFoldersCheck, &QCheckBox::toggled, renameFolders, &QAction::setChecked);
 }
 
 } // namespace morvane

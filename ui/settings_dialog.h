@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -28,6 +29,8 @@ public:
     QComboBox *onErrorCombo() const { return m_onErrorCombo; }
     // "Rename folders": the same switch as the tool bar's, remembered by the window.
     QCheckBox *renameFoldersCheck() const { return m_renameFoldersCheck; }
+    // Keeps the check box and the tool bar's switch showing the same state.
+    void mirrorRenameFolders(QAction *renameFolders);
 
 private:
     OptionBinding m_binding;

@@ -6,12 +6,14 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
+#include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleHints>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
 
@@ -312,6 +314,19 @@ bool ThemeController::eventFilter(QObject *watched, QEvent *event)
         });
     }
     return QObject::eventFilter(watched, event);
+}
+
+void fitOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(available.size() - frame));
+    QRect area = window->frameGeometry();
+    area.moveCenter(available.center());
+    window->move(area.topLeft());
 }
 
 } // namespace morvane

@@ -6,6 +6,7 @@
 class QApplication;
 class QIcon;
 class QPalette;
+class QWidget;
 
 namespace morvane {
 
@@ -37,6 +38,10 @@ void initUiResources();
 
 // The desktop's own UI font, at 9 points, for every window.
 void applyDesktopFont(QApplication &app);
+
+// Shrinks a window larger than its screen's free area (frame included) to
+// fit it, and centres the window there. Call once the window has its frame.
+void fitOnScreen(QWidget *window);
 
 // The theme of this program.
 inline QString defaultThemeName()
