@@ -1,17 +1,13 @@
 #include "ui/new_version_dialog.h"
 
+#include "update/installer_download.h"
+
 #include <QCoreApplication>
-
-#include "update/version_check.h"
-
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
@@ -19,7 +15,6 @@
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSvgRenderer>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace morvane {
@@ -27,7 +22,6 @@ namespace morvane {
 namespace {
 
 const char kFailedPrefix[] = "Failed to download update. Please download manually on website.";
-const char kCancelledText[] = "Download is cancelled. Please download manually.";
 
 const char kUpdateIconSvg[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 70 75">
   <circle cx="35" cy="37.5" r="32" fill="#2f6fb3"/>
@@ -54,12 +48,7 @@ QString forDisplay(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool isSuccess(int status)
-{
-    return status >= 200 && status <= 299;
-}
-
-} // namespace
+}  // namespace
 
 void QtUpdateShell::showError(QWidget *parent, const QString &text)
 {
@@ -79,92 +68,80 @@ NewVersionDialog::NewVersionDialog(UpdateState &state, const UpdateEndpoint &end
 {
     setObjectName(QStringLiteral("frmNewVersion"));
 
-    VirtualImage1 = new QLabel(this);
-    VirtualImage1->setObjectName(QStringLiteral("VirtualImage1"));
-    VirtualImage1->setFixedSize(70, 75);
-    VirtualImage1->setPixmap(updateIcon(QSize(70, 75), devicePixelRatioF()));
+    m_iconLabel = new QLabel(this);
+    m_iconLabel->setObjectName(QStringLiteral("VirtualImage1"));
+    m_iconLabel->setFixedSize(70, 75);
+    m_iconLabel->setPixmap(updateIcon(QSize(70, 75), devicePixelRatioF()));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("Label1"));
     // The server's text is shown as it is: no markup, no links.
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_messageLabel->setTextFormat(Qt::PlainText);
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_messageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long list of changes scrolls instead of being cut off.
     auto *messageArea = new QScrollArea(this);
     messageArea->setFrameShape(QFrame::NoFrame);
     messageArea->setWidgetResizable(true);
     messageArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    messageArea->setWidget(Label1);
+    messageArea->setWidget(m_messageLabel);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setFixedHeight(17);
-    ProgressBar1->hide();
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setFixedHeight(17);
+    m_progressBar->hide();
 
-    btUpdateNow = new QPushButton(tr("Update Now"), this);
-    btUpdateNow->setObjectName(QStringLiteral("btUpdateNow"));
-    btCancel = new QPushButton(this);
-    btCancel->setObjectName(QStringLiteral("btCancel"));
-    for (QPushButton *button : {btUpdateNow, btCancel})
+    m_updateNowButton = new QPushButton(tr("Update Now"), this);
+    m_updateNowButton->setObjectName(QStringLiteral("btUpdateNow"));
+    m_cancelButton = new QPushButton(this);
+    m_cancelButton->setObjectName(QStringLiteral("btCancel"));
+    for (QPushButton *button : {m_updateNowButton, m_cancelButton})
         button->setMinimumSize(90, 25);
-    setTabOrder(btUpdateNow, btCancel);
+    setTabOrder(m_updateNowButton, m_cancelButton);
 
     auto *top = new QHBoxLayout;
     top->setSpacing(12);
-    top->addWidget(VirtualImage1, 0, Qt::AlignTop);
+    top->addWidget(m_iconLabel, 0, Qt::AlignTop);
     top->addWidget(messageArea, 1);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(btUpdateNow);
-    buttons->addWidget(btCancel);
+    buttons->addWidget(m_updateNowButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
     root->setSpacing(8);
     root->addLayout(top, 1);
-    root->addWidget(ProgressBar1);
+    root->addWidget(m_progressBar);
     root->addLayout(buttons);
 
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(QSize(421, 184).expandedTo(minimumSizeHint()));
 
-    connect(btUpdateNow, &QPushButton::clicked, this, &NewVersionDialog::btUpdateNowClick);
-    connect(btCancel, &QPushButton::clicked, this, &NewVersionDialog::btCancelClick);
+    connect(m_updateNowButton, &QPushButton::clicked, this, &NewVersionDialog::startDownload);
+    connect(m_cancelButton, &QPushButton::clicked, this, &NewVersionDialog::skipOrAbort);
 }
 
-NewVersionDialog::~NewVersionDialog()
-{
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
-}
+NewVersionDialog::~NewVersionDialog() = default;
 
 void NewVersionDialog::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous())
-        formShow();
+        showOffer();
     QDialog::showEvent(event);
 }
 
-void NewVersionDialog::formShow()
+void NewVersionDialog::showOffer()
 {
-    tag = 1;
+    m_continueMark = 1;
     setWindowTitle(QStringLiteral(" ") + QString::fromLatin1(kUpdateApplicationTitle));
-    btUpdateNow->setText(tr("Update Now"));
-    btCancel->setText(m_state.mustExit ? tr("Exit") : tr("Skip"));
-    Label1->setText(forDisplay(m_state.updateMessage));
-}
-
-void NewVersionDialog::formClose()
-{
-    if (m_state.mustExit)
-        tag = 0;
+    m_updateNowButton->setText(tr("Update Now"));
+    m_cancelButton->setText(m_state.mustExit ? tr("Exit") : tr("Skip"));
+    m_messageLabel->setText(forDisplay(m_state.updateMessage));
 }
 
 void NewVersionDialog::done(int result)
@@ -172,22 +149,23 @@ void NewVersionDialog::done(int result)
     // Closing while the installer arrives would hide the only Abort button.
     if (m_downloading)
         return;
-    formClose();
+    if (m_state.mustExit)
+        m_continueMark = 0;
     QDialog::done(result);
 }
 
-void NewVersionDialog::btCancelClick()
+void NewVersionDialog::skipOrAbort()
 {
     if (m_downloading) {
         m_state.downloadCancelled = true;
         // Stop at once: a stalled server would never send the next progress report.
-        finishDownload(QString::fromLatin1(kCancelledText));
+        m_download->cancel();
         return;
     }
     reject();
 }
 
-void NewVersionDialog::btUpdateNowClick()
+void NewVersionDialog::startDownload()
 {
     if (m_downloading || m_downloadDone)
         return;
@@ -196,121 +174,34 @@ void NewVersionDialog::btUpdateNowClick()
     m_state.downloadCancelled = false;
     m_downloading = true;
 
-    btCancel->setText(tr("Abort"));
-    btUpdateNow->setEnabled(false);
-    ProgressBar1->setValue(0);
-    ProgressBar1->show();
-    ProgressBar1->repaint();
+    m_cancelButton->setText(tr("Abort"));
+    m_updateNowButton->setEnabled(false);
+    m_progressBar->setValue(0);
+    m_progressBar->show();
+    m_progressBar->repaint();
 
-    // A fixed name in a shared folder: drop an older file of ours and create the
-    // new one afresh, so we never write through a file or link someone else left.
-    const QString path = m_endpoint.installerFilePath();
-    QFile::remove(path);
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        finishDownload(tr("Cannot create file \"%1\". %2").arg(path, m_file.errorString()));
-        return;
-    }
-
-    m_client = new QNetworkAccessManager(this);
-    QNetworkRequest request = makeUpdateRequest(m_endpoint, kInstallerPath);
-    // The installer comes from this address or not at all.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    m_reply = m_client->get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &NewVersionDialog::writeReceived);
-    connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64) { downloadWork(m_reply, received); });
-    connect(m_reply, &QNetworkReply::finished, this, &NewVersionDialog::replyFinished);
+    m_download = new InstallerDownload(m_endpoint, this);
+    connect(m_download, &InstallerDownload::progressed, this, &NewVersionDialog::showProgress);
+    connect(m_download, &InstallerDownload::finished, this, &NewVersionDialog::downloadFinished);
+    m_download->start();
 }
 
-void NewVersionDialog::downloadWork(QNetworkReply *ASender, qint64 AWorkCount)
+void NewVersionDialog::showProgress(int percent)
 {
     if (m_state.downloadCancelled) {
-        finishDownload(QString::fromLatin1(kCancelledText));
+        m_download->cancel();
         return;
     }
-    if (!ASender)
-        return;
-    const qint64 length = ASender->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    const QByteArray encoding = ASender->rawHeader("Transfer-Encoding").toLower();
-    if (!encoding.contains("chunked") && length > 0) {
-        ProgressBar1->setValue(int(qBound<qint64>(0, AWorkCount * 100 / length, qint64(100))));
-        ProgressBar1->repaint();
-    }
+    m_progressBar->setValue(percent);
+    m_progressBar->repaint();
 }
 
-void NewVersionDialog::writeReceived()
+void NewVersionDialog::downloadFinished(const QString &failure)
 {
-    if (!m_reply || m_finishing)
-        return;
-    const QByteArray data = m_reply->readAll();
-    // A redirect or error page is not the installer; only a success body goes to the file.
-    if (!isSuccess(m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()))
-        return;
-    if (m_file.write(data) != data.size())
-        finishDownload(tr("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString()));
-}
-
-void NewVersionDialog::replyFinished()
-{
-    if (!m_reply || m_finishing)
-        return;
-    writeReceived();
-    if (m_finishing)
-        return;
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QString reason = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    if (m_reply->error() != QNetworkReply::NoError) {
-        finishDownload(m_reply->errorString());
-    } else if (status >= 300 && status <= 399) {
-        const QUrl target =
-            m_reply->url().resolved(m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
-        finishDownload(tr("The server answered HTTP %1 %2 and redirected to %3.")
-                           .arg(QString::number(status), reason, target.toDisplayString()));
-    } else if (!isSuccess(status)) {
-        finishDownload(tr("The server answered HTTP %1 %2.").arg(QString::number(status), reason));
-    } else {
-        finishDownload(QString());
-    }
-}
-
-void NewVersionDialog::finishDownload(const QString &failure)
-{
-    if (m_finishing)
-        return;
-    m_finishing = true;
-    m_failure = failure;
-    if (m_reply) {
-        m_reply->disconnect(this);
-        if (!m_reply->isFinished())
-            m_reply->abort();
-    }
-    // Boxes and closing wait until the network signal that got us here has returned.
-    QTimer::singleShot(0, this, &NewVersionDialog::completeDownload);
-}
-
-void NewVersionDialog::completeDownload()
-{
-    QString failure = m_failure;
-    if (m_file.isOpen()) {
-        if (!m_file.flush() && failure.isEmpty())
-            failure = tr("Cannot write file \"%1\". %2").arg(m_file.fileName(), m_file.errorString());
-        m_file.close();
-    }
-    if (failure.isEmpty() && !QFileInfo::exists(m_file.fileName()))
-        failure = tr("Cannot find downloaded file.");
     if (failure.isEmpty())
-        m_shell.openUrl(QUrl::fromLocalFile(m_file.fileName()));
-
-    if (m_reply)
-        m_reply->deleteLater();
-    m_reply = nullptr;
-    if (m_client)
-        m_client->deleteLater();
-    m_client = nullptr;
+        m_shell.openUrl(QUrl::fromLocalFile(m_download->filePath()));
     m_downloading = false;
     m_downloadDone = true;
-
     if (!failure.isEmpty()) {
         m_shell.showError(this, QString::fromLatin1(kFailedPrefix) + QStringLiteral("\r\n\r\n") + failure);
         m_shell.openUrl(m_endpoint.homePage);
@@ -328,7 +219,7 @@ StartupVerdict promptNewVersion(UpdateState &state, const UpdateEndpoint &endpoi
     {
         NewVersionDialog dialog(state, endpoint, shell);
         dialog.exec();
-        mark = dialog.tag;
+        mark = dialog.continueMark();
     }
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed);
     return mark == 0 ? StartupVerdict::Exit : StartupVerdict::Continue;

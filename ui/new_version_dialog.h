@@ -4,19 +4,17 @@
 #include "update/update_config.h"
 
 #include <QDialog>
-#include <QFile>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 
 class QLabel;
-class QNetworkAccessManager;
-class QNetworkReply;
 class QProgressBar;
 class QPushButton;
 class QWidget;
 
 namespace morvane {
+
+class InstallerDownload;
 
 // The two things the dialog asks of the desktop; tests answer them.
 class UpdateShell {
@@ -35,30 +33,25 @@ public:
 };
 
 // The new-version dialog: shows the prepared message, offers to skip (or to
-// exit for a mandatory update) and downloads and starts the installer.
+// exit for a mandatory update), and on "Update Now" shows the installer's
+// download (InstallerDownload) and starts the installer once it is complete.
 class NewVersionDialog : public QDialog {
     Q_OBJECT
 public:
     NewVersionDialog(UpdateState &state, const UpdateEndpoint &endpoint, UpdateShell &shell, QWidget *parent = nullptr);
     ~NewVersionDialog() override;
 
-    // The continue mark: 1 goes on to the main window, 0 ends the program.
-    int tag = 0;
+    // 1 goes on to the main window, 0 ends the program: 1 once shown, 0 once
+    // closed with UpdateState::mustExit set (a mandatory update, or a download started).
+    int continueMark() const { return m_continueMark; }
 
-    QLabel *Label1 = nullptr;
-    QLabel *VirtualImage1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *btUpdateNow = nullptr;
-    QPushButton *btCancel = nullptr;
+    QLabel *messageLabel() const { return m_messageLabel; }
+    QProgressBar *progressBar() const { return m_progressBar; }
+    QPushButton *updateNowButton() const { return m_updateNowButton; }
+    // "Skip", "Exit" or, during the download, "Abort".
+    QPushButton *cancelButton() const { return m_cancelButton; }
 
     bool isDownloading() const { return m_downloading; }
-
-    void formShow();
-    void formClose();
-    void btCancelClick();
-    void btUpdateNowClick();
-    // Progress of the installer transfer: bytes received so far.
-    void downloadWork(QNetworkReply *ASender, qint64 AWorkCount);
 
     void done(int result) override;
 
@@ -66,21 +59,23 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void writeReceived();
-    void replyFinished();
-    // Ends the transfer once; an empty text means success.
-    void finishDownload(const QString &failure);
-    void completeDownload();
+    void showOffer();
+    void skipOrAbort();
+    void startDownload();
+    void showProgress(int percent);
+    void downloadFinished(const QString &failure);
 
     UpdateState &m_state;
     UpdateEndpoint m_endpoint;
     UpdateShell &m_shell;
-    QNetworkAccessManager *m_client = nullptr;
-    QPointer<QNetworkReply> m_reply;
-    QFile m_file;
-    QString m_failure;
+    int m_continueMark = 0;
+    QLabel *m_iconLabel = nullptr;
+    QLabel *m_messageLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QPushButton *m_updateNowButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    InstallerDownload *m_download = nullptr;
     bool m_downloading = false;
-    bool m_finishing = false;
     bool m_downloadDone = false;
 };
 

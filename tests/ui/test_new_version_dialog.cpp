@@ -93,18 +93,17 @@ void TestNewVersionDialog::showsOffer()
     state.updateMessage = "The new version 1.1 is available\r\n\r\nWhat's new:\r\n<b>not bold</b>\r\n";
     ScriptedShell shell;
     NewVersionDialog dialog(state, UpdateEndpoint{}, shell);
-    QCOMPARE(dialog.tag, 0);
+    QCOMPARE(dialog.continueMark(), 0);
     dialog.show();
 
-    QCOMPARE(dialog.tag, 1);
+    QCOMPARE(dialog.continueMark(), 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Morvane"));
-    QCOMPARE(dialog.btUpdateNow->text(), QStringLiteral("Update Now"));
-    QTEST(dialog.btCancel->text(), "cancelCaption");
-    QCOMPARE(dialog.Label1->text(),
-             QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
-    QCOMPARE(dialog.Label1->textFormat(), Qt::PlainText);
-    QVERIFY(dialog.ProgressBar1->isHidden());
-    QVERIFY(dialog.btUpdateNow->isEnabled());
+    QCOMPARE(dialog.updateNowButton()->text(), QStringLiteral("Update Now"));
+    QTEST(dialog.cancelButton()->text(), "cancelCaption");
+    QCOMPARE(dialog.messageLabel()->text(), QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
+    QCOMPARE(dialog.messageLabel()->textFormat(), Qt::PlainText);
+    QVERIFY(dialog.progressBar()->isHidden());
+    QVERIFY(dialog.updateNowButton()->isEnabled());
     QCOMPARE(dialog.size(), QSize(421, 184));
 }
 
@@ -136,10 +135,10 @@ void TestNewVersionDialog::closesWithoutDownload()
     if (closeBox)
         dialog.close();
     else
-        QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+        QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
-    QTEST(dialog.tag, "mark");
+    QTEST(dialog.continueMark(), "mark");
     QCOMPARE(state.mustExit, mustExit);
     QVERIFY(shell.events.isEmpty());
     QVERIFY(QDir(m_temp->path()).isEmpty());
@@ -163,14 +162,14 @@ void TestNewVersionDialog::downloadsWithLength()
     ScriptedShell shell;
     NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
-    QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy progress(dialog.progressBar(), &QProgressBar::valueChanged);
     QSignalSpy finished(&dialog, &QDialog::finished);
 
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
     QVERIFY(state.mustExit);
-    QCOMPARE(dialog.btCancel->text(), QStringLiteral("Abort"));
-    QVERIFY(!dialog.btUpdateNow->isEnabled());
-    QVERIFY(dialog.ProgressBar1->isVisible());
+    QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("Abort"));
+    QVERIFY(!dialog.updateNowButton()->isEnabled());
+    QVERIFY(dialog.progressBar()->isVisible());
     QVERIFY(finished.wait(10000));
 
     QList<int> values;
@@ -187,8 +186,8 @@ void TestNewVersionDialog::downloadsWithLength()
             & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
         QFileDevice::Permissions());
     QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
-    QCOMPARE(dialog.tag, 0);
-    QVERIFY(!dialog.btUpdateNow->isEnabled());
+    QCOMPARE(dialog.continueMark(), 0);
+    QVERIFY(!dialog.updateNowButton()->isEnabled());
     QVERIFY(server.requests.first().contains("\r\nUser-Agent: Mozilla/4.0 (compatible; MyApp)\r\n"));
 }
 
@@ -202,17 +201,17 @@ void TestNewVersionDialog::downloadsChunked()
     ScriptedShell shell;
     NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
-    QSignalSpy progress(dialog.ProgressBar1, &QProgressBar::valueChanged);
+    QSignalSpy progress(dialog.progressBar(), &QProgressBar::valueChanged);
     QSignalSpy finished(&dialog, &QDialog::finished);
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
     QVERIFY(finished.wait(10000));
 
-    QCOMPARE(dialog.ProgressBar1->value(), 0);
+    QCOMPARE(dialog.progressBar()->value(), 0);
     QVERIFY(progress.isEmpty());
     const QString path = m_temp->filePath("qzl_update.exe");
     QCOMPARE(readFile(path), pieces.join());
     QCOMPARE(shell.events, QStringList{"open:" + QUrl::fromLocalFile(path).toString()});
-    QCOMPARE(dialog.tag, 0);
+    QCOMPARE(dialog.continueMark(), 0);
 }
 
 void TestNewVersionDialog::abortMidTransfer()
@@ -226,16 +225,16 @@ void TestNewVersionDialog::abortMidTransfer()
     NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.ProgressBar1->value() > 0, 10000);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.progressBar()->value() > 0, 10000);
 
     // Neither the close box nor a second "Update Now" interrupts the transfer.
     dialog.close();
     QVERIFY(dialog.isVisible());
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
     QCOMPARE(server.requests.size(), 1);
 
-    QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     QVERIFY(state.downloadCancelled);
     QVERIFY(finished.wait(5000));
 
@@ -243,7 +242,7 @@ void TestNewVersionDialog::abortMidTransfer()
              (QStringList{kFailed + "Download is cancelled. Please download manually.", "open:https://home.test/"}));
     const qint64 kept = QFileInfo(m_temp->filePath("qzl_update.exe")).size();
     QVERIFY2(kept > 0 && kept < 100 * 16 * 1024, qPrintable(QString::number(kept)));
-    QCOMPARE(dialog.tag, 0);
+    QCOMPARE(dialog.continueMark(), 0);
     QVERIFY(!dialog.isVisible());
 }
 
@@ -258,15 +257,15 @@ void TestNewVersionDialog::abortWhileServerStalls()
     NewVersionDialog dialog(state, server.endpoint(m_temp->path()), shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 5000);
     QTest::qWait(200);
     QVERIFY(finished.isEmpty());
 
-    QTest::mouseClick(dialog.btCancel, Qt::LeftButton);
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     QVERIFY(finished.wait(2000));
     QCOMPARE(shell.events.value(0), kFailed + "Download is cancelled. Please download manually.");
-    QCOMPARE(dialog.tag, 0);
+    QCOMPARE(dialog.continueMark(), 0);
 }
 
 void TestNewVersionDialog::downloadFailures_data()
@@ -304,7 +303,7 @@ void TestNewVersionDialog::downloadFailures()
     NewVersionDialog dialog(state, endpoint, shell);
     dialog.show();
     QSignalSpy finished(&dialog, &QDialog::finished);
-    QTest::mouseClick(dialog.btUpdateNow, Qt::LeftButton);
+    QTest::mouseClick(dialog.updateNowButton(), Qt::LeftButton);
     QVERIFY(finished.count() == 1 || finished.wait(10000));
 
     QCOMPARE(shell.events.size(), 2);
@@ -312,7 +311,7 @@ void TestNewVersionDialog::downloadFailures()
     const QString reason = shell.events.at(0).mid(kFailed.size());
     QVERIFY2(!reason.isEmpty() && reason.contains(expectedTail), qPrintable(reason));
     QCOMPARE(shell.events.at(1), QStringLiteral("open:https://home.test/"));
-    QCOMPARE(dialog.tag, 0);
+    QCOMPARE(dialog.continueMark(), 0);
     // Whatever the server sent instead of the installer is not kept as one.
     QCOMPARE(readFile(m_temp->filePath("qzl_update.exe")), QByteArray());
     for (const QByteArray &head : server.requests)
