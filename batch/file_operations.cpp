@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace morvane {
 
@@ -33,11 +32,6 @@ QByteArray encode(const QString &path)
 }
 
 } // namespace
-
-QString systemErrorText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool FileOperations::fileExists(const QString &path)
 {

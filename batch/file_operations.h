@@ -2,6 +2,7 @@
 
 #include "batch/file_descriptor.h"
 #include "batch/system_calls.h"
+#include "engine/morvane_error.h"
 
 #include <QByteArray>
 #include <QString>
@@ -60,8 +61,5 @@ private:
     bool m_noReplaceUnsupported = false;
     unsigned m_tempCounter = 0;
 };
-
-// Text of an errno value as the user sees it.
-QString systemErrorText(int error);
 
 } // namespace morvane

@@ -3,6 +3,7 @@
 #include "cli/command_line_run.h"
 #include "engine/file_collection.h"
 #include "engine/item_order.h"
+#include "engine/morvane_error.h"
 #include "engine/name_builder.h"
 #include "engine/option_fields.h"
 #include "engine/paths.h"
@@ -18,7 +19,6 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include <QDir>
 #include <QFileInfo>
@@ -198,7 +198,7 @@ void addArgumentPaths(const QStringList &paths, CommandLineContext &context, con
             struct stat st;
             // Not missing, yet not added: a folder on the way cannot be searched.
             if (::stat(QFile::encodeName(absolute).constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR)
-                unreadable.append(absolute + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+                unreadable.append(absolute + QStringLiteral(": ") + systemErrorText(errno));
         }
     }
     if (!skipped.isEmpty() && notice)

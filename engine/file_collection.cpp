@@ -8,7 +8,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -55,7 +54,7 @@ struct Entry {
 
 QString unreadableEntry(const QString &path, int error)
 {
-    return path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+    return path + QStringLiteral(": ") + systemErrorText(error);
 }
 
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found

@@ -19,4 +19,8 @@ private:
     QByteArray m_utf8;
 };
 
+// The system's text for an errno value, in the user's language
+// ("No such file or directory" for ENOENT). Safe from any thread.
+QString systemErrorText(int error);
+
 } // namespace morvane
