@@ -402,7 +402,7 @@ bool BatchRun::locateTarget(const QString &source, const QString &newName, QStri
         // In place: the folder is checked, made absolute and encoded once for all its files.
         m_folder.select(QStringView(source).left(nameStart), m_cwd);
         if (!m_folder.valid() || hasInvalidPathCharacters(newName))
-            throw MorvaneError(batchText::invalidCharacters());
+            throw MorvaneError(invalidPathCharactersText());
         // Linux names are case-sensitive: only the very same name is unchanged.
         if (QStringView(source).mid(nameStart) == newName)
             return false;

@@ -11,7 +11,6 @@ QString selectDestination();
 QString relativeDestination(const QString &folder);
 QString buildPreviewFirst();
 QString batchCompleted();
-QString invalidCharacters();
 QString fileNotFound();
 QString pathNotFound();
 QString fileExists();

@@ -53,10 +53,15 @@ bool hasInvalidPathCharacters(const QString &path)
     return false;
 }
 
+QString invalidPathCharactersText()
+{
+    return QCoreApplication::translate("Engine", "Invalid characters in path");
+}
+
 QString pathJoin(const QString &folder, const QString &name)
 {
     if (hasInvalidPathCharacters(folder) || hasInvalidPathCharacters(name))
-        throw MorvaneError(QCoreApplication::translate("Engine", "Invalid characters in path"));
+        throw MorvaneError(invalidPathCharactersText());
     if (folder.isEmpty() || name.startsWith(u'/'))
         return name;
     return joinFolderPath(folder, name);

@@ -26,6 +26,8 @@ QString joinFolderPath(const QString &folder, const QString &name);
 // lone surrogate, which has no UTF-8 form. Every other character is a legal
 // name character on Linux, quotes and control characters included.
 bool hasInvalidPathCharacters(const QString &path);
+// The message for such a path, in the user's language.
+QString invalidPathCharactersText();
 
 // Folder, one "/" unless the folder already ends in one, then the name. An
 // empty folder or an absolute name yields the name alone. Throws MorvaneError
