@@ -302,6 +302,65 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
     return lines;
 }
 
+namespace {
+
+// The new paths of the lines not put back yet, each with its number of lines:
+// a file there belongs to the batch, and a later line (earlier in the log)
+// whose old name it is waits for it to move on, even where that file holds
+// the same bytes.
+QHash<QString, int> waitingTargets(const QStringList &lines)
+{
+    QHash<QString, int> waiting;
+    for (qsizetype j = 1; j < lines.size(); ++j) {
+        if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j)))
+            ++waiting[absolutePath(entry->renamed)];
+    }
+    return waiting;
+}
+
+// The line's new path waits no more for this line.
+void releaseTarget(QHash<QString, int> &waiting, const UndoLogEntry &entry)
+{
+    const auto it = waiting.find(absolutePath(entry.renamed));
+    if (it != waiting.end() && --it.value() == 0)
+        waiting.erase(it);
+}
+
+// For a line the log may hold ahead of its operation: its source still in
+// place means the operation did not happen, and the file at the new path is
+// not this batch's. Unless that file holds the same bytes: then it is the
+// line's copy, whose source stays.
+bool sourceStillInPlace(SystemCalls &sys, const UndoLogEntry &entry)
+{
+    const QByteArray original = absolutePath(entry.original).toUtf8();
+    const QByteArray renamed = absolutePath(entry.renamed).toUtf8();
+    struct stat held;
+    return entryIsThere(sys, original, &held) && (S_ISDIR(held.st_mode) || !sameContents(sys, original, renamed));
+}
+
+// After a walk to the end: the log goes when every line was put back, or
+// keeps just the blocked ones, so that undo can be run again once the way is clear.
+void keepOnlyBlocked(FileOperations &ops, const QString &logPath, const QStringList &lines, const QStringList &kept)
+{
+    SystemCalls &sys = ops.sys();
+    const QByteArray encodedLog = logPath.toUtf8();
+    if (!kept.isEmpty()) {
+        rewriteLog(sys, encodedLog, logContent(lines, 0, kept));
+        return;
+    }
+    try {
+        ops.deleteFile(logPath);
+    } catch (...) {
+        try {
+            rewriteLog(sys, encodedLog, UndoJournal::header());  // every line is put back
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+} // namespace
+
 UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &reporter)
 {
     FileOperations ops(sys);
@@ -319,14 +378,7 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
     // Backwards, so chains within the batch (a to b, then c to a) come apart in order.
     const qsizetype total = lines.size() - 1;
     qsizetype k = lines.size() - 1;
-    // The new paths of the lines not put back yet: a file there belongs to the
-    // batch, and a later line (earlier in the log) whose old name it is waits
-    // for it to move on, even where that file holds the same bytes.
-    QHash<QString, int> waiting;
-    for (qsizetype j = 1; j < lines.size(); ++j) {
-        if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j)))
-            ++waiting[absolutePath(entry->renamed)];
-    }
+    QHash<QString, int> waiting = waitingTargets(lines);
     try {
         for (qsizetype done = 0; k >= 1; --k, ++done) {
             if (done % kProgressStep == 0)
@@ -336,19 +388,10 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
             if (!entry || entry->original.isEmpty() || entry->renamed.isEmpty())
                 continue;
             if (k >= distrustFrom) {
-                // Its source still in place: the operation did not happen, and the
-                // file at the new path is not this batch's. Unless that file holds
-                // the same bytes: then it is the line's copy, whose source stays.
                 // Lines later in the log were put back first, so a chain's source
                 // is free again by now where its step was made.
-                const QByteArray original = absolutePath(entry->original).toUtf8();
-                const QByteArray renamed = absolutePath(entry->renamed).toUtf8();
-                struct stat held;
-                if (entryIsThere(sys, original, &held)
-                    && (S_ISDIR(held.st_mode) || !sameContents(sys, original, renamed))) {
-                    const auto it = waiting.find(absolutePath(entry->renamed));
-                    if (it != waiting.end() && --it.value() == 0)
-                        waiting.erase(it);
+                if (sourceStillInPlace(sys, *entry)) {
+                    releaseTarget(waiting, *entry);
                     continue;
                 }
             }
@@ -365,9 +408,7 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
             }
             if (result == Reverted::Yes) {
                 ++outcome.reverted;
-                const auto it = waiting.find(absolutePath(entry->renamed));
-                if (it != waiting.end() && --it.value() == 0)
-                    waiting.erase(it);
+                releaseTarget(waiting, *entry);
             }
             if (result == Reverted::Blocked) {
                 kept.append(lines.at(k));
@@ -389,19 +430,7 @@ UndoOutcome revertUndoLog(SystemCalls &sys, const QString &logPath, Reporter &re
         reporter.progress(total, total);
 
     outcome.kept = int(kept.size());
-    if (kept.isEmpty()) {
-        try {
-            ops.deleteFile(logPath);
-        } catch (...) {
-            try {
-                rewriteLog(sys, encodedLog, UndoJournal::header()); // every line is put back
-            } catch (...) {
-            }
-            throw;
-        }
-    } else {
-        rewriteLog(sys, encodedLog, logContent(lines, 0, kept)); // clear the way, undo again
-    }
+    keepOnlyBlocked(ops, logPath, lines, kept);
     sys.unlink(marker.toUtf8().constData());
     return outcome;
 }
