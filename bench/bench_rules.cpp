@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     options.regex = true;
     options.charactersToRemove = QStringLiteral("()");
     options.padNumbers = QStringLiteral("4");
-    options.caseChange = CaseChange(3);
+    options.caseChange = CaseChange::Title;
     NameContext context;
     context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     // A zone with daylight saving makes the local-time conversion do its full work.

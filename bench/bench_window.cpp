@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     options.pattern = QStringLiteral("{counter}_{name}");
     options.find = QStringLiteral("IMG_");
     options.replace = QStringLiteral("photo-");
-    options.caseChange = CaseChange(3);
+    options.caseChange = CaseChange::Title;
     window.showOptions();
 
     std::vector<double> previews;

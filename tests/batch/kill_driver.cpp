@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     OptionPanel options;
     options.batchMode = BatchMode(args.at(4).toInt());
     options.destination = args.at(2);
-    options.conflict = ConflictMode(2);
+    options.conflict = ConflictMode::AutoNumber;
     BatchEnvironment env;
     env.appDataFolder = args.at(3);
     SilentReporter reporter;

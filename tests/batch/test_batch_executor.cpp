@@ -35,44 +35,42 @@ private slots:
     // meets an existing t.txt in the target folder; y.txt meets nothing.
     void modesAndConflicts_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("conflict");
-        QTest::addColumn<QString>("src"); // after the batch
+        QTest::addColumn<BatchMode>("mode");
+        QTest::addColumn<ConflictMode>("conflict");
+        QTest::addColumn<QString>("src");   // after the batch
         QTest::addColumn<QString>("dst");
         QTest::addColumn<QString>("srcUndone");
         QTest::addColumn<QString>("dstUndone");
-        // clang-format off
-        QTest::newRow("rename, skip") << 0 << 0 << "t.txt=old;u.txt=y;x.txt=x" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
-        QTest::newRow("rename, overwrite") << 0 << 1 << "t.txt=x;u.txt=y" << "" << "x.txt=x;y.txt=y" << "";
-        QTest::newRow("rename, auto-number") << 0 << 2 << "t (1).txt=x;t.txt=old;u.txt=y" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
-        QTest::newRow("copy, skip") << 1 << 0 << "x.txt=x;y.txt=y" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
-        QTest::newRow("copy, overwrite") << 1 << 1 << "x.txt=x;y.txt=y" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
-        QTest::newRow("copy, auto-number") << 1 << 2 << "x.txt=x;y.txt=y" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
-        QTest::newRow("move, skip") << 2 << 0 << "x.txt=x" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
-        QTest::newRow("move, overwrite") << 2 << 1 << "" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
-        QTest::newRow("move, auto-number") << 2 << 2 << "" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
-        // clang-format on
+        QTest::newRow("rename, skip") << BatchMode::RenameInPlace << ConflictMode::Skip << "t.txt=old;u.txt=y;x.txt=x" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
+        QTest::newRow("rename, overwrite") << BatchMode::RenameInPlace << ConflictMode::Overwrite << "t.txt=x;u.txt=y" << "" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("rename, auto-number") << BatchMode::RenameInPlace << ConflictMode::AutoNumber << "t (1).txt=x;t.txt=old;u.txt=y" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
+        QTest::newRow("copy, skip") << BatchMode::CopyToFolder << ConflictMode::Skip << "x.txt=x;y.txt=y" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("copy, overwrite") << BatchMode::CopyToFolder << ConflictMode::Overwrite << "x.txt=x;y.txt=y" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("copy, auto-number") << BatchMode::CopyToFolder << ConflictMode::AutoNumber << "x.txt=x;y.txt=y" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("move, skip") << BatchMode::MoveToFolder << ConflictMode::Skip << "x.txt=x" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        QTest::newRow("move, overwrite") << BatchMode::MoveToFolder << ConflictMode::Overwrite << "" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
+        QTest::newRow("move, auto-number") << BatchMode::MoveToFolder << ConflictMode::AutoNumber << "" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
     }
     void modesAndConflicts()
     {
-        QFETCH(int, mode);
-        QFETCH(int, conflict);
+        QFETCH(BatchMode, mode);
+        QFETCH(ConflictMode, conflict);
         World w;
-        const QString target = mode == 0 ? w.src : w.dst;
+        const QString target = mode == BatchMode::RenameInPlace ? w.src : w.dst;
         writeFile(target + "/t.txt", "old");
         w.add("x.txt", "t.txt", "x");
         w.add("y.txt", "u.txt", "y");
-        w.options.batchMode = BatchMode(mode);
-        w.options.conflict = ConflictMode(conflict);
-        w.options.destination = " \t" + w.dst + "  "; // read trimmed
+        w.options.batchMode = mode;
+        w.options.conflict = conflict;
+        w.options.destination = " \t" + w.dst + "  ";  // read trimmed
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.reporter.calls, QStringList{kBatchCompleted});
         QTEST(snapshot(w.src), "src");
-        if (mode != 0)
+        if (mode != BatchMode::RenameInPlace)
             QTEST(snapshot(w.dst), "dst");
         w.undo();
         QTEST(snapshot(w.src), "srcUndone");
-        if (mode != 0)
+        if (mode != BatchMode::RenameInPlace)
             QTEST(snapshot(w.dst), "dstUndone");
         QVERIFY(!QFile::exists(w.logPath()));
         QVERIFY(w.items.isEmpty());
@@ -81,21 +79,22 @@ private slots:
     // A move rewrites the item; a copy leaves it.
     void itemsFollowMovesOnly()
     {
-        for (int mode : {0, 1, 2}) {
+        for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             World w;
             w.add("photo.jpg", "holiday.tar.gz");
-            w.options.batchMode = BatchMode(mode);
+            w.options.batchMode = mode;
             w.options.destination = w.dst;
             QList<int> updated;
             w.env.itemUpdated = [&](int i) { updated << i; };
             QCOMPARE(w.run(), QString());
             const RenameItem &item = w.items.at(0);
-            const QString expected = mode == 1 ? w.src + "/photo.jpg" : (mode == 0 ? w.src : w.dst) + "/holiday.tar.gz";
+            const QString expected = mode == BatchMode::CopyToFolder ? w.src + "/photo.jpg"
+                                               : (mode == BatchMode::RenameInPlace ? w.src : w.dst) + "/holiday.tar.gz";
             QCOMPARE(item.originalPath, expected);
-            QCOMPARE(item.originalName, mode == 1 ? "photo" : "holiday.tar");
-            QCOMPARE(item.ext, mode == 1 ? ".jpg" : ".gz");
+            QCOMPARE(item.originalName, mode == BatchMode::CopyToFolder ? "photo" : "holiday.tar");
+            QCOMPARE(item.ext, mode == BatchMode::CopyToFolder ? ".jpg" : ".gz");
             QCOMPARE(item.newName, "holiday.tar.gz");
-            QCOMPARE(updated, mode == 1 ? QList<int>() : QList<int>{0});
+            QCOMPARE(updated, mode == BatchMode::CopyToFolder ? QList<int>() : QList<int>{0});
         }
     }
 
@@ -133,9 +132,9 @@ private slots:
     // conflict mode: the two rows clash with nothing outside the batch.
     void swapLandsAsPreviewed()
     {
-        for (const int conflict : {0, 1, 2}) {
+        for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
             World w;
-            w.options.conflict = ConflictMode(conflict);
+            w.options.conflict = conflict;
             w.add("a.txt", "b.txt", "A");
             w.add("b.txt", "a.txt", "B");
             QCOMPARE(w.run(), QString());
@@ -150,7 +149,7 @@ private slots:
     void overwriteKeepsFilesOfTheBatch()
     {
         World w;
-        w.options.conflict = ConflictMode(1);
+        w.options.conflict = ConflictMode::Overwrite;
         w.add("03", "02");
         w.add("02", "01");
         w.add("01", "00");
@@ -168,12 +167,12 @@ private slots:
     // In copy and move mode a target that is the item's own file is passed over.
     void targetIsTheSourceItself()
     {
-        for (int mode : {1, 2}) {
-            for (int conflict : {0, 1, 2}) {
+        for (const BatchMode mode : {BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
+            for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
                 World w;
                 w.add("a.txt", "a.txt");
-                w.options.batchMode = BatchMode(mode);
-                w.options.conflict = ConflictMode(conflict);
+                w.options.batchMode = mode;
+                w.options.conflict = conflict;
                 w.options.destination = w.src;
                 QCOMPARE(w.run(), QString());
                 QCOMPARE(snapshot(w.src), "a.txt=a.txt");
@@ -184,7 +183,7 @@ private slots:
         World w;
         w.add("a.txt", "b.txt");
         QVERIFY(::link(QFile::encodeName(w.src + "/a.txt"), QFile::encodeName(w.src + "/b.txt")) == 0);
-        w.options.conflict = ConflictMode(1);
+        w.options.conflict = ConflictMode::Overwrite;
         QCOMPARE(w.run(), QString());
         QCOMPARE(readFile(w.src + "/b.txt"), "a.txt");
         w.undo();
@@ -195,16 +194,14 @@ private slots:
     // log and undo: the log reads back to exactly the pairs carried out.
     void messyNames_data()
     {
-        QTest::addColumn<int>("mode");
-        // clang-format off
-        QTest::newRow("rename") << 0;
-        QTest::newRow("copy") << 1;
-        QTest::newRow("move") << 2;
-        // clang-format on
+        QTest::addColumn<BatchMode>("mode");
+        QTest::newRow("rename") << BatchMode::RenameInPlace;
+        QTest::newRow("copy") << BatchMode::CopyToFolder;
+        QTest::newRow("move") << BatchMode::MoveToFolder;
     }
     void messyNames()
     {
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
         World w;
         const QString src = w.tmp.path() + "/src \"q\" <|>\t";
         const QString dst = w.tmp.path() + "/dst\n\"x\",\r\"y\"";
@@ -218,9 +215,9 @@ private slots:
             // Every other new name keeps a quote: the journal takes any name it is given.
             const QString newName = i % 2 ? names[i] + "!" : "n" + QString::number(i);
             w.items.setNewName(i, newName);
-            expected.append({src + u'/' + names[i], (mode == 0 ? src : dst) + u'/' + newName});
+            expected.append({src + u'/' + names[i], (mode == BatchMode::RenameInPlace ? src : dst) + u'/' + newName});
         }
-        w.options.batchMode = BatchMode(mode);
+        w.options.batchMode = mode;
         w.options.destination = dst;
         const QString before = snapshot(src);
 
@@ -315,10 +312,10 @@ private slots:
 
     void destination()
     {
-        for (int mode : {1, 2}) {
+        for (const BatchMode mode : {BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             World w;
             w.add("a.txt", "b.txt");
-            w.options.batchMode = BatchMode(mode);
+            w.options.batchMode = mode;
             w.options.destination = " \t ";
             QCOMPARE(w.run(), QString());
             QCOMPARE(w.reporter.calls, QStringList{"warning: Please select a destination folder for Copy/Move mode."});
@@ -326,7 +323,7 @@ private slots:
 
             World v;
             v.add("a.txt", "b.txt");
-            v.options.batchMode = BatchMode(mode);
+            v.options.batchMode = mode;
             v.options.destination = v.dst + "/deep/er";
             QCOMPARE(v.run(), QString());
             QCOMPARE(snapshot(v.dst + "/deep/er"), "b.txt=a.txt");
@@ -334,7 +331,7 @@ private slots:
             // "~/" is the home folder; a relative folder is refused before anything is touched.
             World h;
             h.add("a.txt", "b.txt");
-            h.options.batchMode = BatchMode(mode);
+            h.options.batchMode = mode;
             const QByteArray home = qgetenv("HOME");
             qputenv("HOME", QFile::encodeName(h.tmp.path()));
             h.options.destination = "~/dst";
@@ -353,7 +350,7 @@ private slots:
 
     void touchModifiedNow()
     {
-        for (int mode : {0, 1}) {
+        for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder}) {
             World w;
             w.add("a.txt", "b.txt");
             const QByteArray srcPath = QFile::encodeName(w.src + "/a.txt");
@@ -362,15 +359,15 @@ private slots:
             const QDateTime now = QDateTime::fromMSecsSinceEpoch(1700000000123, QTimeZone::utc());
             w.env.now = [&] { return now; };
             w.options.touchModifiedNow = true;
-            w.options.batchMode = BatchMode(mode);
+            w.options.batchMode = mode;
             w.options.destination = w.dst;
             QCOMPARE(w.run(), QString());
             struct stat st;
-            QVERIFY(::stat(QFile::encodeName((mode == 0 ? w.src : w.dst) + "/b.txt"), &st) == 0);
+            QVERIFY(::stat(QFile::encodeName((mode == BatchMode::RenameInPlace ? w.src : w.dst) + "/b.txt"), &st) == 0);
             QCOMPARE(st.st_mtim.tv_sec, time_t(1700000000));
             QCOMPARE(st.st_mtim.tv_nsec, 123000000L);
             QCOMPARE(st.st_atim.tv_sec, time_t(1000000000));
-            if (mode == 1) { // the source keeps its time
+            if (mode == BatchMode::CopyToFolder) {  // the source keeps its time
                 QVERIFY(::stat(srcPath, &st) == 0);
                 QCOMPARE(st.st_mtim.tv_sec, time_t(1000000500));
             }
@@ -585,7 +582,7 @@ private slots:
         w.items.setNewName(0, "b.bin");
         QVERIFY(w.items.addFileItem(shm.path() + "/c.bin"));
         w.items.setNewName(1, "c.bin");
-        w.options.batchMode = BatchMode(2);
+        w.options.batchMode = BatchMode::MoveToFolder;
         w.options.destination = w.dst;
         QCOMPARE(w.run(), QString());
         QCOMPARE(snapshot(shm.path()), "");
@@ -604,7 +601,7 @@ private slots:
         World w;
         FaultySystemCalls sys;
         w.env.sys = &sys;
-        w.options.batchMode = BatchMode(1);
+        w.options.batchMode = BatchMode::CopyToFolder;
         w.options.destination = w.dst;
         w.add("1", "one");
         w.add("2", "two");

@@ -97,21 +97,19 @@ private slots:
     {
         QTest::addColumn<bool>("across");
         QTest::addColumn<bool>("dangling");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<BatchMode>("mode");
         for (bool across : {false, true})
             for (bool dangling : {false, true})
-                for (int mode : {0, 2})
-                    if (!across || mode == 2) // a rename in place stays on its file system
-                                              // clang-format off
+                for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::MoveToFolder})
+                    if (!across || mode == BatchMode::MoveToFolder)  // a rename in place stays on its file system
                         QTest::addRow("%s%s mode %d", across ? "across file systems" : "one file system",
-                                  dangling ? ", dangling" : "", mode) << across << dangling << mode;
-                                              // clang-format on
+                                  dangling ? ", dangling" : "", int(mode)) << across << dangling << mode;
     }
     void linksMoveAsLinks()
     {
         QFETCH(bool, across);
         QFETCH(bool, dangling);
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
         World w;
         std::unique_ptr<QTemporaryDir> far;
         QString dst = w.dst;
@@ -127,10 +125,10 @@ private slots:
         w.add(w.src + "/link", "renamed");
         if (dangling)
             QVERIFY(QFile::remove(w.src + "/target.txt"));
-        w.options.batchMode = BatchMode(mode);
+        w.options.batchMode = mode;
         w.options.destination = dst;
         QCOMPARE(w.run(), QString());
-        const QString moved = (mode == 0 ? w.src : dst) + "/renamed";
+        const QString moved = (mode == BatchMode::RenameInPlace ? w.src : dst) + "/renamed";
         QVERIFY(isLink(moved));
         QCOMPARE(rawLinkText(moved), QByteArray("target.txt"));
         QVERIFY(!isLink(w.src + "/link"));
@@ -149,7 +147,7 @@ private slots:
         writeFile(w.src + "/target.txt", "the target");
         QVERIFY(QFile::link(w.src + "/target.txt", w.src + "/link"));
         w.add(w.src + "/link", "copy.txt");
-        w.options.batchMode = BatchMode(1);
+        w.options.batchMode = BatchMode::CopyToFolder;
         w.options.destination = w.dst;
         QCOMPARE(w.run(), QString());
         QVERIFY(!isLink(w.dst + "/copy.txt"));
@@ -194,23 +192,21 @@ private slots:
     // target name keeps the file. Other modes treat it as any clash.
     void hardLinks_data()
     {
-        QTest::addColumn<int>("conflict");
+        QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("after");
-        // clang-format off
-        QTest::newRow("skip") << 0 << "a=same;b=same";
-        QTest::newRow("overwrite") << 1 << "b=same";
-        QTest::newRow("auto-number") << 2 << "b=same;b (1)=same";
-        // clang-format on
+        QTest::newRow("skip") << ConflictMode::Skip << "a=same;b=same";
+        QTest::newRow("overwrite") << ConflictMode::Overwrite << "b=same";
+        QTest::newRow("auto-number") << ConflictMode::AutoNumber << "b=same;b (1)=same";
     }
     void hardLinks()
     {
-        QFETCH(int, conflict);
+        QFETCH(ConflictMode, conflict);
         QFETCH(QString, after);
         World w;
         writeFile(w.src + "/a", "same");
         QVERIFY(::link(QFile::encodeName(w.src + "/a"), QFile::encodeName(w.src + "/b")) == 0);
         w.add(w.src + "/a", "b");
-        w.options.conflict = ConflictMode(conflict);
+        w.options.conflict = conflict;
         QCOMPARE(w.run(), QString());
         QCOMPARE(snapshot(w.src), after);
         QCOMPARE(w.undo(), QString());

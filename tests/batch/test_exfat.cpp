@@ -82,9 +82,8 @@ public:
     ExfatVolume()
     {
         if (::access("/dev/fuse", R_OK | W_OK) != 0) {
-            skipReason =
-                QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
-                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            skipReason = QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
+                             .arg(systemErrorText(errno));
             return;
         }
         const QString mkfs = findTool(QStringLiteral("mkfs.exfat"));
@@ -258,21 +257,19 @@ private slots:
     // conflict mode, and undo gives the old one back.
     void caseOnlyRename_data()
     {
-        QTest::addColumn<int>("conflict");
+        QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("oldName");
         QTest::addColumn<QString>("newName");
-        for (int conflict : {0, 1, 2}) {
-            const QByteArray mode = QByteArray::number(conflict);
-            // clang-format off
-            QTest::newRow("ascii, conflict " + mode) << conflict << "IMG_001.JPG" << "img_001.JPG";
-            QTest::newRow("non-ascii, conflict " + mode) << conflict << "ÄRGER.txt" << "ärger.txt";
-            // clang-format on
+        for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
+            const QByteArray number = QByteArray::number(int(conflict));
+            QTest::newRow("ascii, conflict " + number) << conflict << "IMG_001.JPG" << "img_001.JPG";
+            QTest::newRow("non-ascii, conflict " + number) << conflict << "ÄRGER.txt" << "ärger.txt";
         }
     }
 
     void caseOnlyRename()
     {
-        QFETCH(int, conflict);
+        QFETCH(ConflictMode, conflict);
         QFETCH(QString, oldName);
         QFETCH(QString, newName);
         const QString dir = freshFolder();
@@ -282,7 +279,7 @@ private slots:
         QVERIFY(items.addFileItem(dir + u'/' + oldName));
         items.setNewName(0, newName);
         OptionPanel options;
-        options.conflict = ConflictMode(conflict);
+        options.conflict = conflict;
 
         QCOMPARE(run(items, options), QString());
         QCOMPARE(listing(dir), sorted("other.txt=other;" + newName + "=photo"));
@@ -297,20 +294,18 @@ private slots:
     // conflict mode treats it as it treats any existing file.
     void clashWithCaseTwin_data()
     {
-        QTest::addColumn<int>("conflict");
+        QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("undone");
-        // clang-format off
-        QTest::newRow("skip") << 0 << "a.txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
+        QTest::newRow("skip") << ConflictMode::Skip << "a.txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
         // Overwrite replaces the twin, as it replaces any file; undo cannot bring the twin back.
-        QTest::newRow("overwrite") << 1 << "b.txt=a" << "a.txt=a";
-        QTest::newRow("auto-number") << 2 << "b (1).txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
-        // clang-format on
+        QTest::newRow("overwrite") << ConflictMode::Overwrite << "b.txt=a" << "a.txt=a";
+        QTest::newRow("auto-number") << ConflictMode::AutoNumber << "b (1).txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
     }
 
     void clashWithCaseTwin()
     {
-        QFETCH(int, conflict);
+        QFETCH(ConflictMode, conflict);
         QFETCH(QString, after);
         QFETCH(QString, undone);
         const QString dir = freshFolder();
@@ -320,7 +315,7 @@ private slots:
         QVERIFY(items.addFileItem(dir + "/a.txt"));
         items.setNewName(0, "b.txt");
         OptionPanel options;
-        options.conflict = ConflictMode(conflict);
+        options.conflict = conflict;
 
         QCOMPARE(run(items, options), QString());
         QCOMPARE(listing(dir), sorted(after));
@@ -332,16 +327,14 @@ private slots:
     // stands at its target, however the names compare.
     void moveOntoCaseTwin_data()
     {
-        QTest::addColumn<int>("mode");
-        // clang-format off
-        QTest::newRow("copy") << 1;
-        QTest::newRow("move") << 2;
-        // clang-format on
+        QTest::addColumn<BatchMode>("mode");
+        QTest::newRow("copy") << BatchMode::CopyToFolder;
+        QTest::newRow("move") << BatchMode::MoveToFolder;
     }
 
     void moveOntoCaseTwin()
     {
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
         const QString src = freshFolder();
         const QString dst = freshFolder();
         writeFile(src + "/IMG.JPG", "new");
@@ -350,13 +343,13 @@ private slots:
         QVERIFY(items.addFileItem(src + "/IMG.JPG"));
         items.setNewName(0, "IMG.JPG");
         OptionPanel options;
-        options.batchMode = BatchMode(mode);
+        options.batchMode = mode;
         options.destination = dst;
         options.conflict = ConflictMode::AutoNumber;
 
         QCOMPARE(run(items, options), QString());
         QCOMPARE(listing(dst), sorted("IMG (1).JPG=new;img.jpg=old"));
-        QCOMPARE(listing(src), sorted(mode == 1 ? "IMG.JPG=new" : ""));
+        QCOMPARE(listing(src), sorted(mode == BatchMode::CopyToFolder ? "IMG.JPG=new" : ""));
         undo();
         QCOMPARE(listing(dst), sorted("img.jpg=old"));
         QCOMPARE(listing(src), sorted("IMG.JPG=new"));

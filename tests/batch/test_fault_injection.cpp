@@ -35,9 +35,9 @@ constexpr int kFiles = 50;
 constexpr int kLinkItem = 7;
 
 // What item i's file holds, as the tree lists it (a link: its target text).
-QByteArray contentOf(int i, int mode, bool copied)
+QByteArray contentOf(int i, BatchMode mode, bool copied)
 {
-    if (i == kLinkItem && !(mode == 1 && copied))
+    if (i == kLinkItem && !(mode == BatchMode::CopyToFolder && copied))
         return "link:../targets/t07";
     return "file " + QByteArray::number(i);
 }
@@ -121,7 +121,7 @@ struct Scene {
     QByteArray previousLog =
         UndoJournal::header() + UndoJournal::entryLine("/nonexistent/before", "/nonexistent/after");
 
-    Scene(int mode, int conflict)
+    Scene(BatchMode mode, ConflictMode conflict)
     {
         QDir().mkpath(src);
         for (int i = 0; i < kFiles; ++i) {
@@ -134,7 +134,7 @@ struct Scene {
         // so that it resolves from src/ and dst/ alike.
         writeFile(tmp.path() + "/targets/t07", "file 7");
         QVERIFY(QFile::link(QStringLiteral("../targets/t07"), src + QStringLiteral("/f07.dat")));
-        const QString targetFolder = mode == 0 ? src : dst;
+        const QString targetFolder = mode == BatchMode::RenameInPlace ? src : dst;
         for (int i : {5, 10, 45})
             writeFile(targetFolder + QStringLiteral("/g%1.dat").arg(i, 2, 10, QLatin1Char('0')),
                       "stranger " + QByteArray::number(i));
@@ -151,8 +151,8 @@ struct Scene {
                 newName = QStringLiteral("f40.dat"); // unchanged
             items.setNewName(i, newName);
         }
-        options.batchMode = BatchMode(mode);
-        options.conflict = ConflictMode(conflict);
+        options.batchMode = mode;
+        options.conflict = conflict;
         options.destination = dst;
         options.touchModifiedNow = true;
     }
@@ -218,7 +218,7 @@ QList<UndoLogEntry> logPairs(const QByteArray &bytes)
 // The operations the files show were carried out, in item order: where the
 // contents of each item's file went. Empty text when all is consistent,
 // else what is wrong.
-QString observed(const Tree &before, const Tree &after, int mode, QList<UndoLogEntry> *ops)
+QString observed(const Tree &before, const Tree &after, BatchMode mode, QList<UndoLogEntry> *ops)
 {
     QHash<QByteArray, QStringList> where;
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
@@ -230,13 +230,13 @@ QString observed(const Tree &before, const Tree &after, int mode, QList<UndoLogE
         const QString original = before.key(content);
         QStringList places = where.value(content);
         const bool inPlace = places.removeAll(original) > 0;
-        if (mode == 1) {
-            places = where.value(contentOf(i, mode, true)); // a copy of a link holds what it points to
+        if (mode == BatchMode::CopyToFolder) {
+            places = where.value(contentOf(i, mode, true));  // a copy of a link holds what it points to
             places.removeAll(original);
         }
-        if (mode == 1 && !inPlace)
+        if (mode == BatchMode::CopyToFolder && !inPlace)
             return QStringLiteral("the source of a copy is gone: ") + original;
-        if (places.size() > 1 || (places.size() == 1 && inPlace && mode != 1))
+        if (places.size() > 1 || (places.size() == 1 && inPlace && mode != BatchMode::CopyToFolder))
             return QStringLiteral("contents of %1 found twice: %2").arg(original, places.join(u' '));
         if (places.isEmpty() && !inPlace)
             return QStringLiteral("contents of %1 lost").arg(original);
@@ -262,20 +262,18 @@ class TestFaultInjection : public QObject {
 private slots:
     void batchFaults_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("conflict");
-        for (int mode : {0, 1, 2}) {
-            for (int conflict : {0, 1, 2})
-                // clang-format off
-                QTest::addRow("mode %d, conflict %d", mode, conflict) << mode << conflict;
-            // clang-format on
+        QTest::addColumn<BatchMode>("mode");
+        QTest::addColumn<ConflictMode>("conflict");
+        for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
+            for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber})
+                QTest::addRow("mode %d, conflict %d", int(mode), int(conflict)) << mode << conflict;
         }
     }
 
     void batchFaults()
     {
-        QFETCH(int, mode);
-        QFETCH(int, conflict);
+        QFETCH(BatchMode, mode);
+        QFETCH(ConflictMode, conflict);
 
         // A run without faults: the calls to sweep, and what the files end up as.
         Scene clean(mode, conflict);
@@ -337,7 +335,7 @@ private slots:
                     QList<UndoLogEntry> logged = logPairs(log);
                     // A line whose operation may not have happened, marked as such, is passed over by undo.
                     // A copy overwritten by a later copy of the batch (Overwrite) leaves no trace but its line.
-                    if (mode == 1 && conflict == 1) {
+                    if (mode == BatchMode::CopyToFolder && conflict == ConflictMode::Overwrite) {
                         for (qsizetype x = logged.size() - 1; x >= 0; --x) {
                             for (qsizetype y = x + 1; y < logged.size(); ++y) {
                                 if (logged.at(y).renamed == logged.at(x).renamed) {
@@ -399,7 +397,7 @@ private slots:
                 const QString undoError = scene.undo(nullptr, undoReporter);
                 QVERIFY2(undoError.isEmpty(), qPrintable(context + QStringLiteral(": undo: ") + undoError));
                 Tree expected = before;
-                if (conflict == 1) {
+                if (conflict == ConflictMode::Overwrite) {
                     // A stranger replaced under Overwrite is gone for good; the file of a
                     // row that moved away before the row after it in a chain is not.
                     QSet<QString> sources;
@@ -434,8 +432,8 @@ private slots:
 
     void undoFaults()
     {
-        QFETCH(int, mode);
-        QFETCH(int, conflict);
+        QFETCH(BatchMode, mode);
+        QFETCH(ConflictMode, conflict);
 
         Scene clean(mode, conflict);
         RecordingReporter reporter;
@@ -485,7 +483,7 @@ private slots:
                     QVERIFY2(again.isEmpty(), qPrintable(context + QStringLiteral(": again: ") + again));
                 }
                 Tree expected = before;
-                if (conflict == 1) {
+                if (conflict == ConflictMode::Overwrite) {
                     QSet<QString> sources;
                     for (const UndoLogEntry &op : ops)
                         sources.insert(op.original);
@@ -501,7 +499,7 @@ private slots:
                     // somewhere, except after copies overwriting each other: there the
                     // earlier line then puts the later copy over its source, as undo of a
                     // copy does with whatever stands at its new path.
-                    if (mode == 1 && conflict == 1)
+                    if (mode == BatchMode::CopyToFolder && conflict == ConflictMode::Overwrite)
                         continue;
                     QMultiMap<QByteArray, QString> contents;
                     for (auto it = undone.cbegin(); it != undone.cend(); ++it)

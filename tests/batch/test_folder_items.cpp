@@ -161,22 +161,20 @@ private slots:
     // Copying or moving a folder is refused before anything happens, files of the list included.
     void copyAndMoveRefuseFolders_data()
     {
-        QTest::addColumn<int>("mode");
-        // clang-format off
-        QTest::newRow("copy") << int(BatchMode::CopyToFolder);
-        QTest::newRow("move") << int(BatchMode::MoveToFolder);
-        // clang-format on
+        QTest::addColumn<BatchMode>("mode");
+        QTest::newRow("copy") << BatchMode::CopyToFolder;
+        QTest::newRow("move") << BatchMode::MoveToFolder;
     }
     void copyAndMoveRefuseFolders()
     {
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
         World w;
         writeFile(w.root + "/a.txt", "a");
         QDir().mkpath(w.root + "/Photos");
         QVERIFY(w.items.addFileItem(w.root + "/a.txt"));
         w.addFolders(w.root + "/Photos", false);
         w.preview("new {name}");
-        w.options.batchMode = BatchMode(mode);
+        w.options.batchMode = mode;
         w.options.destination = w.tmp.path() + "/dst";
         const QStringList before = tree(w.root);
         QCOMPARE(w.run(), QString());
@@ -195,21 +193,19 @@ private slots:
     void clashWithFileOrFolder_data()
     {
         QTest::addColumn<bool>("folderInTheWay");
-        QTest::addColumn<int>("conflict");
+        QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("landsAt");
         for (const bool folder : {false, true}) {
             const char *kind = folder ? "folder" : "file";
-            // clang-format off
-            QTest::addRow("%s, skip", kind) << folder << int(ConflictMode::Skip) << "Old.1";
-            QTest::addRow("%s, overwrite", kind) << folder << int(ConflictMode::Overwrite) << "New.1 (1)";
-            QTest::addRow("%s, number", kind) << folder << int(ConflictMode::AutoNumber) << "New.1 (1)";
-            // clang-format on
+            QTest::addRow("%s, skip", kind) << folder << ConflictMode::Skip << "Old.1";
+            QTest::addRow("%s, overwrite", kind) << folder << ConflictMode::Overwrite << "New.1 (1)";
+            QTest::addRow("%s, number", kind) << folder << ConflictMode::AutoNumber << "New.1 (1)";
         }
     }
     void clashWithFileOrFolder()
     {
         QFETCH(bool, folderInTheWay);
-        QFETCH(int, conflict);
+        QFETCH(ConflictMode, conflict);
         QFETCH(QString, landsAt);
         World w;
         writeFile(w.root + "/Old.1/inside.txt", "inside");
@@ -220,7 +216,7 @@ private slots:
         const QStringList before = tree(w.root);
         w.addFolders(w.root + "/Old.1", false);
         w.items.setNewName(0, QStringLiteral("New.1"));
-        w.options.conflict = ConflictMode(conflict);
+        w.options.conflict = conflict;
         QCOMPARE(w.run(), QString());
         QCOMPARE(readFile(w.root + u'/' + landsAt + "/inside.txt"), "inside");
         QCOMPARE(readFile(w.root + (folderInTheWay ? "/New.1/theirs.txt" : "/New.1")), "theirs");

@@ -98,14 +98,13 @@ int drive(const QStringList &args)
 } // namespace
 
 // Files of the batch not at their own name: moved, or (mode 1) copied.
-int displaced(const QString &src, const QString &dst, int mode)
+int displaced(const QString &src, const QString &dst, BatchMode mode)
 {
     int n = 0;
     for (int i = 0; i < kFiles; ++i) {
         const bool home = QFile::exists(src + u'/' + name(i));
-        const bool copied =
-            QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
-        n += mode == 1 ? (copied && !hasStranger(i) ? 1 : 0) : (home ? 0 : 1);
+        const bool copied = QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
+        n += mode == BatchMode::CopyToFolder ? (copied && !hasStranger(i) ? 1 : 0) : (home ? 0 : 1);
     }
     return n;
 }
@@ -140,20 +139,18 @@ class TestKillUndo : public QObject {
 private slots:
     void killedBatchAndUndo_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("conflict");
-        for (int mode : {0, 1, 2}) {
-            for (int conflict : {1, 2})
-                // clang-format off
-                QTest::addRow("mode %d, conflict %d", mode, conflict) << mode << conflict;
-            // clang-format on
+        QTest::addColumn<BatchMode>("mode");
+        QTest::addColumn<ConflictMode>("conflict");
+        for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
+            for (const ConflictMode conflict : {ConflictMode::Overwrite, ConflictMode::AutoNumber})
+                QTest::addRow("mode %d, conflict %d", int(mode), int(conflict)) << mode << conflict;
         }
     }
 
     void killedBatchAndUndo()
     {
-        QFETCH(int, mode);
-        QFETCH(int, conflict);
+        QFETCH(BatchMode, mode);
+        QFETCH(ConflictMode, conflict);
         const quint32 seed = QRandomGenerator::global()->generate();
         qInfo("seed %u", seed);
         QRandomGenerator random(seed);
@@ -169,7 +166,7 @@ private slots:
             const QString src = tmp.path() + "/src \"q\"\n";
             const QString dst = tmp.path() + "/dst\t\"x\",\"y\"";
             const QString app = tmp.path() + "/app";
-            const QString targets = mode == 0 ? src : dst;
+            const QString targets = mode == BatchMode::RenameInPlace ? src : dst;
             for (int i = 0; i < kFiles; ++i) {
                 if (isLink(i)) {
                     writeFile(tmp.path() + QStringLiteral("/targets/t%1").arg(i), content(i));
@@ -182,7 +179,7 @@ private slots:
                               "stranger " + QByteArray::number(i));
             }
             QDir().mkpath(dst);
-            const QStringList common{src, dst, app, QString::number(mode), QString::number(conflict)};
+            const QStringList common{src, dst, app, QString::number(int(mode)), QString::number(int(conflict))};
 
             if (trial == 0) {
                 batchMicros = runChild(QStringList{QStringLiteral("batch")} + common, -1);
@@ -227,7 +224,7 @@ private slots:
                              qPrintable(QStringLiteral("trial %1: left %2").arg(trial).arg(fi.filePath())));
                 }
             }
-            if (conflict != 1) {
+            if (conflict != ConflictMode::Overwrite) {
                 for (int i = 0; i < kFiles; ++i) {
                     if (hasStranger(i))
                         QVERIFY(QFile::exists(targets + QStringLiteral("/g%1.dat").arg(i, 4, 10, QLatin1Char('0'))));

@@ -43,51 +43,52 @@ private slots:
     // Every status, in the modes where it differs.
     void statuses_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("rows");    // "name>newName"; "name>" leaves the new name empty
-        QTest::addColumn<QStringList>("outside"); // files of the target folder outside the batch
+        QTest::addColumn<BatchMode>("mode");
+        QTest::addColumn<bool>("ownFolder");         // copy or move with the files' own folder as destination
+        QTest::addColumn<QStringList>("rows");       // "name>newName"; "name>" leaves the new name empty
+        QTest::addColumn<QStringList>("outside");    // files of the target folder outside the batch
         QTest::addColumn<QStringList>("expected");
         const QString tooLong(256, u'x');
         // clang-format off
         QTest::newRow("ready and unchanged")
-            << 0 << QStringList{"a>b", "c>c"} << QStringList() << QStringList{"Ready", "Unchanged"};
+            << BatchMode::RenameInPlace << false << QStringList{"a>b", "c>c"} << QStringList() << QStringList{"Ready", "Unchanged"};
         QTest::newRow("duplicates name each other")
-            << 0 << QStringList{"a>same", "b>other", "c>same"} << QStringList()
+            << BatchMode::RenameInPlace << false << QStringList{"a>same", "b>other", "c>same"} << QStringList()
             << QStringList{"Same new name as row 3", "Ready", "Same new name as row 1"};
         QTest::newRow("a row kept as it is is named by the other")
-            << 0 << QStringList{"a>a", "b>a"} << QStringList() << QStringList{"Unchanged", "Same new name as row 1"};
+            << BatchMode::RenameInPlace << false << QStringList{"a>a", "b>a"} << QStringList() << QStringList{"Unchanged", "Same new name as row 1"};
         QTest::newRow("file outside the batch")
-            << 0 << QStringList{"a>t"} << QStringList{"t"} << QStringList{"A file of this name is already there"};
+            << BatchMode::RenameInPlace << false << QStringList{"a>t"} << QStringList{"t"} << QStringList{"A file of this name is already there"};
         QTest::newRow("swap and chain are free")
-            << 0 << QStringList{"a>b", "b>a", "1>2", "2>3"} << QStringList()
+            << BatchMode::RenameInPlace << false << QStringList{"a>b", "b>a", "1>2", "2>3"} << QStringList()
             << QStringList{"Ready", "Ready", "Ready", "Ready"};
         QTest::newRow("a copy keeps its sources: swap targets are taken")
-            << 3 << QStringList{"a>b", "b>a"} << QStringList()
+            << BatchMode::CopyToFolder << true << QStringList{"a>b", "b>a"} << QStringList()
             << QStringList{"A file of this name is already there", "A file of this name is already there"};
         QTest::newRow("move into the own folder swaps")
-            << 4 << QStringList{"a>b", "b>a"} << QStringList() << QStringList{"Ready", "Ready"};
+            << BatchMode::MoveToFolder << true << QStringList{"a>b", "b>a"} << QStringList() << QStringList{"Ready", "Ready"};
         QTest::newRow("too long and empty")
-            << 0 << QStringList{"a>" + tooLong, "b>", "c>" + QString(127, u'é')}
+            << BatchMode::RenameInPlace << false << QStringList{"a>" + tooLong, "b>", "c>" + QString(127, u'é')}
             << QStringList() << QStringList{"Name too long for the file system", "Empty name", "Ready"};
         QTest::newRow("multi-byte names count bytes")
-            << 0 << QStringList{"a>" + QString(128, u'é')} << QStringList()
+            << BatchMode::RenameInPlace << false << QStringList{"a>" + QString(128, u'é')} << QStringList()
             << QStringList{"Name too long for the file system"};
         QTest::newRow("copy into another folder")
-            << 1 << QStringList{"a>b", "b>a", "c>t"} << QStringList{"t"}
+            << BatchMode::CopyToFolder << false << QStringList{"a>b", "b>a", "c>t"} << QStringList{"t"}
             << QStringList{"Ready", "Ready", "A file of this name is already there"};
         // clang-format on
     }
     void statuses()
     {
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
+        QFETCH(bool, ownFolder);
         QFETCH(QStringList, rows);
         QFETCH(QStringList, outside);
         World w;
-        // 3 and 4: copy and move with the files' own folder as destination.
-        w.options.batchMode = BatchMode(mode > 2 ? mode - 2 : mode);
-        if (mode > 2)
+        w.options.batchMode = mode;
+        if (ownFolder)
             w.options.destination = w.src;
-        const QString target = mode == 0 || mode > 2 ? w.src : w.dst;
+        const QString target = mode == BatchMode::RenameInPlace || ownFolder ? w.src : w.dst;
         for (const QString &name : outside)
             writeFile(target + u'/' + name, "outside");
         for (const QString &row : rows) {
@@ -218,29 +219,27 @@ private slots:
     // no number and no temporary name left; undo brings every file back.
     void cyclesLand_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<BatchMode>("mode");
         QTest::addColumn<QString>("shape");
         QTest::addColumn<int>("count");
-        for (const int mode : {0, 1, 2}) {
+        for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             for (const char *shape : {"swap", "chain", "rotate"}) {
                 for (const int count : {2, 3, 1000})
-                    // clang-format off
-                    QTest::addRow("mode %d, %s of %d", mode, shape, count) << mode << QString::fromLatin1(shape) << count;
-                // clang-format on
+                    QTest::addRow("mode %d, %s of %d", int(mode), shape, count) << mode << QString::fromLatin1(shape) << count;
             }
         }
     }
     void cyclesLand()
     {
-        QFETCH(int, mode);
+        QFETCH(BatchMode, mode);
         QFETCH(QString, shape);
         QFETCH(int, count);
-        for (const int conflict : {0, 1, 2}) {
+        for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
             World w;
-            w.options.batchMode = BatchMode(mode);
-            w.options.conflict = ConflictMode(conflict);
+            w.options.batchMode = mode;
+            w.options.conflict = conflict;
             // Copying into the own folder would keep every source: that is a clash, not a swap.
-            const QString folder = mode == 1 ? w.dst : w.src;
+            const QString folder = mode == BatchMode::CopyToFolder ? w.dst : w.src;
             w.options.destination = folder;
             auto fileName = [](int i) { return QStringLiteral("n%1.txt").arg(i); };
             QMap<QString, QByteArray> expected;
@@ -261,7 +260,7 @@ private slots:
             for (auto it = expected.cbegin(); it != expected.cend(); ++it)
                 landed << it.key() + u'=' + QString::fromUtf8(it.value());
             QCOMPARE(snapshot(folder), landed.join(u';'));
-            for (int i = 0; mode != 1 && i < count; ++i)
+            for (int i = 0; mode != BatchMode::CopyToFolder && i < count; ++i)
                 QCOMPARE(w.items.at(i).originalPath, folder + u'/' + w.items.at(i).newName);
             w.undo();
             QStringList back;

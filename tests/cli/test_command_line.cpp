@@ -27,13 +27,13 @@ OptionPanel started()
 {
     OptionPanel o;
     o.pattern = QStringLiteral("old");
-    o.caseChange = CaseChange(1);
+    o.caseChange = CaseChange::Lower;
     o.find = QStringLiteral("oldFind");
     o.replace = QStringLiteral("oldReplace");
     o.regex = true;
     o.changeExt = true;
     o.newExt = QStringLiteral("old");
-    o.conflict = ConflictMode(0);
+    o.conflict = ConflictMode::Skip;
     return o;
 }
 
@@ -79,7 +79,7 @@ private slots:
         reset.regex = false;
         reset.changeExt = false;
         reset.newExt.clear();
-        reset.conflict = ConflictMode(2);
+        reset.conflict = ConflictMode::AutoNumber;
         auto with = [&](auto change) {
             OptionPanel o = reset;
             change(o);
@@ -92,25 +92,23 @@ private slots:
                  "/replace=photo", "/conflict=skip", "/dryrun"}
             << with([](OptionPanel &o) {
                    o.pattern = "{counter}_{name}";
-                                                      // clang-format on
-                                                      o.counterStart = "10";
-                                                      o.digits = "4";
-                                                      o.caseChange = CaseChange(1);
-                                                      o.find = "IMG";
-                                                      o.replace = "photo";
-                                                      o.conflict = ConflictMode(0);
-                                                  });
-        // clang-format off
+                   o.counterStart = "10";
+                   o.digits = "4";
+                   o.caseChange = CaseChange::Lower;
+                   o.find = "IMG";
+                   o.replace = "photo";
+                   o.conflict = ConflictMode::Skip;
+               });
         QTest::newRow("name in upper case") << L{"/CLI", "/PATTERN=x", "/DRYRUN"} << with([](OptionPanel &o) { o.pattern = "x"; });
         QTest::newRow("empty pattern") << L{"/cli", "/pattern=", "/dryrun"} << with([](OptionPanel &o) { o.pattern = ""; });
         QTest::newRow("find with =") << L{"/cli", "/find=a=b", "/dryrun"} << with([](OptionPanel &o) { o.find = "a=b"; });
         QTest::newRow("quoted find") << L{"/cli", "/find=\"x y\"", "/dryrun"} << with([](OptionPanel &o) { o.find = "x y"; });
         QTest::newRow("first find counts") << L{"/cli", "/find=1", "/find=2", "/dryrun"} << with([](OptionPanel &o) { o.find = "1"; });
-        QTest::newRow("conflict Overwrite") << L{"/cli", "/conflict=Overwrite", "/dryrun"} << with([](OptionPanel &o) { o.conflict = ConflictMode(1); });
+        QTest::newRow("conflict Overwrite") << L{"/cli", "/conflict=Overwrite", "/dryrun"} << with([](OptionPanel &o) { o.conflict = ConflictMode::Overwrite; });
         QTest::newRow("conflict ask") << L{"/cli", "/conflict=ask", "/dryrun"} << reset;
-        QTest::newRow("case Title") << L{"/cli", "/case=Title", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange(3); });
-        QTest::newRow("case UPPER") << L{"/cli", "/case=UPPER", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange(2); });
-        QTest::newRow("case none") << L{"/cli", "/case=none", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange(0); });
+        QTest::newRow("case Title") << L{"/cli", "/case=Title", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange::Title; });
+        QTest::newRow("case UPPER") << L{"/cli", "/case=UPPER", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange::Upper; });
+        QTest::newRow("case none") << L{"/cli", "/case=none", "/dryrun"} << with([](OptionPanel &o) { o.caseChange = CaseChange::Unchanged; });
         QTest::newRow("empty case keeps") << L{"/cli", "/case=", "/dryrun"} << reset;
         QTest::newRow("regex") << L{"/cli", "/Regex", "/dryrun"} << with([](OptionPanel &o) { o.regex = true; });
         QTest::newRow("new extension") << L{"/cli", "/newext=png", "/dryrun"} << with([](OptionPanel &o) { o.changeExt = true; o.newExt = "png"; });
@@ -168,7 +166,7 @@ private slots:
         preset.regex = true;
         preset.changeExt = true;
         preset.newExt = QStringLiteral("pe");
-        preset.conflict = ConflictMode(1);
+        preset.conflict = ConflictMode::Overwrite;
         preset.pattern = QStringLiteral("pp");
         preset.padNumbers = QStringLiteral("4");
         const QString presetPath = dir.filePath(QStringLiteral("p.json"));

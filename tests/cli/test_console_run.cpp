@@ -330,7 +330,7 @@ private slots:
         QFETCH(QByteArray, stderrStart);
         const QString dir = fresh(QStringLiteral("fail"), {"keep.txt"});
         OptionPanel copy;
-        copy.batchMode = BatchMode(1);
+        copy.batchMode = BatchMode::CopyToFolder;
         savePreset(m_files.filePath(QStringLiteral("copy.json")), copy);
         copy.destination = dir + QStringLiteral("/keep.txt/out");
         savePreset(m_files.filePath(QStringLiteral("blocked.json")), copy);

@@ -12,7 +12,7 @@ private slots:
         const OptionPanel o;
         QCOMPARE(o.pattern, QStringLiteral("{name}"));
         QVERIFY(o.find.isEmpty() && o.replace.isEmpty());
-        QCOMPARE(o.caseChange, CaseChange(0));
+        QCOMPARE(o.caseChange, CaseChange::Unchanged);
         QVERIFY(!o.changeExt);
         QVERIFY(o.newExt.isEmpty() && o.insertText.isEmpty() && o.charactersToRemove.isEmpty());
         QCOMPARE(o.insertPos, QStringLiteral("1"));
@@ -20,10 +20,10 @@ private slots:
             QCOMPARE(zero, QStringLiteral("0"));
         QVERIFY(!o.collapseDoubleSpaces && !o.includeSubfolders);
         QVERIFY(o.cropBefore.isEmpty() && o.cropAfter.isEmpty() && o.destination.isEmpty());
-        QCOMPARE(o.batchMode, BatchMode(0));
+        QCOMPARE(o.batchMode, BatchMode::RenameInPlace);
         QCOMPARE(o.counterStart, QStringLiteral("1"));
         QCOMPARE(o.digits, QStringLiteral("3"));
-        QCOMPARE(o.conflict, ConflictMode(2));
+        QCOMPARE(o.conflict, ConflictMode::AutoNumber);
         QVERIFY(!o.regex && !o.touchModifiedNow);
     }
 

@@ -17,9 +17,9 @@ OptionPanel current()
     o.find = QStringLiteral("oldFind");
     o.pattern = QStringLiteral("oldPattern");
     o.insertText = QStringLiteral("oldInsert");
-    o.caseChange = CaseChange(2);
-    o.conflict = ConflictMode(1);
-    o.batchMode = BatchMode(2);
+    o.caseChange = CaseChange::Upper;
+    o.conflict = ConflictMode::Overwrite;
+    o.batchMode = BatchMode::MoveToFolder;
     o.regex = true;
     o.collapseDoubleSpaces = true;
     o.includeSubfolders = true;
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(o.destination, QStringLiteral("D:\\Photos\\Sorted"));
         QCOMPARE(o.find, QStringLiteral("IMG_"));
         QCOMPARE(o.replace, QString());
-        QCOMPARE(o.caseChange, CaseChange(1));
+        QCOMPARE(o.caseChange, CaseChange::Lower);
         QCOMPARE(o.regex, false);
         QCOMPARE(o.collapseDoubleSpaces, true);
     }
@@ -163,8 +163,8 @@ private slots:
         o.collapseDoubleSpaces = true;
         o.includeSubfolders = false;
         o.touchModifiedNow = true;
-        o.caseChange = CaseChange(3);
-        o.conflict = ConflictMode(0);
+        o.caseChange = CaseChange::Title;
+        o.conflict = ConflictMode::Skip;
         o.batchMode = BatchMode::MoveToFolder;
 
         QTemporaryDir dir;

@@ -24,13 +24,13 @@ OptionPanel workedExample()
     OptionPanel o;
     o.find = QStringLiteral("IMG_");
     o.pattern = QStringLiteral("{counter}_{name}");
-    o.caseChange = CaseChange(1);
+    o.caseChange = CaseChange::Lower;
     o.changeExt = true;
     o.newExt = QStringLiteral("jpg");
     o.insertPos = QStringLiteral("0");
     o.charactersToRemove = QStringLiteral("#");
     o.collapseDoubleSpaces = true;
-    o.batchMode = BatchMode(1);
+    o.batchMode = BatchMode::CopyToFolder;
     o.destination = QStringLiteral("D:\\Photos\\Sorted");
     return o;
 }

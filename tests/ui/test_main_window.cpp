@@ -167,7 +167,7 @@ void TestMainWindow::batchModeEnablesDestination()
     f.dialogs.fileAnswers.enqueue({preset});
     f.click("btnLoadPreset");
     QCOMPARE(mode->currentIndex(), 1);
-    QCOMPARE(f.window->options().batchMode, BatchMode(1));
+    QCOMPARE(f.window->options().batchMode, BatchMode::CopyToFolder);
     QVERIFY(destinationEnabled());
 
     // So does the command line.
