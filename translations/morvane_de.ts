@@ -16,10 +16,6 @@
         <translation>Stapel abgeschlossen. Ein CSV-Protokoll wurde in AppData gespeichert.</translation>
     </message>
     <message>
-        <source>Invalid characters in path</source>
-        <translation>Ungültige Zeichen im Pfad</translation>
-    </message>
-    <message>
         <source>The specified file was not found</source>
         <translation>Die angegebene Datei wurde nicht gefunden</translation>
     </message>
@@ -893,6 +889,53 @@ Ordner als Einträge:
     </message>
 </context>
 <context>
+    <name>morvane::FileAdder</name>
+    <message>
+        <source>Select files to add</source>
+        <translation>Hinzuzufügende Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These folders could not be read, so their files were not added:
+
+%1</source>
+        <translation>Diese Ordner konnten nicht gelesen werden, ihre Dateien wurden nicht hinzugefügt:
+
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weiterer</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:
+
+%1</source>
+        <translation>
+            <numerusform>%n Dateiname ist kein gültiges UTF-8 und kann nicht sicher umbenannt werden, daher wurde er übersprungen:
+
+%1</numerusform>
+            <numerusform>%n Dateinamen sind kein gültiges UTF-8 und können nicht sicher umbenannt werden, daher wurden sie übersprungen:
+
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>morvane::FileListModel</name>
     <message>
         <source>Original Name</source>
@@ -960,6 +1003,29 @@ Neu: %2</translation>
     </message>
 </context>
 <context>
+    <name>morvane::InstallerDownload</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>The server answered HTTP %1 %2 and redirected to %3.</source>
+        <translation>Der Server antwortete mit HTTP %1 %2 und leitete weiter zu %3.</translation>
+    </message>
+    <message>
+        <source>The server answered HTTP %1 %2.</source>
+        <translation>Der Server antwortete mit HTTP %1 %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find downloaded file.</source>
+        <translation>Die heruntergeladene Datei ist nicht zu finden.</translation>
+    </message>
+</context>
+<context>
     <name>morvane::MainWindow</name>
     <message>
         <source>An unexpected error stopped the operation</source>
@@ -982,38 +1048,6 @@ Neu: %2</translation>
         <translation>Bestätigen</translation>
     </message>
     <message>
-        <source>Select files to add</source>
-        <translation>Hinzuzufügende Dateien auswählen</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Select folder</source>
-        <translation>Ordner auswählen</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more</source>
-        <translation>
-            <numerusform>... und %n weiterer</numerusform>
-            <numerusform>... und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:
-
-%1</source>
-        <translation>
-            <numerusform>%n Dateiname ist kein gültiges UTF-8 und kann nicht sicher umbenannt werden, daher wurde er übersprungen:
-
-%1</numerusform>
-            <numerusform>%n Dateinamen sind kein gültiges UTF-8 und können nicht sicher umbenannt werden, daher wurden sie übersprungen:
-
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Files: %1</source>
         <translation>Dateien: %1</translation>
     </message>
@@ -1022,32 +1056,8 @@ Neu: %2</translation>
         <translation>Nichts umzubenennen. Fügen Sie zuerst Dateien hinzu und erstellen Sie eine Vorschau.</translation>
     </message>
     <message>
-        <source>Preset JSON (*.json)</source>
-        <translation>Vorlage JSON (*.json)</translation>
-    </message>
-    <message>
-        <source>Name list (*.txt *.csv);;All files (*)</source>
-        <translation>Namensliste (*.txt *.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Name list (*.txt *.csv)</source>
-        <translation>Namensliste (*.txt *.csv)</translation>
-    </message>
-    <message>
         <source>Select destination folder</source>
         <translation>Zielordner auswählen</translation>
-    </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>... und %1 weitere</translation>
-    </message>
-    <message>
-        <source>These folders could not be read, so their files were not added:
-
-%1</source>
-        <translation>Diese Ordner konnten nicht gelesen werden, ihre Dateien wurden nicht hinzugefügt:
-
-%1</translation>
     </message>
     <message>
         <source>No undo log found in AppData.</source>
@@ -1075,26 +1085,6 @@ Neu: %2</translation>
     <message>
         <source>Abort</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
-        <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
-    </message>
-    <message>
-        <source>The server answered HTTP %1 %2 and redirected to %3.</source>
-        <translation>Der Server antwortete mit HTTP %1 %2 und leitete weiter zu %3.</translation>
-    </message>
-    <message>
-        <source>The server answered HTTP %1 %2.</source>
-        <translation>Der Server antwortete mit HTTP %1 %2.</translation>
-    </message>
-    <message>
-        <source>Cannot find downloaded file.</source>
-        <translation>Die heruntergeladene Datei ist nicht zu finden.</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1116,21 @@ Neu: %2</translation>
     <message>
         <source>Select destination folder</source>
         <translation>Zielordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::RuleFiles</name>
+    <message>
+        <source>Preset JSON (*.json)</source>
+        <translation>Vorlage JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Name list (*.txt *.csv);;All files (*)</source>
+        <translation>Namensliste (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Name list (*.txt *.csv)</source>
+        <translation>Namensliste (*.txt *.csv)</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Lot terminé. Un journal CSV a été enregistré dans AppData.</translation>
     </message>
     <message>
-        <source>Invalid characters in path</source>
-        <translation>Caractères non valides dans le chemin</translation>
-    </message>
-    <message>
         <source>The specified file was not found</source>
         <translation>Le fichier indiqué est introuvable</translation>
     </message>
@@ -893,6 +889,53 @@ Dossiers comme éléments :
     </message>
 </context>
 <context>
+    <name>morvane::FileAdder</name>
+    <message>
+        <source>Select files to add</source>
+        <translation>Choisir les fichiers à ajouter</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>These folders could not be read, so their files were not added:
+
+%1</source>
+        <translation>Ces dossiers ne peuvent pas être lus, leurs fichiers n&apos;ont pas été ajoutés :
+
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:
+
+%1</source>
+        <translation>
+            <numerusform>%n nom de fichier n&apos;est pas en UTF-8 valide et ne peut pas être renommé sans risque ; il a été ignoré :
+
+%1</numerusform>
+            <numerusform>%n noms de fichiers ne sont pas en UTF-8 valide et ne peuvent pas être renommés sans risque ; ils ont été ignorés :
+
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>morvane::FileListModel</name>
     <message>
         <source>Original Name</source>
@@ -960,6 +1003,29 @@ Nouveau : %2</translation>
     </message>
 </context>
 <context>
+    <name>morvane::InstallerDownload</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>The server answered HTTP %1 %2 and redirected to %3.</source>
+        <translation>Le serveur a répondu HTTP %1 %2 et a redirigé vers %3.</translation>
+    </message>
+    <message>
+        <source>The server answered HTTP %1 %2.</source>
+        <translation>Le serveur a répondu HTTP %1 %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find downloaded file.</source>
+        <translation>Le fichier téléchargé est introuvable.</translation>
+    </message>
+</context>
+<context>
     <name>morvane::MainWindow</name>
     <message>
         <source>An unexpected error stopped the operation</source>
@@ -982,38 +1048,6 @@ Nouveau : %2</translation>
         <translation>Confirmer</translation>
     </message>
     <message>
-        <source>Select files to add</source>
-        <translation>Choisir les fichiers à ajouter</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Select folder</source>
-        <translation>Choisir un dossier</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more</source>
-        <translation>
-            <numerusform>... et %n autre</numerusform>
-            <numerusform>... et %n autres</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:
-
-%1</source>
-        <translation>
-            <numerusform>%n nom de fichier n&apos;est pas en UTF-8 valide et ne peut pas être renommé sans risque ; il a été ignoré :
-
-%1</numerusform>
-            <numerusform>%n noms de fichiers ne sont pas en UTF-8 valide et ne peuvent pas être renommés sans risque ; ils ont été ignorés :
-
-%1</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Files: %1</source>
         <translation>Fichiers : %1</translation>
     </message>
@@ -1022,32 +1056,8 @@ Nouveau : %2</translation>
         <translation>Rien à renommer. Ajoutez d&apos;abord des fichiers et créez un aperçu.</translation>
     </message>
     <message>
-        <source>Preset JSON (*.json)</source>
-        <translation>Préréglage JSON (*.json)</translation>
-    </message>
-    <message>
-        <source>Name list (*.txt *.csv);;All files (*)</source>
-        <translation>Liste de noms (*.txt *.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Name list (*.txt *.csv)</source>
-        <translation>Liste de noms (*.txt *.csv)</translation>
-    </message>
-    <message>
         <source>Select destination folder</source>
         <translation>Choisir le dossier de destination</translation>
-    </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>... et %1 de plus</translation>
-    </message>
-    <message>
-        <source>These folders could not be read, so their files were not added:
-
-%1</source>
-        <translation>Ces dossiers ne peuvent pas être lus, leurs fichiers n&apos;ont pas été ajoutés :
-
-%1</translation>
     </message>
     <message>
         <source>No undo log found in AppData.</source>
@@ -1075,26 +1085,6 @@ Nouveau : %2</translation>
     <message>
         <source>Abort</source>
         <translation>Interrompre</translation>
-    </message>
-    <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Impossible de créer le fichier « %1 ». %2</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;écrire le fichier « %1 ». %2</translation>
-    </message>
-    <message>
-        <source>The server answered HTTP %1 %2 and redirected to %3.</source>
-        <translation>Le serveur a répondu HTTP %1 %2 et a redirigé vers %3.</translation>
-    </message>
-    <message>
-        <source>The server answered HTTP %1 %2.</source>
-        <translation>Le serveur a répondu HTTP %1 %2.</translation>
-    </message>
-    <message>
-        <source>Cannot find downloaded file.</source>
-        <translation>Le fichier téléchargé est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1116,21 @@ Nouveau : %2</translation>
     <message>
         <source>Select destination folder</source>
         <translation>Choisir le dossier de destination</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::RuleFiles</name>
+    <message>
+        <source>Preset JSON (*.json)</source>
+        <translation>Préréglage JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Name list (*.txt *.csv);;All files (*)</source>
+        <translation>Liste de noms (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Name list (*.txt *.csv)</source>
+        <translation>Liste de noms (*.txt *.csv)</translation>
     </message>
 </context>
 <context>
