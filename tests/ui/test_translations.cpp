@@ -113,8 +113,8 @@ private slots:
         const char *text =
             "%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1";
         installTranslations({QStringLiteral("de")});
-        const QString one = QCoreApplication::translate("morvane::MainWindow", text, nullptr, 1);
-        const QString two = QCoreApplication::translate("morvane::MainWindow", text, nullptr, 2);
+        const QString one = QCoreApplication::translate("morvane::FileAdder", text, nullptr, 1);
+        const QString two = QCoreApplication::translate("morvane::FileAdder", text, nullptr, 2);
         QVERIFY2(one.startsWith(QLatin1String("1 Dateiname ")), qPrintable(one));
         QVERIFY2(two.startsWith(QLatin1String("2 Dateinamen ")), qPrintable(two));
     }
