@@ -16,11 +16,26 @@ QString relativeDestination(const QString &folder)
                                        "such as /home/you/Photos, or from your home folder, such as ~/Photos.")
         .arg(folder);
 }
-QString buildPreviewFirst() { return QCoreApplication::translate("Batch", "Please build preview first (click \"Preview Result\" button)."); }
-QString batchCompleted() { return QCoreApplication::translate("Batch", "Batch completed. A CSV log has been saved in AppData."); }
-QString fileNotFound() { return QCoreApplication::translate("Batch", "The specified file was not found"); }
-QString pathNotFound() { return QCoreApplication::translate("Batch", "The specified path was not found"); }
-QString fileExists() { return QCoreApplication::translate("Batch", "The specified file already exists"); }
+QString buildPreviewFirst()
+{
+    return QCoreApplication::translate("Batch", "Please build preview first (click \"Preview Result\" button).");
+}
+QString batchCompleted()
+{
+    return QCoreApplication::translate("Batch", "Batch completed. A CSV log has been saved in AppData.");
+}
+QString fileNotFound()
+{
+    return QCoreApplication::translate("Batch", "The specified file was not found");
+}
+QString pathNotFound()
+{
+    return QCoreApplication::translate("Batch", "The specified path was not found");
+}
+QString fileExists()
+{
+    return QCoreApplication::translate("Batch", "The specified file already exists");
+}
 QString foldersOnlyInPlace(int folders)
 {
     return QCoreApplication::translate(

@@ -352,7 +352,7 @@ void keepOnlyBlocked(FileOperations &ops, const QString &logPath, const QStringL
         ops.deleteFile(logPath);
     } catch (...) {
         try {
-            rewriteLog(sys, encodedLog, UndoJournal::header());  // every line is put back
+            rewriteLog(sys, encodedLog, UndoJournal::header()); // every line is put back
         } catch (...) {
         }
         throw;

@@ -29,10 +29,9 @@ QStringList droppedPaths(const QMimeData *mime)
     return paths;
 }
 
-}  // namespace
+} // namespace
 
-FileAdder::FileAdder(RenameItemList &items, FileListModel &model, Dialogs &dialogs, Reporter &reporter,
-                     QWidget *window)
+FileAdder::FileAdder(RenameItemList &items, FileListModel &model, Dialogs &dialogs, Reporter &reporter, QWidget *window)
     : QObject(window), m_items(items), m_model(model), m_dialogs(dialogs), m_reporter(reporter), m_window(window)
 {
 }
@@ -78,7 +77,7 @@ AddedFiles FileAdder::addDropped(const QStringList &paths, const FolderListing &
         } else if (isExistingFolder(path)) {
             listFolder(path, listing, added);
         } else {
-            m_items.addFileItem(path);   // a vanished path adds nothing
+            m_items.addFileItem(path); // a vanished path adds nothing
         }
     }
     m_model.sync();
@@ -118,9 +117,10 @@ void FileAdder::reportSkippedNames(const QStringList &skipped)
     QStringList shown = skipped.mid(0, kShown);
     if (skipped.size() > kShown)
         shown.append(tr("... and %n more", nullptr, int(skipped.size() - kShown)));
-    m_reporter.warning(tr("%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1",
-                          nullptr, int(skipped.size()))
-                           .arg(shown.join(u'\n')));
+    m_reporter.warning(
+        tr("%n file name(s) are not valid UTF-8 and cannot be renamed safely, so they were skipped:\n\n%1", nullptr,
+           int(skipped.size()))
+            .arg(shown.join(u'\n')));
 }
 
 void FileAdder::acceptDropsOn(QWidget *window)

@@ -20,7 +20,7 @@ struct FolderListing;
 struct AddedFiles {
     QStringList skipped;
     QStringList unreadable;
-    bool folderListed = false;   // a folder was found and listed (maybe with no files)
+    bool folderListed = false; // a folder was found and listed (maybe with no files)
 };
 
 // Brings files into the window's list: from the open dialog, a chosen

@@ -9,7 +9,8 @@
 
 namespace morvane {
 
-LivePreview::LivePreview(QAction *toggle, QObject *parent) : QObject(parent), m_toggle(toggle), m_timer(new QTimer(this))
+LivePreview::LivePreview(QAction *toggle, QObject *parent)
+    : QObject(parent), m_toggle(toggle), m_timer(new QTimer(this))
 {
     m_timer->setObjectName(QStringLiteral("livePreviewTimer"));
     m_timer->setSingleShot(true);

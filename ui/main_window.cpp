@@ -37,13 +37,9 @@
 namespace morvane {
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget *parent)
-    : QMainWindow(parent),
-      m_dialogs(setup.dialogs),
-      m_arguments(std::move(setup.arguments)),
-      m_nameContext(std::move(setup.nameContext)),
-      m_batchEnvironment(std::move(setup.batchEnvironment)),
-      m_remembered(std::move(setup.settingsFile)),
-      m_binding(m_options)
+    : QMainWindow(parent), m_dialogs(setup.dialogs), m_arguments(std::move(setup.arguments)),
+      m_nameContext(std::move(setup.nameContext)), m_batchEnvironment(std::move(setup.batchEnvironment)),
+      m_remembered(std::move(setup.settingsFile)), m_binding(m_options)
 {
     // The user's choice, unless a test gave the batch its own surroundings.
     if (!m_batchEnvironment.sys && m_batchEnvironment.appDataFolder.isEmpty()
@@ -131,9 +127,8 @@ void MainWindow::connectHandlers()
     runOn(m_commandBar->clearButton(), &QPushButton::clicked, &MainWindow::clearList);
     connect(m_actions.problemsOnly, &QAction::toggled, m_fileList, &FileListView::setProblemsOnly);
 
-    connect(m_fileList, &FileListView::sortRequested, this, [this](int column, Qt::SortOrder order) {
-        guarded([&] { m_fileList->sortByColumn(column, order); });
-    });
+    connect(m_fileList, &FileListView::sortRequested, this,
+            [this](int column, Qt::SortOrder order) { guarded([&] { m_fileList->sortByColumn(column, order); }); });
     connect(m_fileList, &FileListView::moveRequested, this,
             [this](int step) { guarded([&] { m_fileList->moveSelected(step); }); });
     m_settingsDialog->mirrorRenameFolders(m_actions.renameFolders);
@@ -268,7 +263,7 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        fitOnScreen(this);   // a small screen gets a window that fits it, the list taking what is left
+        fitOnScreen(this); // a small screen gets a window that fits it, the list taking what is left
     }
     QMainWindow::showEvent(event);
 }

@@ -48,7 +48,7 @@ QString forDisplay(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-}  // namespace
+} // namespace
 
 void QtUpdateShell::showError(QWidget *parent, const QString &text)
 {

@@ -10,9 +10,11 @@ namespace morvane {
 namespace {
 const QString kFolderMaskKey = QStringLiteral("folderMask");
 const QString kOnErrorKey = QStringLiteral("batch/onError");
-}  // namespace
+} // namespace
 
-RememberedSettings::RememberedSettings(QString file) : m_file(std::move(file)) {}
+RememberedSettings::RememberedSettings(QString file) : m_file(std::move(file))
+{
+}
 
 std::unique_ptr<QSettings> RememberedSettings::open() const
 {
@@ -29,7 +31,8 @@ OnError RememberedSettings::onError() const
 void RememberedSettings::keepFolderMask(QLineEdit *mask)
 {
     mask->setText(open()->value(kFolderMaskKey).toString());
-    connect(mask, &QLineEdit::textChanged, this, [this](const QString &text) { open()->setValue(kFolderMaskKey, text); });
+    connect(mask, &QLineEdit::textChanged, this,
+            [this](const QString &text) { open()->setValue(kFolderMaskKey, text); });
 }
 
 void RememberedSettings::keepRenameFolders(QAction *renameFolders)

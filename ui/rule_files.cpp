@@ -9,7 +9,9 @@
 
 namespace morvane {
 
-RuleFiles::RuleFiles(Dialogs &dialogs, QWidget *window) : QObject(window), m_dialogs(dialogs), m_window(window) {}
+RuleFiles::RuleFiles(Dialogs &dialogs, QWidget *window) : QObject(window), m_dialogs(dialogs), m_window(window)
+{
+}
 
 bool RuleFiles::savePresetAs(const OptionPanel &options)
 {

@@ -16,7 +16,7 @@ bool isSuccess(int status)
     return status >= 200 && status <= 299;
 }
 
-}  // namespace
+} // namespace
 
 InstallerDownload::InstallerDownload(UpdateEndpoint endpoint, QObject *parent)
     : QObject(parent), m_endpoint(std::move(endpoint))

@@ -37,10 +37,11 @@ private slots:
     {
         QTest::addColumn<BatchMode>("mode");
         QTest::addColumn<ConflictMode>("conflict");
-        QTest::addColumn<QString>("src");   // after the batch
+        QTest::addColumn<QString>("src"); // after the batch
         QTest::addColumn<QString>("dst");
         QTest::addColumn<QString>("srcUndone");
         QTest::addColumn<QString>("dstUndone");
+        // clang-format off
         QTest::newRow("rename, skip") << BatchMode::RenameInPlace << ConflictMode::Skip << "t.txt=old;u.txt=y;x.txt=x" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
         QTest::newRow("rename, overwrite") << BatchMode::RenameInPlace << ConflictMode::Overwrite << "t.txt=x;u.txt=y" << "" << "x.txt=x;y.txt=y" << "";
         QTest::newRow("rename, auto-number") << BatchMode::RenameInPlace << ConflictMode::AutoNumber << "t (1).txt=x;t.txt=old;u.txt=y" << "" << "t.txt=old;x.txt=x;y.txt=y" << "";
@@ -50,6 +51,7 @@ private slots:
         QTest::newRow("move, skip") << BatchMode::MoveToFolder << ConflictMode::Skip << "x.txt=x" << "t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
         QTest::newRow("move, overwrite") << BatchMode::MoveToFolder << ConflictMode::Overwrite << "" << "t.txt=x;u.txt=y" << "x.txt=x;y.txt=y" << "";
         QTest::newRow("move, auto-number") << BatchMode::MoveToFolder << ConflictMode::AutoNumber << "" << "t (1).txt=x;t.txt=old;u.txt=y" << "x.txt=x;y.txt=y" << "t.txt=old";
+        // clang-format on
     }
     void modesAndConflicts()
     {
@@ -62,7 +64,7 @@ private slots:
         w.add("y.txt", "u.txt", "y");
         w.options.batchMode = mode;
         w.options.conflict = conflict;
-        w.options.destination = " \t" + w.dst + "  ";  // read trimmed
+        w.options.destination = " \t" + w.dst + "  "; // read trimmed
         QCOMPARE(w.run(), QString());
         QCOMPARE(w.reporter.calls, QStringList{kBatchCompleted});
         QTEST(snapshot(w.src), "src");
@@ -88,8 +90,9 @@ private slots:
             w.env.itemUpdated = [&](int i) { updated << i; };
             QCOMPARE(w.run(), QString());
             const RenameItem &item = w.items.at(0);
-            const QString expected = mode == BatchMode::CopyToFolder ? w.src + "/photo.jpg"
-                                               : (mode == BatchMode::RenameInPlace ? w.src : w.dst) + "/holiday.tar.gz";
+            const QString expected = mode == BatchMode::CopyToFolder
+                ? w.src + "/photo.jpg"
+                : (mode == BatchMode::RenameInPlace ? w.src : w.dst) + "/holiday.tar.gz";
             QCOMPARE(item.originalPath, expected);
             QCOMPARE(item.originalName, mode == BatchMode::CopyToFolder ? "photo" : "holiday.tar");
             QCOMPARE(item.ext, mode == BatchMode::CopyToFolder ? ".jpg" : ".gz");
@@ -168,7 +171,8 @@ private slots:
     void targetIsTheSourceItself()
     {
         for (const BatchMode mode : {BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
-            for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
+            for (const ConflictMode conflict :
+                 {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
                 World w;
                 w.add("a.txt", "a.txt");
                 w.options.batchMode = mode;
@@ -195,9 +199,11 @@ private slots:
     void messyNames_data()
     {
         QTest::addColumn<BatchMode>("mode");
+        // clang-format off
         QTest::newRow("rename") << BatchMode::RenameInPlace;
         QTest::newRow("copy") << BatchMode::CopyToFolder;
         QTest::newRow("move") << BatchMode::MoveToFolder;
+        // clang-format on
     }
     void messyNames()
     {
@@ -367,7 +373,7 @@ private slots:
             QCOMPARE(st.st_mtim.tv_sec, time_t(1700000000));
             QCOMPARE(st.st_mtim.tv_nsec, 123000000L);
             QCOMPARE(st.st_atim.tv_sec, time_t(1000000000));
-            if (mode == BatchMode::CopyToFolder) {  // the source keeps its time
+            if (mode == BatchMode::CopyToFolder) { // the source keeps its time
                 QVERIFY(::stat(srcPath, &st) == 0);
                 QCOMPARE(st.st_mtim.tv_sec, time_t(1000000500));
             }

@@ -101,9 +101,11 @@ private slots:
         for (bool across : {false, true})
             for (bool dangling : {false, true})
                 for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::MoveToFolder})
-                    if (!across || mode == BatchMode::MoveToFolder)  // a rename in place stays on its file system
+                    if (!across || mode == BatchMode::MoveToFolder) // a rename in place stays on its file system
+                                                                    // clang-format off
                         QTest::addRow("%s%s mode %d", across ? "across file systems" : "one file system",
                                   dangling ? ", dangling" : "", int(mode)) << across << dangling << mode;
+                                                                    // clang-format on
     }
     void linksMoveAsLinks()
     {
@@ -194,9 +196,11 @@ private slots:
     {
         QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("after");
+        // clang-format off
         QTest::newRow("skip") << ConflictMode::Skip << "a=same;b=same";
         QTest::newRow("overwrite") << ConflictMode::Overwrite << "b=same";
         QTest::newRow("auto-number") << ConflictMode::AutoNumber << "b=same;b (1)=same";
+        // clang-format on
     }
     void hardLinks()
     {

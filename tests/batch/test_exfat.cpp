@@ -82,8 +82,9 @@ public:
     ExfatVolume()
     {
         if (::access("/dev/fuse", R_OK | W_OK) != 0) {
-            skipReason = QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
-                             .arg(systemErrorText(errno));
+            skipReason =
+                QStringLiteral("/dev/fuse is missing or not usable (%1): FUSE file systems cannot be mounted here")
+                    .arg(systemErrorText(errno));
             return;
         }
         const QString mkfs = findTool(QStringLiteral("mkfs.exfat"));
@@ -262,8 +263,10 @@ private slots:
         QTest::addColumn<QString>("newName");
         for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber}) {
             const QByteArray number = QByteArray::number(int(conflict));
+            // clang-format off
             QTest::newRow("ascii, conflict " + number) << conflict << "IMG_001.JPG" << "img_001.JPG";
             QTest::newRow("non-ascii, conflict " + number) << conflict << "ÄRGER.txt" << "ärger.txt";
+            // clang-format on
         }
     }
 
@@ -297,10 +300,12 @@ private slots:
         QTest::addColumn<ConflictMode>("conflict");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("undone");
+        // clang-format off
         QTest::newRow("skip") << ConflictMode::Skip << "a.txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
         // Overwrite replaces the twin, as it replaces any file; undo cannot bring the twin back.
         QTest::newRow("overwrite") << ConflictMode::Overwrite << "b.txt=a" << "a.txt=a";
         QTest::newRow("auto-number") << ConflictMode::AutoNumber << "b (1).txt=a;B.TXT=b" << "a.txt=a;B.TXT=b";
+        // clang-format on
     }
 
     void clashWithCaseTwin()
@@ -328,8 +333,10 @@ private slots:
     void moveOntoCaseTwin_data()
     {
         QTest::addColumn<BatchMode>("mode");
+        // clang-format off
         QTest::newRow("copy") << BatchMode::CopyToFolder;
         QTest::newRow("move") << BatchMode::MoveToFolder;
+        // clang-format on
     }
 
     void moveOntoCaseTwin()

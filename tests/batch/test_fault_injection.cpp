@@ -231,7 +231,7 @@ QString observed(const Tree &before, const Tree &after, BatchMode mode, QList<Un
         QStringList places = where.value(content);
         const bool inPlace = places.removeAll(original) > 0;
         if (mode == BatchMode::CopyToFolder) {
-            places = where.value(contentOf(i, mode, true));  // a copy of a link holds what it points to
+            places = where.value(contentOf(i, mode, true)); // a copy of a link holds what it points to
             places.removeAll(original);
         }
         if (mode == BatchMode::CopyToFolder && !inPlace)
@@ -266,7 +266,9 @@ private slots:
         QTest::addColumn<ConflictMode>("conflict");
         for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             for (const ConflictMode conflict : {ConflictMode::Skip, ConflictMode::Overwrite, ConflictMode::AutoNumber})
+                // clang-format off
                 QTest::addRow("mode %d, conflict %d", int(mode), int(conflict)) << mode << conflict;
+            // clang-format on
         }
     }
 

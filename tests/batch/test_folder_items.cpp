@@ -162,8 +162,10 @@ private slots:
     void copyAndMoveRefuseFolders_data()
     {
         QTest::addColumn<BatchMode>("mode");
+        // clang-format off
         QTest::newRow("copy") << BatchMode::CopyToFolder;
         QTest::newRow("move") << BatchMode::MoveToFolder;
+        // clang-format on
     }
     void copyAndMoveRefuseFolders()
     {
@@ -197,9 +199,11 @@ private slots:
         QTest::addColumn<QString>("landsAt");
         for (const bool folder : {false, true}) {
             const char *kind = folder ? "folder" : "file";
+            // clang-format off
             QTest::addRow("%s, skip", kind) << folder << ConflictMode::Skip << "Old.1";
             QTest::addRow("%s, overwrite", kind) << folder << ConflictMode::Overwrite << "New.1 (1)";
             QTest::addRow("%s, number", kind) << folder << ConflictMode::AutoNumber << "New.1 (1)";
+            // clang-format on
         }
     }
     void clashWithFileOrFolder()

@@ -103,7 +103,8 @@ int displaced(const QString &src, const QString &dst, BatchMode mode)
     int n = 0;
     for (int i = 0; i < kFiles; ++i) {
         const bool home = QFile::exists(src + u'/' + name(i));
-        const bool copied = QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
+        const bool copied =
+            QFile::exists(dst + QStringLiteral("/g%1.dat").arg(i % 10 == 1 ? i - 1 : i, 4, 10, QLatin1Char('0')));
         n += mode == BatchMode::CopyToFolder ? (copied && !hasStranger(i) ? 1 : 0) : (home ? 0 : 1);
     }
     return n;
@@ -143,7 +144,9 @@ private slots:
         QTest::addColumn<ConflictMode>("conflict");
         for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             for (const ConflictMode conflict : {ConflictMode::Overwrite, ConflictMode::AutoNumber})
+                // clang-format off
                 QTest::addRow("mode %d, conflict %d", int(mode), int(conflict)) << mode << conflict;
+            // clang-format on
         }
     }
 

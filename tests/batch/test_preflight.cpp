@@ -44,9 +44,9 @@ private slots:
     void statuses_data()
     {
         QTest::addColumn<BatchMode>("mode");
-        QTest::addColumn<bool>("ownFolder");         // copy or move with the files' own folder as destination
-        QTest::addColumn<QStringList>("rows");       // "name>newName"; "name>" leaves the new name empty
-        QTest::addColumn<QStringList>("outside");    // files of the target folder outside the batch
+        QTest::addColumn<bool>("ownFolder");      // copy or move with the files' own folder as destination
+        QTest::addColumn<QStringList>("rows");    // "name>newName"; "name>" leaves the new name empty
+        QTest::addColumn<QStringList>("outside"); // files of the target folder outside the batch
         QTest::addColumn<QStringList>("expected");
         const QString tooLong(256, u'x');
         // clang-format off
@@ -225,7 +225,9 @@ private slots:
         for (const BatchMode mode : {BatchMode::RenameInPlace, BatchMode::CopyToFolder, BatchMode::MoveToFolder}) {
             for (const char *shape : {"swap", "chain", "rotate"}) {
                 for (const int count : {2, 3, 1000})
+                    // clang-format off
                     QTest::addRow("mode %d, %s of %d", int(mode), shape, count) << mode << QString::fromLatin1(shape) << count;
+                // clang-format on
             }
         }
     }

@@ -92,13 +92,15 @@ private slots:
                  "/replace=photo", "/conflict=skip", "/dryrun"}
             << with([](OptionPanel &o) {
                    o.pattern = "{counter}_{name}";
-                   o.counterStart = "10";
-                   o.digits = "4";
-                   o.caseChange = CaseChange::Lower;
-                   o.find = "IMG";
-                   o.replace = "photo";
-                   o.conflict = ConflictMode::Skip;
-               });
+                                                      // clang-format on
+                                                      o.counterStart = "10";
+                                                      o.digits = "4";
+                                                      o.caseChange = CaseChange::Lower;
+                                                      o.find = "IMG";
+                                                      o.replace = "photo";
+                                                      o.conflict = ConflictMode::Skip;
+                                                  });
+        // clang-format off
         QTest::newRow("name in upper case") << L{"/CLI", "/PATTERN=x", "/DRYRUN"} << with([](OptionPanel &o) { o.pattern = "x"; });
         QTest::newRow("empty pattern") << L{"/cli", "/pattern=", "/dryrun"} << with([](OptionPanel &o) { o.pattern = ""; });
         QTest::newRow("find with =") << L{"/cli", "/find=a=b", "/dryrun"} << with([](OptionPanel &o) { o.find = "a=b"; });

@@ -98,7 +98,8 @@ void TestNewVersionDialog::showsOffer()
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Morvane"));
     QCOMPARE(dialog.updateNowButton()->text(), QStringLiteral("Update Now"));
     QTEST(dialog.cancelButton()->text(), "cancelCaption");
-    QCOMPARE(dialog.messageLabel()->text(), QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
+    QCOMPARE(dialog.messageLabel()->text(),
+             QStringLiteral("The new version 1.1 is available\n\nWhat's new:\n<b>not bold</b>\n"));
     QCOMPARE(dialog.messageLabel()->textFormat(), Qt::PlainText);
     QVERIFY(dialog.progressBar()->isHidden());
     QVERIFY(dialog.updateNowButton()->isEnabled());

@@ -34,7 +34,7 @@ QString runToEnd(InstallerDownload &download)
     return finished.size() == 1 ? finished.first().first().toString() : QStringLiteral("(ended twice)");
 }
 
-}  // namespace
+} // namespace
 
 class TestInstallerDownload : public QObject {
     Q_OBJECT
@@ -88,11 +88,15 @@ void TestInstallerDownload::failures_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("404") << "404" << "server replied: Not Found";
-    QTest::newRow("redirect") << "redirect" << "The server answered HTTP 302 Found and redirected to http";
-    QTest::newRow("file cannot be created") << "no folder" << "Cannot create file \"";
+    QTest::newRow("404") << "404"
+                         << "server replied: Not Found";
+    QTest::newRow("redirect") << "redirect"
+                              << "The server answered HTTP 302 Found and redirected to http";
+    QTest::newRow("file cannot be created") << "no folder"
+                                            << "Cannot create file \"";
     if (CannedServer::tlsAvailable())
-        QTest::newRow("untrusted certificate") << "untrusted" << "";
+        QTest::newRow("untrusted certificate") << "untrusted"
+                                               << "";
 }
 
 void TestInstallerDownload::failures()
