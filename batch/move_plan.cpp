@@ -4,13 +4,26 @@
 #include "batch/preflight.h"
 #include "engine/paths.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <numeric>
 #include <vector>
 
 namespace morvane {
+
+namespace {
+
+constexpr quint64 kPathHashStart = 0xcbf29ce484222325ULL;
+
+// FNV-1a over UTF-16 units, continued from hash: the hash of a folder goes on
+// into the hash of each name in it, so a path is hashed without being joined.
+quint64 pathHash(quint64 hash, QStringView text)
+{
+    for (const QChar c : text)
+        hash = (hash ^ c.unicode()) * 0x100000001b3ULL;
+    return hash;
+}
+
+} // namespace
 
 QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QString &destination)
 {
@@ -32,27 +45,68 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
         std::stable_sort(rows.begin(), rows.end(), [&depth](int a, int b) { return depth[a] > depth[b]; });
     }
     // blocker[i]: the row whose file stands at row i's target and moves away, or -1.
-    QList<QString> targets(count);
-    QHash<QString, int> sources;
-    sources.reserve(count);
+    // Rows are found by a 64-bit hash of their source path in a table of row
+    // numbers; a target is built as text only where its hash meets a source,
+    // so the plan holds no path of its own.
+    std::vector<quint64> sourceHashes(static_cast<size_t>(count)), targetHashes(static_cast<size_t>(count));
     QString lastFolder, lastTargetFolder;
+    quint64 lastTargetHash = 0;
+    auto targetOf = [&](const RenameItem &item) {
+        const QString folder = targetFolder(item, mode, destination);
+        return folder.endsWith(u'/') ? folder + item.newName : folder + u'/' + item.newName;
+    };
     for (int i = 0; i < count; ++i) {
         const RenameItem &item = items.at(i);
-        const QString source = absolutePath(item.originalPath);
-        const QString folder = folderPart(item.originalPath);
-        if (mode == BatchMode::MoveToFolder || folder != lastFolder) {
-            lastFolder = folder;
+        const QStringView folder = QStringView(item.originalPath).left(item.originalPath.lastIndexOf(u'/') + 1);
+        if (i == 0 || mode == BatchMode::MoveToFolder || folder != QStringView(lastFolder)) {
+            lastFolder = folder.toString();
             lastTargetFolder = targetFolder(item, mode, destination);
+            lastTargetHash = pathHash(kPathHashStart, lastTargetFolder);
+            if (!lastTargetFolder.endsWith(u'/'))
+                lastTargetHash = pathHash(lastTargetHash, u"/");
         }
-        const QString &target = targets[i] =
-            lastTargetFolder.endsWith(u'/') ? lastTargetFolder + item.newName : lastTargetFolder + u'/' + item.newName;
-        if (target != source)
-            sources.insert(source, i);
+        targetHashes[size_t(i)] = pathHash(lastTargetHash, item.newName);
+        sourceHashes[size_t(i)] = item.originalPath.startsWith(u'/')
+                                      ? pathHash(kPathHashStart, item.originalPath)
+                                      : pathHash(kPathHashStart, absolutePath(item.originalPath));
     }
+    // Open addressing over row numbers, at most half full; a row whose target
+    // is its own source moves nowhere and blocks nothing.
+    int shift = 64;
+    size_t slotCount = 1;
+    while (slotCount < 2 * size_t(count) + 2) {
+        slotCount *= 2;
+        --shift;
+    }
+    std::vector<int> table(slotCount, -1);
+    auto slotOf = [shift](quint64 hash) { return size_t((hash * 0x9E3779B97F4A7C15ULL) >> shift); };
+    for (int i = 0; i < count; ++i) {
+        const quint64 hash = sourceHashes[size_t(i)];
+        if (hash == targetHashes[size_t(i)] && targetOf(items.at(i)) == absolutePath(items.at(i).originalPath))
+            continue;
+        size_t slot = slotOf(hash);
+        while (table[slot] >= 0)
+            slot = (slot + 1) & (slotCount - 1);
+        table[slot] = i;
+    }
+    auto sourceRowAt = [&](int i) {
+        const quint64 hash = targetHashes[size_t(i)];
+        QString target;
+        for (size_t slot = slotOf(hash); table[slot] >= 0; slot = (slot + 1) & (slotCount - 1)) {
+            const int j = table[slot];
+            if (sourceHashes[size_t(j)] != hash)
+                continue;
+            if (target.isNull())
+                target = targetOf(items.at(i));
+            if (absolutePath(items.at(j).originalPath) == target)
+                return j;
+        }
+        return -1;
+    };
     std::vector<int> blocker(size_t(count), -1);
     bool anyBlocked = false;
     for (int i = 0; i < count; ++i) {
-        const int j = sources.value(targets.at(i), -1);
+        const int j = sourceRowAt(i);
         if (j != i && j >= 0) {
             blocker[size_t(i)] = j;
             anyBlocked = true;

@@ -196,7 +196,8 @@ private slots:
         QTest::newRow("rotation of three") << QStringList{"a>b", "b>c", "c>a"} << "p0 2 1 0";
         QTest::newRow("tail into a cycle") << QStringList{"x>a", "a>b", "b>a"} << "p1 2 1 0";
         QTest::newRow("unchanged row blocks nothing") << QStringList{"a>b", "b>b"} << "0 1";
-        // clang-format on
+        // The same names in two folders: only a row of the same folder stands in the way.
+        QTest::newRow("names repeat in another folder") << QStringList{"s/1>2", "t/2>3", "t/1>2", "s/2>1"} << "p0 3 0 1 2";
     }
     void plan()
     {
