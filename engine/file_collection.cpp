@@ -61,9 +61,11 @@ QString unreadableEntry(const QString &path, int error)
 // goes to onFile(dirFd, raw name, type, path, decoded name to keep, false)
 // while its folder is open (type is DT_REG, DT_LNK or any other non-folder
 // type); with listing.folderItems every subfolder goes there instead (DT_DIR,
-// true), just before it is walked.
-template <typename OnFile>
-void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile)
+// true), just before it is walked. In natural order expect(n) tells how many
+// files of the folder come next.
+template <typename OnFile, typename Expect>
+void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile,
+              Expect &expect)
 {
     const int dirFd = dirfd(dir);
     // The folder and its "/", joined once for all its names.
@@ -89,7 +91,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             ::close(subFd);
             return;
         }
-        listInto(sub, path, listing, skipped, onFile);
+        listInto(sub, path, listing, skipped, onFile, expect);
         closedir(sub);
     };
 
@@ -147,6 +149,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
                 onFile(dirFd, raw, e.type, path, std::move(e.name), false);
         }
     };
+    expect(files.size());
     inOrder(files, false);
     inOrder(folders, true);
 }
@@ -175,7 +178,11 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
         if (!isFolder)
             files.append(path);
     };
-    listInto(dir, folder, listing, skipped, onFile);
+    auto expect = [&files](qsizetype more) {
+        if (files.size() + more > files.capacity())
+            files.reserve(std::max(files.size() + more, 2 * files.capacity()));
+    };
+    listInto(dir, folder, listing, skipped, onFile, expect);
     closedir(dir);
     return files;
 }
@@ -230,10 +237,11 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
             name.truncate(dot);
         }
         item.originalName = std::move(name);
-        items.append(item);
+        items.append(std::move(item));
         ++added;
     };
-    listInto(dir, folder, listing, skipped, onFile);
+    auto expect = [&items](qsizetype more) { items.reserveMore(more); };
+    listInto(dir, folder, listing, skipped, onFile, expect);
     closedir(dir);
     return added;
 }

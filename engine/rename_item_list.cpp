@@ -168,6 +168,22 @@ void RenameItemList::append(const RenameItem &item)
     m_folderCount += item.isFolder ? 1 : 0;
 }
 
+void RenameItemList::append(RenameItem &&item)
+{
+    indexPath(item.originalPath);
+    m_folderCount += item.isFolder ? 1 : 0;
+    m_items.append(std::move(item));
+}
+
+void RenameItemList::reserveMore(qsizetype more)
+{
+    const qsizetype wanted = m_items.size() + more;
+    // Exact for the first folder; at least doubling after that, so many
+    // small folders do not copy the list once each.
+    if (wanted > m_items.capacity())
+        m_items.reserve(m_items.isEmpty() ? wanted : std::max(wanted, 2 * m_items.capacity()));
+}
+
 void RenameItemList::replace(int index, const RenameItem &item)
 {
     m_folderCount += (item.isFolder ? 1 : 0) - (m_items.at(index).isFolder ? 1 : 0);

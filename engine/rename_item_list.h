@@ -41,6 +41,10 @@ public:
     void setNewName(int index, const QString &newName) { m_items[index].newName = newName; }
     // Appends as is, without looking at the disk.
     void append(const RenameItem &item);
+    void append(RenameItem &&item);
+    // Room for `more` items beyond those held, so a folder of many files is
+    // added without the list growing by copies on the way.
+    void reserveMore(qsizetype more);
 
     // Puts the items in a new order: item i afterwards is item order[i] before.
     // order must hold every index once.
