@@ -24,6 +24,19 @@ int sign(int v)
     return (v > 0) - (v < 0);
 }
 
+// Printable ASCII as the English collation (numeric, case ignored) orders it,
+// which is what buildRanks finds for English and C: the digits share one rank
+// and so do the two cases of a letter. A run in those locales takes its fast
+// keys from here and sets up the collator, some milliseconds of ICU, only for
+// a name the keys cannot stand for. The order test holds it to the collator.
+constexpr char kEnglishOrder[] = " _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$0123456789"
+                                 "AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz";
+
+bool usesEnglishOrder(const QLocale &locale)
+{
+    return locale.language() == QLocale::C || locale.language() == QLocale::English;
+}
+
 // The collator for the default locale, and a fast equivalent for printable
 // ASCII names: each character's collation rank, a digit run as one token
 // that compares by value. The fast keys are only used when they agree with
@@ -31,18 +44,28 @@ int sign(int v)
 // letter pairs such as "aa" or "ch" as one letter; those keep the collator).
 class NaturalCollation {
 public:
-    explicit NaturalCollation(const QLocale &locale)
-        : m_locale(locale),
-          m_collator(locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale)
+    explicit NaturalCollation(const QLocale &locale) : m_locale(locale)
     {
-        m_collator.setNumericMode(true);
-        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-        m_fast = buildRanks(); // the probes below use the fast keys
+        if (usesEnglishOrder(locale)) {
+            m_fast = englishRanks();
+            return;
+        }
+        m_fast = buildRanks();   // the probes below use the fast keys
         m_fast = m_fast && probesAgree();
     }
 
     const QLocale &locale() const { return m_locale; }
-    const QCollator &collator() const { return m_collator; }
+    const QCollator &collator() const
+    {
+        if (!m_collator) {
+            m_collator = std::make_unique<QCollator>(m_locale.language() == QLocale::C
+                                                         ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                         : m_locale);
+            m_collator->setNumericMode(true);
+            m_collator->setCaseSensitivity(Qt::CaseInsensitive);
+        }
+        return *m_collator;
+    }
     bool hasFastKeys() const { return m_fast; }
 
     // Appends the key of name to out: the collation part, a 0 byte, then the
@@ -92,6 +115,22 @@ public:
     }
 
 private:
+    bool englishRanks()
+    {
+        int rank = 0;
+        for (const char *p = kEnglishOrder; *p; ++p) {
+            const auto c = uchar(*p);
+            const bool digit = c >= '0' && c <= '9';
+            const bool sameRank = (digit && c != '0') || (c >= 'a' && c <= 'z');
+            if (!sameRank)
+                ++rank;
+            m_rank[c] = uchar(rank);
+            if (digit)
+                m_digitRank = uchar(rank);
+        }
+        return true;
+    }
+
     // Ranks of the printable ASCII characters as the collator orders them
     // alone (case-equal letters share a rank); the digits, which a digit run
     // replaces, must lie next to each other and share one rank.
@@ -101,7 +140,7 @@ private:
         for (char16_t c = kFirstPrintable; c <= kLastPrintable; ++c)
             chars.push_back(c);
         auto cmp = [this](char16_t a, char16_t b) {
-            return m_collator.compare(QStringView(&a, 1), QStringView(&b, 1));
+            return collator().compare(QStringView(&a, 1), QStringView(&b, 1));
         };
         std::stable_sort(chars.begin(), chars.end(), [&](char16_t a, char16_t b) { return cmp(a, b) < 0; });
         int rank = 0;
@@ -152,14 +191,14 @@ private:
             const std::string &a = keys[order[i - 1]];
             const std::string &b = keys[order[i]];
             const int fast = a == b ? 0 : -1;
-            if (sign(m_collator.compare(probes[order[i - 1]], probes[order[i]])) != fast)
+            if (sign(collator().compare(probes[order[i - 1]], probes[order[i]])) != fast)
                 return false;
         }
         return true;
     }
 
     QLocale m_locale;
-    QCollator m_collator;
+    mutable std::unique_ptr<QCollator> m_collator;
     bool m_fast = false;
     std::array<uchar, 128> m_rank{};
     uchar m_digitRank = 0;
@@ -195,9 +234,15 @@ namespace {
 template <typename Done>
 void sortIndexes(qsizetype count, const std::function<QStringView(qsizetype)> &name, Done done)
 {
-    const NaturalCollation &c = collation();
     QList<int> order(count);
     std::iota(order.begin(), order.end(), 0);
+    // Nothing to compare: the collator, a few milliseconds to set up, is not needed.
+    if (count < 2) {
+        auto same = [](int, int) { return 0; };
+        done(order, same);
+        return;
+    }
+    const NaturalCollation &c = collation();
 
     // Fast keys when every name has one, all in one buffer, without the exact
     // text: ties between keys are rare and compare the names themselves.

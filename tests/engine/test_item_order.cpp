@@ -81,6 +81,7 @@ private slots:
         QTest::addColumn<bool>("fastKeys");
         // clang-format off
         QTest::newRow("en_US") << "en_US" << true;
+        QTest::newRow("en_GB") << "en_GB" << true;
         QTest::newRow("de_DE") << "de_DE" << true;
         QTest::newRow("da_DK (aa is one letter)") << "da_DK" << false;
         QTest::newRow("tr_TR (dotted and dotless i)") << "tr_TR" << true;
@@ -101,6 +102,14 @@ private slots:
             const int r = reference.compare(a, b);
             return r ? r < 0 : a < b;
         };
+
+        // Every printable ASCII character against every other: the rank of each.
+        for (char16_t a = 0x20; a <= 0x7E; ++a) {
+            for (char16_t b = 0x20; b <= 0x7E; ++b) {
+                const QString x(QChar{a}), y(QChar{b});
+                QVERIFY2((naturalCompare(x, y) < 0) == expected(x, y), qPrintable(x + " / " + y));
+            }
+        }
 
         const char alphabet[] = "aAbBiIzZ09 1._-~(aa";
         QRandomGenerator random(14);
