@@ -7,13 +7,17 @@
 #                                    profile of Morvane's run at the largest N
 #
 # Overrides: N="1000 5000"  RUNS=3  TOOLS="floor morvane"  MORVANE=/path/to/morvane
+#            JOBS="rename date" (the jobs timed, each with its own rows)
 #            BEFORE=/path/to/an/older/morvane (tools before, before-dryrun: the same job
 #            with that build, for a side-by-side of two versions in one run)
 #            SLOW=10 (a tool whose warm-up takes longer than this many seconds is timed
 #            once more, not RUNS times)  TIMEOUT=600 (seconds per run)
 #            OUT=build-compare (where the table, stderr of failures and profiles go)
 #
-# The job: every IMG_<digits>.JPG in one folder becomes photo-<digits>.JPG.
+# The jobs: "rename", every IMG_<digits>.JPG in one folder becomes photo-<digits>.JPG;
+# "date", every IMG_<digits>.JPG becomes <yyyymmdd>_IMG_<digits>.JPG by its last-write
+# date, so every tool must look at every file (the floor stats each one; mmv cannot
+# do it and is marked n/a).
 # The folder is made anew before every run, outside the timing; the rounds go
 # through the tools in turn so that a busy machine weighs on all of them alike.
 set -euo pipefail
@@ -23,6 +27,8 @@ mode=${1:-table}
 case $mode in table|profile) ;; *) echo "usage: $0 [table|profile]" >&2; exit 2 ;; esac
 
 sizes=${N:-10000 100000}
+jobs=${JOBS:-rename date}
+job=rename
 runs=${RUNS:-5}
 # The project runs no other renamer itself: the peer rows (perl-rename, perl-rename-n,
 # mmv, renamer) are there for whoever measures them, and never in the default list.
@@ -85,9 +91,27 @@ files=$work/files
 appdata=$work/appdata
 journal=$appdata/Quenzel/Morvane/last_rename.csv
 
-# Sets CMD to the command line of one tool over $files.
+# Sets CMD to the command line of one tool over $files for $job; CMD stays empty
+# for a tool that cannot do the job.
 tool_cmd() {
     local find_files='find "$1" -maxdepth 1 -type f -name "IMG_*" -print0'
+    CMD=()
+    if [ "$job" = date ]; then
+        local pattern='/pattern={modified:yyyymmdd}_{name}'
+        local perl_expr='use POSIX (); s{([^/]+)$}{POSIX::strftime("%Y%m%d", localtime((stat $_)[9]))."_$1"}e'
+        case $1 in
+            floor)          CMD=("$work/floor_rename" date "$files") ;;
+            morvane)        CMD=("$morvane" /cli /quiet "$pattern" "$files") ;;
+            morvane-dryrun) CMD=("$morvane" /cli /quiet "$pattern" /dryrun "$files") ;;
+            before)         CMD=("$before" /cli /quiet "$pattern" "$files") ;;
+            before-dryrun)  CMD=("$before" /cli /quiet "$pattern" /dryrun "$files") ;;
+            perl-rename)    CMD=(sh -c "$find_files | xargs -0 rename '$perl_expr'" sh "$files") ;;
+            perl-rename-n)  CMD=(sh -c "$find_files | xargs -0 rename -n '$perl_expr'" sh "$files") ;;
+            mmv|renamer)    ;;
+            *) say "unknown tool $1"; exit 2 ;;
+        esac
+        return
+    fi
     case $1 in
         floor)          CMD=("$work/floor_rename" rename "$files") ;;
         morvane)        CMD=("$morvane" /cli /quiet '/find=IMG_(\d+)' '/replace=photo-$1' /regex "$files") ;;
@@ -114,7 +138,10 @@ fresh_folder() {
 }
 
 # Expected listings per N: before (what a dry run must leave) and after the job.
+# The date job's names depend on the files' times: its listing after is taken
+# from the fresh folder (date_after), outside the timing.
 declare -A before after
+date_after() { find "$files" -mindepth 1 -printf '%TY%Tm%Td_%f\n' | LC_ALL=C sort | md5sum | cut -c1-32; }
 expected_listings() {
     local n=$1 width=4 m
     for ((m = n; m > 9999; m /= 10)); do width=$((width + 1)); done
@@ -128,9 +155,15 @@ expected_listings() {
 
 # run_once TOOL N -> prints "seconds peak_kb cpu_seconds" or "FAILED reason"
 run_once() {
-    local tool=$1 n=$2 err=$out/$1-$2.stderr status t0 t1
-    fresh_folder "$n"
+    local tool=$1 n=$2 err=$out/$job-$1-$2.stderr status t0 t1
     tool_cmd "$tool"
+    if [ ${#CMD[@]} -eq 0 ]; then
+        echo "FAILED n/a: cannot rename by date"; return
+    fi
+    fresh_folder "$n"
+    local want=${after[$n]}
+    [ "$job" = date ] && want=$(date_after)
+    is_dry_run "$tool" && want=${before[$n]}
     t0=$EPOCHREALTIME
     set +e
     APPDATA=$appdata /usr/bin/time -f '%M %U %S' -o "$work/mem" timeout "$per_run_timeout" \
@@ -141,8 +174,6 @@ run_once() {
     if [ $status -ne 0 ]; then
         echo "FAILED exit $status (see $err)"; return
     fi
-    local want=${after[$n]}
-    is_dry_run "$tool" && want=${before[$n]}
     if [ "$(listing)" != "$want" ]; then
         echo "FAILED wrong names left"; return
     fi
@@ -223,16 +254,17 @@ fi
 table=$out/compare-table.txt
 {
     echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg), tmpfs, $runs runs after a warm-up"
-    printf '%-15s %7s %9s %9s %8s %10s %7s %7s %8s\n' tool N "median s" "spread s" "x floor" "x morvane" \
+    printf '%-6s %-15s %7s %9s %9s %8s %10s %7s %7s %8s\n' job tool N "median s" "spread s" "x floor" "x morvane" \
         "cpu s" "cpu x f" "peak MB"
 } >"$table"
 
+for job in $jobs; do
 for n in $sizes; do
     expected_listings "$n"
     declare -A times=() cpus=() peaks=() failed=() planned=()
     for tool in $tools; do planned[$tool]=$runs; done
     for ((round = 0; round <= runs; round++)); do
-        line="N=$n round $round/$runs:"
+        line="$job N=$n round $round/$runs:"
         for tool in $tools; do
             [ -n "${failed[$tool]:-}" ] && continue
             (( round > planned[$tool] )) && continue
@@ -263,7 +295,10 @@ for n in $sizes; do
     floor_cpu=$([ -n "${cpus[floor]:-}" ] && median_of "${cpus[floor]}" || echo "")
     for tool in $tools; do
         if [ -n "${failed[$tool]:-}" ]; then
-            printf '%-15s %7d FAILED: %s\n' "$tool" "$n" "${failed[$tool]}" >>"$table"
+            case ${failed[$tool]} in
+                n/a*) printf '%-6s %-15s %7d %s\n' "$job" "$tool" "$n" "${failed[$tool]}" >>"$table" ;;
+                *) printf '%-6s %-15s %7d FAILED: %s\n' "$job" "$tool" "$n" "${failed[$tool]}" >>"$table" ;;
+            esac
             continue
         fi
         med=$(median_of "${times[$tool]}")
@@ -271,16 +306,17 @@ for n in $sizes; do
         cpu=$(median_of "${cpus[$tool]}")
         note=""
         (( planned[$tool] < runs )) && note=" (1 run: warm-up over ${slow} s)"
-        awk -v t="$tool" -v n="$n" -v m="$med" -v s="$spread" -v f="$floor_median" -v mv="$morvane_median" \
+        awk -v j="$job" -v t="$tool" -v n="$n" -v m="$med" -v s="$spread" -v f="$floor_median" -v mv="$morvane_median" \
             -v kb="${peaks[$tool]}" -v c="$cpu" -v fc="$floor_cpu" -v note="$note" 'BEGIN {
                 rf = (f > 0) ? sprintf("%.2f", m / f) : "-"
                 rm = (mv > 0) ? sprintf("%.2f", m / mv) : "-"
                 sp = (note == "") ? sprintf("%.3f", s) : "-"
                 rc = (fc > 0) ? sprintf("%.2f", c / fc) : "-"
-                printf "%-15s %7d %9.3f %9s %8s %10s %7.2f %7s %8.1f%s\n", t, n, m, sp, rf, rm, c, rc, kb / 1024, note
+                printf "%-6s %-15s %7d %9.3f %9s %8s %10s %7.2f %7s %8.1f%s\n", j, t, n, m, sp, rf, rm, c, rc, kb / 1024, note
             }' >>"$table"
     done
     unset times cpus peaks failed planned
+done
 done
 
 cat "$table"

@@ -6,6 +6,10 @@
  *                               renames every IMG_<digits><rest> in DIR to
  *                               photo-<digits><rest>: one readdir pass, then one
  *                               renameat(2) per file and nothing else
+ *   floor_rename date DIR       renames every IMG_<digits><rest> in DIR to
+ *                               <yyyymmdd>_IMG_<digits><rest>, the file's last-write
+ *                               date in local time: one fstatat(2) and one
+ *                               renameat(2) per file
  *
  * The rename mode is the least work any renamer must do for the job: list the
  * folder, derive each new name, ask the kernel once per file. Every tool in
@@ -27,6 +31,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 static int die(const char *what, const char *path)
@@ -65,11 +70,23 @@ static int new_name(const char *old, char *out, size_t size)
     return snprintf(out, size, "photo-%s", old + 4) < (int)size;
 }
 
+/* "IMG_0042.JPG" -> "20261210_IMG_0042.JPG", the date from mtime. */
+static int date_name(const char *old, time_t mtime, char *out, size_t size)
+{
+    if (strncmp(old, "IMG_", 4) != 0 || old[4] < '0' || old[4] > '9')
+        return 0;
+    struct tm local;
+    if (!localtime_r(&mtime, &local))
+        return 0;
+    const size_t n = strftime(out, size, "%Y%m%d_", &local);
+    return n > 0 && snprintf(out + n, size - n, "%s", old) < (int)(size - n);
+}
+
 static int rename_files(const char *dir, const char *steps)
 {
     const int absolute = strchr(steps, 'a') != NULL, stat_first = strchr(steps, 's') != NULL,
               lstat_target = strchr(steps, 'l') != NULL, no_replace = strchr(steps, 'n') != NULL,
-              log_lines = strchr(steps, 'w') != NULL;
+              log_lines = strchr(steps, 'w') != NULL, by_date = strchr(steps, 'd') != NULL;
     int dfd = open(dir, O_RDONLY | O_DIRECTORY);
     if (dfd < 0)
         return die("cannot open", dir);
@@ -115,7 +132,16 @@ static int rename_files(const char *dir, const char *steps)
     }
     int status = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (new_name(names[i], target, sizeof target)) {
+        int named;
+        if (by_date) {
+            struct stat sd;
+            if (fstatat(dfd, names[i], &sd, 0) != 0)
+                return die("cannot stat", names[i]);
+            named = date_name(names[i], sd.st_mtime, target, sizeof target);
+        } else {
+            named = new_name(names[i], target, sizeof target);
+        }
+        if (named) {
             if (absolute) {
                 snprintf(from, sizeof from, "%s/%s", dir, names[i]);
                 snprintf(to, sizeof to, "%s/%s", dir, target);
@@ -156,6 +182,8 @@ int main(int argc, char **argv)
     }
     if ((argc == 3 || argc == 4) && strcmp(argv[1], "rename") == 0)
         return rename_files(argv[2], argc == 4 ? argv[3] : "");
-    fputs("usage: floor_rename create DIR N | floor_rename rename DIR [STEPS]\n", stderr);
+    if (argc == 3 && strcmp(argv[1], "date") == 0)
+        return rename_files(argv[2], "d");
+    fputs("usage: floor_rename create DIR N | floor_rename rename DIR [STEPS] | floor_rename date DIR\n", stderr);
     return 2;
 }
