@@ -67,8 +67,8 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
         }
         targetHashes[size_t(i)] = pathHash(lastTargetHash, item.newName);
         sourceHashes[size_t(i)] = item.originalPath.startsWith(u'/')
-                                      ? pathHash(kPathHashStart, item.originalPath)
-                                      : pathHash(kPathHashStart, absolutePath(item.originalPath));
+            ? pathHash(kPathHashStart, item.originalPath)
+            : pathHash(kPathHashStart, absolutePath(item.originalPath));
     }
     // Open addressing over row numbers, at most half full; a row whose target
     // is its own source moves nowhere and blocks nothing.

@@ -50,7 +50,7 @@ public:
             m_fast = englishRanks();
             return;
         }
-        m_fast = buildRanks();   // the probes below use the fast keys
+        m_fast = buildRanks(); // the probes below use the fast keys
         m_fast = m_fast && probesAgree();
     }
 
@@ -58,9 +58,8 @@ public:
     const QCollator &collator() const
     {
         if (!m_collator) {
-            m_collator = std::make_unique<QCollator>(m_locale.language() == QLocale::C
-                                                         ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                                         : m_locale);
+            m_collator = std::make_unique<QCollator>(
+                m_locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : m_locale);
             m_collator->setNumericMode(true);
             m_collator->setCaseSensitivity(Qt::CaseInsensitive);
         }

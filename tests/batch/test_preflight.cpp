@@ -198,6 +198,7 @@ private slots:
         QTest::newRow("unchanged row blocks nothing") << QStringList{"a>b", "b>b"} << "0 1";
         // The same names in two folders: only a row of the same folder stands in the way.
         QTest::newRow("names repeat in another folder") << QStringList{"s/1>2", "t/2>3", "t/1>2", "s/2>1"} << "p0 3 0 1 2";
+        // clang-format on
     }
     void plan()
     {
