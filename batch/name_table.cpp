@@ -94,8 +94,17 @@ quint64 NameTable::hashOf(QStringView name, qsizetype *utf8Size)
             *utf8Size = name.size();
         return h;
     }
-    // Beyond ASCII: count the UTF-8 bytes, and hash a lone surrogate as the
-    // "?" that QString::toUtf8 writes for it, so the name meets its file.
+    // Beyond ASCII: a lone surrogate hashes as the "?" that QString::toUtf8
+    // writes for it, so the name meets its file.
+    bool lone = false;
+    const qsizetype bytes = utf8SizeOf(name, &lone);
+    if (utf8Size)
+        *utf8Size = bytes;
+    return lone ? hashOf(QString::fromUtf8(name.toUtf8())) : h;
+}
+
+qsizetype NameTable::utf8SizeOf(QStringView name, bool *loneSurrogate)
+{
     qsizetype bytes = 0;
     bool lone = false;
     const qsizetype n = name.size();
@@ -109,15 +118,15 @@ quint64 NameTable::hashOf(QStringView name, qsizetype *utf8Size)
             bytes += 4;
             ++i;
         } else if (QChar::isSurrogate(u)) {
-            bytes += 1;
+            bytes += 1; // written as "?"
             lone = true;
         } else {
             bytes += 3;
         }
     }
-    if (utf8Size)
-        *utf8Size = bytes;
-    return lone ? hashOf(QString::fromUtf8(name.toUtf8())) : h;
+    if (loneSurrogate)
+        *loneSurrogate = lone;
+    return bytes;
 }
 
 quint64 NameTable::hashOfUtf8(const char *bytes, qsizetype size)

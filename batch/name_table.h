@@ -50,6 +50,8 @@ public:
     // QString::toUtf8 writes it); utf8Size gets the number of UTF-8 bytes.
     static quint64 hashOf(QStringView name, qsizetype *utf8Size = nullptr);
     static quint64 hashOfUtf8(const char *bytes, qsizetype size);
+    // The length of name.toUtf8() without making it.
+    static qsizetype utf8SizeOf(QStringView name, bool *loneSurrogate = nullptr);
 
 private:
     // Eight bytes a slot, so a large table stays in the cache: a look-up is

@@ -31,26 +31,8 @@ namespace {
 constexpr int kListingThreshold = 64;
 constexpr int kRowsNamed = 10;
 
-// Bytes of the UTF-8 form, without making it.
-qsizetype utf8Length(QStringView text)
-{
-    qsizetype bytes = 0;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80)
-            bytes += 1;
-        else if (u < 0x800)
-            bytes += 2;
-        else if (QChar::isHighSurrogate(u))
-            bytes += 4; // with its low half, which adds nothing
-        else if (!QChar::isLowSurrogate(u))
-            bytes += 3;
-    }
-    return bytes;
-}
-
 // Where the item's file name starts, less one: the last "/" of its path,
-// a short walk back over the name. This runs twice for every row of a live
+// a short walk back over the name. This runs for every row of a live
 // preview.
 qsizetype lastSlash(const RenameItem &item)
 {
@@ -515,7 +497,7 @@ bool preflightNames(const RenameItemList &items, const OptionPanel &options)
         if (check.rows.at(i).status == RowStatus::TooLong)
             lines.append(QCoreApplication::translate("Batch", "row %1: %2 (%3 bytes)")
                              .arg(QString::number(i + 1), items.at(i).originalPath,
-                                  QString::number(utf8Length(items.at(i).newName))));
+                                  QString::number(NameTable::utf8SizeOf(items.at(i).newName))));
     }
     const int total = check.count(RowStatus::TooLong);
     if (total > lines.size())
