@@ -19,7 +19,8 @@ struct AudioTags {
 };
 
 // Reads the tags of `path`, the format chosen by its extension (any case);
-// other extensions are not opened. Never throws; nothing is printed.
+// other extensions are not opened. Nothing is printed. Throws MorvaneError
+// only when the metadata module cannot be loaded (engine/metadata_module.h).
 AudioTags readAudioTags(const QString &path);
 
 } // namespace morvane

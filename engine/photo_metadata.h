@@ -13,7 +13,8 @@ class PhotoMetadata {
 public:
     // Reads the metadata of `path`. A JPEG is read only up to its first
     // scan: just the header segments that can hold metadata are loaded.
-    // Never throws; nothing is printed.
+    // Nothing is printed. Throws MorvaneError only when the metadata module
+    // cannot be loaded (engine/metadata_module.h).
     static PhotoMetadata read(const QString &path);
 
     // Decodes the metadata of a whole file held in memory.
@@ -41,7 +42,8 @@ private:
 };
 
 // Stops the metadata libraries from printing anything; the unattended run's
-// stderr belongs to the user. Called by the readers; idempotent.
+// stderr belongs to the user. Called by the readers; idempotent. Loads the
+// metadata module (and throws as the readers do).
 void silenceMetadataLibraries();
 
 } // namespace morvane

@@ -1,7 +1,7 @@
 # Fails when a C++ source of the project differs from what clang-format makes of it
 # (the style is the repository's .clang-format). Run by ctest as source_format.
 set(files)
-foreach(dir app batch bench cli engine i18n packaging presets tests ui update)
+foreach(dir app batch bench cli engine i18n metadata packaging presets tests ui update)
   file(GLOB_RECURSE found LIST_DIRECTORIES false "${SOURCE_DIR}/${dir}/*.cpp" "${SOURCE_DIR}/${dir}/*.h")
   list(APPEND files ${found})
 endforeach()

@@ -533,6 +533,10 @@ Ordner als Einträge:
 <context>
     <name>Engine</name>
     <message>
+        <source>Photo metadata, audio tags and picture sizes cannot be read: the module morvane-metadata.so could not be loaded (%1)</source>
+        <translation>Fotometadaten, Audio-Tags und Bildgrößen können nicht gelesen werden: das Modul morvane-metadata.so konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
         <source>Error in regular expression at offset %1: %2</source>
         <translation>Fehler im regulären Ausdruck an Stelle %1: %2</translation>
     </message>

@@ -533,6 +533,10 @@ Dossiers comme éléments :
 <context>
     <name>Engine</name>
     <message>
+        <source>Photo metadata, audio tags and picture sizes cannot be read: the module morvane-metadata.so could not be loaded (%1)</source>
+        <translation>Les métadonnées des photos, les étiquettes audio et les tailles d&apos;image ne peuvent pas être lues : le module morvane-metadata.so n&apos;a pas pu être chargé (%1)</translation>
+    </message>
+    <message>
         <source>Error in regular expression at offset %1: %2</source>
         <translation>Erreur dans l&apos;expression régulière à la position %1 : %2</translation>
     </message>

@@ -1,4 +1,4 @@
-#include "engine/audio_tags.h"
+#include "metadata/readers.h"
 
 #include <QFile>
 #include <QSet>
@@ -61,6 +61,8 @@ void silenceTagLib()
 
 } // namespace
 
+namespace readers {
+
 AudioTags readAudioTags(const QString &path)
 {
     silenceTagLib();
@@ -96,5 +98,7 @@ AudioTags readAudioTags(const QString &path)
     }
     return tags;
 }
+
+} // namespace readers
 
 } // namespace morvane

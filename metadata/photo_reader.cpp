@@ -1,4 +1,4 @@
-#include "engine/photo_metadata.h"
+#include "metadata/readers.h"
 
 #include <QFile>
 
@@ -346,7 +346,9 @@ std::shared_ptr<PhotoMetadata::Data> readJpeg(ByteSource &source)
 
 } // namespace
 
-void silenceMetadataLibraries()
+namespace readers {
+
+void silencePhotoLibrary()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -359,42 +361,39 @@ void silenceMetadataLibraries()
     });
 }
 
-PhotoMetadata PhotoMetadata::fromBytes(const QByteArray &bytes)
+MetadataReaders::Photo photoFromBytes(const QByteArray &bytes)
 {
-    silenceMetadataLibraries();
-    PhotoMetadata result;
+    silencePhotoLibrary();
     try {
         MemorySource source(bytes);
         if (isJpeg(source))
-            result.m_data = readJpeg(source);
-        else
-            result.m_data = readImage(Exiv2::ImageFactory::open(
-                reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size())));
+            return readJpeg(source);
+        return readImage(
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size())));
     } catch (...) {
         // A damaged or hostile file: nothing is known about it.
+        return {};
     }
-    return result;
 }
 
-PhotoMetadata PhotoMetadata::read(const QString &path)
+MetadataReaders::Photo readPhoto(const QString &path)
 {
-    silenceMetadataLibraries();
-    PhotoMetadata result;
+    silencePhotoLibrary();
     try {
         {
             FileSource source(path);
             if (!source.isOpen())
-                return result;
-            if (isJpeg(source)) {
-                result.m_data = readJpeg(source);
-                return result;
-            }
+                return {};
+            if (isJpeg(source))
+                return readJpeg(source);
         }
-        result.m_data = readImage(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString(), false));
+        return readImage(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString(), false));
     } catch (...) {
+        return {};
     }
-    return result;
 }
+
+} // namespace readers
 
 namespace {
 
@@ -416,13 +415,39 @@ const Exiv2::ExifKey &exifKey(int which)
 
 enum KeyIndex { kMake = 6, kModel = 7, kLensModel = 8 };
 
+QString lensOf(const PhotoMetadata::Data &data)
+{
+    QString lens = exifText(data.exif, exifKey(kLensModel));
+    if (lens.isEmpty()) {
+        try {
+            const auto it = Exiv2::lensName(data.exif);
+            if (it != data.exif.end())
+                lens = printed(*it, &data.exif);
+        } catch (...) {
+        }
+    }
+    return lens;
+}
+
+QString isoOf(const PhotoMetadata::Data &data)
+{
+    try {
+        const auto it = Exiv2::isoSpeed(data.exif);
+        if (it == data.exif.end())
+            return {};
+        const long number = it->count() > 0 ? it->toLong() : 0;
+        return number > 0 ? QString::number(number) : printed(*it, &data.exif);
+    } catch (...) {
+        return {};
+    }
+}
+
 } // namespace
 
-QDateTime PhotoMetadata::taken() const
+namespace readers {
+
+QDateTime photoTaken(const PhotoMetadata::Data &data)
 {
-    if (!m_data)
-        return {};
-    const Data &data = *m_data;
     std::call_once(data.takenOnce, [&data] {
         // Original, digitized, the file's date: each pair a date and its sub-seconds.
         for (int source = 0; source < 6; source += 2) {
@@ -436,63 +461,23 @@ QDateTime PhotoMetadata::taken() const
     return data.taken;
 }
 
-QString PhotoMetadata::make() const
+QString photoText(const PhotoMetadata::Data &data, MetadataReaders::PhotoText which)
 {
-    return m_data ? exifText(m_data->exif, exifKey(kMake)) : QString();
-}
-
-QString PhotoMetadata::model() const
-{
-    return m_data ? exifText(m_data->exif, exifKey(kModel)) : QString();
-}
-
-QString PhotoMetadata::camera() const
-{
-    const QString make = this->make();
-    const QString model = this->model();
-    if (make.isEmpty() || model.startsWith(make, Qt::CaseInsensitive))
-        return model;
-    const QString firstWord = make.section(u' ', 0, 0);
-    if (model.startsWith(firstWord + u' ', Qt::CaseInsensitive) || model.isEmpty())
-        return model.isEmpty() ? make : model;
-    return make + u' ' + model;
-}
-
-QString PhotoMetadata::lens() const
-{
-    if (!m_data)
-        return {};
-    QString lens = exifText(m_data->exif, exifKey(kLensModel));
-    if (lens.isEmpty()) {
-        try {
-            const auto it = Exiv2::lensName(m_data->exif);
-            if (it != m_data->exif.end())
-                lens = printed(*it, &m_data->exif);
-        } catch (...) {
-        }
+    switch (which) {
+    case MetadataReaders::PhotoText::Make:
+        return exifText(data.exif, exifKey(kMake));
+    case MetadataReaders::PhotoText::Model:
+        return exifText(data.exif, exifKey(kModel));
+    case MetadataReaders::PhotoText::Lens:
+        return lensOf(data);
+    case MetadataReaders::PhotoText::Iso:
+        return isoOf(data);
     }
-    return lens;
+    return {};
 }
 
-QString PhotoMetadata::iso() const
+QString photoValue(const PhotoMetadata::Data &data, const QString &key)
 {
-    if (!m_data)
-        return {};
-    try {
-        const auto it = Exiv2::isoSpeed(m_data->exif);
-        if (it == m_data->exif.end())
-            return {};
-        const long number = it->count() > 0 ? it->toLong() : 0;
-        return number > 0 ? QString::number(number) : printed(*it, &m_data->exif);
-    } catch (...) {
-        return {};
-    }
-}
-
-QString PhotoMetadata::value(const QString &key) const
-{
-    if (!m_data)
-        return {};
     const QByteArray wanted = key.trimmed().toUtf8();
     auto same = [&](const std::string &k) {
         return QByteArray::fromRawData(k.data(), qsizetype(k.size())).compare(wanted, Qt::CaseInsensitive) == 0;
@@ -502,15 +487,15 @@ QString PhotoMetadata::value(const QString &key) const
     auto family = [&](const char *prefix) { return lower.startsWith(prefix); };
     try {
         if (family("exif.")) {
-            for (const auto &datum : m_data->exif)
+            for (const auto &datum : data.exif)
                 if (same(datum.key()))
-                    return printed(datum, &m_data->exif);
+                    return printed(datum, &data.exif);
         } else if (family("iptc.")) {
-            for (const auto &datum : m_data->iptcData())
+            for (const auto &datum : data.iptcData())
                 if (same(datum.key()))
                     return printed(datum, nullptr);
         } else if (family("xmp.")) {
-            for (const auto &datum : m_data->xmpData())
+            for (const auto &datum : data.xmpData())
                 if (same(datum.key()))
                     return printed(datum, nullptr);
         }
@@ -518,6 +503,8 @@ QString PhotoMetadata::value(const QString &key) const
     }
     return {};
 }
+
+} // namespace readers
 
 } // namespace morvane
 

@@ -1,4 +1,4 @@
-#include "engine/image_size.h"
+#include "metadata/readers.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -345,6 +345,8 @@ Size readSize(const QString &path)
 
 } // namespace
 
+namespace readers {
+
 bool readImageSize(const QString &path, int *width, int *height)
 {
     const Size s = readSize(path);
@@ -353,5 +355,7 @@ bool readImageSize(const QString &path, int *width, int *height)
     *height = ok ? int(s.height) : 0;
     return ok;
 }
+
+} // namespace readers
 
 } // namespace morvane
