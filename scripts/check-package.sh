@@ -66,6 +66,16 @@ echo "batch: $before-> $(names)"
 [ "$(names)" = "$before" ] || fail "undo left: $(names)"
 echo "undo: back to $(names)"
 
+step "the metadata module, loaded for a metadata keyword only"
+grep -q '/morvane/morvane-metadata\.so$' "$scratch/files" || fail "the package installs no morvane-metadata.so"
+mkdir -p "$work/pictures"
+cp tests/fixtures/images/photo.png "$work/pictures/picture.png"
+LD_DEBUG=files /usr/bin/morvane /cli /quiet /dryrun '/pattern=x{name}' "$work/pictures" 2>"$scratch/loader" >/dev/null
+! grep -E 'morvane-metadata|libexiv2|libtag' "$scratch/loader" || fail "a plain run loads the metadata libraries"
+/usr/bin/morvane /cli /quiet /dryrun '/pattern={imgw}x{imgh}' "$work/pictures" >"$scratch/sized"
+grep -q "$(printf '\t')7x5\.png\$" "$scratch/sized" || fail "no picture size read: $(cat "$scratch/sized")"
+echo "plain run: no metadata library mapped; {imgw}x{imgh}: $(cut -f2 "$scratch/sized")"
+
 step "desktop-file-validate and appstreamcli validate"
 while read -r path; do
   case $path in
