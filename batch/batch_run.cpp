@@ -58,11 +58,17 @@ bool sameFile(const struct stat &a, const struct stat &b)
 
 void SourceFolder::select(QStringView folder, const QString &cwd)
 {
-    if (m_known && folder == QStringView(m_path))
+    if (!m_known || folder != QStringView(m_path))
+        select(folder.toString(), cwd);
+}
+
+void SourceFolder::select(const QString &folder, const QString &cwd)
+{
+    if (m_known && isSameText(folder, m_path))
         return;
     m_fd.reset();
     m_known = true;
-    m_path = folder.toString();
+    m_path = folder;
     m_valid = !hasInvalidPathCharacters(m_path);
     m_encoded = absolutePathIn(m_path, cwd).toUtf8();
     // Without it every call walks the absolute path, which works just as well.
@@ -75,7 +81,7 @@ void BatchFileIndex::collect()
     m_known = true;
     for (int j = 0; j < m_items.count(); ++j) {
         struct stat st;
-        const QByteArray path = absolutePathIn(m_items.at(j).originalPath, m_cwd).toUtf8();
+        const QByteArray path = absolutePathIn(m_items.at(j).originalPath(), m_cwd).toUtf8();
         m_paths.insert(path, j);
         if (m_sys.lstat(path.constData(), &st) == 0)
             m_files.insert(FileId{st.st_dev, st.st_ino}, j);
@@ -205,7 +211,7 @@ void BatchRun::report()
 // rows can land. The journal holds the step, so undo and a kill lose nothing.
 void BatchRun::park(int index)
 {
-    const QString source = absolutePathIn(m_items.at(index).originalPath, m_cwd);
+    const QString source = absolutePathIn(m_items.at(index).originalPath(), m_cwd);
     const QString prefix = folderPart(source) + QStringLiteral(".morvane-%1-").arg(qint64(::getpid()));
     m_from = source.toUtf8();
     for (int attempt = 0;; ++attempt) {
@@ -230,7 +236,7 @@ bool BatchRun::unpark(int index) noexcept
 {
     try {
         const QByteArray temp = m_parked.value(index).toUtf8();
-        const QByteArray original = absolutePathIn(m_items.at(index).originalPath, m_cwd).toUtf8();
+        const QByteArray original = absolutePathIn(m_items.at(index).originalPath(), m_cwd).toUtf8();
         JournalEntry entry(m_journal, temp, original);
         if (m_ops.renameNoReplace(temp.constData(), original.constData()) != 0) {
             entry.cancel();
@@ -269,21 +275,18 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
         // A folder takes the items below it along: the usual way follows them.
         if (item.isFolder)
             break;
-        const QStringView source(item.originalPath);
-        const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
-        const QStringView folder = source.left(nameStart);
         if (m_run.isEmpty()) {
-            m_folder.select(folder, m_cwd);
+            m_folder.select(item.folder(), m_cwd);
             if (!m_folder.valid() || m_folder.fd() < 0)
                 break;
-        } else if (folder != QStringView(m_folder.path())) {
+        } else if (!isSameText(item.folder(), m_folder.path())) {
             break;
         }
         // Names the usual way deals with: unchanged, invalid or a path.
         if (item.newName.isEmpty() || item.newName.startsWith(u'/') || hasInvalidPathCharacters(item.newName)
-            || source.mid(nameStart) == item.newName)
+            || item.fileName() == item.newName)
             break;
-        setFolderPath(m_from, m_folder.encoded(), source.mid(nameStart));
+        setFolderPath(m_from, m_folder.encoded(), item.fileName());
         setFolderPath(m_to, m_folder.encoded(), item.newName);
         const qsizetype before = m_runLines.size();
         UndoJournal::appendEntryLine(m_runLines, m_from, m_to);
@@ -302,9 +305,7 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
                 m_reporter.progress(i, count);
             const RunEntry entry = m_run.at(k);
             const RenameItem &item = m_items.at(entry.row);
-            const QStringView source(item.originalPath);
-            const qsizetype nameStart = source.lastIndexOf(u'/') + 1;
-            setFolderPath(m_from, m_folder.encoded(), source.mid(nameStart));
+            setFolderPath(m_from, m_folder.encoded(), item.fileName());
             setFolderPath(m_to, m_folder.encoded(), item.newName);
             if (renameNoReplace(m_folder.fd()) != 0) {
                 // Its outcome stands: the usual way takes it from here, without a second try.
@@ -316,7 +317,7 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
             }
             m_journal.confirmLine(entry.lineLength);
             ++m_renamed;
-            itemPlaced(entry.row, m_folder.path() + item.newName);
+            itemPlaced(entry.row, m_folder.path(), item.newName);
         }
     } catch (...) {
         m_renameError = 0;
@@ -329,7 +330,7 @@ int BatchRun::renameRun(const QList<MoveStep> &steps, int first)
 void BatchRun::renameItem(int index)
 {
     // Copies: the item is rewritten once it is placed.
-    const QString source = m_parked.value(index, m_items.at(index).originalPath);
+    const QString source = m_parked.contains(index) ? m_parked.value(index) : m_items.at(index).originalPath();
     const QString newName = m_items.at(index).newName;
     m_itemIsFolder = m_items.at(index).isFolder;
     QString target;
@@ -340,7 +341,7 @@ void BatchRun::renameItem(int index)
     } catch (const MorvaneError &e) {
         // Going on is safe only while the log names exactly what was done.
         if (m_env.onError == OnError::Skip && m_journal.exact()) {
-            m_failures.append({absolutePathIn(m_items.at(index).originalPath, m_cwd), e.message()});
+            m_failures.append({absolutePathIn(m_items.at(index).originalPath(), m_cwd), e.message()});
             // A file moved aside for a swap goes back; where it cannot, the log names it.
             if (m_parked.contains(index))
                 unpark(index);
@@ -598,20 +599,26 @@ void BatchRun::placeNumbered(QString *target)
 
 void BatchRun::itemPlaced(int index, const QString &target)
 {
+    const qsizetype nameStart = target.lastIndexOf(u'/') + 1;
+    itemPlaced(index, QStringView(target).first(nameStart), QStringView(target).sliced(nameStart));
+}
+
+void BatchRun::itemPlaced(int index, QStringView folder, QStringView name)
+{
     m_parked.remove(index);
     if (m_options.touchModifiedNow)
         setModifiedTime(m_sys, m_to.constData(), now());
     if (m_mode == BatchMode::CopyToFolder)
         return;
-    const QString oldPath = m_items.at(index).isFolder ? m_items.at(index).originalPath : QString();
-    m_items.setPath(index, target);
+    const QString oldPath = m_items.at(index).isFolder ? m_items.at(index).originalPath() : QString();
+    m_items.setPath(index, folder, name);
     m_batchFiles.moved(index, m_from, m_to);
     if (m_env.itemUpdated)
         m_env.itemUpdated(index);
     if (oldPath.isEmpty())
         return;
     // The rows below a renamed folder, done before it, now live under its new name.
-    const QList<int> below = m_items.folderMoved(oldPath, target);
+    const QList<int> below = m_items.folderMoved(oldPath, m_items.at(index).originalPath());
     if (m_env.itemUpdated) {
         for (const int row : below)
             m_env.itemUpdated(row);

@@ -21,6 +21,8 @@ public:
 
     // Makes folder (an item's path up to and including its last "/") the current one.
     void select(QStringView folder, const QString &cwd);
+    // The same for an item's own folder string, kept shared.
+    void select(const QString &folder, const QString &cwd);
     const QString &path() const { return m_path; }
     bool valid() const { return m_valid; }
     const QByteArray &encoded() const { return m_encoded; } // absolute, ends in "/"
@@ -115,6 +117,7 @@ private:
     void respell();
     void placeNumbered(QString *target);
     void itemPlaced(int index, const QString &target);
+    void itemPlaced(int index, QStringView folder, QStringView name);
     QDateTime now() const;
 
     RenameItemList &m_items;

@@ -41,7 +41,7 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
     if (items.hasFolders()) {
         QList<int> depth(count);
         for (int i = 0; i < count; ++i)
-            depth[i] = int(absolutePath(items.at(i).originalPath).count(u'/'));
+            depth[i] = int(absolutePath(items.at(i).originalPath()).count(u'/'));
         std::stable_sort(rows.begin(), rows.end(), [&depth](int a, int b) { return depth[a] > depth[b]; });
     }
     // blocker[i]: the row whose file stands at row i's target and moves away, or -1.
@@ -49,26 +49,26 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
     // numbers; a target is built as text only where its hash meets a source,
     // so the plan holds no path of its own.
     std::vector<quint64> sourceHashes(static_cast<size_t>(count)), targetHashes(static_cast<size_t>(count));
-    QString lastFolder, lastTargetFolder;
-    quint64 lastTargetHash = 0;
+    QString lastFolder;
+    quint64 lastTargetHash = 0, lastSourceHash = 0;
     auto targetOf = [&](const RenameItem &item) {
         const QString folder = targetFolder(item, mode, destination);
         return folder.endsWith(u'/') ? folder + item.newName : folder + u'/' + item.newName;
     };
     for (int i = 0; i < count; ++i) {
         const RenameItem &item = items.at(i);
-        const QStringView folder = QStringView(item.originalPath).left(item.originalPath.lastIndexOf(u'/') + 1);
-        if (i == 0 || mode == BatchMode::MoveToFolder || folder != QStringView(lastFolder)) {
-            lastFolder = folder.toString();
-            lastTargetFolder = targetFolder(item, mode, destination);
-            lastTargetHash = pathHash(kPathHashStart, lastTargetFolder);
-            if (!lastTargetFolder.endsWith(u'/'))
+        if (i == 0 || mode == BatchMode::MoveToFolder || !isSameText(item.folder(), lastFolder)) {
+            lastFolder = item.folder();
+            const QString target = targetFolder(item, mode, destination);
+            lastTargetHash = pathHash(kPathHashStart, target);
+            if (!target.endsWith(u'/'))
                 lastTargetHash = pathHash(lastTargetHash, u"/");
+            lastSourceHash = pathHash(kPathHashStart, lastFolder);
         }
         targetHashes[size_t(i)] = pathHash(lastTargetHash, item.newName);
-        sourceHashes[size_t(i)] = item.originalPath.startsWith(u'/')
-            ? pathHash(kPathHashStart, item.originalPath)
-            : pathHash(kPathHashStart, absolutePath(item.originalPath));
+        sourceHashes[size_t(i)] = lastFolder.startsWith(u'/')
+            ? pathHash(lastSourceHash, item.fileName())
+            : pathHash(kPathHashStart, absolutePath(item.originalPath()));
     }
     // Open addressing over row numbers, at most half full; a row whose target
     // is its own source moves nowhere and blocks nothing.
@@ -82,7 +82,7 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
     auto slotOf = [shift](quint64 hash) { return size_t((hash * 0x9E3779B97F4A7C15ULL) >> shift); };
     for (int i = 0; i < count; ++i) {
         const quint64 hash = sourceHashes[size_t(i)];
-        if (hash == targetHashes[size_t(i)] && targetOf(items.at(i)) == absolutePath(items.at(i).originalPath))
+        if (hash == targetHashes[size_t(i)] && targetOf(items.at(i)) == absolutePath(items.at(i).originalPath()))
             continue;
         size_t slot = slotOf(hash);
         while (table[slot] >= 0)
@@ -98,7 +98,7 @@ QList<MoveStep> planMoves(const RenameItemList &items, BatchMode mode, const QSt
                 continue;
             if (target.isNull())
                 target = targetOf(items.at(i));
-            if (absolutePath(items.at(j).originalPath) == target)
+            if (absolutePath(items.at(j).originalPath()) == target)
                 return j;
         }
         return -1;

@@ -31,18 +31,6 @@ namespace {
 constexpr int kListingThreshold = 64;
 constexpr int kRowsNamed = 10;
 
-// Where the item's file name starts, less one: the last "/" of its path,
-// a short walk back over the name. This runs for every row of a live
-// preview.
-qsizetype lastSlash(const RenameItem &item)
-{
-    const char16_t *p = QStringView(item.originalPath).utf16();
-    qsizetype i = item.originalPath.size();
-    while (i > 0 && p[i - 1] != u'/')
-        --i;
-    return i - 1;
-}
-
 QString withoutTrailingSlash(QString folder)
 {
     while (folder.size() > 1 && folder.endsWith(u'/'))
@@ -254,7 +242,7 @@ int PreviewCheck::problems() const
 QString targetFolder(const RenameItem &item, BatchMode mode, const QString &destination)
 {
     if (mode == BatchMode::RenameInPlace)
-        return withoutTrailingSlash(absolutePath(folderPart(item.originalPath)));
+        return withoutTrailingSlash(absolutePath(item.folder()));
     return withoutTrailingSlash(absolutePath(destination));
 }
 
@@ -295,7 +283,6 @@ private:
         TargetFolder *folder = nullptr;     // where the target lands; null for an empty name
         const QString *sourceKey = nullptr; // the current folder, as target folders are keyed
         int slot = -1;                      // in the folder's slot list, once placed
-        qsizetype nameStart = 0;            // where the current name starts in the path
     };
 
     // Empty, unchanged and too long rows; each row's folders and hashes.
@@ -309,11 +296,9 @@ private:
             const RenameItem &item = m_items.at(i);
             RowCheck &row = m_rowChecks[i];
             Row &r = m_rows[size_t(i)];
-            r.nameStart = lastSlash(item) + 1;
-            const QStringView sourceFolder = QStringView(item.originalPath).left(r.nameStart);
-            const QStringView sourceName = QStringView(item.originalPath).mid(r.nameStart);
-            if (!sourceKey || sourceFolder != QStringView(lastSourceFolder)) {
-                lastSourceFolder = sourceFolder.toString();
+            const QString &sourceName = item.fileName();
+            if (!sourceKey || !isSameText(item.folder(), lastSourceFolder)) {
+                lastSourceFolder = item.folder();
                 sourceKey = &m_sourceKeys.emplace_back(withoutTrailingSlash(absolutePath(lastSourceFolder)));
                 lastTargetFolder =
                     m_mode == BatchMode::RenameInPlace ? *sourceKey : withoutTrailingSlash(absolutePath(m_destination));
@@ -397,8 +382,7 @@ private:
             TargetFolder *folder = m_mode == BatchMode::RenameInPlace && r.folder ? r.folder : lastFolder;
             if (!folder)
                 continue;
-            // A view of the name inside the path: no copy for the look-up.
-            const QStringView name = QStringView(m_items.at(i).originalPath).mid(r.nameStart);
+            const QStringView name(m_items.at(i).fileName());
             if (!folder->mayHoldLength(name.size()))
                 continue; // most current names are no target: their length says so before any hashing
             const int *slotNumber =
@@ -496,7 +480,7 @@ bool preflightNames(const RenameItemList &items, const OptionPanel &options)
     for (int i = 0; i < check.rows.size() && lines.size() < kRowsNamed; ++i) {
         if (check.rows.at(i).status == RowStatus::TooLong)
             lines.append(QCoreApplication::translate("Batch", "row %1: %2 (%3 bytes)")
-                             .arg(QString::number(i + 1), items.at(i).originalPath,
+                             .arg(QString::number(i + 1), items.at(i).originalPath(),
                                   QString::number(NameTable::utf8SizeOf(items.at(i).newName))));
     }
     const int total = check.count(RowStatus::TooLong);

@@ -87,9 +87,15 @@ QString undoHistoryFolder(const QString &logPath)
 
 int undoLogEntryCount(const QByteArray &content)
 {
+    // Line by line in place: a log of a big batch is not copied into a list of lines.
     int count = 0;
-    for (const QByteArray &line : content.split('\n'))
-        count += line.contains("\",\"") ? 1 : 0;
+    for (qsizetype start = 0; start < content.size();) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        count += QByteArrayView(content).sliced(start, end - start).contains("\",\"") ? 1 : 0;
+        start = end + 1;
+    }
     return count;
 }
 

@@ -176,8 +176,24 @@ void UndoJournal::keepPrevious()
 // there before this batch's log takes its place.
 void UndoJournal::archivePrevious()
 {
-    if (m_hadPrevious)
-        m_archived = archiveUndoLog(m_sys, m_logPath, m_previous, m_previousTime, m_markerBefore);
+    if (!m_hadPrevious)
+        return;
+    m_archived = archiveUndoLog(m_sys, m_logPath, m_previous, m_previousTime, m_markerBefore);
+    // The copy in the history holds it byte for byte from here: a batch does
+    // not carry the last batch's whole log through its run.
+    if (!m_archived.isEmpty())
+        m_previous = QByteArray();
+}
+
+QByteArray UndoJournal::previousLog() const
+{
+    if (m_archived.isEmpty())
+        return m_previous;
+    QByteArray content;
+    const FileDescriptor fd(m_sys, m_sys.open(m_archived.toUtf8().constData(), O_RDONLY, 0));
+    if (!fd.isOpen() || !readAll(m_sys, fd.get(), content))
+        throw MorvaneError(logErrorText(errno));
+    return content;
 }
 
 void UndoJournal::dropArchive() noexcept
@@ -256,17 +272,23 @@ void UndoJournal::abandon() noexcept
 
 void UndoJournal::restorePrevious() noexcept
 {
+    bool restored = true;
     try {
         if (m_hadPrevious)
-            replaceLog(m_previous, false);
+            replaceLog(previousLog(), false);
         else
             m_sys.unlink(m_path.constData());
     } catch (const MorvaneError &) {
-        // The log then holds the header alone, which undoes nothing.
+        // The log then holds the header alone, which undoes nothing; the
+        // previous batch stays undoable from its copy in the history.
+        restored = false;
     }
     setMarker(m_markerBefore);
     m_previous.clear();
-    dropArchive(); // the previous log is the newest again
+    if (restored)
+        dropArchive(); // the previous log is the newest again
+    else
+        m_archived.clear();
 }
 
 void UndoJournal::record(const QByteArray &from, const QByteArray &to)

@@ -79,6 +79,8 @@ private:
     void append(const QByteArray &line);
     void keepPrevious();
     void archivePrevious();
+    // The previous log as it was, from memory or read back from its copy in the history.
+    QByteArray previousLog() const;
     void dropArchive() noexcept;
     FileDescriptor createTemporary(QByteArray *tempPath);
     void replaceLog(const QByteArray &content, bool keepOpen);

@@ -75,10 +75,10 @@ int main(int argc, char *argv[])
             u = timeAdd(unsorted, b);
             s = timeAdd(natural, a);
         }
-        if (a.count() != n || b.count() != n || a.at(0).originalName != u"IMG_1 beach"
-            || a.at(n - 1).originalName != QStringLiteral("IMG_%1 beach").arg(n)) {
+        if (a.count() != n || b.count() != n || a.at(0).originalName().toString() != u"IMG_1 beach"
+            || a.at(n - 1).originalName().toString() != QStringLiteral("IMG_%1 beach").arg(n)) {
             std::fprintf(stderr, "added %d and %d of %d files, first %s\n", a.count(), b.count(), n,
-                         qPrintable(a.isEmpty() ? QString() : a.at(0).originalName));
+                         qPrintable(a.isEmpty() ? QString() : a.at(0).originalName().toString()));
             return 1;
         }
         if (r > 0) {

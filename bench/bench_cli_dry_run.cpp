@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         buildPreview(items, options, NameContext(), {}, reporter);
         QByteArray out;
         for (const RenameItem &item : items.items())
-            out += (dryRunLine(item.originalPath, item.newName) + QLatin1Char('\n')).toUtf8();
+            out += (dryRunLine(item.originalPath(), item.newName) + QLatin1Char('\n')).toUtf8();
         inProcess.push_back(t.nsecsElapsed() / 1e9);
 
         QProcess p;

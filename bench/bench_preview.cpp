@@ -110,8 +110,8 @@ int main(int argc, char *argv[])
         const double previewed = timer.nsecsElapsed() / 1e9;
 
         const RenameItem &last = items.isEmpty() ? RenameItem() : items.at(items.count() - 1);
-        const QString expected =
-            formatCounter(1, n - 1, 6) + u'_' + last.originalName + QStringLiteral("_Holiday 2024") + last.ext;
+        const QString expected = formatCounter(1, n - 1, 6) + u'_' + last.originalName().toString()
+            + QStringLiteral("_Holiday 2024") + last.ext().toString();
         if (files.size() != n || items.count() != n || last.newName != expected) {
             std::fprintf(stderr, "listed %lld, added %d of %d files; last name %s\n", qlonglong(files.size()),
                          items.count(), n, qPrintable(last.newName));

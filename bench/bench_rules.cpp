@@ -52,9 +52,8 @@ int main(int argc, char *argv[])
     const QDateTime first(QDate(2023, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < n; ++i) {
         RenameItem item;
-        item.originalName = QStringLiteral("Trip (%1) %2-%3 beach  shot").arg(i % 97).arg(i / 1000).arg(i % 1000);
-        item.ext = QStringLiteral(".jpg");
-        item.originalPath = QStringLiteral("/photos/2023/") + item.originalName + item.ext;
+        item.setPath(QStringLiteral("/photos/2023/"),
+                     QStringLiteral("Trip (%1) %2-%3 beach  shot.jpg").arg(i % 97).arg(i / 1000).arg(i % 1000));
         item.size = 1000 + i;
         // Spread over two years, so both sides of daylight-saving changes occur.
         item.createdUtc = dateTimeFromQt(first.addSecs(qint64(i) * 631));
@@ -85,7 +84,7 @@ int main(int argc, char *argv[])
     measure("BuildPreview (all rules)", n, runs, [&] { buildPreview(items, options, context, noList, reporter); });
     measure("  ApplyTextRules", n, runs, [&] {
         for (const RenameItem &item : items.items())
-            applyTextRules(item.originalName, 0, options, noList);
+            applyTextRules(item.originalName().toString(), 0, options, noList);
     });
     measure("  ExpandExtendedKeywords", n, runs, [&] {
         for (const RenameItem &item : items.items())
@@ -94,8 +93,9 @@ int main(int argc, char *argv[])
     measure("  FindReplace (regex)", n, runs, [&] {
         FindReplace step(options.find, options.replace, true, context.locale);
         for (const RenameItem &item : items.items())
-            step.apply(item.originalName);
+            step.apply(item.originalName().toString());
     });
-    std::printf("first name: %s -> %s\n", qPrintable(items.at(0).originalName), qPrintable(items.at(0).newName));
+    std::printf("first name: %s -> %s\n", qPrintable(items.at(0).originalName().toString()),
+                qPrintable(items.at(0).newName));
     return 0;
 }

@@ -152,7 +152,7 @@ void applyOptions(const QStringList &a, bool keepAbsent, const QList<const Optio
 QString previewProblemLine(int row, const RenameItem &item, const RowCheck &check)
 {
     return QStringLiteral("row %1\t%2\t%3\t%4")
-        .arg(QString::number(row + 1), escapedForConsole(item.originalPath), escapedForConsole(item.newName),
+        .arg(QString::number(row + 1), escapedForConsole(item.originalPath()), escapedForConsole(item.newName),
              rowStatusText(check));
 }
 

@@ -144,7 +144,7 @@ int runConsole(int argc, char *argv[], const std::function<void()> &prepare)
     hooks.notice = [&](const QString &text) { reporter.notice(text); };
     hooks.dryRunPreview = [&](const RenameItemList &list) {
         for (const RenameItem &item : list.items())
-            out.write(dryRunLine(item.originalPath, item.newName) + QLatin1Char('\n'));
+            out.write(dryRunLine(item.originalPath(), item.newName) + QLatin1Char('\n'));
     };
 
     hooks.previewProblem = [&](const QString &line, bool dryRun) {

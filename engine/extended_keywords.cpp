@@ -218,9 +218,9 @@ QString expandExtendedKeywords(const RenameItem &item, const QString &text, cons
 {
     QString s = text;
     expandDates(s, item, context);
-    expandNameSlices(s, item.originalName);
+    expandNameSlices(s, item.originalName().toString());
     // A folder has no picture size and no tags: its keywords give empty text.
-    const QString file = item.isFolder ? QString() : item.originalPath;
+    const QString file = item.isFolder ? QString() : item.originalPath();
     expandPictureSize(s, file);
     return expandMetadataKeywords(s, file, context);
 }

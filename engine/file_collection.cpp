@@ -58,7 +58,8 @@ QString unreadableEntry(const QString &path, int error)
 }
 
 // Walks one open folder; dirFd is owned by the caller's DIR. Every file found
-// goes to onFile(dirFd, raw name, type, path, decoded name to keep, false)
+// goes to onFile(dirFd, raw name, type, folder with its "/", decoded name to
+// keep, false); the folder string is one for all the files of a folder
 // while its folder is open (type is DT_REG, DT_LNK or any other non-folder
 // type); with listing.folderItems every subfolder goes there instead (DT_DIR,
 // true), just before it is walked. In natural order expect(n) tells how many
@@ -77,9 +78,10 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
         path.append(name);
         return path;
     };
-    auto walkSubfolder = [&](const char *raw, const QString &path, QString &&name) {
+    auto walkSubfolder = [&](const char *raw, QString &&name) {
+        const QString path = joined(name);
         if (listing.folderItems)
-            onFile(dirFd, raw, DT_DIR, path, std::move(name), true);
+            onFile(dirFd, raw, DT_DIR, prefix, std::move(name), true);
         const int subFd = openat(dirFd, raw, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (subFd < 0) {
             if (listing.unreadable)
@@ -127,9 +129,9 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             continue;
         if (!listing.naturalOrder) {
             if (type == DT_DIR)
-                walkSubfolder(raw, joined(name), std::move(name));
+                walkSubfolder(raw, std::move(name));
             else
-                onFile(dirFd, raw, type, joined(name), std::move(name), false);
+                onFile(dirFd, raw, type, prefix, std::move(name), false);
             continue;
         }
         (type == DT_DIR ? folders : files).append(Entry{rawNames.size(), type, std::move(name)});
@@ -142,11 +144,10 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
         for (int i : order) {
             Entry &e = entries[i];
             const char *raw = rawNames.data() + e.raw;
-            const QString path = joined(e.name);
             if (subfolders)
-                walkSubfolder(raw, path, std::move(e.name));
+                walkSubfolder(raw, std::move(e.name));
             else
-                onFile(dirFd, raw, e.type, path, std::move(e.name), false);
+                onFile(dirFd, raw, e.type, prefix, std::move(e.name), false);
         }
     };
     expect(files.size());
@@ -174,9 +175,9 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    auto onFile = [&files](int, const char *, unsigned char, const QString &path, QString &&, bool isFolder) {
+    auto onFile = [&files](int, const char *, unsigned char, const QString &prefix, QString &&name, bool isFolder) {
         if (!isFolder)
-            files.append(path);
+            files.append(prefix + name);
     };
     auto expect = [&files](qsizetype more) {
         if (files.size() + more > files.capacity())
@@ -210,11 +211,9 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
     }
     // One walk lists every path once: only items from before can be duplicates.
     const bool fresh = items.isEmpty();
-    // Files of a folder share a few extensions: one string for each.
-    QList<QString> extensions;
-    auto onFile = [&](int dirFd, const char *raw, unsigned char type, const QString &path, QString &&name,
+    auto onFile = [&](int dirFd, const char *raw, unsigned char type, const QString &prefix, QString &&name,
                       bool isFolder) {
-        if (!fresh && items.itemExists(path))
+        if (!fresh && items.itemExists(prefix + name))
             return;
         RenameItem item;
         // The listing's type answers "a regular file?"; a link needs the look that follows it.
@@ -222,21 +221,8 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
             item.size = RenameItem::kFactsUnread;
         else if (!readFileFactsAt(dirFd, raw, &item, isFolder ? ItemKind::Folder : ItemKind::File))
             return;
-        item.originalPath = path;
-        // splitNameAndExt of the name, the name's own text kept as originalName;
-        // a folder's whole name is its name.
-        const qsizetype dot = isFolder ? -1 : name.lastIndexOf(u'.');
-        if (dot >= 0) {
-            const QStringView ext = QStringView(name).mid(dot);
-            auto known = std::find(extensions.cbegin(), extensions.cend(), ext);
-            if (known == extensions.cend() && extensions.size() < 16) {
-                extensions.append(ext.toString());
-                known = extensions.cend() - 1;
-            }
-            item.ext = known != extensions.cend() ? *known : ext.toString();
-            name.truncate(dot);
-        }
-        item.originalName = std::move(name);
+        // The folder's string is shared by its items; the name is the listing's own text.
+        item.setPath(prefix, std::move(name));
         items.append(std::move(item));
         ++added;
     };

@@ -28,13 +28,8 @@ QList<int> sortedOrder(const RenameItemList &items, SortKey key, bool descending
     if (key == SortKey::None)
         return order;
 
-    QStringList fileNames(n), folders(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        fileNames[i] = list[i].originalName + list[i].ext;
-        folders[i] = folderPart(list[i].originalPath);
-    }
-    const QList<int> nameRank = naturalRanks(n, [&](qsizetype i) { return QStringView(fileNames[i]); });
-    const QList<int> folderRank = naturalRanks(n, [&](qsizetype i) { return QStringView(folders[i]); });
+    const QList<int> nameRank = naturalRanks(n, [&](qsizetype i) { return QStringView(list[i].fileName()); });
+    const QList<int> folderRank = naturalRanks(n, [&](qsizetype i) { return QStringView(list[i].folder()); });
     QList<int> newNameRank;
     if (key == SortKey::NewName)
         newNameRank = naturalRanks(n, [&](qsizetype i) { return QStringView(list[i].newName); });

@@ -199,19 +199,20 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
         if (braces && replaceKeyword(s, QStringView(keyword, std::size(keyword) - 1), value))
             braces = s.contains(u'{');
     };
-    replace(u"{name}",
-            [&] { return applyTextRules(item.originalName, index, m_options, m_textRuleNumbers, m_importedNameList); });
+    replace(u"{name}", [&] {
+        return applyTextRules(item.originalName().toString(), index, m_options, m_textRuleNumbers, m_importedNameList);
+    });
     replace(u"{list}",
             [&] { return index >= 0 && index < m_importedNameList.size() ? m_importedNameList.at(index) : QString(); });
-    replace(u"{ext}", [&] { return item.ext.startsWith(u'.') ? item.ext.mid(1) : item.ext; });
+    replace(u"{ext}", [&] { return item.ext().sliced(item.ext().isEmpty() ? 0 : 1).toString(); });
     replace(u"{counter}",
             [&] { return counterText ? *counterText : formatCounter(counterStart, index, counterDigits); });
     replace(u"{date}", [&] { return m_context.localNow().toString(QStringLiteral("yyyyMMdd")); });
     replace(u"{time}", [&] { return m_context.localNow().toString(QStringLiteral("HHmmss")); });
     replace(u"{created}", [&] { return formatDateStamp(fileFactsOf(item).createdUtc, m_context.timeZone); });
     replace(u"{modified}", [&] { return formatDateStamp(fileFactsOf(item).modifiedUtc, m_context.timeZone); });
-    replace(u"{parent}", [&] { return parentFolderName(item.originalPath, 1); });
-    replace(u"{folder}", [&] { return parentFolderName(item.originalPath, 1); });
+    replace(u"{parent}", [&] { return parentFolderName(item.originalPath(), 1); });
+    replace(u"{folder}", [&] { return parentFolderName(item.originalPath(), 1); });
     replace(u"{size}", [&] { return item.isFolder ? QString() : QString::number(fileFactsOf(item).size); });
 
     s = m_findReplace.apply(s);
@@ -219,7 +220,7 @@ QString NameBuilder::build(const RenameItem &item, const QString &pattern, const
 
     // A folder has no extension to keep or change: a dot in its name is part of the name.
     if (keepExtension || item.isFolder)
-        s += item.ext;
+        s += item.ext();
     else if (!newExtension.isEmpty())
         s += newExtension.startsWith(u'.') ? newExtension : u'.' + newExtension;
 

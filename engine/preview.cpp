@@ -28,7 +28,7 @@ bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameC
         files.reserve(total);
         for (int i = 0; i < total; ++i) {
             if (!items.at(i).isFolder)
-                files.append(items.at(i).originalPath);
+                files.append(items.at(i).originalPath());
         }
         readAhead = MetadataReadAhead::start(options.pattern, files);
         readingContext.metadataReadAhead = readAhead.get();

@@ -4,6 +4,21 @@
 
 namespace morvane {
 
+void RenameItem::setPath(const QString &path)
+{
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    setPath(path.left(nameStart), path.mid(nameStart));
+}
+
+void RenameItem::setPath(const QString &folder, QString name)
+{
+    m_folder = folder;
+    m_fileName = std::move(name);
+    // The extension starts at the last "." of the name; a folder has none.
+    const qsizetype dot = isFolder ? -1 : m_fileName.lastIndexOf(u'.');
+    m_nameLength = qint32(dot < 0 ? m_fileName.size() : dot);
+}
+
 bool isExactLocalPath(const QString &path)
 {
     const qsizetype n = path.size();

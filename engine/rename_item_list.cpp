@@ -13,17 +13,6 @@
 
 namespace morvane {
 
-namespace {
-
-// out = text, in out's own memory when it has room (text must not lie in out).
-void overwrite(QString &out, QStringView text)
-{
-    out.resize(text.size());
-    std::copy(text.begin(), text.end(), out.data());
-}
-
-} // namespace
-
 bool readFileFacts(const QString &path, RenameItem *item, ItemKind kind)
 {
     return readFileFactsAt(AT_FDCWD, QFile::encodeName(path).constData(), item, kind);
@@ -63,7 +52,7 @@ FileFacts fileFactsOf(const RenameItem &item)
     if (item.factsKnown())
         return {item.size, item.createdUtc, item.modifiedUtc};
     RenameItem read;
-    if (!readFileFacts(item.originalPath, &read))
+    if (!readFileFacts(item.originalPath(), &read))
         return {};
     return {read.size, read.createdUtc, read.modifiedUtc};
 }
@@ -91,9 +80,9 @@ bool RenameItemList::addFileItem(const QString &path)
     RenameItem item;
     if (!readFileFacts(path, &item))
         return false;
-    item.originalPath = path;
-    splitNameAndExt(path, &item.originalName, &item.ext);
-    append(item);
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    item.setPath(sharedFolder(QStringView(path).first(nameStart)), path.mid(nameStart));
+    append(std::move(item));
     return true;
 }
 
@@ -111,9 +100,9 @@ bool RenameItemList::addFolderItem(const QString &path)
     RenameItem item;
     if (!readFileFacts(folder, &item, ItemKind::Folder))
         return false;
-    item.originalPath = folder;
-    item.originalName = fileNamePart(folder);
-    append(item);
+    const qsizetype nameStart = folder.lastIndexOf(u'/') + 1;
+    item.setPath(sharedFolder(QStringView(folder).first(nameStart)), folder.mid(nameStart));
+    append(std::move(item));
     return true;
 }
 
@@ -122,55 +111,73 @@ QList<int> RenameItemList::folderMoved(const QString &from, const QString &to)
     QList<int> changed;
     const QString prefix = from.endsWith(u'/') ? from : from + u'/';
     const QString newPrefix = to.endsWith(u'/') ? to : to + u'/';
+    // Items of one folder keep sharing one folder string after the move.
+    QString oldFolder, newFolder;
     for (int i = 0; i < count(); ++i) {
-        const QString &path = m_items.at(i).originalPath;
-        if (!path.startsWith(prefix))
+        RenameItem &item = m_items[i];
+        if (!item.folder().startsWith(prefix))
             continue;
-        const QString moved = newPrefix + path.mid(prefix.size());
-        unindexPath(path);
-        indexPath(moved);
-        m_items[i].originalPath = moved; // the name stays: only a folder above it changed
+        if (item.folder() != oldFolder) {
+            oldFolder = item.folder();
+            newFolder = newPrefix + oldFolder.sliced(prefix.size());
+        }
+        unindexPath(item);
+        item.setPath(newFolder, item.fileName()); // the name stays: only a folder above it changed
+        indexPath(item);
         changed.append(i);
     }
     return changed;
 }
 
+QString RenameItemList::sharedFolder(QStringView folder) const
+{
+    if (!m_items.isEmpty() && m_items.constLast().folder() == folder)
+        return m_items.constLast().folder();
+    return folder.toString();
+}
+
 bool RenameItemList::itemExists(const QString &path) const
 {
     if (!m_indexed) {
-        m_paths.reserve(m_items.size());
         for (const RenameItem &item : m_items)
-            ++m_paths[item.originalPath];
+            ++m_paths[item.folder()][item.fileName()];
         m_indexed = true;
     }
-    return m_paths.contains(path);
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const auto folder = m_paths.constFind(path.first(nameStart));
+    return folder != m_paths.cend() && folder->contains(path.sliced(nameStart));
 }
 
-void RenameItemList::indexPath(const QString &path)
+void RenameItemList::indexPath(const RenameItem &item)
 {
     if (m_indexed)
-        ++m_paths[path];
+        ++m_paths[item.folder()][item.fileName()];
 }
 
-void RenameItemList::unindexPath(const QString &path)
+void RenameItemList::unindexPath(const RenameItem &item)
 {
     if (!m_indexed)
         return;
-    const auto it = m_paths.find(path);
-    if (it != m_paths.end() && --it.value() <= 0)
-        m_paths.erase(it);
+    const auto folder = m_paths.find(item.folder());
+    if (folder == m_paths.end())
+        return;
+    const auto it = folder->find(item.fileName());
+    if (it != folder->end() && --it.value() <= 0)
+        folder->erase(it);
+    if (folder->isEmpty())
+        m_paths.erase(folder);
 }
 
 void RenameItemList::append(const RenameItem &item)
 {
     m_items.append(item);
-    indexPath(item.originalPath);
+    indexPath(item);
     m_folderCount += item.isFolder ? 1 : 0;
 }
 
 void RenameItemList::append(RenameItem &&item)
 {
-    indexPath(item.originalPath);
+    indexPath(item);
     m_folderCount += item.isFolder ? 1 : 0;
     m_items.append(std::move(item));
 }
@@ -187,32 +194,27 @@ void RenameItemList::reserveMore(qsizetype more)
 void RenameItemList::replace(int index, const RenameItem &item)
 {
     m_folderCount += (item.isFolder ? 1 : 0) - (m_items.at(index).isFolder ? 1 : 0);
-    if (m_items.at(index).originalPath != item.originalPath) {
-        unindexPath(m_items.at(index).originalPath);
-        indexPath(item.originalPath);
-    }
+    unindexPath(m_items.at(index));
+    indexPath(item);
     m_items[index] = item;
 }
 
 void RenameItemList::setPath(int index, const QString &path)
 {
-    RenameItem &item = m_items[index];
-    if (item.originalPath != path) {
-        unindexPath(item.originalPath);
-        indexPath(path);
-    }
-    item.originalPath = path;
-    // splitNameAndExt, written into the item's own strings: the batch renames
-    // every item, and their old memory fits the new parts as a rule.
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = item.isFolder ? -1 : path.lastIndexOf(u'.');
-    if (dot < nameStart) {
-        overwrite(item.originalName, QStringView(path).mid(nameStart));
-        item.ext.clear();
-    } else {
-        overwrite(item.originalName, QStringView(path).mid(nameStart, dot - nameStart));
-        overwrite(item.ext, QStringView(path).mid(dot));
-    }
+    setPath(index, QStringView(path).first(nameStart), QStringView(path).sliced(nameStart));
+}
+
+void RenameItemList::setPath(int index, QStringView folder, QStringView name)
+{
+    RenameItem &item = m_items[index];
+    unindexPath(item);
+    // Renamed in place, an item keeps its folder string and takes the preview's
+    // text as its name: shared, not copied.
+    QString newFolder = folder == item.folder() ? item.folder() : sharedFolder(folder);
+    QString newName = name == item.newName ? item.newName : name.toString();
+    item.setPath(newFolder, std::move(newName));
+    indexPath(item);
 }
 
 void RenameItemList::removeIndexes(QList<int> indexes)
@@ -232,7 +234,7 @@ void RenameItemList::removeIndexes(QList<int> indexes)
     int kept = 0;
     for (int i = 0; i < n; ++i) {
         if (drop[i]) {
-            unindexPath(m_items.at(i).originalPath);
+            unindexPath(m_items.at(i));
             m_folderCount -= m_items.at(i).isFolder ? 1 : 0;
         } else {
             if (kept != i)

@@ -33,6 +33,8 @@ public:
     // Points item index at a new path (originalName and Ext follow, a folder's
     // whole name as its originalName), without copying the item.
     void setPath(int index, const QString &path);
+    // The same with the path's folder (up to and including its last "/") and name apart.
+    void setPath(int index, QStringView folder, QStringView name);
     // A folder of the batch moved from `from` to `to`: every item below it
     // follows (the folder's own item is not touched). Returns the indexes changed.
     QList<int> folderMoved(const QString &from, const QString &to);
@@ -59,12 +61,16 @@ public:
     void readMissingFacts();
 
 private:
-    void indexPath(const QString &path);
-    void unindexPath(const QString &path);
+    void indexPath(const RenameItem &item);
+    void unindexPath(const RenameItem &item);
+    // The folder string of the last item when it is this folder, so that
+    // items added one by one from one folder share it; else a new string.
+    QString sharedFolder(QStringView folder) const;
 
     QList<RenameItem> m_items;
-    // path -> number of items holding it, kept from the first itemExists on.
-    mutable QHash<QString, int> m_paths;
+    // folder -> name -> number of items holding that path, kept from the first
+    // itemExists on; it shares the items' strings, so it costs no path text.
+    mutable QHash<QString, QHash<QString, int>> m_paths;
     mutable bool m_indexed = false;
     int m_folderCount = 0;
 };

@@ -117,13 +117,13 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     const RenameItem &item = m_items.at(index.row());
     switch (index.column()) {
     case OriginalNameColumn:
-        return fileNamePart(item.originalPath);
+        return item.fileName();
     case NewNameColumn:
         if (role == Qt::ToolTipRole && !item.newName.isEmpty())
-            return tr("Old: %1\nNew: %2").arg(fileNamePart(item.originalPath), item.newName);
+            return tr("Old: %1\nNew: %2").arg(item.fileName(), item.newName);
         return item.newName;
     case FolderColumn:
-        return folderPart(item.originalPath);
+        return item.folder();
     case SizeColumn:
         // "#,##0": thousands grouping of the user's locale, no decimals; a folder shows none.
         return role == Qt::ToolTipRole || item.isFolder ? QVariant() : QVariant(m_locale.toString(item.size));

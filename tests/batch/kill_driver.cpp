@@ -50,12 +50,12 @@ int main(int argc, char **argv)
     const int count = items.count();
     for (int i = 0; i < count; ++i) {
         if (shuffle == u"folders") {
-            items.setNewName(i, u'r' + items.at(i).originalName);
+            items.setNewName(i, u'r' + items.at(i).originalName().toString());
         } else if (shuffle == u"swap") {
             const int other = i % 2 == 0 ? qMin(i + 1, count - 1) : i - 1;
-            items.setNewName(i, fileNamePart(items.at(other).originalPath));
+            items.setNewName(i, fileNamePart(items.at(other).originalPath()));
         } else if (shuffle == u"rotate") {
-            items.setNewName(i, fileNamePart(items.at((i + 1) % count).originalPath));
+            items.setNewName(i, fileNamePart(items.at((i + 1) % count).originalPath()));
         } else {
             const int n = i % 10 == 1 ? i - 1 : i;
             items.setNewName(i, QStringLiteral("g%1.dat").arg(n, 4, 10, QLatin1Char('0')));

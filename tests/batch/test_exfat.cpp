@@ -286,7 +286,7 @@ private slots:
 
         QCOMPARE(run(items, options), QString());
         QCOMPARE(listing(dir), sorted("other.txt=other;" + newName + "=photo"));
-        QCOMPARE(items.at(0).originalPath, dir + u'/' + newName);
+        QCOMPARE(items.at(0).originalPath(), dir + u'/' + newName);
         QCOMPARE(log(), kHeader + entryLine(dir + u'/' + oldName, dir + u'/' + newName));
 
         undo();

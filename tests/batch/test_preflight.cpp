@@ -265,7 +265,7 @@ private slots:
                 landed << it.key() + u'=' + QString::fromUtf8(it.value());
             QCOMPARE(snapshot(folder), landed.join(u';'));
             for (int i = 0; mode != BatchMode::CopyToFolder && i < count; ++i)
-                QCOMPARE(w.items.at(i).originalPath, folder + u'/' + w.items.at(i).newName);
+                QCOMPARE(w.items.at(i).originalPath(), folder + u'/' + w.items.at(i).newName);
             w.undo();
             QStringList back;
             for (int i = 0; i < count; ++i)

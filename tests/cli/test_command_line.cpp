@@ -191,9 +191,9 @@ private slots:
         Run run({"/cli", "/dryrun", "./single.txt", "folder/", "/pattern=n_{name}"}, dir.path());
         QVERIFY(run.result);
         QCOMPARE(run.items.count(), 2);
-        QCOMPARE(run.items.at(0).originalPath, dir.filePath(QStringLiteral("single.txt")));
+        QCOMPARE(run.items.at(0).originalPath(), dir.filePath(QStringLiteral("single.txt")));
         QCOMPARE(run.items.at(0).newName, QStringLiteral("n_single.txt"));
-        QCOMPARE(run.items.at(1).originalPath, dir.filePath(QStringLiteral("folder/a.txt")));
+        QCOMPARE(run.items.at(1).originalPath(), dir.filePath(QStringLiteral("folder/a.txt")));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("single.txt")))); // dry run
 
         // A preset with subfolders walks them too.
@@ -219,7 +219,7 @@ private slots:
         auto newNames = [](const Run &run) {
             QStringList names;
             for (const RenameItem &it : run.items.items())
-                names << it.originalName + it.ext + u'>' + it.newName;
+                names << it.originalName().toString() + it.ext().toString() + u'>' + it.newName;
             return names;
         };
         const QString single = dir.filePath(QStringLiteral("single.txt"));

@@ -32,15 +32,13 @@ class TestExtendedKeywords : public QObject {
 private slots:
     void initTestCase()
     {
-        m_picture.originalPath = m_dir.filePath("Holiday2024.png");
-        QVERIFY(QFile::copy(MORVANE_FIXTURES "/images/photo.png", m_picture.originalPath));
-        m_picture.originalName = "Holiday2024";
-        m_picture.ext = ".png";
+        m_picture.setPath(m_dir.filePath("Holiday2024.png"));
+        QVERIFY(QFile::copy(MORVANE_FIXTURES "/images/photo.png", m_picture.originalPath()));
         m_picture.createdUtc = utc(2024, 7, 1, 7, 5, 3);       // 09:05:03 local
         m_picture.modifiedUtc = utc(2024, 12, 24, 22, 30, 45); // 00:30:45 on the 25th, local
         m_text = m_picture;
-        m_text.originalPath = m_dir.filePath("notes.png");
-        QFile f(m_text.originalPath);
+        m_text.setPath(m_dir.filePath("notes.png"));
+        QFile f(m_text.originalPath());
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("just text");
 
@@ -153,12 +151,12 @@ private slots:
     void sliceValuesAreNotReread()
     {
         RenameItem item = m_picture;
-        item.originalName = "{name:1:11}";
+        item.setPath(item.folder(), "{name:1:11}.png");
         QCOMPARE(expand("{name:1:11}", &item), QStringLiteral("{name:1:11}"));
-        item.originalName = "x:1:2}";
+        item.setPath(item.folder(), "x:1:2}.png");
         QCOMPARE(expand("{name{name:2:5}", &item), QStringLiteral("{name:1:2}"));
         // Digits from a slice still complete a keyword of the pattern.
-        item.originalName = "2ab";
+        item.setPath(item.folder(), "2ab.png");
         QCOMPARE(expand("{name:{name:1:1}:1}", &item), QStringLiteral("a"));
     }
 };

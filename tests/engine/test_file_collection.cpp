@@ -121,7 +121,7 @@ private slots:
                               t + "/Trip 10/b2.jpg", t + "/Trip 10/B10.jpeg"}));
         RenameItemList items;
         QCOMPARE(morvane::addFolder(items, t, listing, nullptr), 6);
-        QCOMPARE(items.at(1).originalName, QStringLiteral("img_9"));
+        QCOMPARE(items.at(1).originalName().toString(), QStringLiteral("img_9"));
     }
 
     void joinsWithoutDoubleSlash()
@@ -167,13 +167,13 @@ private slots:
         QCOMPARE(byFolder.count(), byPath.count());
         for (int i = 0; i < byPath.count(); ++i) {
             const RenameItem &a = byFolder.at(i), &b = byPath.at(i);
-            QCOMPARE(a.originalPath, b.originalPath);
-            QCOMPARE(a.originalName, b.originalName);
-            QCOMPARE(a.ext, b.ext);
+            QCOMPARE(a.originalPath(), b.originalPath());
+            QCOMPARE(a.originalName().toString(), b.originalName().toString());
+            QCOMPARE(a.ext().toString(), b.ext().toString());
             QCOMPARE(a.size, b.size);
             QCOMPARE(a.createdUtc, b.createdUtc);
             QCOMPARE(a.modifiedUtc, b.modifiedUtc);
-            QVERIFY(byFolder.itemExists(b.originalPath));
+            QVERIFY(byFolder.itemExists(b.originalPath()));
         }
     }
 
@@ -187,7 +187,7 @@ private slots:
         listing.mask = FileMask(QStringLiteral("*.jpg"));
         RenameItemList items;
         QCOMPARE(morvane::addFolder(items, m_root + u'/', listing, nullptr), 1);
-        QCOMPARE(items.at(0).originalPath, m_root);
+        QCOMPARE(items.at(0).originalPath(), m_root);
         listing.includeSubfolders = true;
         QCOMPARE(morvane::addFolder(items, m_root, listing, nullptr), 3); // the root is there already
         QStringList paths;
@@ -195,23 +195,23 @@ private slots:
             QVERIFY(item.isFolder);
             QCOMPARE(item.size, -1);
             QVERIFY(item.modifiedUtc != 0);
-            paths << item.originalPath;
+            paths << item.originalPath();
         }
         QCOMPARE(paths, (QStringList{m_root, m_root + "/empty", m_root + "/sub", m_root + "/sub/deeper"}));
 
         QTemporaryDir tmp;
         QVERIFY(QDir().mkpath(tmp.path() + "/Trip.2024"));
         QVERIFY(items.addFolderItem(tmp.path() + "/Trip.2024/"));
-        QCOMPARE(items.at(4).originalName, "Trip.2024");
-        QCOMPARE(items.at(4).ext, QString());
+        QCOMPARE(items.at(4).originalName().toString(), "Trip.2024");
+        QCOMPARE(items.at(4).ext().toString(), QString());
         QVERIFY(!items.addFolderItem(m_root + "/a.txt")); // a file is no folder item
         QVERIFY(!items.addFolderItem(QStringLiteral("/")));
         // Renamed, a folder keeps its whole name; the items below it follow.
         items.setPath(4, tmp.path() + "/Trip.2025.x");
-        QCOMPARE(items.at(4).originalName, "Trip.2025.x");
+        QCOMPARE(items.at(4).originalName().toString(), "Trip.2025.x");
         QCOMPARE(items.folderMoved(m_root + "/sub", m_root + "/sub2"), QList<int>{3});
-        QCOMPARE(items.at(3).originalPath, m_root + "/sub2/deeper");
-        QCOMPARE(items.at(2).originalPath, m_root + "/sub");
+        QCOMPARE(items.at(3).originalPath(), m_root + "/sub2/deeper");
+        QCOMPARE(items.at(2).originalPath(), m_root + "/sub");
         QVERIFY(items.itemExists(m_root + "/sub2/deeper"));
         QVERIFY(!items.itemExists(m_root + "/sub/deeper"));
     }
@@ -232,7 +232,7 @@ private slots:
         listing.readFacts = false;
         RenameItemList items;
         QCOMPARE(morvane::addFolder(items, tmp.path(), listing, nullptr), 2);
-        QCOMPARE(items.at(0).originalName, QStringLiteral("a"));
+        QCOMPARE(items.at(0).originalName().toString(), QStringLiteral("a"));
         QVERIFY(!items.at(0).factsKnown());
         QVERIFY(items.at(1).factsKnown());
         QCOMPARE(items.at(1).size, qint64(4));
@@ -262,7 +262,7 @@ private slots:
         QStringList skipped;
         RenameItemList items;
         QCOMPARE(morvane::addFolder(items, tmp.path(), true, &skipped), 1);
-        QCOMPARE(items.at(0).originalPath, tmp.path() + "/ok.txt");
+        QCOMPARE(items.at(0).originalPath(), tmp.path() + "/ok.txt");
         skipped.sort();
         QCOMPARE(skipped.size(), 3); // the folder once, not its files
         QVERIFY(skipped.contains(tmp.path() + "/bad\uFFFD"));

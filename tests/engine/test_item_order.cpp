@@ -15,8 +15,7 @@ namespace {
 RenameItem item(const QString &path, qint64 size = 0, DateTime modified = 0, const QString &newName = {})
 {
     RenameItem it;
-    it.originalPath = path;
-    splitNameAndExt(path, &it.originalName, &it.ext);
+    it.setPath(path);
     it.size = size;
     it.modifiedUtc = modified;
     it.newName = newName;
@@ -27,7 +26,7 @@ QStringList fileNames(const RenameItemList &items)
 {
     QStringList names;
     for (const RenameItem &it : items.items())
-        names << fileNamePart(it.originalPath);
+        names << fileNamePart(it.originalPath());
     return names;
 }
 
@@ -200,11 +199,11 @@ private slots:
         QCOMPARE(fileNames(items), expected);
         // Built names and paths go with their items.
         for (const RenameItem &it : items.items()) {
-            const QString folder = folderPart(it.originalPath);
-            const QString name = fileNamePart(it.originalPath);
+            const QString folder = folderPart(it.originalPath());
+            const QString name = fileNamePart(it.originalPath());
             const QString built = folder == u"/y/" ? "w" : name == u"a10.jpg" ? "x" : name == u"a9.jpg" ? "y" : "z";
             QCOMPARE(it.newName, built);
-            QVERIFY(items.itemExists(it.originalPath));
+            QVERIFY(items.itemExists(it.originalPath()));
         }
     }
 
@@ -246,7 +245,7 @@ private slots:
         QCOMPARE(moveItems(items, rows, step), selectedAfter);
         QString order;
         for (const RenameItem &it : items.items())
-            order += it.originalName;
+            order += it.originalName().toString();
         QCOMPARE(order, after);
     }
 };

@@ -79,7 +79,7 @@ class TestMetadataKeywords : public QObject {
     QString expand(const QString &pattern, const QString &file)
     {
         RenameItem item;
-        item.originalPath = file;
+        item.setPath(file);
         return expandExtendedKeywords(item, pattern, m_context);
     }
 
@@ -150,8 +150,7 @@ private slots:
                                               {"Exif.Photo.ExposureTime", "1/250"},
                                           });
         RenameItem item;
-        item.originalPath = file;
-        item.originalName = "IMG_0001";
+        item.setPath(file);
         QCOMPARE(expandExtendedKeywords(item, pattern, m_context), expected);
     }
 
@@ -289,8 +288,7 @@ private slots:
         const QStringList noList;
         NameBuilder builder(options, m_context, noList);
         RenameItem item;
-        item.originalPath = file;
-        item.ext = ".mp3";
+        item.setPath(file);
         QCOMPARE(builder.buildNewName(item, "{artist} - {title}", 1, 3, true, QString(), 0),
                  QString("AC_DC - What_ Now.mp3"));
     }

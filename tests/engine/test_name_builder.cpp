@@ -15,8 +15,7 @@ namespace {
 RenameItem itemAt(const QString &path, qint64 size = 10)
 {
     RenameItem item;
-    item.originalPath = path;
-    splitNameAndExt(path, &item.originalName, &item.ext);
+    item.setPath(path);
     item.size = size;
     return item;
 }

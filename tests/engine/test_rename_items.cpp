@@ -26,7 +26,7 @@ QStringList paths(const RenameItemList &list)
 {
     QStringList out;
     for (const RenameItem &item : list.items())
-        out << item.originalPath;
+        out << item.originalPath();
     return out;
 }
 
@@ -87,16 +87,16 @@ private slots:
         QCOMPARE(paths(list), QStringList({d + ".hidden", d + "README", d + "link-to-file", d + "a.txt"}));
 
         const RenameItem hidden = list.at(0);
-        QCOMPARE(hidden.originalName, QString());
-        QCOMPARE(hidden.ext, QStringLiteral(".hidden"));
+        QCOMPARE(hidden.originalName().toString(), QString());
+        QCOMPARE(hidden.ext().toString(), QStringLiteral(".hidden"));
         QCOMPARE(hidden.size, 0);
         QVERIFY(hidden.newName.isEmpty());
         QCOMPARE(list.at(1).size, 1234567);
-        QCOMPARE(list.at(1).originalName, QStringLiteral("README"));
-        QCOMPARE(list.at(1).ext, QString());
+        QCOMPARE(list.at(1).originalName().toString(), QStringLiteral("README"));
+        QCOMPARE(list.at(1).ext().toString(), QString());
         const RenameItem link = list.at(2);
         QCOMPARE(link.size, 3); // the target's size
-        QCOMPARE(link.originalName, QStringLiteral("link-to-file"));
+        QCOMPARE(link.originalName().toString(), QStringLiteral("link-to-file"));
         QVERIFY(list.itemExists(d + "a.txt"));
         QVERIFY(!list.itemExists(d + "A.txt"));
     }
@@ -149,7 +149,7 @@ private slots:
         RenameItemList list;
         for (int i = 1; i <= 5; ++i) {
             RenameItem item;
-            item.originalPath = QStringLiteral("/f/%1").arg(i);
+            item.setPath(QStringLiteral("/f/%1").arg(i));
             item.newName = QStringLiteral("n%1").arg(i);
             list.append(item);
         }
@@ -163,14 +163,14 @@ private slots:
 
         // A rewritten path moves with the item in the duplicate index.
         RenameItem moved = list.at(0);
-        moved.originalPath = "/g/1";
+        moved.setPath("/g/1");
         list.replace(0, moved);
         QVERIFY(!list.itemExists("/f/1"));
         QVERIFY(list.itemExists("/g/1"));
 
         // Two items may share a path after a move; removing one keeps the other findable.
         moved = list.at(1);
-        moved.originalPath = "/g/1";
+        moved.setPath("/g/1");
         list.replace(1, moved);
         list.removeIndexes({0});
         QVERIFY(list.itemExists("/g/1"));

@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider provider(data, size);
     const QString pattern = takeText(provider, 400);
     RenameItem item;
-    item.originalName = provider.ConsumeBool() ? takeText(provider, 60) : takeUtf16(provider, 30);
-    item.ext = provider.PickValueInArray({".png", ".jpg", ".bmp", "", ".tiff"});
+    const QString name = provider.ConsumeBool() ? takeText(provider, 60) : takeUtf16(provider, 30);
+    const QString ext = provider.PickValueInArray({".png", ".jpg", ".bmp", "", ".tiff"});
     // No such file: the picture keywords read nothing and turn into empty text.
-    item.originalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.originalName + item.ext;
+    item.setPath(QStringLiteral("/nonexistent-morvane-fuzz/"), name + ext);
     item.createdUtc = provider.ConsumeFloatingPoint<double>();
     item.modifiedUtc = provider.ConsumeBool() ? provider.ConsumeFloatingPointInRange(-700000.0, 3000000.0)
                                               : provider.ConsumeFloatingPoint<double>();
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString out = expandExtendedKeywords(item, pattern, context);
     FUZZ_REQUIRE(!hasPictureKeyword(out));
-    if (!item.originalName.contains(u'}'))
+    if (!item.originalName().toString().contains(u'}'))
         FUZZ_REQUIRE(out.count(u'}') <= pattern.count(u'}'));
     if (!pattern.contains(u'{'))
         FUZZ_REQUIRE(out == pattern);

@@ -23,11 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const bool made = QDir().mkpath(folder);
     FUZZ_REQUIRE(made);
     RenameItem item;
-    item.originalName = QStringLiteral("input");
-    item.ext = QStringLiteral(".") + QLatin1String(extensions[data[0] % std::size(extensions)]);
-    item.originalPath = folder + u'/' + item.originalName + item.ext;
+    item.setPath(folder + u'/', QStringLiteral("input.") + QLatin1String(extensions[data[0] % std::size(extensions)]));
     {
-        QFile file(item.originalPath);
+        QFile file(item.originalPath());
         FUZZ_REQUIRE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         FUZZ_REQUIRE(file.write(reinterpret_cast<const char *>(data + 1), qint64(size - 1)) == qint64(size - 1));
     }
@@ -58,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_REQUIRE(out.count(u'\x01') == keywords.size() + 1);
     for (QChar c : out)
         FUZZ_REQUIRE(c.unicode() >= 0x20 || c.unicode() == 0x01);
-    QFile::remove(item.originalPath);
+    QFile::remove(item.originalPath());
     return 0;
 }

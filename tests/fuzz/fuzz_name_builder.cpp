@@ -76,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int count = provider.ConsumeIntegralInRange(1, 3);
     for (int i = 0; i < count; ++i) {
         RenameItem item;
-        item.originalName = provider.ConsumeBool() ? takeText(provider, 40) : takeUtf16(provider, 20);
-        item.ext = provider.ConsumeBool() ? QString() : u'.' + takeText(provider, 8);
-        item.originalPath = QStringLiteral("/nonexistent-morvane-fuzz/") + item.originalName + item.ext;
+        const QString name = provider.ConsumeBool() ? takeText(provider, 40) : takeUtf16(provider, 20);
+        const QString ext = provider.ConsumeBool() ? QString() : u'.' + takeText(provider, 8);
+        item.setPath(QStringLiteral("/nonexistent-morvane-fuzz/"), name + ext);
         item.size = provider.ConsumeIntegral<qint64>();
         item.createdUtc = provider.ConsumeFloatingPoint<double>();
         item.modifiedUtc = provider.ConsumeFloatingPointInRange(0.0, 2958465.0);
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QChar c : item.newName)
             FUZZ_REQUIRE(!unsafe(c));
         if (!o.changeExt)
-            FUZZ_REQUIRE(item.newName.endsWith(safe(item.ext)));
+            FUZZ_REQUIRE(item.newName.endsWith(safe(item.ext().toString())));
     }
     return 0;
 }

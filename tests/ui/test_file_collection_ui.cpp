@@ -365,7 +365,7 @@ void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
     clickHeader(3); // Size
     QCOMPARE(f.column(0), (QStringList{"IMG_10.jpg", "IMG_100.jpg", "img_9.jpg"}));
     QCOMPARE(f.column(1), (QStringList{"002_IMG_10.jpg", "003_IMG_100.jpg", "001_img_9.jpg"}));
-    QCOMPARE(f.window->renameItems().at(0).originalName, QStringLiteral("IMG_10"));
+    QCOMPARE(f.window->renameItems().at(0).originalName().toString(), QStringLiteral("IMG_10"));
     QVERIFY(header->isSortIndicatorShown());
     QCOMPARE(header->sortIndicatorSection(), 3);
     QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
@@ -387,7 +387,9 @@ void TestFileCollectionUi::naturalOrderSortingAndHandMoves()
     f.list()->findChild<QAction *>(QStringLiteral("miMoveDown"))->trigger();
     QCOMPARE(f.column(0), (QStringList{"img_9.jpg", "IMG_100.jpg", "IMG_10.jpg"}));
     for (int row = 0; row < f.rows(); ++row)
-        QCOMPARE(f.window->renameItems().at(row).originalName + f.window->renameItems().at(row).ext, f.cell(row, 0));
+        QCOMPARE(f.window->renameItems().at(row).originalName().toString()
+                     + f.window->renameItems().at(row).ext().toString(),
+                 f.cell(row, 0));
 }
 
 void TestFileCollectionUi::folderMaskIsUsedAndRemembered()

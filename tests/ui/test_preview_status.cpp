@@ -43,7 +43,7 @@ private slots:
         f.list()->selectRow(1);
         f.click("btnRemove");
         QCOMPARE(f.window->renameItems().count(), 2);
-        QCOMPARE(fileNamePart(f.window->renameItems().at(1).originalPath), QStringLiteral("c.log"));
+        QCOMPARE(fileNamePart(f.window->renameItems().at(1).originalPath()), QStringLiteral("c.log"));
         // With b gone, a lands alone.
         QCOMPARE(f.rows(), 0);
         f.click("btnProblemsOnly");
