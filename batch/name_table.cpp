@@ -158,7 +158,6 @@ void NameTable::reserve(qsizetype names)
         capacity *= 2;
     if (capacity > qsizetype(m_entries.size()))
         rehash(capacity);
-    m_hashes.reserve(size_t(names));
     m_names.reserve(size_t(names));
     m_values.reserve(size_t(names));
 }
@@ -172,13 +171,16 @@ void NameTable::rehash(qsizetype capacity)
     m_filter.assign(size_t(capacity / 16), 0); // 4 bits a slot, 64 to a word
     m_filterMask = quint64(capacity) * 4 - 1;
     const qsizetype mask = capacity - 1;
-    for (size_t k = 0; k < m_hashes.size(); ++k) {
-        const quint64 bit = m_hashes[k] & m_filterMask;
+    // Hashed again rather than kept: eight bytes a name saved, and a table
+    // reserved for its names grows rarely.
+    for (size_t k = 0; k < m_names.size(); ++k) {
+        const quint64 hash = hashOf(m_names[k]);
+        const quint64 bit = hash & m_filterMask;
         m_filter[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
-        qsizetype i = indexOf(m_hashes[k]);
+        qsizetype i = indexOf(hash);
         while (m_entries[size_t(i)].tag)
             i = (i + 1) & mask;
-        m_entries[size_t(i)] = Entry{tagOf(m_hashes[k]), quint32(k)};
+        m_entries[size_t(i)] = Entry{tagOf(hash), quint32(k)};
     }
 }
 
@@ -193,7 +195,7 @@ const NameTable::Entry *NameTable::lookUp(quint64 hash, Same same) const
         const Entry &e = m_entries[size_t(i)];
         if (!e.tag)
             return &e;
-        if (e.tag == tag && m_hashes[e.index] == hash && same(m_names[e.index]))
+        if (e.tag == tag && same(m_names[e.index]))
             return &e;
     }
 }
@@ -207,7 +209,6 @@ int &NameTable::valueFor(QStringView name, quint64 hash)
         *e = Entry{tagOf(hash), quint32(m_names.size())};
         const quint64 bit = hash & m_filterMask;
         m_filter[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
-        m_hashes.push_back(hash);
         m_names.push_back(name);
         m_values.push_back(0);
     }

@@ -69,7 +69,6 @@ private:
     std::vector<Entry> m_entries;
     std::vector<quint64> m_filter;
     quint64 m_filterMask = 0;
-    std::vector<quint64> m_hashes; // per name, to place it again when the table grows
     std::vector<QStringView> m_names;
     std::vector<int> m_values;
     int m_shift = 64;

@@ -91,6 +91,7 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
 // Each target folder, with what the rows landing there need to know.
 struct TargetFolder {
     QByteArray encoded;
+    quint32 number = 0; // 1 + its place in the checker's list of target folders
     long nameMax = 255;
     long pathMax = PATH_MAX;
     bool folds = false;
@@ -132,6 +133,7 @@ public:
             TargetFolder &f = it->second;
             f.encoded = folder.toUtf8();
             f.names.reserve(m_expectedNames);
+            f.slotList.reserve(size_t(m_expectedNames));
             m_expectedNames = 0; // the first folder usually holds the whole batch
             const QByteArray existing = nearestExisting(f.encoded);
             errno = 0;
@@ -278,12 +280,19 @@ public:
     }
 
 private:
+    // Sixteen bytes a row: a million rows cost 16 MB here.
     struct Row {
         quint64 targetHash = 0;
-        TargetFolder *folder = nullptr;     // where the target lands; null for an empty name
-        const QString *sourceKey = nullptr; // the current folder, as target folders are keyed
-        int slot = -1;                      // in the folder's slot list, once placed
+        quint32 folder = 0; // where the target lands, 1 + its index in m_targetFolders; 0 for an empty name
+        int slot = -1;      // in the folder's slot list, once placed
     };
+    // A run of rows from one current folder, keyed as target folders are.
+    struct SourceRun {
+        int firstRow;
+        const QString *key;
+    };
+
+    TargetFolder *folderOf(const Row &r) const { return r.folder ? m_targetFolders[r.folder - 1] : nullptr; }
 
     // Empty, unchanged and too long rows; each row's folders and hashes.
     void readRows()
@@ -300,22 +309,27 @@ private:
             if (!sourceKey || !isSameText(item.folder(), lastSourceFolder)) {
                 lastSourceFolder = item.folder();
                 sourceKey = &m_sourceKeys.emplace_back(withoutTrailingSlash(absolutePath(lastSourceFolder)));
+                m_sourceRuns.push_back(SourceRun{i, sourceKey});
                 lastTargetFolder =
                     m_mode == BatchMode::RenameInPlace ? *sourceKey : withoutTrailingSlash(absolutePath(m_destination));
                 sameFolder = *sourceKey == lastTargetFolder;
                 targetFolder = nullptr;
             }
-            r.sourceKey = sourceKey;
             if (item.newName.isEmpty()) {
                 row.status = RowStatus::Empty;
             } else {
-                if (!targetFolder)
+                if (!targetFolder) {
                     targetFolder = &m_folders.at(lastTargetFolder, sourceName);
-                r.folder = targetFolder;
+                    if (targetFolder->number == 0) {
+                        m_targetFolders.push_back(targetFolder);
+                        targetFolder->number = quint32(m_targetFolders.size());
+                    }
+                }
+                r.folder = targetFolder->number;
                 row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
                 qsizetype bytes = 0;
                 r.targetHash = NameTable::hashOf(item.newName, &bytes);
-                if (bytes > r.folder->nameMax || r.folder->encoded.size() + 1 + bytes >= r.folder->pathMax)
+                if (bytes > targetFolder->nameMax || targetFolder->encoded.size() + 1 + bytes >= targetFolder->pathMax)
                     row.status = RowStatus::TooLong;
             }
         }
@@ -327,13 +341,13 @@ private:
         constexpr int kAhead = 16; // rows mostly share their folder: ask for its slots early
         for (int i = 0; i < m_count; ++i) {
             if (i + kAhead < m_count && m_rows[size_t(i + kAhead)].folder)
-                m_rows[size_t(i + kAhead)].folder->names.prefetch(m_rows[size_t(i + kAhead)].targetHash);
+                folderOf(m_rows[size_t(i + kAhead)])->names.prefetch(m_rows[size_t(i + kAhead)].targetHash);
             Row &r = m_rows[size_t(i)];
             const RowStatus status = m_rowChecks[i].status;
             if (status == RowStatus::Empty || status == RowStatus::TooLong)
                 continue;
             const QString &name = m_items.at(i).newName;
-            TargetFolder &folder = *r.folder;
+            TargetFolder &folder = *folderOf(r);
             int &slotNumber = folder.folds ? folder.names.valueFor(folder.names.keep(name.toCaseFolded()))
                                            : folder.names.valueFor(name, r.targetHash);
             if (slotNumber == 0) {
@@ -369,17 +383,15 @@ private:
     // Sources that move away free their names for other rows (swaps, chains).
     void freeMovedSources()
     {
-        const QString *lastKey = nullptr;
+        size_t run = 0;
         TargetFolder *lastFolder = nullptr;
         for (int i = 0; i < m_count; ++i) {
+            if (run < m_sourceRuns.size() && m_sourceRuns[run].firstRow == i)
+                lastFolder = m_folders.find(*m_sourceRuns[run++].key);
             const Row &r = m_rows[size_t(i)];
             if (m_rowChecks[i].status == RowStatus::Unchanged)
                 continue;
-            if (r.sourceKey != lastKey) {
-                lastKey = r.sourceKey;
-                lastFolder = m_folders.find(*lastKey);
-            }
-            TargetFolder *folder = m_mode == BatchMode::RenameInPlace && r.folder ? r.folder : lastFolder;
+            TargetFolder *folder = m_mode == BatchMode::RenameInPlace && r.folder ? folderOf(r) : lastFolder;
             if (!folder)
                 continue;
             const QStringView name(m_items.at(i).fileName());
@@ -401,10 +413,11 @@ private:
                 continue;
             // Another row's file, which moves away first, or the row's own
             // file under another spelling (a case-only rename).
-            if (r.folder->slotList[size_t(r.slot)].source >= 0)
+            TargetFolder *folder = folderOf(r);
+            if (folder->slotList[size_t(r.slot)].source >= 0)
                 continue;
             if (existence == ExistenceTest::Yes)
-                r.folder->toTest.push_back(i);
+                folder->toTest.push_back(i);
         }
     }
 
@@ -414,7 +427,9 @@ private:
     const bool m_moving;
     const int m_count;
     std::vector<Row> m_rows;
-    std::deque<QString> m_sourceKeys; // one per run of rows from one folder; rows point into it
+    std::deque<QString> m_sourceKeys; // one per run of rows from one folder
+    std::vector<SourceRun> m_sourceRuns;
+    std::vector<TargetFolder *> m_targetFolders;
     FolderTable m_folders;
     PreviewCheck m_check;
     RowCheck *m_rowChecks = nullptr;

@@ -39,7 +39,10 @@ bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameC
             reporter.progress(i, total);
         QString newName =
             builder.buildNewName(items.at(i), options.pattern, start, digits, keepExtension, newExtension, i);
-        items.setNewName(i, newName);
+        // Kept for the whole batch: no room left over from the steps that built it.
+        if (newName.capacity() > newName.size())
+            newName.squeeze();
+        items.setNewName(i, std::move(newName));
     }
     reporter.progress(total, total);
     return true;

@@ -40,7 +40,7 @@ public:
     QList<int> folderMoved(const QString &from, const QString &to);
     // True when an item of the list is a folder.
     bool hasFolders() const { return m_folderCount > 0; }
-    void setNewName(int index, const QString &newName) { m_items[index].newName = newName; }
+    void setNewName(int index, QString newName) { m_items[index].newName = std::move(newName); }
     // Appends as is, without looking at the disk.
     void append(const RenameItem &item);
     void append(RenameItem &&item);
