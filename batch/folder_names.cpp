@@ -7,12 +7,23 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <ctime>
 #include <mutex>
 
 namespace morvane {
 
 namespace {
+
+// Room for `more`, grown by a quarter rather than doubled: a listing of a
+// million names is kept while the check runs, and doubling leaves up to half
+// of it unused.
+template <typename Buffer>
+void growByQuarter(Buffer &buffer, size_t more)
+{
+    if (buffer.size() + more > buffer.capacity())
+        buffer.reserve(buffer.size() + more + buffer.size() / 4 + 1024);
+}
 
 struct Stamp {
     dev_t device = 0;
@@ -71,11 +82,19 @@ std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
     auto names = std::make_shared<FolderNames>();
     while (const dirent *entry = ::readdir(dir)) {
         const size_t length = std::strlen(entry->d_name);
-        names->m_offsets.push_back(names->m_bytes.size());
+        // Offsets are 32-bit: 4 GiB of names would be some 20 million files in one folder.
+        if (names->m_bytes.size() + length + 1 > std::numeric_limits<quint32>::max()) {
+            ::closedir(dir);
+            return nullptr;
+        }
+        growByQuarter(names->m_bytes, length + 1);
+        growByQuarter(names->m_offsets, 2);
+        growByQuarter(names->m_hashes, 1);
+        names->m_offsets.push_back(quint32(names->m_bytes.size()));
         names->m_bytes.append(entry->d_name, length + 1);
         names->m_hashes.push_back(NameTable::hashOfUtf8(entry->d_name, qsizetype(length)));
     }
-    names->m_offsets.push_back(names->m_bytes.size());
+    names->m_offsets.push_back(quint32(names->m_bytes.size()));
     ::closedir(dir);
     names->makeIndex();
 

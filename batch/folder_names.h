@@ -53,8 +53,8 @@ public:
     }
 
 private:
-    std::string m_bytes;           // every name, each ended by a NUL
-    std::vector<size_t> m_offsets; // where each name starts, and the end
+    std::string m_bytes;            // every name, each ended by a NUL
+    std::vector<quint32> m_offsets; // where each name starts, and the end
     std::vector<quint64> m_hashes;
 
     size_t slotOf(quint64 hash) const { return size_t((hash * 0x9E3779B97F4A7C15ULL) >> m_shift); }

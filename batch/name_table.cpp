@@ -174,7 +174,7 @@ void NameTable::rehash(qsizetype capacity)
     // Hashed again rather than kept: eight bytes a name saved, and a table
     // reserved for its names grows rarely.
     for (size_t k = 0; k < m_names.size(); ++k) {
-        const quint64 hash = hashOf(m_names[k]);
+        const quint64 hash = hashOf(*m_names[k]);
         const quint64 bit = hash & m_filterMask;
         m_filter[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
         qsizetype i = indexOf(hash);
@@ -195,12 +195,12 @@ const NameTable::Entry *NameTable::lookUp(quint64 hash, Same same) const
         const Entry &e = m_entries[size_t(i)];
         if (!e.tag)
             return &e;
-        if (e.tag == tag && same(m_names[e.index]))
+        if (e.tag == tag && same(QStringView(*m_names[e.index])))
             return &e;
     }
 }
 
-int &NameTable::valueFor(QStringView name, quint64 hash)
+int &NameTable::valueFor(const QString &name, quint64 hash)
 {
     if (2 * (m_names.size() + 1) > m_entries.size())
         rehash(qMax<qsizetype>(16, 2 * qsizetype(m_entries.size())));
@@ -209,7 +209,7 @@ int &NameTable::valueFor(QStringView name, quint64 hash)
         *e = Entry{tagOf(hash), quint32(m_names.size())};
         const quint64 bit = hash & m_filterMask;
         m_filter[size_t(bit >> 6)] |= quint64(1) << (bit & 63);
-        m_names.push_back(name);
+        m_names.push_back(&name);
         m_values.push_back(0);
     }
     return m_values[e->index];
@@ -223,7 +223,7 @@ const int *NameTable::find(QStringView name, quint64 hash) const
     return e && e->tag ? &m_values[e->index] : nullptr;
 }
 
-QStringView NameTable::keep(QString name)
+const QString &NameTable::keep(QString name)
 {
     m_kept.push_back(std::move(name));
     return m_kept.back();

@@ -22,11 +22,12 @@ namespace morvane {
 class NameTable {
 public:
     void reserve(qsizetype names);
-    int &valueFor(QStringView name) { return valueFor(name, hashOf(name)); }
-    int &valueFor(QStringView name, quint64 hash); // hash from hashOf(name)
+    // The table refers to name, which must outlive it (an item's new name, or one kept here).
+    int &valueFor(const QString &name) { return valueFor(name, hashOf(name)); }
+    int &valueFor(const QString &name, quint64 hash); // hash from hashOf(name)
     const int *find(QStringView name) const { return find(name, hashOf(name)); }
     const int *find(QStringView name, quint64 hash) const; // hash from hashOf(name)
-    QStringView keep(QString name);
+    const QString &keep(QString name);
     // Starts loading the slot a later valueFor(…, hash) reads, so a loop over
     // many names waits for memory once for several of them, not once each.
     void prefetch(quint64 hash) const
@@ -69,7 +70,7 @@ private:
     std::vector<Entry> m_entries;
     std::vector<quint64> m_filter;
     quint64 m_filterMask = 0;
-    std::vector<QStringView> m_names;
+    std::vector<const QString *> m_names; // eight bytes a name: the table holds no text
     std::vector<int> m_values;
     int m_shift = 64;
     std::deque<QString> m_kept;

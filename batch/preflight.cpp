@@ -259,6 +259,7 @@ public:
         : m_items(items), m_mode(options.batchMode), m_destination(trimControl(options.destination)),
           m_moving(m_mode != BatchMode::CopyToFolder), m_count(items.count()), m_rows(size_t(m_count))
     {
+        m_check.rows.reserve(m_count); // exactly: resize alone rounds the room up
         m_check.rows.resize(m_count);
         m_rowChecks = m_check.rows.data(); // detached once, not at every row
         m_folders.expectNames(m_count);
@@ -271,6 +272,15 @@ public:
         if (m_moving)
             freeMovedSources();
         findTargetsToTest(existence);
+        // Where names compare as they are, the listing answers alone: the
+        // table of targets goes before the listing is read, so the two are
+        // never held at once (some 40 MB each at a million rows).
+        m_folders.forEach([](TargetFolder &folder) {
+            if (!folder.folds) {
+                folder.names = NameTable();
+                std::vector<TargetFolder::Slot>().swap(folder.slotList);
+            }
+        });
         if (existence == ExistenceTest::Yes)
             m_folders.forEach([this](TargetFolder &folder) {
                 testExistence(folder, m_check, m_items, [this](int row) { return m_rows[size_t(row)].targetHash; });
@@ -416,8 +426,11 @@ private:
             TargetFolder *folder = folderOf(r);
             if (folder->slotList[size_t(r.slot)].source >= 0)
                 continue;
-            if (existence == ExistenceTest::Yes)
-                folder->toTest.push_back(i);
+            if (existence != ExistenceTest::Yes)
+                continue;
+            if (folder->toTest.empty()) // at most one row a target: no growing by doubling
+                folder->toTest.reserve(folder->slotList.size());
+            folder->toTest.push_back(i);
         }
     }
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -133,7 +134,7 @@ int main(int argc, char *argv[])
         previews.push_back(clock.nsecsElapsed() / 1e9);
     }
     report("preview from the button", previews, 2.0);
-    if (window.statusText() != QStringLiteral("Files: %1").arg(n)) {
+    if (window.statusText() != QStringLiteral("Files: %1").arg(QLocale().toString(n))) {
         std::fprintf(stderr, "status text after the preview: %s\n", qPrintable(window.statusText()));
         return 1;
     }

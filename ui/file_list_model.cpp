@@ -141,9 +141,9 @@ RowStatus FileListModel::status(int row) const
     return row < m_checks.rows.size() ? m_checks.rows.at(row).status : RowStatus::NotBuilt;
 }
 
-void FileListModel::setChecks(const PreviewCheck &check)
+void FileListModel::setChecks(PreviewCheck check)
 {
-    m_checks = check;
+    m_checks = std::move(check);
     m_hasChecks = true;
     if (m_rows > 0)
         emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));

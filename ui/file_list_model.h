@@ -50,7 +50,11 @@ public:
 
     // The status of every row after a preview; rows added later have none
     // (NotBuilt) until the next one.
-    void setChecks(const PreviewCheck &check);
+    void setChecks(PreviewCheck check);
+    // Lets go of the statuses of the names before, which a new preview made
+    // stale, so that they and the next check are not held at once; call
+    // setChecks before control returns to the event loop.
+    void dropStaleChecks() { m_checks.rows = {}; }
     // Statuses computed again (after rows went): rows without a preview keep NotBuilt.
     void refreshChecks(const PreviewCheck &check);
     bool hasChecks() const { return m_hasChecks; }

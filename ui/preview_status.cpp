@@ -22,6 +22,7 @@ bool PreviewStatus::checked() const
 
 void PreviewStatus::namesBuilt()
 {
+    m_list.fileModel()->dropStaleChecks();
     m_list.fileModel()->setChecks(checkPreview(m_items, m_options));
     m_list.statusesChanged();
     showCounts();
