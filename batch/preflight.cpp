@@ -49,6 +49,28 @@ QByteArray nearestExisting(QByteArray folder)
     return folder.isEmpty() ? QByteArrayLiteral("/") : folder;
 }
 
+// The longest name and path the file system of an existing folder takes.
+struct NameLimits {
+    long nameMax = 255;
+    long pathMax = PATH_MAX;
+};
+
+NameLimits nameLimitsOf(const QByteArray &existing)
+{
+    NameLimits limits;
+    errno = 0;
+    if (const long n = ::pathconf(existing.constData(), _PC_NAME_MAX); n > 0)
+        limits.nameMax = n;
+    if (const long n = ::pathconf(existing.constData(), _PC_PATH_MAX); n > 0)
+        limits.pathMax = n;
+    return limits;
+}
+
+bool isTooLong(qsizetype nameBytes, qsizetype folderBytes, const NameLimits &limits)
+{
+    return nameBytes > limits.nameMax || folderBytes + 1 + nameBytes >= limits.pathMax;
+}
+
 // Whether the folder's file system takes names that differ only in letter case
 // for one: the kinds known to (FAT, exFAT, SMB), or, for any other (FUSE,
 // casefold folders), the sample entry found under its other spelling that the
@@ -92,8 +114,7 @@ bool foldsCase(const QByteArray &folder, const QString &sample)
 struct TargetFolder {
     QByteArray encoded;
     quint32 number = 0; // 1 + its place in the checker's list of target folders
-    long nameMax = 255;
-    long pathMax = PATH_MAX;
+    NameLimits limits;
     bool folds = false;
     struct Slot {
         int target = -1; // first row landing at this name
@@ -136,11 +157,7 @@ public:
             f.slotList.reserve(size_t(m_expectedNames));
             m_expectedNames = 0; // the first folder usually holds the whole batch
             const QByteArray existing = nearestExisting(f.encoded);
-            errno = 0;
-            if (const long n = ::pathconf(existing.constData(), _PC_NAME_MAX); n > 0)
-                f.nameMax = n;
-            if (const long n = ::pathconf(existing.constData(), _PC_PATH_MAX); n > 0)
-                f.pathMax = n;
+            f.limits = nameLimitsOf(existing);
             f.folds = existing == f.encoded && foldsCase(f.encoded, sample.toString());
         }
         m_lastPath = folder;
@@ -339,7 +356,7 @@ private:
                 row.status = sameFolder && sourceName == item.newName ? RowStatus::Unchanged : RowStatus::Ready;
                 qsizetype bytes = 0;
                 r.targetHash = NameTable::hashOf(item.newName, &bytes);
-                if (bytes > targetFolder->nameMax || targetFolder->encoded.size() + 1 + bytes >= targetFolder->pathMax)
+                if (isTooLong(bytes, targetFolder->encoded.size(), targetFolder->limits))
                     row.status = RowStatus::TooLong;
             }
         }
@@ -501,17 +518,34 @@ bool preflightNames(const RenameItemList &items, const OptionPanel &options)
         if (item.newName.isEmpty())
             return false;
     }
-    const PreviewCheck check = checkPreview(items, options, ExistenceTest::No);
-    if (check.count(RowStatus::TooLong) == 0)
+    // Only names too long for their folder stop a batch before it starts (the
+    // batch settles clashes itself): one pass over the names, no tables.
+    const QString destination = trimControl(options.destination);
+    QList<int> tooLong;
+    QString lastFolder;
+    QByteArray target;
+    NameLimits limits;
+    for (int i = 0; i < items.count(); ++i) {
+        const RenameItem &item = items.at(i);
+        if (i == 0 || (options.batchMode == BatchMode::RenameInPlace && !isSameText(item.folder(), lastFolder))) {
+            lastFolder = item.folder();
+            target = targetFolder(item, options.batchMode, destination).toUtf8();
+            limits = nameLimitsOf(nearestExisting(target));
+        }
+        if (isTooLong(NameTable::utf8SizeOf(item.newName), target.size(), limits))
+            tooLong.append(i);
+    }
+    if (tooLong.isEmpty())
         return true;
     QStringList lines;
-    for (int i = 0; i < check.rows.size() && lines.size() < kRowsNamed; ++i) {
-        if (check.rows.at(i).status == RowStatus::TooLong)
-            lines.append(QCoreApplication::translate("Batch", "row %1: %2 (%3 bytes)")
-                             .arg(QString::number(i + 1), items.at(i).originalPath(),
-                                  QString::number(NameTable::utf8SizeOf(items.at(i).newName))));
+    for (const int i : std::as_const(tooLong)) {
+        if (lines.size() == kRowsNamed)
+            break;
+        lines.append(QCoreApplication::translate("Batch", "row %1: %2 (%3 bytes)")
+                         .arg(QString::number(i + 1), items.at(i).originalPath(),
+                              QString::number(NameTable::utf8SizeOf(items.at(i).newName))));
     }
-    const int total = check.count(RowStatus::TooLong);
+    const int total = int(tooLong.size());
     if (total > lines.size())
         lines.append(QCoreApplication::translate("Batch", "... and %n more", nullptr, total - int(lines.size())));
     throw MorvaneError(
