@@ -18,19 +18,6 @@ QString folderPart(const QString &path)
     return path.left(path.lastIndexOf(u'/') + 1);
 }
 
-void splitNameAndExt(const QString &path, QString *originalName, QString *ext)
-{
-    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    if (dot < nameStart) {
-        *originalName = path.mid(nameStart);
-        ext->clear();
-    } else {
-        *originalName = path.mid(nameStart, dot - nameStart);
-        *ext = path.mid(dot);
-    }
-}
-
 QString joinFolderPath(const QString &folder, const QString &name)
 {
     if (folder.endsWith(u'/'))

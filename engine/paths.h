@@ -16,8 +16,6 @@ namespace morvane {
 
 QString fileNamePart(const QString &path); // text after the last "/"
 QString folderPart(const QString &path);   // text up to and including the last "/"
-// originalName and Ext of a path: the extension starts at the last "." of the file name part.
-void splitNameAndExt(const QString &path, QString *originalName, QString *ext);
 
 // Joins a folder and a name with "/", adding none when the folder already ends with one.
 QString joinFolderPath(const QString &folder, const QString &name);

@@ -1,5 +1,6 @@
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
+#include "engine/rename_item.h"
 
 #include <QDir>
 #include <QTest>
@@ -56,10 +57,12 @@ private slots:
         QFETCH(QString, ext);
         QCOMPARE(fileNamePart(path), fileName);
         QCOMPARE(folderPart(path), folder);
-        QString n = "stale", e = "stale";
-        splitNameAndExt(path, &n, &e);
-        QCOMPARE(n, name);
-        QCOMPARE(e, ext);
+        RenameItem item;
+        item.setPath(path);
+        QCOMPARE(item.folder(), folder);
+        QCOMPARE(item.fileName(), fileName);
+        QCOMPARE(item.originalName().toString(), name);
+        QCOMPARE(item.ext().toString(), ext);
     }
 
     void pathJoin_data()

@@ -23,8 +23,10 @@ void check(const QString &path)
     FUZZ_REQUIRE(!file.contains(u'/'));
     FUZZ_REQUIRE(folder.isEmpty() || folder.endsWith(u'/'));
 
-    QString name, ext;
-    splitNameAndExt(path, &name, &ext);
+    RenameItem item;
+    item.setPath(path);
+    FUZZ_REQUIRE(item.folder() == folder && item.fileName() == file);
+    const QString name = item.originalName().toString(), ext = item.ext().toString();
     FUZZ_REQUIRE(name + ext == file);
     FUZZ_REQUIRE(ext.isEmpty() || (ext.startsWith(u'.') && ext.count(u'.') == 1));
     FUZZ_REQUIRE(!ext.isEmpty() || !file.contains(u'.'));
