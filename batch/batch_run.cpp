@@ -1,6 +1,7 @@
 #include "batch/batch_run.h"
 
 #include "batch/batch_texts.h"
+#include "batch/folder_names.h"
 #include "batch/name_spelling.h"
 #include "batch/preflight.h"
 #include "engine/morvane_error.h"
@@ -155,6 +156,7 @@ void BatchRun::run()
         }
     }
 
+    FolderNames::forgetKept();
     const QList<MoveStep> steps = planMoves(m_items, m_mode, m_destination);
     const int count = int(steps.size());
     try {

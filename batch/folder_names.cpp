@@ -113,6 +113,13 @@ std::shared_ptr<const FolderNames> FolderNames::read(const QByteArray &folder)
     return names;
 }
 
+void FolderNames::forgetKept()
+{
+    LastListing &last = lastListing();
+    const std::lock_guard lock(last.mutex);
+    last.names.reset();
+}
+
 void FolderNames::makeIndex()
 {
     // At most half full, so a probe rarely walks far.

@@ -21,6 +21,9 @@ class FolderNames {
 public:
     // Null when the folder cannot be read (missing, a file, no permission).
     static std::shared_ptr<const FolderNames> read(const QByteArray &folder);
+    // Lets go of the listing kept for the next check: a batch changes the
+    // folders it works in, and at a million names the listing is 40 MB.
+    static void forgetKept();
 
     size_t count() const { return m_hashes.size(); }
     const char *name(size_t i) const { return m_bytes.data() + m_offsets[i]; }
