@@ -1,8 +1,6 @@
 #include "cli/console_run.h"
+#include "engine/program_module.h"
 #include "i18n/translator.h"
-
-#include <dlfcn.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,27 +25,13 @@ bool displayAvailable()
 // loads Qt Core alone, none of the GUI libraries it would never use.
 int runWindow(int argc, char *argv[])
 {
-    std::string folder;
-    char self[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) {
-        folder.assign(self, size_t(n));
-        folder.erase(folder.rfind('/'));
-    }
-    const std::string candidates[] = {folder + "/morvane-window.so", folder + "/../" MORVANE_WINDOW_MODULE_RELATIVE,
-                                      MORVANE_WINDOW_MODULE};
-    std::string errors;
-    void *module = nullptr;
-    for (const std::string &path : candidates) {
-        if ((module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)))
-            break;
-        errors += std::string("\n  ") + dlerror();
-    }
+    std::string reasons;
     using Entry = int (*)(int, char **);
-    const Entry entry = module ? reinterpret_cast<Entry>(dlsym(module, "morvaneWindowMain")) : nullptr;
+    const auto entry = reinterpret_cast<Entry>(programModuleEntry(
+        "morvane-window.so", MORVANE_WINDOW_MODULE_RELATIVE, MORVANE_WINDOW_MODULE, "morvaneWindowMain", &reasons));
     if (!entry) {
-        std::fprintf(stderr, "morvane: the window cannot be started: its module could not be loaded:%s\n",
-                     module ? dlerror() : errors.c_str());
+        std::fprintf(stderr, "morvane: the window cannot be started: its module could not be loaded:\n  %s\n",
+                     reasons.c_str());
         return 2;
     }
     return entry(argc, argv);

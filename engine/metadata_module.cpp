@@ -2,12 +2,9 @@
 
 #include "engine/image_size.h"
 #include "engine/morvane_error.h"
+#include "engine/program_module.h"
 
 #include <QCoreApplication>
-#include <QStringList>
-
-#include <dlfcn.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -22,47 +19,26 @@ struct Loaded {
     QString failure; // why no module could be used, one reason per place looked at
 };
 
-std::string programFolder()
+using Entry = const MetadataReaders *(*)();
+
+bool isThisBuild(void *entry)
 {
-    char self[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0)
-        return {};
-    std::string folder(self, size_t(n));
-    folder.erase(folder.rfind('/'));
-    return folder;
+    const MetadataReaders *readers = reinterpret_cast<Entry>(entry)();
+    return readers && readers->version == kMetadataReadersVersion;
 }
 
-// Looked for where main looks for the window module: beside the program (the
-// build), then the library folder next to it and the installed one. The
-// module stays loaded to the end of the process.
+// Looked for where main looks for the window module. The module stays
+// loaded to the end of the process.
 Loaded load()
 {
     if (linkedReaders)
         return {linkedReaders, {}};
-    const std::string folder = programFolder();
-    const std::string candidates[] = {folder + "/morvane-metadata.so", folder + "/../" MORVANE_METADATA_MODULE_RELATIVE,
-                                      MORVANE_METADATA_MODULE};
-    QStringList reasons;
-    for (const std::string &path : candidates) {
-        void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            reasons.append(QString::fromLocal8Bit(dlerror()));
-            continue;
-        }
-        using Entry = const MetadataReaders *(*)();
-        const auto entry = reinterpret_cast<Entry>(dlsym(module, "morvaneMetadataReaders"));
-        if (!entry) {
-            reasons.append(QString::fromLocal8Bit(dlerror()));
-            continue;
-        }
-        const MetadataReaders *readers = entry();
-        if (readers && readers->version == kMetadataReadersVersion)
-            return {readers, {}};
-        reasons.append(QString::fromLocal8Bit(path.c_str()) + QStringLiteral(": built for another version"));
-    }
-    reasons.removeDuplicates();
-    return {nullptr, reasons.join(QStringLiteral("; "))};
+    std::string reasons;
+    void *entry = programModuleEntry("morvane-metadata.so", MORVANE_METADATA_MODULE_RELATIVE, MORVANE_METADATA_MODULE,
+                                     "morvaneMetadataReaders", &reasons, isThisBuild);
+    if (!entry)
+        return {nullptr, QString::fromLocal8Bit(reasons).replace(QStringLiteral("\n  "), QStringLiteral("; "))};
+    return {reinterpret_cast<Entry>(entry)(), {}};
 }
 
 } // namespace

@@ -88,18 +88,12 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("newName");
         QTest::addColumn<bool>("readsMetadata");
-        QTest::newRow("plain") << "x{name}"
-                               << "photo.jpg"
-                               << "xphoto.jpg" << false;
-        QTest::newRow("date taken") << "{taken:yyyymmdd}"
-                                    << "photo.jpg"
-                                    << "20240701.jpg" << true;
-        QTest::newRow("audio tag") << "{artist}"
-                                   << "song.mp3"
-                                   << "Nobody.mp3" << true;
-        QTest::newRow("picture size") << "{imgw}x{imgh}"
-                                      << "picture.png"
-                                      << "7x5.png" << true;
+        // clang-format off
+        QTest::newRow("plain")        << "x{name}"          << "photo.jpg"   << "xphoto.jpg"   << false;
+        QTest::newRow("date taken")   << "{taken:yyyymmdd}" << "photo.jpg"   << "20240701.jpg" << true;
+        QTest::newRow("audio tag")    << "{artist}"         << "song.mp3"    << "Nobody.mp3"   << true;
+        QTest::newRow("picture size") << "{imgw}x{imgh}"    << "picture.png" << "7x5.png"      << true;
+        // clang-format on
     }
 
     void librariesFollowTheKeywords()
