@@ -49,13 +49,16 @@ public:
     // Throws the error of a failed rename of from to to, with the texts above.
     [[noreturn]] void throwMoveError(const QByteArray &from, const QByteArray &to, int error);
 
+    // Every byte from the current position of in to its end, appended to out
+    // (in-kernel where the file systems allow); the count, or throws.
+    qint64 copyBytes(int in, int out);
+
 private:
     class TemporaryCopy;
     void copyAcross(const QByteArray &from, const QByteArray &to, Replace replace, bool sync);
     void linkAcross(const QByteArray &from, const QByteArray &to, Replace replace);
     void placeTemporary(const QByteArray &temp, const QByteArray &to, Replace replace);
     FileDescriptor createTemporary(const QByteArray &to, QByteArray *temp);
-    qint64 copyBytes(int in, int out);
 
     SystemCalls &m_sys;
     bool m_noReplaceUnsupported = false;

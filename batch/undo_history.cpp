@@ -3,6 +3,7 @@
 #include "batch/batch_lock.h"
 #include "batch/batch_texts.h"
 #include "batch/file_descriptor.h"
+#include "batch/file_operations.h"
 #include "batch/undo_journal.h"
 #include "engine/morvane_error.h"
 #include "engine/paths.h"
@@ -85,18 +86,37 @@ QString undoHistoryFolder(const QString &logPath)
     return folderPart(logPath) + QStringLiteral("history");
 }
 
+void UndoLogEntryCounter::add(const char *data, qsizetype size)
+{
+    // A line names an operation when it holds "," between two quotes: the
+    // search carries over from one piece to the next.
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c == '\n') {
+            m_count += m_found ? 1 : 0;
+            m_found = false;
+            m_matched = 0;
+        } else if (!m_found) {
+            if (m_matched == 2 && c == '"')
+                m_found = true;
+            else if (m_matched == 1 && c == ',')
+                m_matched = 2;
+            else
+                m_matched = c == '"' ? 1 : 0;
+        }
+    }
+}
+
+int UndoLogEntryCounter::count() const
+{
+    return m_count + (m_found ? 1 : 0);
+}
+
 int undoLogEntryCount(const QByteArray &content)
 {
-    // Line by line in place: a log of a big batch is not copied into a list of lines.
-    int count = 0;
-    for (qsizetype start = 0; start < content.size();) {
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        count += QByteArrayView(content).sliced(start, end - start).contains("\",\"") ? 1 : 0;
-        start = end + 1;
-    }
-    return count;
+    UndoLogEntryCounter counter;
+    counter.add(content.constData(), content.size());
+    return counter.count();
 }
 
 QList<UndoHistoryEntry> listUndoHistory(const QString &appDataFolder)
@@ -124,11 +144,34 @@ QList<UndoHistoryEntry> listUndoHistory(const QString &appDataFolder)
     return entries;
 }
 
-QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &content, const QDateTime &time,
+namespace {
+
+// The entries of the log at path, read piece by piece; -1 when it cannot be read.
+int countLogEntries(SystemCalls &sys, const QByteArray &path)
+{
+    const FileDescriptor fd(sys, sys.open(path.constData(), O_RDONLY, 0));
+    if (!fd.isOpen())
+        return -1;
+    UndoLogEntryCounter counter;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = retryOnInterrupt([&] { return sys.read(fd.get(), buffer, sizeof buffer); });
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            return counter.count();
+        counter.add(buffer, n);
+    }
+}
+
+} // namespace
+
+QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &sourcePath, const QDateTime &time,
                        bool unfinished)
 {
-    const int count = undoLogEntryCount(content);
-    if (count == 0)
+    // Copied file to file: a log of a million lines is not held in memory for it.
+    const int count = countLogEntries(sys, sourcePath);
+    if (count <= 0)
         return QString(); // a log that undoes nothing is not worth keeping
     const QString folder = undoHistoryFolder(logPath);
     FileOperations(sys).forceDirectories(folder);
@@ -147,8 +190,15 @@ QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArra
             const FileDescriptor marker(
                 sys, sys.open(UndoJournal::markerPath(path).toUtf8().constData(), O_WRONLY | O_CREAT, 0600));
         }
-        if (!writeAll(sys, fd.get(), content.constData(), content.size()) || sys.fsync(fd.get()) != 0
-            || fd.close() != 0) {
+        bool ok = false;
+        if (const FileDescriptor source(sys, sys.open(sourcePath.constData(), O_RDONLY, 0)); source.isOpen()) {
+            try {
+                FileOperations(sys).copyBytes(source.get(), fd.get());
+                ok = true;
+            } catch (const MorvaneError &) {
+            }
+        }
+        if (!ok || sys.fsync(fd.get()) != 0 || fd.close() != 0) {
             fd.reset();
             sys.unlink(encoded.constData());
             sys.unlink(UndoJournal::markerPath(path).toUtf8().constData());

@@ -30,17 +30,29 @@ QString undoHistoryFolder(const QString &logPath);
 // Every batch that can still be undone, newest first.
 QList<UndoHistoryEntry> listUndoHistory(const QString &appDataFolder);
 
-// Keeps a log that a new batch is about to replace: written into history/
-// (with its ".unfinished" marker when it has one). Returns the new file's
-// path, empty when there was nothing to keep or it could not be written
-// (the batch goes on; only that older undo is lost).
-QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &content, const QDateTime &time,
+// Keeps a log that a new batch is about to replace: the file at sourcePath
+// is copied into history/ (with its ".unfinished" marker when it has one).
+// Returns the new file's path, empty when there was nothing to keep or it
+// could not be read or written.
+QString archiveUndoLog(SystemCalls &sys, const QString &logPath, const QByteArray &sourcePath, const QDateTime &time,
                        bool unfinished);
 // Removes the oldest logs beyond kUndoHistoryBatches - 1 in history/.
 void pruneUndoHistory(SystemCalls &sys, const QString &logPath);
 
 // The lines of a log that name operations (header and empty lines left out).
 int undoLogEntryCount(const QByteArray &content);
+
+// The same count fed piece by piece, for a log read in parts.
+class UndoLogEntryCounter {
+public:
+    void add(const char *data, qsizetype size);
+    int count() const;
+
+private:
+    int m_count = 0;
+    int m_matched = 0; // characters of "," seen so far on this line
+    bool m_found = false;
+};
 
 // Reverts the batches listed by listUndoHistory from the newest through
 // entry `through`, one after another (a batch may build on the one before).

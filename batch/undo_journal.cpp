@@ -155,17 +155,16 @@ void UndoJournal::append(const QByteArray &line)
     m_length += line.size();
 }
 
-// Before the first line of the batch: the previous log (and whether it was
-// finished), so that it can be put back if this first operation does not happen.
+// Before the first line of the batch: whether there is a previous log (and
+// whether it was finished), so that it can be put back if this first
+// operation does not happen.
 void UndoJournal::keepPrevious()
 {
     struct stat st;
     m_markerBefore = m_sys.lstat(m_marker.constData(), &st) == 0;
     m_previous.clear();
-    const FileDescriptor old(m_sys, m_sys.open(m_path.constData(), O_RDONLY, 0));
-    // An unreadable log cannot be put back.
-    m_hadPrevious = old.isOpen() && readAll(m_sys, old.get(), m_previous);
-    if (m_hadPrevious && m_sys.fstat(old.get(), &st) == 0)
+    m_hadPrevious = m_sys.stat(m_path.constData(), &st) == 0;
+    if (m_hadPrevious)
         m_previousTime =
             QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec, QTimeZone::utc()).addMSecs(st.st_mtim.tv_nsec / 1000000);
     else
@@ -173,16 +172,18 @@ void UndoJournal::keepPrevious()
 }
 
 // The previous batch stays undoable from the history: its log is copied
-// there before this batch's log takes its place.
+// there, file to file, before this batch's log takes its place. Only when
+// there is no copy is it held in memory, to be put back from there.
 void UndoJournal::archivePrevious()
 {
     if (!m_hadPrevious)
         return;
-    m_archived = archiveUndoLog(m_sys, m_logPath, m_previous, m_previousTime, m_markerBefore);
-    // The copy in the history holds it byte for byte from here: a batch does
-    // not carry the last batch's whole log through its run.
+    m_archived = archiveUndoLog(m_sys, m_logPath, m_path, m_previousTime, m_markerBefore);
     if (!m_archived.isEmpty())
-        m_previous = QByteArray();
+        return;
+    const FileDescriptor old(m_sys, m_sys.open(m_path.constData(), O_RDONLY, 0));
+    // An unreadable log cannot be put back.
+    m_hadPrevious = old.isOpen() && readAll(m_sys, old.get(), m_previous);
 }
 
 QByteArray UndoJournal::previousLog() const

@@ -255,6 +255,33 @@ private slots:
         QCOMPARE(snapshot(w.src), "1=1;3=3;4=4;taken=stranger");
     }
 
+    // The count in a history file's name is the same however the log is cut
+    // into the pieces it is read in: a "," between quotes may span two pieces.
+    void entryCountInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("count");
+        // clang-format off
+        QTest::newRow("plain")          << QByteArray("\xEF\xBB\xBFOriginal,New\r\n\"/a\",\"/b\"\r\n\"/c\",\"/d\"\r\n") << 2;
+        QTest::newRow("quotes inside")  << QByteArray("h\r\n\"/a\"\"x\",\"/b,\"\"\"\r\n") << 1;
+        QTest::newRow("no last break")  << QByteArray("h\r\n\"/a\",\"/b\"") << 1;
+        QTest::newRow("split by break") << QByteArray("h\r\n\"/a\",\n\"/b\"\r\n") << 0;
+        QTest::newRow("quote comma")    << QByteArray("h\r\n\"\",,\",\"\r\n") << 1;
+        // clang-format on
+    }
+    void entryCountInPieces()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(int, count);
+        QCOMPARE(undoLogEntryCount(log), count);
+        for (qsizetype cut = 1; cut < log.size(); ++cut) {
+            UndoLogEntryCounter counter;
+            counter.add(log.constData(), cut);
+            counter.add(log.constData() + cut, log.size() - cut);
+            QCOMPARE(counter.count(), count);
+        }
+    }
+
     // The last 20 batches stay undoable: the newest as last_rename.csv, the
     // others in history/; older ones are undone only on request, newest first.
     void undoHistory()
