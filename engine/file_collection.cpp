@@ -1,6 +1,7 @@
 #include "engine/file_collection.h"
 
 #include "engine/morvane_error.h"
+#include "engine/name_store.h"
 #include "engine/natural_order.h"
 #include "engine/paths.h"
 #include "engine/text_file.h"
@@ -31,7 +32,7 @@ bool isDirectoryAt(int dirFd, const char *name, bool followLinks)
 
 // The name of a folder entry, strictly decoded from UTF-8; false for bytes
 // that are not UTF-8 or that hold U+FFFD.
-bool decodeName(const char *raw, QString *name)
+bool decodeName(const char *raw, QString *name, NameStore &names)
 {
     qsizetype n = 0;
     bool ascii = true;
@@ -39,10 +40,14 @@ bool decodeName(const char *raw, QString *name)
         ascii &= static_cast<unsigned char>(raw[n]) < 0x80;
     if (ascii) {
         // Most names: ASCII is UTF-8 as it stands, nothing to check.
-        *name = QString::fromLatin1(raw, n);
+        *name = names.storeLatin1(QByteArrayView(raw, n));
         return true;
     }
-    return decodeUtf8Strict(QByteArrayView(raw, n), name) && !name->contains(QChar(0xFFFD));
+    QString decoded;
+    if (!decodeUtf8Strict(QByteArrayView(raw, n), &decoded) || decoded.contains(QChar(0xFFFD)))
+        return false;
+    *name = names.store(decoded);
+    return true;
 }
 
 // One entry of a folder, kept until the folder is sorted.
@@ -66,7 +71,7 @@ QString unreadableEntry(const QString &path, int error)
 // files of the folder come next.
 template <typename OnFile, typename Expect>
 void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QStringList *skipped, OnFile &onFile,
-              Expect &expect)
+              Expect &expect, NameStore &names)
 {
     const int dirFd = dirfd(dir);
     // The folder and its "/", joined once for all its names.
@@ -93,7 +98,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             ::close(subFd);
             return;
         }
-        listInto(sub, path, listing, skipped, onFile, expect);
+        listInto(sub, path, listing, skipped, onFile, expect, names);
         closedir(sub);
     };
 
@@ -120,7 +125,7 @@ void listInto(DIR *dir, const QString &folder, const FolderListing &listing, QSt
             continue;
 
         QString name;
-        if (!decodeName(raw, &name)) {
+        if (!decodeName(raw, &name, names)) {
             if (skipped && (type == DT_DIR || listing.mask.matches(QString::fromUtf8(raw))))
                 skipped->append(joinFolderPath(folder, QString::fromUtf8(raw)));
             continue;
@@ -183,7 +188,8 @@ QStringList listFolderFiles(const QString &folder, const FolderListing &listing,
         if (files.size() + more > files.capacity())
             files.reserve(std::max(files.size() + more, 2 * files.capacity()));
     };
-    listInto(dir, folder, listing, skipped, onFile, expect);
+    NameStore names; // the names live in the paths joined from them, not here
+    listInto(dir, folder, listing, skipped, onFile, expect, names);
     closedir(dir);
     return files;
 }
@@ -227,7 +233,8 @@ int addFolder(RenameItemList &items, const QString &folder, const FolderListing 
         ++added;
     };
     auto expect = [&items](qsizetype more) { items.reserveMore(more); };
-    listInto(dir, folder, listing, skipped, onFile, expect);
+    NameStore names; // the items' names, packed together
+    listInto(dir, folder, listing, skipped, onFile, expect, names);
     closedir(dir);
     return added;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/metadata_keywords.h"
 #include "engine/name_builder.h"
+#include "engine/name_store.h"
 
 #include <QCoreApplication>
 
@@ -34,15 +35,13 @@ bool buildPreview(RenameItemList &items, const OptionPanel &options, const NameC
         readingContext.metadataReadAhead = readAhead.get();
     }
     NameBuilder builder(options, readingContext, importedNameList);
+    NameStore names; // the new names packed together: they are kept for the whole batch
     for (int i = 0; i < total; ++i) {
         if (i > 0 && i % kPreviewProgressStep == 0)
             reporter.progress(i, total);
-        QString newName =
+        const QString newName =
             builder.buildNewName(items.at(i), options.pattern, start, digits, keepExtension, newExtension, i);
-        // Kept for the whole batch: no room left over from the steps that built it.
-        if (newName.capacity() > newName.size())
-            newName.squeeze();
-        items.setNewName(i, std::move(newName));
+        items.setNewName(i, names.store(newName));
     }
     reporter.progress(total, total);
     return true;

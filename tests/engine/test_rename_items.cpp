@@ -1,4 +1,5 @@
 #include "engine/morvane_error.h"
+#include "engine/name_store.h"
 #include "engine/rename_item_list.h"
 
 #include <QDir>
@@ -178,6 +179,45 @@ private slots:
         list.clear();
         QVERIFY(list.isEmpty());
         QVERIFY(!list.itemExists("/g/1"));
+    }
+
+    // Names packed into shared blocks behave as strings of their own: they
+    // outlive the store and their block-mates, end in a NUL, and a change to
+    // one, shared or the last of its block, leaves the others as they were.
+    void packedNames()
+    {
+        QList<QString> names;
+        QList<QString> expected;
+        {
+            NameStore store;
+            for (int i = 0; i < 5000; ++i) { // several blocks
+                expected.append(QStringLiteral("IMG_%1.JPG").arg(i));
+                names.append(i % 2 ? store.store(expected.last()) : store.storeLatin1(expected.last().toLatin1()));
+            }
+            expected.append(QString(3000, u'\u00e9')); // longer than a block's share
+            names.append(store.store(expected.last()));
+            expected.append(QString());
+            names.append(store.store(QString()));
+            QVERIFY(store.store(QStringView(u"")).isEmpty() && !store.store(QStringView(u"")).isNull());
+        }
+        QCOMPARE(names, expected);
+        QVERIFY(names.last().isNull());
+        QCOMPARE(names.at(7).utf16()[names.at(7).size()], u'\0');
+
+        names[1].append(u"-changed");
+        names[2].chop(3);
+        names[3][0] = u'X';
+        QCOMPARE(names.at(0), expected.at(0));
+        QCOMPARE(names.at(4), expected.at(4));
+        QCOMPARE(names.at(1), expected.at(1) + "-changed");
+        QCOMPARE(names.at(3), "XMG_3.JPG");
+
+        // The last name of a block: changed in place, as nothing else shares it.
+        QString last = names.at(4999);
+        names.clear();
+        last.append(QString(100, u'x'));
+        last.squeeze();
+        QCOMPARE(last, expected.at(4999) + QString(100, u'x'));
     }
 };
 
