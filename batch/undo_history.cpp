@@ -15,7 +15,9 @@
 #include <QSet>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace morvane {
 
@@ -86,25 +88,45 @@ QString undoHistoryFolder(const QString &logPath)
     return folderPart(logPath) + QStringLiteral("history");
 }
 
+// A line names an operation when it holds "," between two quotes; the
+// search carries the last two characters of a piece over to the next.
 void UndoLogEntryCounter::add(const char *data, qsizetype size)
 {
-    // A line names an operation when it holds "," between two quotes: the
-    // search carries over from one piece to the next.
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c == '\n') {
-            m_count += m_found ? 1 : 0;
-            m_found = false;
-            m_matched = 0;
-        } else if (!m_found) {
-            if (m_matched == 2 && c == '"')
-                m_found = true;
-            else if (m_matched == 1 && c == ',')
-                m_matched = 2;
-            else
-                m_matched = c == '"' ? 1 : 0;
-        }
+    const char *p = data;
+    const char *const end = data + size;
+    while (p < end) {
+        const char *lineBreak = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        const char *lineEnd = lineBreak ? lineBreak : end;
+        if (!m_found)
+            m_found = holdsSeparator(p, lineEnd);
+        if (!lineBreak)
+            return;
+        m_count += m_found ? 1 : 0;
+        m_found = false;
+        m_tailLength = 0;
+        p = lineBreak + 1;
     }
+}
+
+bool UndoLogEntryCounter::holdsSeparator(const char *begin, const char *end)
+{
+    static constexpr char kSeparator[] = {'"', ',', '"'};
+    const qsizetype length = end - begin;
+    // Across the cut: the tail of the line so far and the start of this piece.
+    char joined[4];
+    std::memcpy(joined, m_tail, size_t(m_tailLength));
+    const qsizetype head = std::min<qsizetype>(length, 2);
+    std::memcpy(joined + m_tailLength, begin, size_t(head));
+    if (memmem(joined, size_t(m_tailLength + head), kSeparator, 3) || memmem(begin, size_t(length), kSeparator, 3))
+        return true;
+    // The line's last two characters so far.
+    char last[4];
+    std::memcpy(last, m_tail, size_t(m_tailLength));
+    std::memcpy(last + m_tailLength, end - head, size_t(head));
+    const qsizetype total = m_tailLength + head;
+    m_tailLength = int(std::min<qsizetype>(total, 2));
+    std::memcpy(m_tail, last + total - m_tailLength, size_t(m_tailLength));
+    return false;
 }
 
 int UndoLogEntryCounter::count() const

@@ -49,9 +49,12 @@ public:
     int count() const;
 
 private:
+    bool holdsSeparator(const char *begin, const char *end);
+
     int m_count = 0;
-    int m_matched = 0; // characters of "," seen so far on this line
-    bool m_found = false;
+    bool m_found = false; // the line being read holds the separator
+    char m_tail[2] = {};  // its last characters before the current piece
+    int m_tailLength = 0;
 };
 
 // Reverts the batches listed by listUndoHistory from the newest through

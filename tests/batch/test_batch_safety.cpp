@@ -280,6 +280,10 @@ private slots:
             counter.add(log.constData() + cut, log.size() - cut);
             QCOMPARE(counter.count(), count);
         }
+        UndoLogEntryCounter byteByByte;
+        for (const char c : log)
+            byteByByte.add(&c, 1);
+        QCOMPARE(byteByByte.count(), count);
     }
 
     // The last 20 batches stay undoable: the newest as last_rename.csv, the
