@@ -5,6 +5,7 @@
 #include "batch/file_descriptor.h"
 #include "batch/undo_journal.h"
 #include "engine/morvane_error.h"
+#include "engine/name_store.h"
 #include "engine/paths.h"
 #include "engine/text_file.h"
 
@@ -276,14 +277,16 @@ std::optional<UndoLogEntry> parseUndoLogLine(const QString &line)
     return UndoLogEntry{text.left(separator), text.mid(separator + 3)};
 }
 
-QStringList splitUndoLogLines(const QByteArray &bytes)
+QStringList splitUndoLogLines(QByteArray bytes)
 {
     const std::optional<QString> text = decodeTextFile(bytes);
     if (!text)
         throw MorvaneError(batchText::logNotUtf8());
+    bytes = QByteArray(); // a log of a million lines: its bytes, its text and its lines are not held at once
     const QStringView all(*text);
     const qsizetype n = all.size();
     QStringList lines;
+    NameStore packed; // the lines packed together, not one heap block each
     qsizetype budget = 4 * n + 65536;
     UndoLogEntry ignored;
     for (qsizetype start = 0; start < n;) {
@@ -294,7 +297,7 @@ QStringList splitUndoLogLines(const QByteArray &bytes)
             while (end < n && !isLineBreak(all[end]))
                 ++end;
         }
-        lines.append(all.mid(start, end - start).toString());
+        lines.append(packed.store(all.mid(start, end - start)));
         if (end + 1 < n && all[end] == u'\r' && all[end + 1] == u'\n')
             ++end;
         start = end + 1;
@@ -311,9 +314,16 @@ namespace {
 QHash<QString, int> waitingTargets(const QStringList &lines)
 {
     QHash<QString, int> waiting;
+    waiting.reserve(lines.size());
+    NameStore packed; // the paths packed together, as the lines are
     for (qsizetype j = 1; j < lines.size(); ++j) {
-        if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j)))
-            ++waiting[absolutePath(entry->renamed)];
+        if (const std::optional<UndoLogEntry> entry = parseUndoLogLine(lines.at(j))) {
+            const QString path = absolutePath(entry->renamed);
+            if (const auto it = waiting.find(path); it != waiting.end())
+                ++it.value();
+            else
+                waiting.insert(packed.store(path), 1);
+        }
     }
     return waiting;
 }

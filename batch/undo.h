@@ -28,7 +28,7 @@ std::optional<UndoLogEntry> parseUndoLogLine(const QString &line);
 // CR LF, lone CR and lone LF, except inside the quoted fields of a record that
 // is complete (the first line, the header, is always one line of its own).
 // Throws MorvaneError when the bytes are not UTF-8.
-QStringList splitUndoLogLines(const QByteArray &bytes);
+QStringList splitUndoLogLines(QByteArray bytes);
 
 // What undo of one log did.
 struct UndoOutcome {
