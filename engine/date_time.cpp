@@ -37,4 +37,27 @@ QDateTime localFromUtc(DateTime utc, const QTimeZone &zone)
     return qtFromUtcDateTime(utc).toTimeZone(zone);
 }
 
+QDateTime wallClockFromUtc(DateTime utc, const QTimeZone &zone)
+{
+    // The zone's offset holds from one of its transitions to the next: asked
+    // once for a span, not once for every file of an afternoon's batch.
+    thread_local struct {
+        QTimeZone zone;
+        qint64 from = 1; // the span [from, until) in ms since the epoch; empty at first
+        qint64 until = 0;
+        int offset = 0;
+    } span;
+    const qint64 ms = qtFromUtcDateTime(utc).toMSecsSinceEpoch();
+    if (!(span.zone == zone) || ms < span.from || ms >= span.until) {
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+        span.zone = zone;
+        span.offset = zone.offsetFromUtc(at);
+        const QTimeZone::OffsetData before = zone.previousTransition(at.addMSecs(1));
+        const QTimeZone::OffsetData after = zone.nextTransition(at);
+        span.from = before.atUtc.isValid() ? before.atUtc.toMSecsSinceEpoch() : ms;
+        span.until = after.atUtc.isValid() ? after.atUtc.toMSecsSinceEpoch() : ms + 1;
+    }
+    return QDateTime::fromMSecsSinceEpoch(ms + qint64(span.offset) * 1000, Qt::UTC);
+}
+
 } // namespace morvane

@@ -20,5 +20,8 @@ QDateTime qtFromUtcDateTime(DateTime utc);
 DateTime dateTimeFromUnix(qint64 seconds, qint64 nanoseconds);
 // The local wall-clock time of a UTC date-time under the given zone's rules (daylight saving included).
 QDateTime localFromUtc(DateTime utc, const QTimeZone &zone);
+// The same wall-clock reading as a QDateTime in UTC whose date and time are
+// that reading: for formatting its fields, many times over, without the zone.
+QDateTime wallClockFromUtc(DateTime utc, const QTimeZone &zone);
 
 } // namespace morvane

@@ -89,9 +89,9 @@ void expandDates(QString &s, const RenameItem &item, const NameContext &context)
         if (m.word == u"date" || m.word == u"time")
             local = context.localNow(); // the clock is read once per keyword
         else if (m.word == u"created")
-            local = localFromUtc(fileFactsOf(item).createdUtc, context.timeZone);
+            local = wallClockFromUtc(fileFactsOf(item).createdUtc, context.timeZone);
         else
-            local = localFromUtc(fileFactsOf(item).modifiedUtc, context.timeZone);
+            local = wallClockFromUtc(fileFactsOf(item).modifiedUtc, context.timeZone);
         s.replace(m.start, m.length, formatDateTimeText(m.format, local, *tables));
         from = rescanFrom(s, m.start);
     }

@@ -1,4 +1,5 @@
 #include "engine/date_format.h"
+#include "engine/date_time.h"
 
 #include <QTest>
 
@@ -158,6 +159,38 @@ private slots:
                          l.toString(kAfternoon.date(), f));
             }
             QCOMPARE(formatDateTimeText("t", kAfternoon, l), l.toString(kAfternoon.time(), QLocale::ShortFormat));
+        }
+    }
+
+    // The wall clock read through a cached span of the zone's offset agrees
+    // with the zone itself at and around every transition, in whatever order
+    // the instants come, and for values outside the years a date can hold.
+    void wallClockAgreesWithZone()
+    {
+        const QDateTime yearStart(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC);
+        for (const QTimeZone &zone :
+             {QTimeZone("Europe/Berlin"), QTimeZone("America/St_Johns"), QTimeZone("Australia/Lord_Howe"),
+              QTimeZone("Asia/Kathmandu"), QTimeZone(2 * 3600), QTimeZone::utc()}) {
+            QVERIFY2(zone.isValid(), "the zone database (tzdata) is missing");
+            QList<DateTime> instants{qQNaN(),
+                                     1e9,
+                                     -1e9,
+                                     0.0,
+                                     dateTimeFromQt(QDateTime(QDate(1600, 5, 1), QTime(12, 0), Qt::UTC)),
+                                     dateTimeFromQt(QDateTime(QDate(2100, 7, 1), QTime(12, 0), Qt::UTC))};
+            for (const QTimeZone::OffsetData &t : zone.transitions(yearStart, yearStart.addYears(1))) {
+                for (const qint64 ms : {-3600000LL, -1LL, 0LL, 1LL, 3600000LL})
+                    instants.append(dateTimeFromQt(t.atUtc.addMSecs(ms)));
+            }
+            for (int pass = 0; pass < 2; ++pass) { // forward, then backward
+                for (const DateTime utc : std::as_const(instants)) {
+                    const QDateTime expected = localFromUtc(utc, zone);
+                    const QDateTime wall = wallClockFromUtc(utc, zone);
+                    QCOMPARE(wall.date(), expected.date());
+                    QCOMPARE(wall.time(), expected.time());
+                }
+                std::reverse(instants.begin(), instants.end());
+            }
         }
     }
 };
