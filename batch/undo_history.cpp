@@ -117,15 +117,14 @@ bool UndoLogEntryCounter::holdsSeparator(const char *begin, const char *end)
     std::memcpy(joined, m_tail, size_t(m_tailLength));
     const qsizetype head = std::min<qsizetype>(length, 2);
     std::memcpy(joined + m_tailLength, begin, size_t(head));
-    if (memmem(joined, size_t(m_tailLength + head), kSeparator, 3) || memmem(begin, size_t(length), kSeparator, 3))
+    const qsizetype joinedLength = m_tailLength + head;
+    if (memmem(joined, size_t(joinedLength), kSeparator, 3) || memmem(begin, size_t(length), kSeparator, 3))
         return true;
-    // The line's last two characters so far.
-    char last[4];
-    std::memcpy(last, m_tail, size_t(m_tailLength));
-    std::memcpy(last + m_tailLength, end - head, size_t(head));
-    const qsizetype total = m_tailLength + head;
-    m_tailLength = int(std::min<qsizetype>(total, 2));
-    std::memcpy(m_tail, last + total - m_tailLength, size_t(m_tailLength));
+    // The line's last two characters so far: this piece's, or, for a piece
+    // shorter than that, the end of the joined ones.
+    const char *last = length >= 2 ? end - 2 : joined + joinedLength - std::min<qsizetype>(joinedLength, 2);
+    m_tailLength = int(length >= 2 ? 2 : std::min<qsizetype>(joinedLength, 2));
+    std::memmove(m_tail, last, size_t(m_tailLength));
     return false;
 }
 
